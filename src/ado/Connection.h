@@ -1,0 +1,42 @@
+#pragma once
+// The database connection the component reads through. It only reads: every provider opens
+// its session read-only and refuses any statement that could write.
+#include "ado/Recordset.h"
+
+#include <QString>
+#include <memory>
+
+namespace ado {
+
+namespace detalle { class Sesion; }
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(Connection&&) noexcept;
+    Connection& operator=(Connection&&) noexcept;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    int State() const;  // 0 closed, 1 open
+
+    const QString& ConnectionString() const { return cadena_; }
+    void ConnectionString(const QString& cadena);  // 3705 while open
+
+    // "Provider=SQLite;Data Source=FILE" opens the embedded provider; any other string goes to
+    // the ODBC driver manager as it stands. An empty `cadena` keeps the ConnectionString
+    // property. Failures raise the provider's error (-2147467259) and leave the connection closed.
+    void Open(const QString& cadena = {}, const QString& usuario = {}, const QString& clave = {}, int opciones = -1);
+    void Close();  // 3219 when already closed; recordsets still open on it are closed too
+
+    // Runs one SELECT and returns it open, positioned on its first row (forward only).
+    Recordset Execute(const QString& sql);
+
+private:
+    friend class Recordset;
+    std::shared_ptr<detalle::Sesion> sesion_;
+    QString cadena_;
+};
+
+}  // namespace ado

@@ -1,0 +1,60 @@
+#pragma once
+// What a database engine provides to Connection and Recordset: a read-only session that runs
+// one SELECT at a time and hands its rows over one by one.
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace vb { class Variant; }
+
+namespace ado::detalle {
+
+class Sesion;
+
+// One statement being read forward. Values belong to the current row and are typed by the
+// provider (Date, Currency, Long, Boolean, Double, String, Null).
+class Cursor {
+public:
+    explicit Cursor(std::shared_ptr<Sesion> sesion);
+    virtual ~Cursor();
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
+
+    virtual int NumCampos() const = 0;
+    virtual const QString& NombreCampo(int i) const = 0;
+    virtual int TipoCampo(int i) const = 0;   // ADO DataTypeEnum
+    virtual bool Avanza() = 0;                // to the next row; false past the last
+    virtual vb::Variant Valor(int i) = 0;     // of the current row
+    virtual void Reinicia() = 0;              // run again from the first row (then Avanza)
+
+    // The session was closed under the cursor: its statement is gone and nothing may be read.
+    bool Vivo() const { return sesion_ != nullptr; }
+    void Desconecta();
+
+protected:
+    virtual void Libera() = 0;  // free the statement while the session is still open
+    Sesion& sesion() const { return *sesion_; }
+
+private:
+    std::shared_ptr<Sesion> sesion_;
+};
+
+class Sesion : public std::enable_shared_from_this<Sesion> {
+public:
+    virtual ~Sesion() = default;
+    virtual std::unique_ptr<Cursor> Ejecuta(const QString& sql) = 0;
+    // Frees the statements of every open cursor, then the session itself.
+    void Cierra();
+
+protected:
+    virtual void Desconecta() = 0;
+
+private:
+    friend class Cursor;
+    std::vector<Cursor*> cursores_;
+};
+
+// Chooses the provider from the connection string and opens a session.
+std::shared_ptr<Sesion> AbreSesion(const QString& cadena, const QString& usuario, const QString& clave);
+
+}  // namespace ado::detalle

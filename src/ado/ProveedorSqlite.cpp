@@ -1,0 +1,174 @@
+#include "ado/ProveedorSqlite.h"
+
+#include "ado/Errores.h"
+#include "ado/Lexico.h"
+#include "ado/SumaFechasSqlite.h"
+#include "ado/ValoresSqlite.h"
+
+#include <sqlite3.h>
+
+namespace ado::detalle {
+namespace {
+
+QString Mensaje(sqlite3* db) { return QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db)); }
+
+// Only reading: anything but SELECT, reading a column, calling a function or a recursive
+// query is refused while the statement is prepared.
+int Autoriza(void*, int accion, const char*, const char*, const char*, const char*) {
+    switch (accion) {
+    case SQLITE_SELECT:
+    case SQLITE_READ:
+    case SQLITE_FUNCTION:
+    case SQLITE_RECURSIVE: return SQLITE_OK;
+    default: return SQLITE_DENY;
+    }
+}
+
+const QString& TextoRechazo() {
+    static const QString t = QStringLiteral("La conexión es de solo lectura: la instrucción no es una consulta");
+    return t;
+}
+
+class CursorSqlite final : public Cursor {
+public:
+    CursorSqlite(std::shared_ptr<Sesion> s, sqlite3* db, sqlite3_stmt* st) : Cursor(std::move(s)), db_(db), st_(st) {
+        const int n = sqlite3_column_count(st_);
+        nombres_.reserve(n);
+        clases_.reserve(n);
+        for (int i = 0; i < n; ++i) {
+            nombres_.push_back(QString::fromUtf8(sqlite3_column_name(st_, i)));
+            clases_.push_back(ClaseDeclarada(sqlite3_column_decltype(st_, i)));
+        }
+        valores_.resize(n);
+        leidos_.assign(n, 0);
+    }
+    ~CursorSqlite() override {
+        if (Vivo()) Libera();
+    }
+
+    int NumCampos() const override { return int(nombres_.size()); }
+    const QString& NombreCampo(int i) const override { return nombres_[i]; }
+    int TipoCampo(int i) const override { return TipoAdo(clases_[i]); }
+
+    bool Avanza() override {
+        ++fila_;  // values cached for the previous row are stale from here on
+        const int rc = sqlite3_step(st_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) return false;
+        LanzaProveedor(Mensaje(db_));
+    }
+
+    vb::Variant Valor(int i) override {
+        if (leidos_[i] != fila_) {
+            valores_[i] = Convierte(st_, i, clases_[i]);
+            leidos_[i] = fila_;
+        }
+        return valores_[i];
+    }
+
+    void Reinicia() override { sqlite3_reset(st_); }
+
+protected:
+    void Libera() override {
+        sqlite3_finalize(st_);
+        st_ = nullptr;
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* st_;
+    std::vector<QString> nombres_;
+    std::vector<Clase> clases_;
+    std::vector<vb::Variant> valores_;
+    std::vector<uint64_t> leidos_;
+    uint64_t fila_ = 0;
+};
+
+class SesionSqlite final : public Sesion {
+public:
+    explicit SesionSqlite(sqlite3* db) : db_(db) {}
+    ~SesionSqlite() override {
+        if (db_) Desconecta();
+    }
+
+    void Prepara() {
+        sqlite3_extended_result_codes(db_, 1);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_busy_timeout(db_, 5000);
+        if (sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) LanzaProveedor(Mensaje(db_));
+        LeeColumnasFecha();
+        sqlite3_set_authorizer(db_, Autoriza, nullptr);
+    }
+
+    std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
+        const QString texto = ReescribeSumaFechas(sql, fechas_);
+        sqlite3_stmt* st = nullptr;
+        const void* resto = nullptr;
+        const int rc = sqlite3_prepare16_v2(db_, texto.utf16(), int(texto.size() * 2), &st, &resto);
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(st);
+            if ((rc & 0xff) == SQLITE_AUTH) LanzaRechazo(TextoRechazo());
+            LanzaProveedor(Mensaje(db_));
+        }
+        if (!st) LanzaProveedor(QStringLiteral("[SQLite] La instrucción está vacía"));
+        const auto* base = reinterpret_cast<const char16_t*>(texto.utf16());
+        const QStringView cola = QStringView(texto).mid(static_cast<const char16_t*>(resto) - base);
+        for (const Token& t : Tokens(cola)) {
+            if (!EsSimbolo(cola, t, u';')) {
+                sqlite3_finalize(st);
+                LanzaRechazo(QStringLiteral("Solo se admite una instrucción por consulta"));
+            }
+        }
+        if (!sqlite3_stmt_readonly(st) || sqlite3_column_count(st) == 0) {
+            sqlite3_finalize(st);
+            LanzaRechazo(TextoRechazo());
+        }
+        return std::make_unique<CursorSqlite>(shared_from_this(), db_, st);
+    }
+
+protected:
+    void Desconecta() override {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+
+private:
+    void LeeColumnasFecha() {
+        const char* sql =
+            "SELECT m.name, p.name, p.type FROM sqlite_schema m, pragma_table_info(m.name) p "
+            "WHERE m.type IN ('table','view')";
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK) LanzaProveedor(Mensaje(db_));
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            const QString tabla = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))).toUpper();
+            const QString col = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))).toUpper();
+            const bool fecha =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))).trimmed().toUpper() == u"DATE";
+            fechas_.tablas.insert(tabla);
+            if (fecha) {
+                fechas_.calificadas.insert(tabla + u'.' + col);
+                fechas_.sinCalificar.insert(col);
+            }
+        }
+        sqlite3_finalize(st);
+        if (rc != SQLITE_DONE) LanzaProveedor(Mensaje(db_));
+    }
+
+    sqlite3* db_;
+    ColumnasFecha fechas_;
+};
+
+}  // namespace
+
+std::shared_ptr<Sesion> AbreSesionSqlite(const QString& archivo) {
+    if (archivo.isEmpty()) LanzaProveedor(QStringLiteral("[SQLite] Falta el archivo de la base de datos (Data Source)"));
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(archivo.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    auto sesion = std::make_shared<SesionSqlite>(db);  // closes db on every path out
+    if (rc != SQLITE_OK) LanzaProveedor(Mensaje(db));
+    sesion->Prepara();
+    return sesion;
+}
+
+}  // namespace ado::detalle

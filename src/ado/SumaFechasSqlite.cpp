@@ -1,0 +1,72 @@
+#include "ado/SumaFechasSqlite.h"
+
+#include "ado/Lexico.h"
+
+#include <optional>
+
+namespace ado::detalle {
+namespace {
+
+struct Operando {
+    size_t siguiente;  // index of the token after the operand
+    QString tabla;     // upper case, empty when bare
+    QString columna;   // upper case
+    bool numero = false;
+};
+
+// A bare or qualified column name (a.b), or a whole number, starting at token i.
+std::optional<Operando> LeeOperando(QStringView sql, const std::vector<Token>& t, size_t i) {
+    if (i >= t.size()) return std::nullopt;
+    if (t[i].clase == ClaseToken::Numero) {
+        const QStringView n = TextoDe(sql, t[i]);
+        for (QChar c : n)
+            if (!c.isDigit()) return std::nullopt;
+        return Operando{i + 1, {}, {}, true};
+    }
+    if (t[i].clase != ClaseToken::Palabra) return std::nullopt;
+    if (i + 2 < t.size() && EsSimbolo(sql, t[i + 1], u'.') && t[i + 2].clase == ClaseToken::Palabra
+        && t[i + 1].inicio == t[i].fin && t[i + 2].inicio == t[i + 1].fin)
+        return Operando{i + 3, TextoDe(sql, t[i]).toString().toUpper(), TextoDe(sql, t[i + 2]).toString().toUpper()};
+    return Operando{i + 1, {}, TextoDe(sql, t[i]).toString().toUpper()};
+}
+
+bool EsColumnaFecha(const Operando& o, const ColumnasFecha& f) {
+    if (o.numero) return false;
+    if (!o.tabla.isEmpty() && f.tablas.contains(o.tabla)) return f.calificadas.contains(o.tabla + u'.' + o.columna);
+    // A qualifier that is not a table is an alias: judge the column by its name alone.
+    return f.sinCalificar.contains(o.columna);
+}
+
+}  // namespace
+
+QString ReescribeSumaFechas(const QString& sql, const ColumnasFecha& fechas) {
+    if (!sql.contains(u'+') || (fechas.sinCalificar.isEmpty() && fechas.calificadas.isEmpty())) return sql;
+    const QStringView s(sql);
+    const std::vector<Token> t = Tokens(s);
+    QString r;
+    qsizetype copiado = 0;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (!EsSimbolo(s, t[i], u'(')) continue;
+        const auto a = LeeOperando(s, t, i + 1);
+        if (!a || a->siguiente >= t.size() || !EsSimbolo(s, t[a->siguiente], u'+')) continue;
+        const auto b = LeeOperando(s, t, a->siguiente + 1);
+        if (!b || b->siguiente >= t.size() || !EsSimbolo(s, t[b->siguiente], u')')) continue;
+        if (!EsColumnaFecha(*a, fechas)) continue;
+        const Token& finA = t[a->siguiente - 1];
+        const Token& inicioB = t[a->siguiente + 1];
+        const Token& finB = t[b->siguiente - 1];
+        r += s.mid(copiado, t[i].inicio - copiado);
+        r += u"(date(";
+        r += s.mid(t[i + 1].inicio, finA.fin - t[i + 1].inicio);
+        r += u", ";
+        r += s.mid(inicioB.inicio, finB.fin - inicioB.inicio);
+        r += u" || ' days'))";
+        copiado = t[b->siguiente].fin;
+        i = b->siguiente;
+    }
+    if (copiado == 0) return sql;
+    r += s.mid(copiado);
+    return r;
+}
+
+}  // namespace ado::detalle

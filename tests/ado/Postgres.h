@@ -1,0 +1,17 @@
+#pragma once
+// Tests that read the PostgreSQL demo company through ODBC. Without ZR_PG_CONEXION (or when it
+// does not connect) they are skipped, and fail instead when ZR_REQUIERE_PG=1.
+#include "ado/Connection.h"
+
+#include <gtest/gtest.h>
+
+class ConPostgres : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // Opens the connection string held by the environment `variable` into `con`, or skips
+    // (fails under ZR_REQUIERE_PG) the test; check IsSkipped() / HasFatalFailure() after it.
+    void Conecta(const char* variable, ado::Connection& con);
+    bool Listo() const { return !IsSkipped() && !HasFatalFailure(); }
+
+    ado::Connection pg;
+};

@@ -1,0 +1,95 @@
+// The ODBC provider against PostgreSQL: typed values, and that nothing sent through it writes.
+#include "BaseSqlite.h"
+#include "Postgres.h"
+#include "ado/Comillas.h"
+#include "ado/Errores.h"
+
+namespace {
+
+using vb::Currency;
+using vb::TipoVariant;
+using vb::Variant;
+
+class Odbc : public ConPostgres {
+protected:
+    // Row count and balance sum of the expense table, to show it did not change.
+    std::pair<int, Variant> Huella() {
+        auto rs = pg.Execute("SELECT COUNT(*) AS N, SUM(SAL_MOV) AS S FROM tblGastosEnc");
+        return {rs.Fields("N").Value().CLng(), rs.Fields("S").Value()};
+    }
+};
+
+TEST_F(Odbc, ValoresLleganConSuSubtipo) {
+    auto rs = pg.Execute(
+        "SELECT CAST('12345678901.2345' AS NUMERIC(19,4)) AS grande, CAST('1.00015' AS NUMERIC(10,5)) AS mitad_arriba,"
+        " CAST('1.00005' AS NUMERIC(10,5)) AS mitad_par, CAST(0.1 AS NUMERIC) + CAST(0.2 AS NUMERIC) AS suma,"
+        " CAST('-1234.56' AS MONEY) AS dinero, DATE '2024-02-29' AS dia, TIMESTAMP '2024-02-29 13:45:10' AS momento,"
+        " CAST(NULL AS DATE) AS nulo, 42 AS entero, CAST(5000000000 AS BIGINT) AS enorme, TRUE AS verdad, FALSE AS falso,"
+        " CAST(1.5 AS DOUBLE PRECISION) AS doble, 'Tesorería ñ' AS texto, repeat('é', 3000) AS largo");
+    // Exact decimal text, rounded half to even at the fourth decimal; never through a double.
+    EXPECT_EQ(rs.Fields("GRANDE").Value(), Variant(Currency::DesdeDiezmilesimos(123456789012345)));
+    EXPECT_EQ(rs.Fields("MITAD_ARRIBA").Value(), Variant(Currency::DesdeDiezmilesimos(10002)));
+    EXPECT_EQ(rs.Fields("MITAD_PAR").Value(), Variant(Currency::DesdeDiezmilesimos(10000)));
+    EXPECT_EQ(rs.Fields("SUMA").Value(), Variant(Currency::DesdeDiezmilesimos(3000)));
+    EXPECT_EQ(rs.Fields("DINERO").Value(), Variant(Currency::DesdeDiezmilesimos(-12345600)));
+    EXPECT_EQ(rs.Fields("DIA").Value(), Variant(QDate(2024, 2, 29)));
+    EXPECT_EQ(rs.Fields("MOMENTO").Value(), Variant(vb::Fecha{QDate(2024, 2, 29), QTime(13, 45, 10)}));
+    EXPECT_TRUE(rs.Fields("NULO").Value().IsNull());
+    EXPECT_EQ(rs.Fields("ENTERO").Value(), Variant(int32_t(42)));
+    EXPECT_EQ(rs.Fields("ENORME").Value(), Variant(5000000000.0));
+    EXPECT_EQ(rs.Fields("VERDAD").Value(), Variant(true));
+    EXPECT_EQ(rs.Fields("FALSO").Value(), Variant(false));
+    EXPECT_EQ(rs.Fields("DOBLE").Value(), Variant(1.5));
+    EXPECT_EQ(rs.Fields("TEXTO").Value(), Variant(QStringLiteral("Tesorería ñ")));
+    EXPECT_EQ(rs.Fields("LARGO").Value(), Variant(QString(3000, QChar(0xE9))));
+}
+
+TEST_F(Odbc, NavegacionYMoveFirst) {
+    ado::Recordset rs;
+    rs.Open("SELECT generate_series(1, 3) AS n", pg, 1, 1, -1);
+    rs.MoveNext();
+    rs.MoveNext();
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF_());
+    EXPECT_EQ(NumeroDeError([&] { rs.MoveNext(); }), vb::errores::FinDeRecordset);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields("N").Value(), Variant(int32_t(1)));
+    auto vacio = pg.Execute("SELECT 1 AS n WHERE FALSE");
+    EXPECT_TRUE(vacio.BOF() && vacio.EOF_());
+}
+
+TEST_F(Odbc, NingunaInstruccionPuedeEscribir) {
+    const auto antes = Huella();
+    for (const char* sql : {
+             "INSERT INTO tblGastosEnc (NUM_MOV) VALUES (-1)",
+             "UPDATE tblGastosEnc SET SAL_MOV = 0",
+             "DELETE FROM tblGastosEnc",
+             "DROP TABLE tblGastosEnc",
+             "SELECT * INTO tblCopia FROM tblGastosEnc",
+             "WITH d AS (DELETE FROM tblGastosEnc RETURNING *) SELECT * FROM d",
+             "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='x'; DELETE FROM tblGastosEnc; --'",
+         }) {
+        EXPECT_NE(NumeroDeError([&] { pg.Execute(sql); }), 0) << sql;
+    }
+    const auto codigo = ado::Comillas("x' OR '1'='1");
+    auto rs = pg.Execute("SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='" + codigo + "'");
+    EXPECT_TRUE(rs.EOF_());
+    EXPECT_EQ(Huella(), antes);
+}
+
+TEST(OdbcSinServidor, UnaConexionQueNoAbreQuedaCerrada) {
+    for (const char* cadena : {"Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=1;Database=x;Uid=x;Pwd=x;",
+                               "Driver={Controlador que no existe};Server=x;"}) {
+        ado::Connection con;
+        try {
+            con.Open(cadena);
+            ADD_FAILURE() << cadena;
+        } catch (const vb::ErrorEjecucion& e) {
+            EXPECT_EQ(e.numero(), vb::errores::ErrorProveedor);
+            EXPECT_FALSE(e.descripcion().isEmpty());
+        }
+        EXPECT_EQ(con.State(), 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// The embedded provider on a database the test writes itself: typed values, field lookup,
+// navigation, the read-only guarantees and the one date expression it gives meaning to.
+#include "BaseSqlite.h"
+#include "ado/Comillas.h"
+#include "ado/Connection.h"
+#include "ado/Errores.h"
+
+#include <gtest/gtest.h>
+
+using vb::TipoVariant;
+
+namespace {
+
+const char* const kGastos = R"(
+CREATE TABLE tblGastosEnc (NUM_MOV INTEGER PRIMARY KEY, COD_ACRE VARCHAR(10), FEC_MOV DATE, PLA_PAG INTEGER,
+  SAL_MOV CURRENCY, IMP_MOV CURRENCY, CON_GRL VARCHAR(4), PAGADO BOOLEAN, TIP_CAM DOUBLE, NOTAS TEXT);
+INSERT INTO tblGastosEnc VALUES
+  (1, 'A01',   '2024-01-01', 30, 1234.56, 1234.56, 'GTOS', 0, 1.0,   'Renta de oficina'),
+  (2, 'A01',   '2024-01-15', 15, 0.1,     100,     'GTOS', 1, 17.25, 'Papelería ñ'),
+  (3, 'A01',   '2024-02-10', 20, 0.2,     250.75,  'AACR', 0, NULL,  NULL),
+  (4, 'O''B1', '2023-12-31', 31, 5000,    5000,    'GTOS', 1, 1.0,   'Año nuevo'),
+  (5, 'A02',   NULL,         30, NULL,    NULL,    'GTOS', NULL, NULL, 'sin fecha'),
+  (6, 'A02',   '2024-01-31', 0,  0.7,     0.7,     'GTOS', 0, 1.0,   'mismo día');
+CREATE TABLE tblCatProveedor (COD_PROV VARCHAR(10), LIM_CRE CURRENCY, SAL_PROV CURRENCY);
+INSERT INTO tblCatProveedor VALUES ('A01', 0.3, 0.1);
+)";
+
+class Sqlite : public ::testing::Test {
+protected:
+    void SetUp() override { con.Open(base.Cadena()); }
+
+    // NUM_MOV of every row of the query, in order.
+    std::vector<int> Numeros(const QString& sql) {
+        std::vector<int> r;
+        auto rs = con.Execute(sql);
+        while (!rs.EOF_()) {
+            r.push_back(rs.Fields("NUM_MOV").Value().CLng());
+            rs.MoveNext();
+        }
+        return r;
+    }
+
+    BaseSqlite base{kGastos};
+    ado::Connection con;
+};
+
+TEST_F(Sqlite, ValoresLleganConSuSubtipo) {
+    auto rs = con.Execute("SELECT * FROM tblGastosEnc WHERE NUM_MOV IN (1, 2, 4, 5) ORDER BY NUM_MOV");
+    EXPECT_EQ(rs.Fields("FEC_MOV").Value(), vb::Variant(QDate(2024, 1, 1)));
+    EXPECT_EQ(rs.Fields("SAL_MOV").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(12345600)));
+    EXPECT_EQ(rs.Fields("PLA_PAG").Value(), vb::Variant(int32_t(30)));
+    EXPECT_EQ(rs.Fields("PAGADO").Value(), vb::Variant(false));
+    EXPECT_EQ(rs.Fields("TIP_CAM").Value().Tipo(), TipoVariant::Double);
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("NOTAS").Value(), vb::Variant(QStringLiteral("Papelería ñ")));
+    EXPECT_EQ(rs.Fields("SAL_MOV").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(1000)));
+    EXPECT_EQ(rs.Fields("PAGADO").Value(), vb::Variant(true));
+    rs.MoveNext();
+    // A whole amount is stored as an integer by the column's affinity; it is still money.
+    EXPECT_EQ(rs.Fields("IMP_MOV").Value(), vb::Variant(vb::Currency::DesdeEntero(5000)));
+    rs.MoveNext();
+    for (const char* campo : {"FEC_MOV", "SAL_MOV", "PAGADO", "TIP_CAM"})
+        EXPECT_TRUE(rs.Fields(campo).Value().IsNull()) << campo;
+}
+
+TEST_F(Sqlite, ExpresionesDeDineroSonCurrencyExacto) {
+    // 1234.56 + 0.1 + 0.2 is 1234.8599999999999 as a double; the report must see 1234.86.
+    auto rs = con.Execute("SELECT SUM(SAL_MOV) AS SALDO FROM tblGastosEnc WHERE COD_ACRE='A01'");
+    EXPECT_EQ(rs.Fields("SALDO").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(12348600)));
+    rs = con.Execute("SELECT (LIM_CRE-SAL_PROV) AS DISP FROM tblCatProveedor");
+    EXPECT_EQ(rs.Fields("DISP").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(2000)));
+    // Past the fourth decimal the stored double rounds half to even: 0.00005 -> 0, 0.00015 -> 0.0002.
+    rs = con.Execute("SELECT -1234.5 AS A, 0.00005 AS B, 0.00015 AS C, 1e300 AS D");
+    EXPECT_EQ(rs.Fields("A").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(-12345000)));
+    EXPECT_EQ(rs.Fields("B").Value(), vb::Variant(vb::Currency()));
+    EXPECT_EQ(rs.Fields("C").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(2)));
+    EXPECT_EQ(rs.Fields("D").Value().Tipo(), TipoVariant::Double);  // beyond any amount
+    rs = con.Execute("SELECT SUM(SAL_MOV) AS SALDO FROM tblGastosEnc WHERE COD_ACRE='nadie'");
+    EXPECT_TRUE(rs.Fields("SALDO").Value().IsNull());
+}
+
+TEST_F(Sqlite, CamposPorNombreSinDistinguirMayusculas) {
+    auto rs = con.Execute("SELECT tblGastosEnc.NUM_MOV, COD_ACRE AS Acreedor FROM tblGastosEnc ORDER BY NUM_MOV");
+    ASSERT_EQ(rs.Fields().Count(), 2);
+    EXPECT_EQ(rs.Fields(0).Name(), QStringLiteral("NUM_MOV"));
+    EXPECT_EQ(rs.Fields(u"acreedor").Value(), vb::Variant("A01"));
+    EXPECT_EQ(rs.Fields(QStringLiteral("ACREEDOR")).Value(), vb::Variant("A01"));
+    EXPECT_EQ(NumeroDeError([&] { rs.Fields("COD_PROV"); }), vb::errores::ElementoNoEncontrado);
+    EXPECT_EQ(NumeroDeError([&] { rs.Fields(2); }), vb::errores::ElementoNoEncontrado);
+}
+
+TEST_F(Sqlite, NavegacionBofEofYMoveFirst) {
+    auto vacio = con.Execute("SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV > 100");
+    EXPECT_TRUE(vacio.BOF() && vacio.EOF_());
+    EXPECT_EQ(NumeroDeError([&] { vacio.Fields("NUM_MOV").Value(); }), vb::errores::FinDeRecordset);
+    EXPECT_EQ(NumeroDeError([&] { vacio.MoveNext(); }), vb::errores::FinDeRecordset);
+
+    ado::Recordset rs;
+    rs.Open("SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV <= 2 ORDER BY NUM_MOV", con, 1, 1, -1);
+    EXPECT_FALSE(rs.BOF() || rs.EOF_());
+    rs.MoveFirst();  // already on the first row: nothing is read twice
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("NUM_MOV").Value().CLng(), 2);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF_());
+    EXPECT_FALSE(rs.BOF());
+    EXPECT_EQ(NumeroDeError([&] { rs.Fields("NUM_MOV").Value(); }), vb::errores::FinDeRecordset);
+    EXPECT_EQ(NumeroDeError([&] { rs.MoveNext(); }), vb::errores::FinDeRecordset);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields("NUM_MOV").Value().CLng(), 1);
+    EXPECT_EQ(NumeroDeError([&] { rs.Open("SELECT 1", con); }), ado::errores::ObjetoAbierto);
+    rs.Close();
+    EXPECT_EQ(rs.State(), 0);
+    EXPECT_EQ(NumeroDeError([&] { rs.EOF_(); }), vb::errores::OperacionNoPermitida);
+}
+
+TEST_F(Sqlite, ConexionAbreYCierraComoLaUsaElComponente) {
+    ado::Connection otra;
+    otra.ConnectionString(base.Cadena());
+    otra.Open("", "", "", -1);  // the property governs
+    EXPECT_EQ(otra.State(), 1);
+    EXPECT_EQ(NumeroDeError([&] { otra.Open(); }), ado::errores::ObjetoAbierto);
+    auto rs = otra.Execute("SELECT NUM_MOV FROM tblGastosEnc");
+    otra.Close();
+    EXPECT_EQ(rs.State(), 0);  // closing the connection closes its recordsets
+    EXPECT_EQ(NumeroDeError([&] { rs.MoveNext(); }), vb::errores::OperacionNoPermitida);
+    EXPECT_EQ(NumeroDeError([&] { otra.Execute("SELECT 1"); }), ado::errores::ConexionNoValida);
+    EXPECT_EQ(NumeroDeError([&] { otra.Close(); }), vb::errores::OperacionNoPermitida);
+
+    ado::Connection mala;
+    EXPECT_EQ(NumeroDeError([&] { mala.Open("Provider=SQLite;Data Source=" + base.Ruta() + ".no"); }),
+              vb::errores::ErrorProveedor);
+    EXPECT_EQ(mala.State(), 0);
+    try {
+        con.Execute("SELECT * FROM tblNoExiste");
+        FAIL();
+    } catch (const vb::ErrorEjecucion& e) {
+        EXPECT_EQ(e.numero(), vb::errores::ErrorProveedor);
+        EXPECT_TRUE(e.descripcion().contains(QStringLiteral("tblNoExiste"))) << e.descripcion().toStdString();
+    }
+}
+
+TEST_F(Sqlite, NingunaInstruccionPuedeEscribir) {
+    const QByteArray antes = base.Contenido();
+    for (const char* sql : {
+             "INSERT INTO tblGastosEnc (NUM_MOV) VALUES (99)",
+             "UPDATE tblGastosEnc SET SAL_MOV = 0",
+             "DELETE FROM tblGastosEnc",
+             "DROP TABLE tblGastosEnc",
+             "CREATE TABLE t (x)",
+             "PRAGMA query_only=0",
+             "ATTACH DATABASE 'otra.db' AS otra",
+             "BEGIN",
+             "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='x'; DELETE FROM tblGastosEnc; --'",
+             "SELECT 1; SELECT 2",
+         }) {
+        EXPECT_NE(NumeroDeError([&] { con.Execute(sql); }), 0) << sql;
+    }
+    EXPECT_EQ(NumeroDeError([&] { con.Execute("DELETE FROM tblGastosEnc"); }), vb::errores::OperacionNoPermitida);
+    EXPECT_EQ(Numeros("SELECT NUM_MOV FROM tblGastosEnc ORDER BY NUM_MOV").size(), 6u);
+    // Trailing semicolons and comments are still one statement.
+    EXPECT_EQ(Numeros("SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV=1; ; -- fin\n/* nada */").size(), 1u);
+    con.Close();
+    EXPECT_EQ(base.Contenido(), antes);
+}
+
+TEST_F(Sqlite, ValoresDelUsuarioPasanPorComillas) {
+    const auto consulta = [&](const QString& codigo) {
+        return Numeros("SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='" + ado::Comillas(codigo) + "' ORDER BY NUM_MOV");
+    };
+    EXPECT_TRUE(consulta("x' OR '1'='1").empty());
+    EXPECT_TRUE(consulta("x'; DELETE FROM tblGastosEnc; --").empty());
+    EXPECT_EQ(consulta("O'B1"), std::vector<int>{4});
+    EXPECT_EQ(Numeros("SELECT NUM_MOV FROM tblGastosEnc").size(), 6u);
+}
+
+TEST_F(Sqlite, FechaMasDiasComparadaConUnaFecha) {
+    // Due dates: 1 -> 2024-01-31, 2 -> 2024-01-30, 3 -> 2024-03-01 (leap February),
+    // 4 -> 2024-01-31 (across the year), 5 -> none, 6 -> 2024-01-31 (no term).
+    const QString hasta = "SELECT NUM_MOV FROM tblGastosEnc WHERE ((FEC_MOV + PLA_PAG)<='2024-01-31') ORDER BY NUM_MOV";
+    EXPECT_EQ(Numeros(hasta), (std::vector<int>{1, 2, 4, 6}));
+    EXPECT_EQ(Numeros("SELECT NUM_MOV FROM tblGastosEnc WHERE ((FEC_MOV + PLA_PAG)>'2024-01-31')"), std::vector<int>{3});
+    EXPECT_EQ(Numeros("SELECT NUM_MOV FROM tblGastosEnc g WHERE ((g.FEC_MOV+g.PLA_PAG) = '2024-03-01')"),
+              std::vector<int>{3});
+    EXPECT_EQ(Numeros("SELECT NUM_MOV FROM tblGastosEnc WHERE ((tblGastosEnc.FEC_MOV + 29)='2024-03-10')"),
+              std::vector<int>{3});
+
+    // Only that shape is rewritten: numbers still add, quoted text stays as written.
+    auto rs = con.Execute("SELECT (NUM_MOV + PLA_PAG) AS S, '(FEC_MOV + PLA_PAG)' AS T FROM tblGastosEnc WHERE NUM_MOV=1");
+    EXPECT_EQ(rs.Fields("S").Value().CLng(), 31);
+    EXPECT_EQ(rs.Fields("T").Value(), vb::Variant("(FEC_MOV + PLA_PAG)"));
+}
+
+}  // namespace
