@@ -14,15 +14,20 @@ QString DescripcionError(int32_t numero) {
     switch (numero) {
     case errores::LlamadaNoValida: return QStringLiteral("Llamada a procedimiento o argumento no válidos");
     case errores::Desbordamiento: return QStringLiteral("Desbordamiento");
+    case errores::MemoriaInsuficiente: return QStringLiteral("Memoria insuficiente");
     case errores::SubindiceFuera: return QStringLiteral("Subíndice fuera del intervalo");
     case errores::DivisionPorCero: return QStringLiteral("División por cero");
     case errores::TiposNoCoinciden: return QStringLiteral("No coinciden los tipos");
     case errores::ArchivoNoEncontrado: return QStringLiteral("No se encontró el archivo");
     case errores::ErrorEntradaSalida: return QStringLiteral("Error de E/S en el dispositivo");
     case errores::DiscoLleno: return QStringLiteral("Disco lleno");
+    case errores::AccesoNoValido: return QStringLiteral("Error de acceso a la ruta o al archivo");
     case errores::RutaNoEncontrada: return QStringLiteral("No se encontró la ruta de acceso");
     case errores::UsoNoValidoDeNull: return QStringLiteral("Uso no válido de Null");
     case errores::FormatoNoValido: return QStringLiteral("Formato de archivo no válido");
+    case errores::ValorDePropiedadNoValido: return QStringLiteral("El valor de la propiedad no es válido");
+    case errores::NoSePuedeCrearObjeto: return QStringLiteral("No se puede crear el objeto");
+    case errores::ErrorDeImpresora: return QStringLiteral("Error de impresora");
     case errores::ElementoNoEncontrado:
         return QStringLiteral("No se encontró el elemento en la colección que corresponde con el nombre o el ordinal pedido");
     case errores::FinDeRecordset:

@@ -26,15 +26,20 @@ private:
 namespace errores {
 inline constexpr int32_t LlamadaNoValida = 5;
 inline constexpr int32_t Desbordamiento = 6;
+inline constexpr int32_t MemoriaInsuficiente = 7;
 inline constexpr int32_t SubindiceFuera = 9;
 inline constexpr int32_t DivisionPorCero = 11;
 inline constexpr int32_t TiposNoCoinciden = 13;
 inline constexpr int32_t ArchivoNoEncontrado = 53;
 inline constexpr int32_t ErrorEntradaSalida = 57;
 inline constexpr int32_t DiscoLleno = 61;
+inline constexpr int32_t AccesoNoValido = 75;
 inline constexpr int32_t RutaNoEncontrada = 76;
 inline constexpr int32_t UsoNoValidoDeNull = 94;
 inline constexpr int32_t FormatoNoValido = 321;
+inline constexpr int32_t ValorDePropiedadNoValido = 380;
+inline constexpr int32_t NoSePuedeCrearObjeto = 429;
+inline constexpr int32_t ErrorDeImpresora = 482;
 inline constexpr int32_t ElementoNoEncontrado = 3265;  // field name not in the collection
 inline constexpr int32_t FinDeRecordset = 3021;        // BOF or EOF is true
 inline constexpr int32_t OperacionNoPermitida = 3219;  // object closed, or a write refused
