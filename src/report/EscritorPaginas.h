@@ -1,0 +1,70 @@
+#pragma once
+// The page writer both query windows run a report through: it binds the preview's surface, lets
+// the window's report routine draw one page file per full page, numbers the pages into one
+// document and shows the preview. A window derives from it (besides controles::Form) and
+// supplies the hooks below.
+#include "vb/Integer.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+namespace report {
+
+class Superficie;
+
+class EscritorPaginas {
+public:
+    virtual ~EscritorPaginas();
+
+    // One complete report run. A run-time error ends the run: its page files are deleted, the
+    // pointer returns to the default, the error goes to the message service and no preview opens.
+    void GeneraConsulta();
+    // Saves the full page, opens the next one and draws the headings of that kind.
+    void NuevaPagina(vb::Integer tipo);
+    // The company and report heading at the top of the page; leaves LineaActual under it.
+    void EncabezadoPagina(const QString& titulo);
+
+    // Page file of page n, resolved to a local path.
+    QString ArchivoPagina(int32_t pagina) const;
+
+    // The preview's surface while a run lasts; holding it keeps the preview window alive.
+    std::shared_ptr<report::Superficie> Superficie;
+    vb::Integer LineaActual;
+    int32_t PaginaActual = 0;
+    QString SelloReporte;
+    QString FechaInicial;
+    QString FechaFinal;
+
+protected:
+    EscritorPaginas() = default;
+    EscritorPaginas(const EscritorPaginas&) = delete;
+    EscritorPaginas& operator=(const EscritorPaginas&) = delete;
+
+    // DirConsultas from the settings file, ending in "\" unless empty.
+    static void LeeDirConsultas();
+
+    // Folder of the page files, the original way (ends in "\" or is empty).
+    virtual QString DirectorioPaginas() const = 0;
+    // What the window resets or reads before the dates are taken.
+    virtual void PreparaConsulta() {}
+    // The date of dtpFecha(indice), 0 start and 1 end.
+    virtual QDate FechaConsulta(int indice) const = 0;
+    // Runs the report routine of the chosen entry; nothing for an unknown choice.
+    virtual void ImprimeConsulta() = 0;
+    // The headings NuevaPagina draws for a kind; kinds outside the window's table draw nothing.
+    virtual void EncabezadosNuevaPagina(vb::Integer tipo) = 0;
+
+private:
+    report::Superficie& SuperficieVinculada() const;  // error 91 outside a run
+    void GrabaPaginaActual();
+    void NumeraPaginas();
+    void BorraArchivo(const QString& archivo);
+    void BorraPaginasEscritas() noexcept;
+
+    QStringList paginasEscritas_;  // page files of this run still on disk
+};
+
+}  // namespace report

@@ -1,0 +1,134 @@
+#include "report/Superficie.h"
+
+#include "report/EmfEscritor.h"
+#include "report/EmfLector.h"
+#include "report/SuperficieArchivos.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <algorithm>
+
+namespace report {
+
+namespace {
+
+constexpr int32_t ZoomMinimo = 30;
+constexpr int32_t ZoomMaximo = 200;
+constexpr int32_t AccionNinguna = 0;
+constexpr int32_t AccionImprimir = 2;
+
+// Run-time errors of the surface not raised elsewhere in the component.
+constexpr int32_t ValorPropiedadNoValido = 380;
+constexpr int32_t ErrorImpresora = 482;
+
+[[noreturn]] void LanzaLlamadaNoValida() { throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida); }
+[[noreturn]] void LanzaValorNoValido() {
+    throw vb::ErrorEjecucion(ValorPropiedadNoValido, QStringLiteral("El valor de la propiedad no es válido"));
+}
+
+// Colours travel as 0x00BBGGRR; the high byte of a Long colour is not a colour component.
+uint32_t ColorRgb(int32_t color) { return static_cast<uint32_t>(color) & 0xFFFFFFu; }
+
+}  // namespace
+
+Superficie::Superficie(PuertoImpresion* impresora) : impresora_(impresora) {}
+
+void Superficie::StartDoc() {
+    paginas_.assign(1, Pagina{});
+    actual_ = 0;
+    abierto_ = true;
+    previewPage_ = 1;
+}
+
+void Superficie::EndDoc() { abierto_ = false; }
+
+void Superficie::NewPage() {
+    if (!abierto_) LanzaLlamadaNoValida();
+    vb::Integer cuenta = PageCount();
+    cuenta += 1;  // a page count past 32767 overflows like any 16-bit counter
+    paginas_.emplace_back();
+    actual_ = paginas_.size() - 1;
+}
+
+Pagina& Superficie::paginaActual() {
+    if (!abierto_) LanzaLlamadaNoValida();
+    return paginas_[actual_];
+}
+
+void Superficie::PrintText(int32_t x, int32_t y, const QString& texto) {
+    Pagina& pagina = paginaActual();
+    pagina.registros.emplace_back(Texto{x, y, texto, ColorRgb(atributos_.foreColor), atributos_.fontBold,
+                                        atributos_.fontSize.valor(), atributos_.textAlign});
+}
+
+void Superficie::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    Pagina& pagina = paginaActual();
+    pagina.registros.emplace_back(Linea{x1, y1, x2, y2, ColorRgb(atributos_.foreColor)});
+}
+
+void Superficie::DrawRule(int32_t x, int32_t y, int32_t ancho, int32_t alto) {
+    Pagina& pagina = paginaActual();
+    // The page file stores the far corner, so it must be a 32-bit position too.
+    const int64_t derecha = int64_t{x} + ancho;
+    const int64_t abajo = int64_t{y} + alto;
+    if (derecha < INT32_MIN || derecha > INT32_MAX || abajo < INT32_MIN || abajo > INT32_MAX) vb::LanzaDesbordamiento();
+    pagina.registros.emplace_back(Regla{x, y, ancho, alto});
+}
+
+void Superficie::BeginGroup() { grupos_.push_back(atributos_); }
+
+void Superficie::EndGroup() {
+    if (grupos_.empty()) return;
+    atributos_ = grupos_.back();
+    grupos_.pop_back();
+}
+
+void Superficie::SavePage(const QString& archivo, vb::Integer pagina) const {
+    if (pagina < 1 || pagina > static_cast<int32_t>(paginas_.size())) LanzaLlamadaNoValida();
+    GrabaArchivo(archivo, EscribeEmf(paginas_[static_cast<std::size_t>(pagina - 1)]));
+}
+
+void Superficie::LoadPage(const QString& archivo) {
+    Pagina& pagina = paginaActual();
+    const QByteArray datos = LeeArchivo(archivo);
+    Pagina leida = LeeEmf(std::span<const char>(datos.constData(), static_cast<std::size_t>(datos.size())));
+    pagina.registros.insert(pagina.registros.end(), std::make_move_iterator(leida.registros.begin()),
+                            std::make_move_iterator(leida.registros.end()));
+}
+
+void Superficie::RefreshPreview() { avisaVista(); }
+
+void Superficie::avisaVista() {
+    if (VistaCambiada) VistaCambiada();
+}
+
+void Superficie::FontSize(vb::Integer puntos) {
+    if (puntos < 1) LanzaValorNoValido();
+    atributos_.fontSize = puntos;
+}
+
+void Superficie::TextAlign(int32_t alineacion) {
+    if (alineacion != AlineaIzquierda && alineacion != AlineaDerecha)
+        LanzaValorNoValido();
+    atributos_.textAlign = alineacion;
+}
+
+void Superficie::Action(int32_t accion) {
+    if (accion != AccionNinguna && accion != AccionImprimir) LanzaValorNoValido();
+    action_ = accion;
+    if (accion == AccionImprimir) {
+        if (!impresora_) throw vb::ErrorEjecucion(ErrorImpresora, QStringLiteral("Error de impresora: no hay una impresora disponible"));
+        impresora_->ImprimeDocumento(paginas_);
+    }
+}
+
+void Superficie::PreviewPage(vb::Integer pagina) {
+    const int32_t ultima = std::max<int32_t>(1, PageCount());
+    previewPage_ = std::clamp<int32_t>(pagina, 1, ultima);
+}
+
+void Superficie::Zoom(vb::Integer porcentaje) {
+    zoom_ = std::clamp<int32_t>(porcentaje, ZoomMinimo, ZoomMaximo);
+    avisaVista();
+}
+
+}  // namespace report

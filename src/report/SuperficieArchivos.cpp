@@ -1,0 +1,109 @@
+#include "report/SuperficieArchivos.h"
+
+#include "vb/ErrorEjecucion.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace report {
+
+namespace {
+
+constexpr int32_t AccesoNoValido = 75;
+
+[[noreturn]] void LanzaErrorDeSistema(int codigo) {
+    switch (codigo) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG: throw vb::ErrorEjecucion(vb::errores::RutaNoEncontrada);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: throw vb::ErrorEjecucion(vb::errores::DiscoLleno);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: throw vb::ErrorEjecucion(AccesoNoValido, QStringLiteral("Error de acceso a la ruta o al archivo"));
+    default: throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida);
+    }
+}
+
+// Writes every byte or returns the errno of the failure.
+int EscribeTodo(int fd, const QByteArray& datos) {
+    const char* p = datos.constData();
+    qsizetype resta = datos.size();
+    while (resta > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(resta));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        p += n;
+        resta -= n;
+    }
+    return 0;
+}
+
+void GrabaEnSuLugar(const QByteArray& nombre, const QByteArray& datos) {
+    const int fd = ::open(nombre.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) LanzaErrorDeSistema(errno);
+    const int error = EscribeTodo(fd, datos);
+    const int cierre = ::close(fd) == 0 ? 0 : errno;
+    if (error) LanzaErrorDeSistema(error);
+    if (cierre) LanzaErrorDeSistema(cierre);
+}
+
+}  // namespace
+
+void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
+    const QByteArray nombre = QFile::encodeName(ruta);
+    if (nombre.isEmpty()) throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
+
+    struct stat estado {};
+    if (::stat(nombre.constData(), &estado) == 0 && !S_ISREG(estado.st_mode)) {
+        if (S_ISDIR(estado.st_mode)) LanzaErrorDeSistema(EISDIR);
+        GrabaEnSuLugar(nombre, datos);
+        return;
+    }
+
+    QByteArray temporal = nombre + ".XXXXXX";
+    const int fd = ::mkstemp(temporal.data());
+    if (fd < 0) LanzaErrorDeSistema(errno);
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    int error = ::fchmod(fd, 0666 & ~mascara) == 0 ? 0 : errno;
+    if (!error) error = EscribeTodo(fd, datos);
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temporal.constData(), nombre.constData()) != 0) error = errno;
+    if (error) {
+        ::unlink(temporal.constData());
+        LanzaErrorDeSistema(error);
+    }
+}
+
+QByteArray LeeArchivo(const QString& ruta, qint64 limite) {
+    const QByteArray nombre = QFile::encodeName(ruta);
+    struct stat estado {};
+    if (nombre.isEmpty() || ::stat(nombre.constData(), &estado) != 0)
+        throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
+    if (S_ISDIR(estado.st_mode)) LanzaErrorDeSistema(EISDIR);
+    if (S_ISREG(estado.st_mode) && estado.st_size > limite) throw vb::ErrorEjecucion(vb::errores::FormatoNoValido);
+
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly)) {
+        if (archivo.error() == QFileDevice::PermissionsError) LanzaErrorDeSistema(EACCES);
+        throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
+    }
+    QByteArray datos = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError) LanzaErrorDeSistema(EIO);
+    if (datos.size() > limite) throw vb::ErrorEjecucion(vb::errores::FormatoNoValido);
+    return datos;
+}
+
+}  // namespace report

@@ -1,0 +1,224 @@
+#include "report/frmPreview.h"
+
+#include "component/Rutas.h"
+#include "component/Servicios.h"
+#include "component/modConGastos.h"
+#include "controles/Constants.h"
+#include "controles/Errores.h"
+#include "controles/Screen.h"
+#include "report/PuertoImpresionActual.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <array>
+
+namespace report {
+
+namespace {
+
+std::shared_ptr<frmPreview> predeterminada;
+
+constexpr std::array<int32_t, 9> PorcentajesZoom = {30, 50, 70, 80, 90, 100, 130, 150, 200};
+constexpr int ZoomInicial = 5;  // "100%"
+
+constexpr int32_t MensajeSalir = 129;
+constexpr int32_t MensajePaginaGrabada = 130;
+constexpr int32_t RespuestaSi = 6;
+constexpr int32_t NoSePuedeCrearObjeto = 429;
+
+// The host's message service, one instance per use.
+std::unique_ptr<component::ServicioMensajes> CreaMensajes() {
+    const auto& servicios = component::ServiciosAnfitrion();
+    std::unique_ptr<component::ServicioMensajes> mensajes;
+    if (servicios.mensajes) mensajes = servicios.mensajes();
+    if (!mensajes) throw vb::ErrorEjecucion(NoSePuedeCrearObjeto, QStringLiteral("No se puede crear el objeto"));
+    return mensajes;
+}
+
+// A command the user started that fails ends there: the error is shown and the window stays.
+template <class F>
+void AccionDelUsuario(F&& accion) {
+    try {
+        accion();
+    } catch (const vb::ErrorEjecucion& e) {
+        controles::Screen.SetMousePointer(controles::vbDefault);
+        component::MuestraError(e.numero(), e.descripcion());
+    }
+}
+
+}  // namespace
+
+frmPreview::frmPreview()
+    : controles::Form(QStringLiteral("frmPreview")),
+      Preview(PuertoImpresionActual()),
+      cmbZoom(*this, QStringLiteral("cmbZoom")),
+      lblPagina(*this, QStringLiteral("lblPagina")),
+      lblEtiqueta(*this, QStringLiteral("lblEtiqueta"), {0, 1}),
+      cmdFunciones(*this, QStringLiteral("cmdFunciones"), {0, 1, 2, 3, 4, 5, 6}) {
+    SetCaption(QStringLiteral("VISTA PRELIMINAR"));
+    cmbZoom.SetStyle(controles::vbComboDropdownList);
+    lblPagina.SetCaption(QStringLiteral("1"));
+    lblEtiqueta(0).SetCaption(QStringLiteral("Zoom"));
+    lblEtiqueta(1).SetCaption(QStringLiteral("Página"));
+    const std::array<QString, 7> titulos = {
+        QStringLiteral("IMPRIMIR [ALT+P]"),           QStringLiteral("PRIMERA PÁGINA [INI]"),
+        QStringLiteral("PÁGINA ANTERIOR [RE PÁG]"),   QStringLiteral("PÁGINA SIGUIENTE [AV PÁG]"),
+        QStringLiteral("ÚLTIMA PÁGINA [FIN]"),        QStringLiteral("GRABAR EN FORMATO EMF [F10]"),
+        QStringLiteral("SALIR [ESC]")};
+    for (int i = 0; i < static_cast<int>(titulos.size()); ++i) {
+        cmdFunciones(i).SetCaption(titulos[static_cast<size_t>(i)]);
+        cmdFunciones(i).Click = [this, i] { AccionDelUsuario([this, i] { cmdFunciones_Click(i); }); };
+    }
+    cmbZoom.Click = [this] { AccionDelUsuario([this] { cmbZoom_Click(); }); };
+
+    Load = [this] { Form_Load(); };
+    KeyDown = [this](int& keyCode, int& shift) {
+        AccionDelUsuario([&] { Form_KeyDown(keyCode, shift); });
+        keyCode = 0;  // swallowed even when its command failed
+    };
+    QueryUnload = [this](int& cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); };
+}
+
+frmPreview::~frmPreview() = default;
+
+std::shared_ptr<frmPreview> frmPreview::Predeterminada() {
+    if (!predeterminada) predeterminada = std::make_shared<frmPreview>();
+    return predeterminada;
+}
+
+void frmPreview::Form_Load() {
+    SetKeyPreview(true);
+    PaginaVista = 1;
+    SetBackColor(ColorVentanaPreview);
+    for (controles::CommandButton& boton : cmdFunciones) boton.SetBackColor(ColorBotonPreview);
+    cmbZoom.Clear();  // a window loaded again starts with the list as designed: empty
+    for (int32_t porcentaje : PorcentajesZoom) cmbZoom.AddItem(QString::number(porcentaje) + u'%');
+    cmbZoom.SetListIndex(ZoomInicial);
+}
+
+void frmPreview::SetWidth(int32_t twips) {
+    if (twips == width_) return;
+    width_ = twips;
+    Form_Resize();
+}
+
+void frmPreview::SetHeight(int32_t twips) {
+    if (twips == height_) return;
+    height_ = twips;
+    Form_Resize();
+}
+
+void frmPreview::SetPreviewWidth(int32_t twips) {
+    if (twips < 0) controles::Lanza(controles::errores::ValorDePropiedadNoValido);
+    previewWidth_ = twips;
+}
+
+void frmPreview::SetPreviewHeight(int32_t twips) {
+    if (twips < 0) controles::Lanza(controles::errores::ValorDePropiedadNoValido);
+    previewHeight_ = twips;
+}
+
+void frmPreview::Form_Resize() {
+    // A window smaller than the margins leaves that side of the control as it was.
+    try {
+        SetPreviewWidth(width_ - 100);
+    } catch (const vb::ErrorEjecucion&) {
+    }
+    try {
+        SetPreviewHeight(height_ - 1600);
+    } catch (const vb::ErrorEjecucion&) {
+    }
+}
+
+void frmPreview::Form_KeyDown(int& KeyCode, int& Shift) {
+    switch (KeyCode) {
+    case controles::vbKeyHome: cmdFunciones_Click(1); break;
+    case controles::vbKeyPageUp: cmdFunciones_Click(2); break;
+    case controles::vbKeyPageDown: cmdFunciones_Click(3); break;
+    case controles::vbKeyEnd: cmdFunciones_Click(4); break;
+    case controles::vbKeyEscape:
+        if (CreaMensajes()->Pregunta(MensajeSalir, 0, QString(), 0, 0) == RespuestaSi) controles::Unload(*this);
+        break;
+    case controles::vbKeyP:
+        if (Shift == controles::vbAltMask) cmdFunciones_Click(0);
+        break;
+    default: break;
+    }
+    KeyCode = 0;  // no control of this window takes keystrokes
+}
+
+void frmPreview::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
+    // The next report run builds a fresh window; whoever holds this one keeps it until done.
+    if (predeterminada.get() == this) predeterminada.reset();
+}
+
+void frmPreview::cmbZoom_Click() {
+    const int entrada = cmbZoom.ListIndex();
+    if (entrada < 0 || entrada >= static_cast<int>(PorcentajesZoom.size())) return;
+    Preview.Zoom(PorcentajesZoom[static_cast<size_t>(entrada)]);
+}
+
+void frmPreview::cmdFunciones_Click(int Index) {
+    PaginaVista = Preview.PreviewPage();
+    switch (Index) {
+    case 0: Preview.Action(2); break;
+    case 1:
+        PaginaVista = 1;
+        MuestraPaginaVista();
+        break;
+    case 2:
+        if (PaginaVista > 1 && Preview.PageCount() >= PaginaVista) {
+            PaginaVista -= 1;
+            Preview.PreviewPage(PaginaVista);
+            Preview.RefreshPreview();
+        }
+        EtiquetaPagina();
+        break;
+    case 3:
+        if (Preview.PageCount() > PaginaVista) {
+            PaginaVista += 1;
+            Preview.PreviewPage(PaginaVista);
+            Preview.RefreshPreview();
+        }
+        EtiquetaPagina();
+        break;
+    case 4:
+        PaginaVista = Preview.PageCount();
+        MuestraPaginaVista();
+        break;
+    case 5: GrabaPaginaVista(); break;
+    case 6: controles::Unload(*this); break;
+    default: break;
+    }
+}
+
+void frmPreview::MuestraPaginaVista() {
+    Preview.PreviewPage(PaginaVista);
+    Preview.RefreshPreview();
+    EtiquetaPagina();
+}
+
+void frmPreview::EtiquetaPagina() {
+    if (Preview.PageCount() > 0)
+        lblPagina.SetCaption(QString::number(PaginaVista) + u'/' + QString::number(Preview.PageCount()));
+    else
+        lblPagina.SetCaption(QStringLiteral("1"));
+}
+
+void frmPreview::GrabaPaginaVista() {
+    using modConGastos::RutaBD;
+    const auto mensajes = CreaMensajes();
+    const QString nombre =
+        mensajes->Captura(0, 0,
+                          QStringLiteral("La página se grabará en el directorio ") +
+                              component::RutaLocal(RutaBD + QStringLiteral("\\Temp")),
+                          0, 0, 0);
+    if (nombre.isEmpty()) return;
+    const QString archivo = component::RutaLocal(RutaBD + QStringLiteral("\\Temp\\") + nombre + QStringLiteral(".emf"));
+    controles::Screen.SetMousePointer(controles::vbHourglass);
+    Preview.SavePage(archivo, Preview.PreviewPage());
+    controles::Screen.SetMousePointer(controles::vbDefault);
+    mensajes->MuestraMensaje(MensajePaginaGrabada, 0,
+                             u' ' + QString::number(Preview.PreviewPage()) + QStringLiteral("\r\n") + archivo, 0);
+}
+
+}  // namespace report

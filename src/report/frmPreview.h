@@ -1,0 +1,67 @@
+#pragma once
+// The preview window "VISTA PRELIMINAR": the numbered document of a report run, with zoom,
+// paging, printing and saving the page on view. The Qt view shows it; this model decides.
+#include "controles/ComboBox.h"
+#include "controles/CommandButton.h"
+#include "controles/ControlArray.h"
+#include "controles/Form.h"
+#include "controles/Label.h"
+#include "report/Superficie.h"
+#include "vb/Integer.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace report {
+
+inline constexpr uint32_t ColorVentanaPreview = 0xF5E6D2;
+inline constexpr uint32_t ColorBotonPreview = 0xFFFFF5;
+
+class frmPreview : public controles::Form {
+public:
+    frmPreview();
+    ~frmPreview() override;
+
+    // The module's default instance, created on first reference and dropped when it unloads,
+    // so every report run gets a fresh window. Keep the pointer while using the window.
+    static std::shared_ptr<frmPreview> Predeterminada();
+
+    report::Superficie Preview;
+    controles::ComboBox cmbZoom;
+    controles::Label lblPagina;
+    controles::ControlArray<controles::Label> lblEtiqueta;
+    controles::ControlArray<controles::CommandButton> cmdFunciones;
+
+    vb::Integer PaginaVista = 1;
+
+    // Window size and the preview control's size, in twips. Changing the window's size raises
+    // Form_Resize; the control refuses a negative size with error 380.
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    void SetWidth(int32_t twips);
+    void SetHeight(int32_t twips);
+    int32_t PreviewWidth() const { return previewWidth_; }
+    int32_t PreviewHeight() const { return previewHeight_; }
+    void SetPreviewWidth(int32_t twips);
+    void SetPreviewHeight(int32_t twips);
+
+    // Event handlers; the controls and the form raise them.
+    void Form_Load();
+    void Form_Resize();
+    void Form_KeyDown(int& KeyCode, int& Shift);
+    void Form_QueryUnload(int& Cancel, int UnloadMode);
+    void cmbZoom_Click();
+    void cmdFunciones_Click(int Index);
+
+private:
+    void MuestraPaginaVista();
+    void EtiquetaPagina();
+    void GrabaPaginaVista();
+
+    int32_t width_ = 12000;
+    int32_t height_ = 9000;
+    int32_t previewWidth_ = 11900;
+    int32_t previewHeight_ = 7400;
+};
+
+}  // namespace report

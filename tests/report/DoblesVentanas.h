@@ -1,0 +1,85 @@
+#pragma once
+// Scripted stand-ins for the host's message service, the modal UI port and the printer, and
+// the lookups the page-writer and preview tests share.
+#include "component/Servicios.h"
+#include "controles/Form.h"
+#include "controles/PuertoUI.h"
+#include "report/Pagina.h"
+#include "report/SuperficieImpresion.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace dobles {
+
+// What the user answers and what the service was asked; Pregunta answers 7 (no) when unscripted.
+struct Guion {
+    std::deque<int32_t> respuestas;
+    std::deque<QString> capturas;
+    QStringList errores;                        // "number description"
+    std::vector<std::pair<int32_t, QString>> preguntas;
+    QStringList indicaciones;
+    std::vector<std::pair<int32_t, QString>> mensajes;
+};
+
+class Mensajes : public component::ServicioMensajes {
+public:
+    explicit Mensajes(Guion& g) : g_(g) {}
+    void MuestraMensaje(int32_t numero, int32_t, const QString& texto, int32_t) override {
+        g_.mensajes.emplace_back(numero, texto);
+    }
+    int32_t Pregunta(int32_t numero, int32_t, const QString& texto, int32_t, int32_t) override {
+        g_.preguntas.emplace_back(numero, texto);
+        return Siguiente(g_.respuestas, 7);
+    }
+    QString Captura(int32_t, int32_t, const QString& indicacion, int32_t, int32_t, int32_t) override {
+        g_.indicaciones << indicacion;
+        return Siguiente(g_.capturas, QString());
+    }
+    void MuestraError(const vb::Variant& numero, const vb::Variant& descripcion, int32_t) override {
+        g_.errores << numero.CStr() + u' ' + descripcion.CStr();
+    }
+
+private:
+    template <class T>
+    static T Siguiente(std::deque<T>& cola, T siNoHay) {
+        if (cola.empty()) return siNoHay;
+        T r = cola.front();
+        cola.pop_front();
+        return r;
+    }
+    Guion& g_;
+};
+
+inline void InstalaMensajes(Guion& g) {
+    component::ServiciosAnfitrion().mensajes = [&g] { return std::make_unique<Mensajes>(g); };
+}
+
+// Runs the script on the form it is asked to show; the script must hide or unload it.
+class PuertoModal : public controles::PuertoUI {
+public:
+    void MuestraModal(controles::Form& form) override {
+        ++veces;
+        if (alMostrar) alMostrar(form);
+    }
+    std::function<void(controles::Form&)> alMostrar;
+    int veces = 0;
+};
+
+class Impresora : public report::PuertoImpresion {
+public:
+    void ImprimeDocumento(const report::Documento& paginas) override { impresos.push_back(paginas.size()); }
+    std::vector<size_t> impresos;  // page count of each print
+};
+
+inline QStringList Textos(const report::Pagina& pagina) {
+    QStringList t;
+    for (const auto& r : pagina.registros)
+        if (const auto* texto = std::get_if<report::Texto>(&r)) t << texto->texto;
+    return t;
+}
+
+}  // namespace dobles

@@ -1,0 +1,269 @@
+#include "DoblesVentanas.h"
+#include "component/DatosEmpresa.h"
+#include "component/modConGastos.h"
+#include "controles/Screen.h"
+#include "report/EscritorPaginas.h"
+#include "report/Superficie.h"
+#include "report/frmPreview.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace report;
+
+namespace {
+
+// A window with the expense window's page-file rules and a report routine the test supplies.
+class VentanaPrueba : public controles::Form, public EscritorPaginas {
+public:
+    VentanaPrueba() : controles::Form(QStringLiteral("frmPrueba")) {}
+    std::function<void()> reporte;
+
+protected:
+    QString DirectorioPaginas() const override { return modConGastos::DirConsultas; }
+    void PreparaConsulta() override { LeeDirConsultas(); }
+    QDate FechaConsulta(int indice) const override { return indice == 0 ? QDate(2024, 1, 1) : QDate(2024, 1, 31); }
+    void ImprimeConsulta() override {
+        if (reporte) reporte();
+    }
+    void EncabezadosNuevaPagina(vb::Integer tipo) override {
+        if (tipo == 1) EncabezadoPagina(QStringLiteral("Prueba"));
+    }
+};
+
+// What the preview held when it was shown.
+struct Vista {
+    Documento documento;
+    QString etiqueta;
+    int pagina = 0;
+    int puntero = -1;
+};
+
+class Escritor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("ZR_RELOJ", "2024-03-01T09:05:07");
+        ASSERT_TRUE(raiz.isValid());
+        QDir(raiz.path()).mkdir(QStringLiteral("Paginas"));
+        modConGastos::RutaBD = raiz.path();
+        modConGastos::EmpresaActual = 12;
+        modConGastos::ManejadorBD = 3;
+        FijaDirConsultas(raiz.path() + QStringLiteral("\\PAGINAS"));
+        using namespace modConGastos;
+        ImprimeNombreEmpresa = ImprimeNombreComercial = false;
+        DireccionEmpresa = QStringLiteral("Calle 1");
+        NombreEmpresa = NombreComercial = RegistroEmpresa1 = RegistroEmpresa2 = RegistroEmpresa3 = TelefonosEmpresa = {};
+        dobles::InstalaMensajes(guion);
+        controles::FijaPuertoUI(&puerto);
+        puerto.alMostrar = [this](controles::Form& f) {
+            auto& preview = dynamic_cast<frmPreview&>(f);
+            vista = {preview.Preview.Paginas(), preview.lblPagina.Caption(), preview.Preview.PreviewPage(),
+                     controles::Screen.MousePointer()};
+            mostrada = frmPreview::Predeterminada();
+            preview.cmdFunciones(6).UserClick();
+        };
+    }
+    void TearDown() override {
+        controles::FijaPuertoUI(nullptr);
+        component::ServiciosAnfitrion().mensajes = nullptr;
+        qunsetenv("ZR_RELOJ");
+    }
+
+    void FijaDirConsultas(const QString& valor) {
+        QFile ini(raiz.filePath(QStringLiteral("QUIROX.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(("[VARIOS]\nDIRCONSULTAS=" + valor + "\n").toUtf8());
+    }
+    QStringList EnPaginas() const { return QDir(raiz.filePath(QStringLiteral("Paginas"))).entryList(QDir::Files, QDir::Name); }
+
+    // Draws `paginas` pages, each with its heading and one line naming it; `antesDeLaUltima`
+    // runs once the last page is open.
+    void ReporteDe(int paginas, std::function<void()> antesDeLaUltima = {}) {
+        ventana.reporte = [this, paginas, antesDeLaUltima] {
+            ventana.EncabezadoPagina(QStringLiteral("Prueba"));
+            for (int p = 1; p <= paginas; ++p) {
+                if (p == paginas && antesDeLaUltima) antesDeLaUltima();
+                ventana.Superficie->PrintText(0, ventana.LineaActual, QStringLiteral("Línea de la página %1").arg(p));
+                ventana.LineaActual += 240;
+                if (p < paginas) ventana.NuevaPagina(1);
+            }
+        };
+    }
+
+    QTemporaryDir raiz;
+    dobles::Guion guion;
+    dobles::PuertoModal puerto;
+    VentanaPrueba ventana;
+    Vista vista;
+    std::weak_ptr<frmPreview> mostrada;
+};
+
+class PaginasDelReporte : public Escritor, public ::testing::WithParamInterface<int> {};
+
+}  // namespace
+
+TEST_P(PaginasDelReporte, CadaPaginaLlevaSuNumeroYNoQuedanArchivos) {
+    const int m = GetParam();
+    QStringList duranteElDibujo;
+    ReporteDe(m, [&] { duranteElDibujo = EnPaginas(); });
+
+    ventana.GeneraConsulta();
+
+    QStringList esperados;
+    for (int n = 1; n < m; ++n) esperados << QStringLiteral("09050712_%1.emf").arg(n);
+    esperados.sort();
+    EXPECT_EQ(duranteElDibujo, esperados);
+    EXPECT_TRUE(EnPaginas().isEmpty());
+    EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
+    EXPECT_EQ(ventana.FechaInicial, "'20240101'");
+    EXPECT_EQ(ventana.FechaFinal, "'20240131'");
+
+    ASSERT_EQ(puerto.veces, 1);
+    EXPECT_EQ(vista.etiqueta, QStringLiteral("1/%1").arg(m));
+    EXPECT_EQ(vista.pagina, 1);
+    EXPECT_EQ(vista.puntero, 0);
+    ASSERT_EQ(vista.documento.size(), static_cast<size_t>(m));
+    for (int n = 1; n <= m; ++n) {
+        const Pagina& pagina = vista.documento[static_cast<size_t>(n - 1)];
+        const QStringList textos = dobles::Textos(pagina);
+        EXPECT_TRUE(textos.contains(QStringLiteral("Línea de la página %1").arg(n))) << n;
+        EXPECT_TRUE(textos.contains(QStringLiteral("Reporte :Prueba"))) << n;
+        EXPECT_EQ(textos.filter(QStringLiteral("Página  :")).size(), 1) << n;
+        EXPECT_EQ(std::get<Texto>(pagina.registros.back()),
+                  (Texto{7000, 720, QStringLiteral("Página  : %1 / %2").arg(n).arg(m), 0xFF0000, false, 8, 0}));
+    }
+    // The preview of this run is gone; the next run gets a fresh one.
+    EXPECT_TRUE(mostrada.expired());
+    EXPECT_FALSE(ventana.Superficie);
+    EXPECT_EQ(controles::Screen.MousePointer(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnaTresYCuarenta, PaginasDelReporte, ::testing::Values(1, 3, 40));
+
+TEST_F(Escritor, SinReporteOConTipoFueraDeLaTablaLaPaginaNoLlevaEncabezado) {
+    ventana.GeneraConsulta();  // nothing chosen: one empty page, numbered
+    ASSERT_EQ(vista.documento.size(), 1u);
+    EXPECT_EQ(dobles::Textos(vista.documento[0]), QStringList{QStringLiteral("Página  : 1 / 1")});
+
+    ventana.reporte = [&] {
+        ventana.EncabezadoPagina(QStringLiteral("Prueba"));
+        ventana.NuevaPagina(2);
+        ventana.Superficie->PrintText(0, ventana.LineaActual, QString::number(ventana.LineaActual));
+    };
+    ventana.GeneraConsulta();
+    ASSERT_EQ(vista.documento.size(), 2u);
+    EXPECT_EQ(dobles::Textos(vista.documento[1]), (QStringList{"0", QStringLiteral("Página  : 2 / 2")}));
+}
+
+TEST_F(Escritor, UnErrorDelReporteTerminaLaCorridaSinArchivosNiVista) {
+    bool dibujoLaPrimera = false;
+    ventana.reporte = [&] {
+        ventana.EncabezadoPagina(QStringLiteral("Prueba"));
+        ventana.NuevaPagina(1);
+        dibujoLaPrimera = EnPaginas().size() == 1;
+        throw vb::ErrorEjecucion(3021, QStringLiteral("No hay registro actual"));
+    };
+    ventana.GeneraConsulta();
+
+    EXPECT_TRUE(dibujoLaPrimera);
+    EXPECT_TRUE(EnPaginas().isEmpty());
+    EXPECT_EQ(guion.errores, QStringList{QStringLiteral("3021 No hay registro actual")});
+    EXPECT_EQ(puerto.veces, 0);
+    EXPECT_EQ(controles::Screen.MousePointer(), 0);
+    EXPECT_FALSE(ventana.Superficie);
+
+    // The window stays usable: the next run starts from a fresh, empty preview.
+    ReporteDe(1);
+    ventana.GeneraConsulta();
+    ASSERT_EQ(puerto.veces, 1);
+    EXPECT_EQ(vista.documento.size(), 1u);
+}
+
+TEST_F(Escritor, FallosAlGrabarOAlNumerarNoDejanArchivos) {
+    // A page file that vanishes before the numbering pass: the pages after it are still removed.
+    ReporteDe(3, [&] { QFile::remove(ventana.ArchivoPagina(1)); });
+    ventana.GeneraConsulta();
+    EXPECT_TRUE(EnPaginas().isEmpty());
+    ASSERT_EQ(guion.errores.size(), 1);
+    EXPECT_TRUE(guion.errores[0].startsWith(QStringLiteral("53 "))) << guion.errores[0].toStdString();
+
+    // A folder that does not exist fails the first save; nothing is written anywhere.
+    FijaDirConsultas(raiz.path() + QStringLiteral("\\NoExiste"));
+    ReporteDe(2);
+    ventana.GeneraConsulta();
+    EXPECT_EQ(guion.errores.size(), 2);
+    EXPECT_TRUE(guion.errores[1].startsWith(QStringLiteral("76 "))) << guion.errores[1].toStdString();
+    EXPECT_EQ(QDir(raiz.path()).entryList(QDir::Files), QStringList{"QUIROX.INI"});
+    EXPECT_EQ(puerto.veces, 0);
+}
+
+TEST_F(Escritor, DirConsultasConYSinDiagonalFinalDaLosMismosNombres) {
+    QStringList nombres;
+    ventana.reporte = [&] { nombres << ventana.ArchivoPagina(1); };
+    ventana.GeneraConsulta();
+    FijaDirConsultas(raiz.path() + QStringLiteral("\\PAGINAS\\"));
+    ventana.GeneraConsulta();
+    ASSERT_EQ(nombres.size(), 2);
+    EXPECT_EQ(nombres[0], nombres[1]);
+    EXPECT_EQ(nombres[0], raiz.filePath(QStringLiteral("Paginas/09050712_1.emf")));
+
+    // An empty value names files in the current directory.
+    const QString anterior = QDir::currentPath();
+    QDir::setCurrent(raiz.filePath(QStringLiteral("Paginas")));
+    FijaDirConsultas({});
+    QStringList duranteElDibujo;
+    ReporteDe(2, [&] { duranteElDibujo = EnPaginas(); });
+    ventana.GeneraConsulta();
+    QDir::setCurrent(anterior);
+    EXPECT_EQ(duranteElDibujo, QStringList{"09050712_1.emf"});
+    EXPECT_TRUE(guion.errores.isEmpty());
+}
+
+TEST_F(Escritor, EncabezadoDePaginaSinNadaOpcionalYConTodo) {
+    ventana.Superficie = std::make_shared<Superficie>();
+    Superficie& s = *ventana.Superficie;
+    s.StartDoc();
+    s.FontBold(true);
+    s.TextAlign(2);
+    ventana.EncabezadoPagina(QStringLiteral("Saldos"));
+    const uint32_t azul = 0xFF0000;
+    const std::vector<Registro> esperados = {
+        Texto{0, 0, QStringLiteral("Dirección :Calle 1"), azul, false, 8, 0},
+        Regla{6900, 240, 2500, 200},
+        Texto{7000, 0, QStringLiteral("Reporte :Saldos"), azul, false, 8, 0},
+        Texto{7000, 480, QStringLiteral("Fecha   :01/mar/2024"), azul, false, 8, 0},
+        Linea{0, 960, 10500, 960, azul},
+        Linea{0, 1000, 10500, 1000, azul}};
+    EXPECT_EQ(s.Paginas()[0].registros, esperados);
+    EXPECT_EQ(ventana.LineaActual, 1000);
+    EXPECT_TRUE(s.FontBold());  // the caller's attributes come back
+    EXPECT_EQ(s.TextAlign(), 2);
+
+    using namespace modConGastos;
+    ImprimeNombreEmpresa = ImprimeNombreComercial = true;
+    NombreEmpresa = QStringLiteral("EMPRESA");
+    NombreComercial = QStringLiteral("COMERCIAL");
+    RegistroEmpresa1 = QStringLiteral("RFC: ABC");
+    TelefonosEmpresa = QStringLiteral("555");
+    s.StartDoc();
+    ventana.EncabezadoPagina(QStringLiteral("Saldos"));
+    const auto& registros = s.Paginas()[0].registros;
+    ASSERT_EQ(registros.size(), 10u);
+    EXPECT_EQ(std::get<Texto>(registros[2]).y, 480);
+    EXPECT_EQ(std::get<Texto>(registros[3]), (Texto{0, 720, QStringLiteral("RFC: ABC    "), azul, false, 8, 0}));
+    EXPECT_EQ(std::get<Texto>(registros[4]).y, 960);
+    EXPECT_EQ(std::get<Linea>(registros[8]).y1, 1200);
+    EXPECT_EQ(ventana.LineaActual, 1240);
+
+    // Identification texts that are all blank print no line, though joined they hold spaces.
+    RegistroEmpresa1 = QStringLiteral(" ");
+    s.StartDoc();
+    ventana.EncabezadoPagina(QStringLiteral("Saldos"));
+    EXPECT_EQ(dobles::Textos(s.Paginas()[0]).filter(QStringLiteral("RFC")).size(), 0);
+    EXPECT_EQ(std::get<Texto>(s.Paginas()[0].registros[3]).y, 720);  // the telephones
+    EXPECT_EQ(ventana.LineaActual, 1000);
+    ventana.Superficie.reset();
+}

@@ -1,0 +1,41 @@
+#include "report/Listado.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace report;
+
+TEST(Listado, RenglonesJsonConLasClavesEnOrdenYPaginasNumeradas) {
+    Documento d(2);
+    d[0].registros = {Texto{7000, 720, QStringLiteral("Página  : 1 / 2"), 0xFF0000, false, 8, 0},
+                      Texto{10300, 1240, QStringLiteral("\"Ñ\" \\ -5.00\t"), 0, true, 9, 2},
+                      Linea{0, 960, 10500, 960, 0xFF0000}};
+    d[1].registros = {Regla{6900, 240, 2500, -200}};
+    const QByteArray esperado =
+        "{\"pages\":2}\n"
+        "{\"page\":1,\"op\":\"text\",\"x\":7000,\"y\":720,\"text\":\"P\xC3\xA1gina  : 1 / 2\",\"color\":16711680,"
+        "\"bold\":false,\"size\":8,\"align\":0}\n"
+        "{\"page\":1,\"op\":\"text\",\"x\":10300,\"y\":1240,\"text\":\"\\\"\xC3\x91\\\" \\\\ -5.00\\t\",\"color\":0,"
+        "\"bold\":true,\"size\":9,\"align\":2}\n"
+        "{\"page\":1,\"op\":\"line\",\"x1\":0,\"y1\":960,\"x2\":10500,\"y2\":960,\"color\":16711680}\n"
+        "{\"page\":2,\"op\":\"rule\",\"x\":6900,\"y\":240,\"w\":2500,\"h\":-200}\n";
+    EXPECT_EQ(Listado(d), esperado);
+}
+
+TEST(Listado, UnDocumentoVacioSoloDiceCuantasPaginas) {
+    EXPECT_EQ(Listado(Documento{}), "{\"pages\":0}\n");
+    EXPECT_EQ(Listado(Documento(1)), "{\"pages\":1}\n");
+}
+
+TEST(Listado, GrabaListadoEscribeElMismoTexto) {
+    QTemporaryDir carpeta;
+    Documento d(1);
+    d[0].registros = {Texto{0, 0, QStringLiteral("á"), 0, false, 8, 0}};
+    const QString archivo = carpeta.filePath("listado.jsonl");
+    GrabaListado(archivo, d);
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), Listado(d));
+}

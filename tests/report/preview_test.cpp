@@ -1,0 +1,158 @@
+#include "DoblesVentanas.h"
+#include "component/modConGastos.h"
+#include "controles/Constants.h"
+#include "controles/Screen.h"
+#include "report/PuertoImpresionActual.h"
+#include "report/frmPreview.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace report;
+using namespace controles;
+
+namespace {
+
+class Preview : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dobles::InstalaMensajes(guion);
+        FijaPuertoImpresion(&impresora);
+        modConGastos::RutaBD = raiz.path();
+        ventana = frmPreview::Predeterminada();
+        controles::Load(*ventana);
+    }
+    void TearDown() override {
+        if (ventana->Loaded()) controles::Unload(*ventana);
+        FijaPuertoImpresion(nullptr);
+        component::ServiciosAnfitrion().mensajes = nullptr;
+    }
+
+    // A finished document of n pages, each naming itself, shown at `vista` as the page writer leaves it.
+    void Documento(int n, int vista = 1) {
+        Superficie& s = ventana->Preview;
+        s.StartDoc();
+        for (int p = 1; p <= n; ++p) {
+            s.PrintText(0, 0, QStringLiteral("página %1").arg(p));
+            if (p < n) s.NewPage();
+        }
+        s.EndDoc();
+        s.PreviewPage(vista);
+        ventana->lblPagina.SetCaption(QStringLiteral("1/%1").arg(n));
+    }
+    int Tecla(int codigo, int shift = 0) { return ventana->KeyDownFrom(nullptr, codigo, shift); }
+    QString Etiqueta() const { return ventana->lblPagina.Caption(); }
+
+    QTemporaryDir raiz;
+    dobles::Guion guion;
+    dobles::Impresora impresora;
+    std::shared_ptr<frmPreview> ventana;
+};
+
+}  // namespace
+
+TEST_F(Preview, BotonesYTeclasRecorrenLasPaginasYLaEtiquetaLasSigue) {
+    EXPECT_EQ(ventana->Preview.Zoom(), 100);
+    Documento(1);
+    ventana->cmdFunciones(2).UserClick();
+    ventana->cmdFunciones(3).UserClick();
+    EXPECT_EQ(ventana->Preview.PreviewPage(), 1);
+    EXPECT_EQ(Etiqueta(), "1/1");
+
+    Documento(5, 3);
+    ventana->cmdFunciones(3).UserClick();
+    EXPECT_EQ(ventana->Preview.PreviewPage(), 4);
+    EXPECT_EQ(Etiqueta(), "4/5");
+    EXPECT_EQ(Tecla(vbKeyEnd), 0);
+    EXPECT_EQ(Etiqueta(), "5/5");
+    ventana->cmdFunciones(3).UserClick();
+    EXPECT_EQ(Etiqueta(), "5/5");
+    Tecla(vbKeyHome);
+    Tecla(vbKeyPageUp);
+    EXPECT_EQ(ventana->Preview.PreviewPage(), 1);
+    EXPECT_EQ(Etiqueta(), "1/5");
+    Tecla(vbKeyPageDown);
+    EXPECT_EQ(ventana->PaginaVista, 2);
+    EXPECT_EQ(Etiqueta(), "2/5");
+    EXPECT_EQ(Tecla('A'), 0);  // keys nobody handles are swallowed too
+}
+
+TEST_F(Preview, EscapePreguntaAntesDeCerrarYElCierreSoltaraLaVentana) {
+    guion.respuestas = {7, 6};
+    Tecla(vbKeyEscape);
+    EXPECT_TRUE(ventana->Loaded());
+    EXPECT_EQ(frmPreview::Predeterminada(), ventana);
+    Tecla(vbKeyEscape);
+    EXPECT_FALSE(ventana->Loaded());
+    ASSERT_EQ(guion.preguntas.size(), 2u);
+    EXPECT_EQ(guion.preguntas[0], std::make_pair(int32_t{129}, QString()));
+    // The module dropped its reference: the next reference builds a new window.
+    EXPECT_NE(frmPreview::Predeterminada(), ventana);
+
+    // The close box does not ask.
+    ventana = frmPreview::Predeterminada();
+    controles::Load(*ventana);
+    EXPECT_TRUE(ventana->UserClose());
+    EXPECT_EQ(guion.preguntas.size(), 2u);
+}
+
+TEST_F(Preview, SoloAltPImprime) {
+    Documento(5);
+    Tecla(vbKeyP, vbAltMask | vbShiftMask);
+    Tecla(vbKeyP, vbCtrlMask | vbAltMask);
+    Tecla(vbKeyP);
+    EXPECT_TRUE(impresora.impresos.empty());
+    Tecla(vbKeyP, vbAltMask);
+    EXPECT_EQ(impresora.impresos, std::vector<size_t>{5});
+
+    // Without a printer the command fails, the user is told, and the window stays.
+    ventana->Preview.Impresora(nullptr);
+    ventana->cmdFunciones(0).UserClick();
+    EXPECT_EQ(guion.errores.size(), 1);
+    EXPECT_TRUE(ventana->Loaded());
+}
+
+TEST_F(Preview, GrabarLaPaginaVistaComoEmf) {
+    Documento(5, 3);
+    QDir(raiz.path()).mkdir(QStringLiteral("TEMP"));  // the original folder's case does not matter
+
+    // An empty answer writes nothing and says nothing.
+    ventana->cmdFunciones(5).UserClick();
+    EXPECT_TRUE(QDir(raiz.filePath("TEMP")).isEmpty());
+    EXPECT_TRUE(guion.mensajes.empty());
+    ASSERT_EQ(guion.indicaciones.size(), 1);
+    EXPECT_TRUE(guion.indicaciones[0].startsWith(QStringLiteral("La página se grabará en el directorio ")));
+
+    guion.capturas = {QStringLiteral("hoja")};
+    ventana->cmdFunciones(5).UserClick();
+    const QString archivo = raiz.filePath(QStringLiteral("TEMP/hoja.emf"));
+    ASSERT_TRUE(QFile::exists(archivo));
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_EQ(guion.mensajes[0], std::make_pair(int32_t{130}, QStringLiteral(" 3\r\n") + archivo));
+    Superficie leida;
+    leida.StartDoc();
+    leida.LoadPage(archivo);
+    EXPECT_EQ(dobles::Textos(leida.Paginas()[0]), QStringList{QStringLiteral("página 3")});
+    EXPECT_EQ(controles::Screen.MousePointer(), 0);
+
+    // A folder that is not there: the error reaches the user, the pointer comes back.
+    modConGastos::RutaBD = raiz.filePath(QStringLiteral("falta"));
+    guion.capturas = {QStringLiteral("hoja")};
+    ventana->cmdFunciones(5).UserClick();
+    ASSERT_EQ(guion.errores.size(), 1);
+    EXPECT_TRUE(guion.errores[0].startsWith(QStringLiteral("76 ")));
+    EXPECT_EQ(controles::Screen.MousePointer(), 0);
+}
+
+TEST_F(Preview, ElControlSigueElTamanoDeLaVentanaYUnaVentanaDiminutaNoFalla) {
+    ventana->SetWidth(15000);
+    ventana->SetHeight(10000);
+    EXPECT_EQ(ventana->PreviewWidth(), 14900);
+    EXPECT_EQ(ventana->PreviewHeight(), 8400);
+    ventana->SetWidth(50);
+    ventana->SetHeight(1000);
+    EXPECT_EQ(ventana->PreviewWidth(), 14900);
+    EXPECT_EQ(ventana->PreviewHeight(), 8400);
+}
