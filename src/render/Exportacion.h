@@ -1,0 +1,32 @@
+#pragma once
+// A whole document out of the preview: onto a paged device (printer, PDF writer), into one PDF
+// file, or into one PNG image per page. Failures travel as vb::ErrorEjecucion.
+#include "report/Pagina.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+namespace render {
+
+inline constexpr int PppMinimo = 30;
+inline constexpr int PppMaximo = 600;
+inline constexpr int PppPredeterminado = 150;
+
+// Every page in order, the sheet at its true size from the paper's top-left corner. False when
+// the device could not be started or could not take another page.
+bool PintaDocumento(QPagedPaintDevice& dispositivo, const report::Documento& documento);
+
+// One Letter-sized PDF with every page; the file is written whole or not at all.
+void ExportaPdf(const report::Documento& documento, const QString& archivo);
+
+// The page as a white sheet at `ppp` dots per inch.
+QImage ImagenPagina(const report::Pagina& pagina, int ppp);
+
+// pagina_001.png, pagina_002.png, ... in `carpeta` (created when missing) at `ppp` dots per
+// inch (PppMinimo to PppMaximo). Returns the files written; after a failure none is left.
+QStringList ExportaPng(const report::Documento& documento, const QString& carpeta, int ppp);
+
+}  // namespace render

@@ -1,0 +1,60 @@
+#include "ui/Anfitrion.h"
+
+#include "component/Rutas.h"
+#include "component/Servicios.h"
+#include "controles/Constants.h"
+#include "controles/Screen.h"
+#include "report/PuertoImpresionActual.h"
+#include "ui/ImpresoraQt.h"
+#include "ui/MensajesQt.h"
+#include "ui/PuertoUIQt.h"
+#include "ui/VistaPreview.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace ui {
+
+namespace {
+
+// Screen.MousePointer over every window: the hourglass while a report runs.
+void SigueAlPuntero() {
+    static bool ocupado = false;
+    controles::Screen.PropertyChanged = [](controles::Property p, int) {
+        if (p != controles::Property::MousePointer) return;
+        const bool espera = controles::Screen.MousePointer() == controles::vbHourglass;
+        if (espera == ocupado) return;
+        ocupado = espera;
+        if (espera)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+}
+
+}  // namespace
+
+bool AbreDocumento(const QString& archivo) {
+    if (archivo.trimmed().isEmpty()) return false;
+    const QString ruta = component::RutaLocal(archivo);
+    if (!QFileInfo::exists(ruta)) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+}
+
+void InstalaServiciosQt() {
+    static PuertoUIQt puerto;
+    static ImpresoraQt impresora;
+
+    auto& servicios = component::ServiciosAnfitrion();
+    servicios.mensajes = [] { return std::make_unique<MensajesQt>(); };
+    servicios.abreDocumento = AbreDocumento;
+
+    RegistraVistaPreview();
+    controles::FijaPuertoUI(&puerto);
+    report::FijaPuertoImpresion(&impresora);
+    SigueAlPuntero();
+}
+
+}  // namespace ui

@@ -1,0 +1,125 @@
+#include "ui/VistaPreview.h"
+
+#include "report/frmPreview.h"
+#include "ui/PuertoUIQt.h"
+#include "ui/VistaPagina.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr double TwipsPorPulgada = 1440.0;
+const QSize TamanoInicial(1100, 800);
+const QSize TamanoMinimo(640, 360);
+
+}  // namespace
+
+VistaPreview::VistaPreview(report::frmPreview& form, QWidget* padre) : VistaFormulario(form, padre), preview_(form) {
+    barra_ = new QWidget(this);
+    auto* columnas = new QVBoxLayout(barra_);
+    columnas->setContentsMargins(6, 6, 6, 4);
+    columnas->setSpacing(4);
+
+    auto* comandos = new QHBoxLayout;
+    comandos->setSpacing(4);
+    for (int i = 0; i < static_cast<int>(botones_.size()); ++i) {
+        QPushButton* boton = Boton(form.cmdFunciones(i), barra_);
+        boton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        boton->setMinimumHeight(boton->sizeHint().height() + 4);
+        comandos->addWidget(boton);
+        botones_[static_cast<std::size_t>(i)] = boton;
+    }
+    columnas->addLayout(comandos);
+
+    auto* zoom = new QHBoxLayout;
+    zoom->setSpacing(8);
+    QLabel* etiquetaZoom = Etiqueta(form.lblEtiqueta(0), barra_);
+    QComboBox* combo = Combo(form.cmbZoom, barra_);
+    QLabel* etiquetaPagina = Etiqueta(form.lblEtiqueta(1), barra_);
+    QLabel* pagina = Etiqueta(form.lblPagina, barra_);
+    pagina->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pagina->setMinimumWidth(pagina->fontMetrics().horizontalAdvance(QStringLiteral("0000/0000")) + 12);
+    pagina->setFixedHeight(combo->sizeHint().height());
+    for (QWidget* w : {static_cast<QWidget*>(etiquetaZoom), static_cast<QWidget*>(combo),
+                       static_cast<QWidget*>(etiquetaPagina), static_cast<QWidget*>(pagina)})
+        zoom->addWidget(w);
+    zoom->addStretch(1);
+    columnas->addLayout(zoom);
+    columnas->addStretch(1);
+
+    pagina_ = new VistaPagina(form.Preview);
+    area_ = new QScrollArea(this);
+    area_->setWidget(pagina_);
+    area_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    area_->setBackgroundRole(QPalette::Dark);
+    // The page scrolls with the mouse; keys belong to the form.
+    area_->setFocusPolicy(Qt::NoFocus);
+
+    form.Preview.VistaCambiada = [this] { VistaCambiada(); };
+    paginaMostrada_ = form.Preview.PreviewPage();
+
+    setMinimumSize(TamanoMinimo);
+    QSize tamano = TamanoInicial;
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen())
+        tamano = tamano.boundedTo(pantalla->availableGeometry().size() * 0.95);
+    resize(tamano.expandedTo(TamanoMinimo));
+    if (!botones_.empty()) botones_.front()->setFocus();
+}
+
+VistaPreview::~VistaPreview() { preview_.Preview.VistaCambiada = nullptr; }
+
+void VistaPreview::VistaCambiada() {
+    pagina_->Actualiza();
+    const int vista = preview_.Preview.PreviewPage();
+    if (vista != paginaMostrada_) {
+        paginaMostrada_ = vista;
+        area_->verticalScrollBar()->setValue(0);
+    }
+}
+
+void VistaPreview::resizeEvent(QResizeEvent* evento) {
+    VistaFormulario::resizeEvent(evento);
+    const double twipsPorPixel = TwipsPorPulgada / logicalDpiX();
+    Protege([&] {
+        preview_.SetWidth(static_cast<int32_t>(std::lround(width() * twipsPorPixel)));
+        preview_.SetHeight(static_cast<int32_t>(std::lround(height() * twipsPorPixel)));
+    });
+    Acomoda();
+}
+
+void VistaPreview::Acomoda() {
+    // The page area takes the size the form gives its preview control, at the bottom; the
+    // commands take what is left above it.
+    const double pixelesPorTwip = logicalDpiX() / TwipsPorPulgada;
+    const int ancho = std::clamp(static_cast<int>(std::lround(preview_.PreviewWidth() * pixelesPorTwip)), 0, width());
+    const int barra = barra_->sizeHint().height();
+    const int alto = std::clamp(static_cast<int>(std::lround(preview_.PreviewHeight() * pixelesPorTwip)), 0,
+                                std::max(0, height() - barra));
+    barra_->setGeometry(0, 0, width(), height() - alto);
+    area_->setGeometry((width() - ancho) / 2, height() - alto, ancho, alto);
+}
+
+void RegistraVistaPreview() {
+    RegistraVista(QStringLiteral("frmPreview"), [](controles::Form& form, QWidget* padre) -> std::unique_ptr<VistaFormulario> {
+        auto* preview = dynamic_cast<report::frmPreview*>(&form);
+        if (!preview) throw vb::ErrorEjecucion(vb::errores::TiposNoCoinciden);
+        return std::make_unique<VistaPreview>(*preview, padre);
+    });
+}
+
+}  // namespace ui
