@@ -1,0 +1,84 @@
+#include "demo/DestinoPostgres.h"
+
+#include "demo/ErrorDemo.h"
+
+#include <QSaveFile>
+
+namespace demo {
+
+QByteArray CampoCopy(const Valor& v) {
+    return std::visit(
+        [](const auto& x) -> QByteArray {
+            using T = std::decay_t<decltype(x)>;
+            if constexpr (std::is_same_v<T, std::monostate>) return QByteArrayLiteral("\\N");
+            else if constexpr (std::is_same_v<T, int64_t>) return QByteArray::number(static_cast<qlonglong>(x));
+            else if constexpr (std::is_same_v<T, QString>) {
+                QByteArray r;
+                for (const char c : x.toUtf8()) {
+                    switch (c) {
+                    case '\\': r += "\\\\"; break;
+                    case '\t': r += "\\t"; break;
+                    case '\n': r += "\\n"; break;
+                    case '\r': r += "\\r"; break;
+                    default: r += c;
+                    }
+                }
+                return r;
+            } else if constexpr (std::is_same_v<T, QDate>) return x.toString(Qt::ISODate).toLatin1();
+            else if constexpr (std::is_same_v<T, Dinero> || std::is_same_v<T, Doble>) return x.ATexto().toLatin1();
+            else return x ? QByteArrayLiteral("t") : QByteArrayLiteral("f");
+        },
+        v.v());
+}
+
+DestinoPostgres::DestinoPostgres(QString archivo, QString descripcion)
+    : archivo_(std::move(archivo)), descripcion_(std::move(descripcion)) {}
+
+void DestinoPostgres::Inicia(const Esquema& esquema) {
+    esquema_ = &esquema;
+    datos_.assign(esquema.tablas().size(), QByteArray());
+}
+
+void DestinoPostgres::Fila(int tabla, const std::vector<Valor>& fila) {
+    QByteArray& d = datos_[tabla];
+    for (size_t i = 0; i < fila.size(); ++i) {
+        if (i) d += '\t';
+        d += CampoCopy(fila[i]);
+    }
+    d += '\n';
+}
+
+void DestinoPostgres::Termina() {
+    QSaveFile f(archivo_);
+    if (!f.open(QIODevice::WriteOnly))
+        throw ErrorDemo(QStringLiteral("No se pudo crear %1: %2").arg(archivo_, f.errorString()));
+    const auto escribe = [&](const QByteArray& b) { f.write(b); };
+    const auto linea = [&](const QString& s) { escribe(s.toUtf8() + '\n'); };
+
+    linea(QStringLiteral("-- ") + descripcion_);
+    linea(QStringLiteral("-- Load as the owner: psql -v ON_ERROR_STOP=1 -f <this file>"));
+    linea(QStringLiteral("SET client_encoding = 'UTF8';"));
+    linea(QStringLiteral("SET standard_conforming_strings = on;"));
+    linea(QStringLiteral("SET client_min_messages = warning;"));
+    linea(QStringLiteral("BEGIN;"));
+    QStringList nombres;
+    for (const Tabla& t : esquema_->tablas()) nombres << t.nombre;
+    linea(QStringLiteral("DROP TABLE IF EXISTS ") + nombres.join(QStringLiteral(", ")) + QStringLiteral(" CASCADE;"));
+    for (const QString& sql : esquema_->CreaTablas(Dialecto::PostgreSQL)) linea(sql + u';');
+    for (size_t i = 0; i < esquema_->tablas().size(); ++i) {
+        const Tabla& t = esquema_->tablas()[i];
+        QStringList columnas;
+        for (const Columna& c : t.columnas) columnas << c.nombre;
+        linea(QStringLiteral("COPY ") + t.nombre + QStringLiteral(" (") + columnas.join(QStringLiteral(", ")) +
+              QStringLiteral(") FROM stdin;"));
+        escribe(datos_[i]);
+        linea(QStringLiteral("\\."));
+        datos_[i].clear();
+    }
+    for (const QString& sql : esquema_->CreaIndices(Dialecto::PostgreSQL)) linea(sql + u';');
+    linea(QStringLiteral("COMMIT;"));
+    for (const QString& n : nombres) linea(QStringLiteral("ANALYZE ") + n + u';');
+    if (!f.commit()) throw ErrorDemo(QStringLiteral("No se pudo escribir %1: %2").arg(archivo_, f.errorString()));
+}
+
+}  // namespace demo

@@ -1,0 +1,19 @@
+/* A host written in C: loads the library by path and resolves the entry points by name. */
+#include "zrconsgt.h"
+
+#include <dlfcn.h>
+#include <stddef.h>
+
+#include "anfitrion.h"
+
+int CargaComponente(const char* ruta, EntradasComponente* e) {
+    void* lib = dlopen(ruta, RTLD_NOW | RTLD_LOCAL);
+    if (!lib) return 0;
+    e->biblioteca = lib;
+    e->Crear = (clsConsGT * (*)(void)) dlsym(lib, "clsConsGT_Crear");
+    e->MostrarConsulta = (int32_t(*)(clsConsGT*, int32_t, const char*, uint8_t, int16_t, const char*,
+                                     const char*))dlsym(lib, "clsConsGT_MostrarConsulta");
+    e->UltimoError = (const char* (*)(const clsConsGT*))dlsym(lib, "clsConsGT_UltimoError");
+    e->Liberar = (void (*)(clsConsGT*))dlsym(lib, "clsConsGT_Liberar");
+    return e->Crear && e->MostrarConsulta && e->UltimoError && e->Liberar;
+}
