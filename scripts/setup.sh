@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and runs with. Idempotent: when every
+# package is already there it only checks and returns.
+set -euo pipefail
+
+paquetes=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev
+  libsqlite3-dev
+  unixodbc-dev odbc-postgresql tdsodbc
+  postgresql
+  libuemf-dev
+  fonts-liberation2
+  googletest libgtest-dev libgmock-dev
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  estado=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$estado" = "install ok installed" ] || faltan+=("$p")
+done
+
+if [ ${#faltan[@]} -gt 0 ]; then
+  echo "Instalando: ${faltan[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
+fi
