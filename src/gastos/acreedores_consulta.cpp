@@ -1,0 +1,142 @@
+// The creditor lists every creditor report starts from: all creditors, one typed code, or the
+// creditors of the agrupaciones ticked in the tree, optionally within a city, state or country.
+#include "ado/Comillas.h"
+#include "ado/Connection.h"
+#include "component/Catalogos.h"
+#include "component/modConGastos.h"
+#include "controles/Constants.h"
+#include "gastos/frmConGastos.h"
+#include "vb/Texto.h"
+
+namespace gastos {
+
+namespace {
+
+const QString UnionEstatus =
+    QStringLiteral(" INNER JOIN tblEstatusProv ON tblCatProveedor.COD_STS=tblEstatusProv.COD_STS) ");
+const QString UnionRegiones = QStringLiteral(
+    " INNER JOIN tblCiudad ON tblCatProveedor.COD_CID=tblCiudad.COD_CID) INNER JOIN tblEstado ON "
+    "tblCatProveedor.COD_EST=tblEstado.COD_EST) INNER JOIN tblPais ON tblCatProveedor.COD_PAIS=tblPais.COD_PAIS ");
+const QString UnionEstatusGrupos = QStringLiteral(
+    " INNER JOIN tblEstatusProv ON tblCatProveedor.COD_STS=tblEstatusProv.COD_STS) INNER JOIN tblGpoProveedor ON "
+    "tblGpoAgrProveedor.COD_GPO=tblGpoProveedor.COD_GPO) INNER JOIN tblAgrProveedor ON "
+    "tblGpoAgrProveedor.COD_AGR=tblAgrProveedor.COD_AGR )");
+const QString UnionRegionesGrupos = QStringLiteral(
+    " INNER JOIN tblCiudad ON tblCatProveedor.COD_CID=tblCiudad.COD_CID) INNER JOIN tblEstado ON "
+    "tblCatProveedor.COD_EST=tblEstado.COD_EST) INNER JOIN tblPais ON tblCatProveedor.COD_PAIS=tblPais.COD_PAIS) "
+    "INNER JOIN tblGpoProveedor ON tblGpoAgrProveedor.COD_GPO=tblGpoProveedor.COD_GPO) INNER JOIN tblAgrProveedor "
+    "ON tblGpoAgrProveedor.COD_AGR=tblAgrProveedor.COD_AGR ");
+
+const QString CamposGrupo =
+    QStringLiteral("SELECT tblGpoProveedor.COD_GPO,DES_GPO,tblAgrProveedor.COD_AGR,DES_AGR,tblCatProveedor.COD_PROV,");
+
+const QString CondicionAcreedor = QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 ");
+
+}  // namespace
+
+void frmConGastos::EligeConsultaAcreedores() {
+    if (txtCodAcreedor.Text().isEmpty()) ConsultaAcreedoresAgrupacion(Agrupado);
+    else Agrupado = false;
+    if (!Agrupado) ConsultaAcreedores();
+}
+
+void frmConGastos::ConsultaAcreedores() {
+    const int consulta = cmbConsulta.ListIndex();
+    const bool detallado = optTipo(0).Value();
+    if (consulta == 1 || consulta == 3) {
+        camposAcreedores_ = QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,DES_STS,TEL1_PROV,TEL2_PROV FROM ");
+        unionAcreedores_ = UnionEstatus;
+    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 1) {
+        camposAcreedores_ =
+            detallado ? QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,"
+                                       "PORC_DES4,PORC_DES5,PORC_DES6,FEC_UCOM,FEC_UPAG,PLA_CRE,LIM_CRE,SAL_PROV,"
+                                       "(LIM_CRE-SAL_PROV) AS DISP FROM ")
+                      : QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,"
+                                       "PORC_DES4,PORC_DES5,PORC_DES6,PLA_CRE,LIM_CRE FROM ");
+        unionAcreedores_ = UnionEstatus;
+    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 0) {
+        camposAcreedores_ =
+            detallado ? QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,CALL_NUM,COL_PROV,COP_PROV,TEL1_PROV,"
+                                       "TEL2_PROV,tblCiudad.DES_CID,tblEstado.NOM_EST,tblPais.COD_PAIS,RFC_PROV,"
+                                       "MAIL_PROV,CONTACTO1,CONTACTO2 FROM (")
+                      : QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV FROM (");
+        unionAcreedores_ = UnionRegiones;
+    }
+    // Any other choice reuses the select list and join part of the previous query.
+
+    QString sql = QStringLiteral("SELECT ") + camposAcreedores_ + QStringLiteral("(tblCatProveedor ") + unionAcreedores_;
+    const QString codigo = txtCodAcreedor.Text();
+    if (!codigo.isEmpty())
+        sql += QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 AND tblCatProveedor.COD_PROV='") +
+               ado::Comillas(codigo) + u'\'';
+    else
+        sql += CondicionAcreedor;
+    AgregaFiltroRegion(sql);
+    if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled() && consulta != 1 && consulta != 3)
+        sql += QStringLiteral(" AND SAL_PROV>0");
+
+    rsAcreedores = ado::Recordset();
+    rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
+}
+
+void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
+    QString lista;
+    controles::TreeView& arbol = tvwGral(0);
+    for (indiceNodo_ = 1; indiceNodo_ <= arbol.Nodes().Count(); ++indiceNodo_) {
+        const controles::Node& nodo = arbol.Nodes().Item(indiceNodo_);
+        if (nodo.Checked() && vb::Left(nodo.Key(), 1) == u"A") lista += vb::Mid(nodo.Key(), 2) + u',';
+    }
+    if (lista.isEmpty()) {
+        AgrupadoPor = false;
+        return;
+    }
+    lista.chop(1);
+
+    const int consulta = cmbConsulta.ListIndex();
+    const bool detallado = optTipo(0).Value();
+    if (consulta == 1 || consulta == 3) {
+        camposAcreedores_ = CamposGrupo + QStringLiteral("NOM_PROV,DES_STS,LIM_CRE,SAL_PROV,(LIM_CRE-SAL_PROV) AS DISP FROM ");
+        unionAcreedores_ = UnionEstatusGrupos;
+    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 1) {
+        camposAcreedores_ =
+            CamposGrupo + (detallado ? QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,"
+                                                      "PORC_DES5,PORC_DES6,FEC_UCOM,FEC_UPAG,PLA_CRE,LIM_CRE,SAL_PROV,"
+                                                      "(LIM_CRE-SAL_PROV) AS DISP FROM ")
+                                     : QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,"
+                                                      "PORC_DES5,PORC_DES6,PLA_CRE,LIM_CRE FROM "));
+        unionAcreedores_ = UnionEstatusGrupos;
+    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 0) {
+        camposAcreedores_ =
+            CamposGrupo + (detallado ? QStringLiteral("NOM_PROV,CALL_NUM,COL_PROV,COP_PROV,TEL1_PROV,TEL2_PROV,"
+                                                      "tblCiudad.DES_CID,tblEstado.NOM_EST,tblPais.COD_PAIS,RFC_PROV,"
+                                                      "MAIL_PROV,CONTACTO1,CONTACTO2 FROM (")
+                                     : QStringLiteral("NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV FROM ("));
+        unionAcreedores_ = UnionRegionesGrupos;
+    }
+
+    QString sql = camposAcreedores_ +
+                  QStringLiteral("((((tblCatProveedor INNER JOIN tblGpoAgrProveedor ON "
+                                 "tblCatProveedor.COD_PROV=tblGpoAgrProveedor.COD_PROV)") +
+                  unionAcreedores_ +
+                  QStringLiteral(" WHERE tblCatProveedor.ES_ACREED=1 AND tblGpoAgrProveedor.COD_AGR IN (") + lista +
+                  u')';
+    AgregaFiltroRegion(sql);
+    if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled()) sql += QStringLiteral(" AND SAL_PROV>0");
+
+    rsAcreedores = ado::Recordset();
+    rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
+    AgrupadoPor = true;
+}
+
+void frmConGastos::AgregaFiltroRegion(QString& consulta) {
+    if (chkRegion.Value() != controles::vbChecked) return;
+    static const char16_t* const columnas[] = {u"COD_CID", u"COD_EST", u"COD_PAIS"};
+    for (int i = 0; i < 3; ++i) {
+        const QString codigo = modConGastos::CodigoOpcion(cmbRegion(i), rsOpciones[static_cast<size_t>(i)]);
+        if (cmbRegion(i).Text().isEmpty()) continue;
+        consulta += QStringLiteral(" AND (tblCatProveedor.") + QString::fromUtf16(columnas[i]) + QStringLiteral("='") +
+                    ado::Comillas(codigo) + QStringLiteral("')");
+    }
+}
+
+}  // namespace gastos

@@ -1,0 +1,130 @@
+#pragma once
+// The expense query window: its controls, the filters each creditor report reads from them, the
+// trees of agrupaciones and concepts, and its side of the page writer (page files, report
+// dispatch, headings).
+#include "ado/Recordset.h"
+#include "controles/CheckBox.h"
+#include "controles/ComboBox.h"
+#include "controles/CommandButton.h"
+#include "controles/ControlArray.h"
+#include "controles/DTPicker.h"
+#include "controles/Form.h"
+#include "controles/Frame.h"
+#include "controles/Label.h"
+#include "controles/OptionButton.h"
+#include "controles/TextBox.h"
+#include "controles/TreeView.h"
+#include "report/EscritorPaginas.h"
+#include "vb/Currency.h"
+#include "vb/Integer.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace gastos {
+
+class frmConGastos : public controles::Form, public report::EscritorPaginas {
+public:
+    frmConGastos();
+    ~frmConGastos() override;
+
+    // The module's default instance, created on first reference and dropped when it unloads,
+    // so every MostrarConsulta builds a fresh window. Keep the pointer while using the window.
+    static std::shared_ptr<frmConGastos> Predeterminada();
+
+    // Controls, each in its container, in the order of the window's table.
+    controles::ComboBox cmbConsulta{*this, QStringLiteral("cmbConsulta")};
+    controles::ControlArray<controles::CommandButton> cmdFunciones{*this, QStringLiteral("cmdFunciones"), {0, 1, 2, 3}};
+    controles::ControlArray<controles::Frame> fmeDatos{*this, QStringLiteral("fmeDatos"), {0, 1, 2, 3, 4, 5}};
+    controles::ControlArray<controles::ComboBox> cmbRegion{fmeDatos(5), QStringLiteral("cmbRegion"), {0, 1, 2}};
+    controles::CheckBox chkRegion{fmeDatos(5), QStringLiteral("chkRegion")};
+    controles::CommandButton cmdBuscar{*this, QStringLiteral("cmdBuscar")};
+    controles::ControlArray<controles::CheckBox> chkStatus{fmeDatos(1), QStringLiteral("chkStatus"), {0, 1}};
+    controles::ComboBox cmbTipCatalogo{*this, QStringLiteral("cmbTipCatalogo")};
+    controles::Frame fmeConceptos{*this, QStringLiteral("fmeConceptos")};
+    controles::Frame fmeAcreedores{*this, QStringLiteral("fmeAcreedores")};
+    // tvwGral(0) sits in fmeAcreedores, tvwGral(1) in fmeConceptos.
+    controles::ControlArray<controles::TreeView> tvwGral{fmeAcreedores, QStringLiteral("tvwGral"), {0, 1}};
+    controles::TextBox txtFolioCheque{*this, QStringLiteral("txtFolioCheque")};
+    controles::ControlArray<controles::OptionButton> optOrden{fmeDatos(0), QStringLiteral("optOrden"), {0, 1}};
+    controles::ControlArray<controles::OptionButton> optTipo{fmeDatos(2), QStringLiteral("optTipo"), {0, 1}};
+    controles::TextBox txtCodAcreedor{fmeDatos(3), QStringLiteral("txtCodAcreedor")};
+    controles::CheckBox chkSinMovtos{fmeDatos(3), QStringLiteral("chkSinMovtos")};
+    controles::CheckBox chkSinSaldo{fmeDatos(3), QStringLiteral("chkSinSaldo")};
+    controles::Label Label1{fmeDatos(3), QStringLiteral("Label1")};
+    controles::ControlArray<controles::DTPicker> dtpFecha{fmeDatos(4), QStringLiteral("dtpFecha"), {0, 1}};
+    // lblDatos(3) and lblDatos(4) sit in fmeDatos(4), lblDatos(0) on the window.
+    controles::ControlArray<controles::Label> lblDatos{fmeDatos(4), QStringLiteral("lblDatos"), {0, 3, 4}};
+    controles::ControlArray<controles::Label> lblDato{*this, QStringLiteral("lblDato"), {0, 1, 5}};
+
+    // Recordsets that live as long as the window.
+    ado::Recordset rsArbol;
+    ado::Recordset rsAcreedores;
+    ado::Recordset rsSaldos;
+    ado::Recordset rsMovtos;
+    // One option list per region level: city, state, country.
+    std::array<ado::Recordset, 3> rsOpciones;
+
+    // True while the creditor list was opened grouped by agrupación; False at the start of a run.
+    bool Agrupado = false;
+    vb::Integer ContadorAcreedores;
+
+    // Event handlers and procedures of the window.
+    void Form_Load();
+    void Form_KeyDown(int& KeyCode, int& Shift);
+    void Form_QueryUnload(int& Cancel, int UnloadMode);
+    void cmdFunciones_Click(int Index);
+    void BuscaAcreedor();
+    void cmdBuscar_Click();
+    void AplicaEstilo();
+    void CargaRegiones();
+    void CargaArbol(int Index);
+    void cmbConsulta_Click();
+    void optOrden_Click(int Index);
+    void chkRegion_Click();
+    void tvwGral_NodeCheck(int Index, controles::Node& Node);
+
+    // Creditor list queries, shared by the catalog, ledger and balances reports.
+    void ConsultaAcreedores();
+    void ConsultaAcreedoresAgrupacion(bool& AgrupadoPor);
+    // Grouped query when no code is typed and an agrupación is ticked, plain query otherwise.
+    void EligeConsultaAcreedores();
+
+    // Creditor catalog.
+    void EncabezadoCatalogo();
+    void ImprimeDirectorio();
+    void ImprimeParametros();
+    vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
+
+    // Region filter line under the headings of the first page.
+    void ImprimeRegion();
+
+protected:
+    // Page-writer hooks of this window.
+    QString DirectorioPaginas() const override;
+    void PreparaConsulta() override;
+    QDate FechaConsulta(int indice) const override;
+    void ImprimeConsulta() override;
+    void EncabezadosNuevaPagina(vb::Integer tipo) override;
+
+private:
+    // The one boundary between an event and the view: the outermost handler shows a run-time
+    // error through the message service and the window stays usable.
+    void Atiende(const std::function<void()>& manejador);
+    void ConectaEventos();
+    void ImprimeTotal();
+    void ImprimeEncabezadoAgrupacion();
+    void ImprimeCatalogo(bool directorio);
+    void AgregaFiltroRegion(QString& consulta);
+
+    int profundidadEventos_ = 0;
+    // Select list and join part of the creditor list queries; they keep their text between runs.
+    QString camposAcreedores_;
+    QString unionAcreedores_;
+    vb::Integer indiceNodo_;   // node walk over a tree
+    vb::Integer contadorRaya_; // strokes of the heading rule
+};
+
+}  // namespace gastos

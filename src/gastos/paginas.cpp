@@ -1,0 +1,52 @@
+// This window's side of the page writer: where its page files go, what a run starts with, which
+// routine draws the chosen report, the headings of each kind, and the region line.
+#include "component/modConGastos.h"
+#include "gastos/frmConGastos.h"
+#include "report/Superficie.h"
+#include "vb/Texto.h"
+
+namespace gastos {
+
+QString frmConGastos::DirectorioPaginas() const { return modConGastos::DirConsultas; }
+
+void frmConGastos::PreparaConsulta() {
+    Agrupado = false;
+    LeeDirConsultas();
+}
+
+QDate frmConGastos::FechaConsulta(int indice) const { return dtpFecha(indice).Value(); }
+
+void frmConGastos::ImprimeConsulta() {
+    switch (cmbConsulta.ListIndex()) {
+    case 0:
+        if (cmbTipCatalogo.ListIndex() == 0) ImprimeDirectorio();
+        else if (cmbTipCatalogo.ListIndex() == 1) ImprimeParametros();
+        break;
+    default: break;  // the ledger, movements, balances and petty-cash reports draw nothing yet
+    }
+}
+
+void frmConGastos::EncabezadosNuevaPagina(vb::Integer tipo) {
+    switch (static_cast<int32_t>(tipo)) {
+    case 1: EncabezadoCatalogo(); break;
+    default: break;  // kinds 3, 4 and 5 belong to reports not drawn yet; the rest have none
+    }
+}
+
+void frmConGastos::ImprimeRegion() {
+    report::Superficie& s = *Superficie;
+    LineaActual += 250;
+    QString region;
+    if (!cmbRegion(0).Text().isEmpty()) region = QStringLiteral("Ciudad:  ") + cmbRegion(0).Text();
+    if (!cmbRegion(1).Text().isEmpty()) region += QStringLiteral("   Estado:  ") + cmbRegion(1).Text();
+    if (!vb::Trim(region).isEmpty()) {
+        s.PrintText(300, LineaActual, vb::Trim(region));
+        LineaActual += 250;
+    }
+    if (!cmbRegion(2).Text().isEmpty()) {
+        s.PrintText(800, LineaActual, QStringLiteral("País:   ") + cmbRegion(2).Text());
+        LineaActual += 250;
+    }
+}
+
+}  // namespace gastos

@@ -1,0 +1,176 @@
+#include "BaseGastos.h"
+
+#include "component/Servicios.h"
+#include "component/modConGastos.h"
+#include "controles/PuertoUI.h"
+#include "report/frmPreview.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace prueba {
+
+std::string Esquema() {
+    return R"SQL(
+CREATE TABLE tblEmpresa(COD_EMPRESA INTEGER PRIMARY KEY, NOM_EMP VARCHAR(120), NOM_COM VARCHAR(120),
+  DIR1_EMP VARCHAR(120), EXT_EMP VARCHAR(20), INT_EMP VARCHAR(20), COL_EMP VARCHAR(80), CP_EMP VARCHAR(10),
+  DESCRIP1 VARCHAR(40), RFC1_EMP VARCHAR(30), DESCRIP2 VARCHAR(40), RFC2_EMP VARCHAR(30), DESCRIP3 VARCHAR(40),
+  RFC3_EMP VARCHAR(30), TEL1_EMP VARCHAR(40), TEL2_EMP VARCHAR(40));
+CREATE TABLE tblParametrosGenerales(COD_EMPRESA INTEGER PRIMARY KEY, REP_NOMEMP SMALLINT, REP_NOMCOM SMALLINT);
+CREATE TABLE tblPais(COD_PAIS VARCHAR(5) PRIMARY KEY, DES_PAIS VARCHAR(60));
+CREATE TABLE tblEstado(COD_EST VARCHAR(5) PRIMARY KEY, DES_EST VARCHAR(60), NOM_EST VARCHAR(60));
+CREATE TABLE tblCiudad(COD_CID VARCHAR(5) PRIMARY KEY, DES_CID VARCHAR(60));
+CREATE TABLE tblEstatusProv(COD_STS INTEGER PRIMARY KEY, DES_STS VARCHAR(30));
+CREATE TABLE tblCatProveedor(COD_PROV VARCHAR(10) PRIMARY KEY, NOM_PROV VARCHAR(100), ES_ACREED SMALLINT,
+  COD_STS INTEGER, RFC_PROV VARCHAR(15), CALL_NUM VARCHAR(100), COL_PROV VARCHAR(60), COP_PROV VARCHAR(10),
+  COD_CID VARCHAR(5), COD_EST VARCHAR(5), COD_PAIS VARCHAR(5), TEL1_PROV VARCHAR(40), TEL2_PROV VARCHAR(40),
+  MAIL_PROV VARCHAR(80), CONTACTO1 VARCHAR(60), CONTACTO2 VARCHAR(60), PORC_DES1 DOUBLE, PORC_DES2 DOUBLE,
+  PORC_DES3 DOUBLE, PORC_DES4 DOUBLE, PORC_DES5 DOUBLE, PORC_DES6 DOUBLE, PLA_CRE INTEGER, LIM_CRE CURRENCY,
+  SAL_PROV CURRENCY, FEC_UCOM DATE, FEC_UPAG DATE);
+CREATE TABLE tblGpoProveedor(COD_GPO INTEGER PRIMARY KEY, DES_GPO VARCHAR(60));
+CREATE TABLE tblAgrProveedor(COD_AGR INTEGER PRIMARY KEY, COD_GPO INTEGER, DES_AGR VARCHAR(60));
+CREATE TABLE tblGpoAgrProveedor(COD_PROV VARCHAR(10), COD_GPO INTEGER, COD_AGR INTEGER, PRIMARY KEY(COD_PROV, COD_AGR));
+CREATE TABLE tblFolioGralesGyT(COD_FOL VARCHAR(4) PRIMARY KEY, DES_FOL VARCHAR(60));
+CREATE TABLE tblConceptosGyT(COD_CON VARCHAR(10) PRIMARY KEY, COD_FOL VARCHAR(4), DES_CON VARCHAR(80));
+CREATE TABLE tblGastosEnc(NUM_MOV INTEGER PRIMARY KEY, FOL_MOV VARCHAR(20), COD_ACRE VARCHAR(10), CON_GRL VARCHAR(4),
+  COD_CON VARCHAR(10), FEC_MOV DATE, PLA_PAG INTEGER, IMP_MOV CURRENCY, SAL_MOV CURRENCY, COD_ESTATUS INTEGER);
+
+INSERT INTO tblEmpresa VALUES(1,'Comercial de Prueba','Prueba','Av. Juárez 10','','','','','','','','','','','','');
+INSERT INTO tblParametrosGenerales VALUES(1,0,0);
+INSERT INTO tblPais VALUES('MEX','México'),('USA','Estados Unidos');
+INSERT INTO tblEstado VALUES('JAL','Jalisco','Jal.'),('NL','Nuevo León','N.L.');
+INSERT INTO tblCiudad VALUES('GDL','Guadalajara'),('MTY','Monterrey');
+INSERT INTO tblEstatusProv VALUES(1,'Activo'),(2,'Suspendido');
+INSERT INTO tblGpoProveedor VALUES(1,'Nacionales'),(2,'Extranjeros');
+INSERT INTO tblAgrProveedor VALUES(10,1,'Papelería'),(11,1,'Limpieza'),(20,2,'Importados');
+INSERT INTO tblFolioGralesGyT VALUES('AACR','Abonos'),('GTOS','Gastos'),('INGR','Ingresos');
+INSERT INTO tblConceptosGyT VALUES('RENTA','GTOS','Renta'),('LUZ','GTOS','Luz'),('DEVOL','AACR','Devolución'),
+  ('DEP','INGR','Depósito');
+)SQL";
+}
+
+std::string AcreedoresBase() {
+    return R"SQL(
+INSERT INTO tblCatProveedor VALUES
+ ('A001','Papelería Ñandú y Asociados de Occidente, S.A. de C.V.',1,1,'PNA010101AAA','Av. Vallarta 100','Centro',
+  '44100','GDL','JAL','MEX','33-1111','33-2222','ventas@nandu.mx','José Pérez','Ana Ruiz',2.5,0,0,0,0,1.25,30,
+  10000,1500.5,'2024-05-20','2024-06-01'),
+ ('A002','Limpiezas del Norte',1,2,'LNO020202BBB','Calle 5 de Mayo 7','Obrera','64000','MTY','NL','MEX','81-3333',
+  '',NULL,'','',0,0,0,0,0,0,15,5000,0,'2024-01-10',NULL),
+ ('A003','Importadora del Pacífico',1,1,'IPA030303CCC','Blvd. Costero 1','Puerto','44200','GDL','JAL','USA',
+  '33-4444','','imp@pacifico.com','Luis Gil','',10,5,0,0,0,0,45,1000,250.75,'2024-06-02','2024-06-03'),
+ ('A004','Proveedor Sin Ciudad',1,1,'','Sin calle','','','ZZZ','JAL','MEX','','','','','',0,0,0,0,0,0,0,0,100,
+  NULL,NULL),
+ ('P005','Solo Proveedor',0,1,'','','','','GDL','JAL','MEX','','','','','',0,0,0,0,0,0,0,0,0,NULL,NULL);
+INSERT INTO tblGpoAgrProveedor VALUES('A001',1,10),('A002',1,11),('A003',2,20),('A004',2,20),('P005',1,10);
+INSERT INTO tblGastosEnc(NUM_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,SAL_MOV,COD_ESTATUS) VALUES
+ (1,'A001','GTOS','RENTA','2024-05-01',30,1000,1000,1),
+ (2,'A001','GTOS','LUZ','2024-06-01',14,200.25,200.25,1),
+ (3,'A001','GTOS','RENTA','2024-06-10',30,300.25,300.25,1),
+ (4,'A001','AACR','DEVOL','2024-05-01',0,50,50,1),
+ (5,'A001','GTOS','RENTA','2024-05-01',0,70,70,2),
+ (6,'A001','GTOS','RENTA','2024-05-01',0,80,0,1),
+ (7,'A003','GTOS','LUZ','2024-06-14',2,99.99,99.99,1);
+)SQL";
+}
+
+std::string Generados(const char* prefijo, int n, int agrupacion, int grupo) {
+    if (n == 0) return {};
+    const std::string p = prefijo;
+    return "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + std::to_string(n) +
+           ") INSERT INTO tblCatProveedor(COD_PROV,NOM_PROV,ES_ACREED,COD_STS,COD_CID,COD_EST,COD_PAIS,TEL1_PROV,"
+           "MAIL_PROV,SAL_PROV) SELECT printf('" + p + "%03d',i),'Generado '||i,1,1,'GDL','JAL','MEX','','',0 FROM n;"
+           "INSERT INTO tblGpoAgrProveedor SELECT COD_PROV," + std::to_string(grupo) + "," + std::to_string(agrupacion) +
+           " FROM tblCatProveedor WHERE COD_PROV LIKE '" + p + "%';";
+}
+
+VentanaGastos::VentanaGastos(const std::string& guion_) : base(guion_.c_str()) {}
+
+void VentanaGastos::SetUp() {
+    qputenv("ZR_RELOJ", "2024-06-15T10:00:00");
+    ASSERT_TRUE(raiz.isValid());
+    QDir(raiz.path()).mkdir(QStringLiteral("Paginas"));
+    QFile ini(raiz.filePath(QStringLiteral("QUIROX.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(("[VARIOS]\nDIRCONSULTAS=" + raiz.path() + "\\PAGINAS\n").toUtf8());
+    ini.close();
+
+    using namespace modConGastos;
+    RutaBD = raiz.path();
+    EmpresaActual = 1;
+    ManejadorBD = 0;
+    CadenaConexion = base.Cadena();
+    ArchivoAyuda = QStringLiteral("C:\\Ayuda\\Gastos.chm");
+    ASSERT_TRUE(Conecta(CadenaConexion));
+
+    dobles::InstalaMensajes(guion);
+    component::ServiciosAnfitrion().abreDocumento = [this](const QString& archivo) {
+        ayudas << archivo;
+        return true;
+    };
+    controles::FijaPuertoUI(&puerto);
+    puerto.alMostrar = [this](controles::Form& f) {
+        auto& preview = dynamic_cast<report::frmPreview&>(f);
+        mostrado = preview.Preview.Paginas();
+        preview.cmdFunciones(6).UserClick();
+    };
+
+    ventana = std::make_shared<gastos::frmConGastos>();
+    controles::Load(*ventana);
+}
+
+void VentanaGastos::TearDown() {
+    ventana.reset();
+    controles::FijaPuertoUI(nullptr);
+    component::ServiciosAnfitrion() = component::Servicios();
+    modConGastos::CierraConexion();
+    qunsetenv("ZR_RELOJ");
+}
+
+std::optional<report::Documento> VentanaGastos::Consulta() {
+    mostrado.reset();
+    ventana->cmdFunciones(0).UserClick();
+    return mostrado;
+}
+
+void VentanaGastos::Marca(int arbol, const QString& clave) {
+    ventana->tvwGral(arbol).UserCheck(ventana->tvwGral(arbol).Nodes().Item(clave));
+}
+
+namespace {
+std::vector<Renglon> Textos(const report::Documento& doc) {
+    std::vector<Renglon> r;
+    for (size_t p = 0; p < doc.size(); ++p)
+        for (const auto& registro : doc[p].registros)
+            if (const auto* t = std::get_if<report::Texto>(&registro)) r.push_back({static_cast<int>(p) + 1, *t});
+    return r;
+}
+}  // namespace
+
+std::vector<Renglon> VentanaGastos::Busca(const report::Documento& doc, const QString& texto) {
+    std::vector<Renglon> r;
+    for (const Renglon& t : Textos(doc))
+        if (t.texto.texto == texto) r.push_back(t);
+    return r;
+}
+
+QStringList VentanaGastos::EnLinea(const report::Documento& doc, int pagina, int y) {
+    QStringList r;
+    for (const Renglon& t : Textos(doc))
+        if (t.pagina == pagina && t.texto.y == y) r << t.texto.texto;
+    return r;
+}
+
+QString VentanaGastos::Rasgos(const report::Documento& doc, const QString& texto) {
+    const auto r = Busca(doc, texto);
+    if (r.size() != 1) return QStringLiteral("%1 records").arg(r.size());
+    const report::Texto& t = r.front().texto;
+    return QStringLiteral("p%1 %2,%3 a%4 s%5 n%6 c%7")
+        .arg(r.front().pagina).arg(t.x).arg(t.y).arg(t.alineacion).arg(t.tamano).arg(int(t.negrita)).arg(t.color);
+}
+
+QStringList VentanaGastos::ArchivosDePagina() const {
+    return QDir(raiz.filePath(QStringLiteral("Paginas"))).entryList(QDir::Files);
+}
+
+}  // namespace prueba

@@ -1,0 +1,67 @@
+#pragma once
+// A small expense company on a throw-away SQLite file, and the expense window loaded on it with
+// scripted host services: messages, searches, help, and a preview that keeps the document it was
+// shown and closes.
+#include "BaseSqlite.h"
+#include "DoblesVentanas.h"
+#include "gastos/frmConGastos.h"
+#include "report/Pagina.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+// Failed comparisons show the text itself.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace prueba {
+
+// Tables of the real schema (with its column types) and the catalogs every fixture shares:
+// cities, states, countries, statuses, groups and agrupaciones, folios and concepts, company 1.
+std::string Esquema();
+// Creditors A001..A004 (A004's city has no row), a non-creditor P005, their agrupaciones and
+// expense movements around 15/06/2024.
+std::string AcreedoresBase();
+// n creditors "<prefijo>001".. in Guadalajara, all in one agrupación of one group.
+std::string Generados(const char* prefijo, int n, int agrupacion, int grupo);
+
+// One text record of the final document, with its page (from 1).
+struct Renglon {
+    int pagina = 0;
+    report::Texto texto;
+};
+
+class VentanaGastos : public ::testing::Test {
+protected:
+    // `guion` is the SQL of the database: Esquema() plus the rows of the test.
+    explicit VentanaGastos(const std::string& guion = Esquema() + AcreedoresBase());
+    void SetUp() override;
+    void TearDown() override;
+
+    // "CONSULTAR [F10]" as the user presses it; the document the preview was shown, if any.
+    std::optional<report::Documento> Consulta();
+    // Ticks a tree node as the user does.
+    void Marca(int arbol, const QString& clave);
+
+    // The records whose text is `texto`.
+    static std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto);
+    // The texts printed at height y of a page, in drawing order.
+    static QStringList EnLinea(const report::Documento& doc, int pagina, int y);
+    // Where and how the one record with this text was drawn: "p1 950,2520 a0 s9 n0 c0" (page, x,y,
+    // alignment, size, bold, colour); "N records" when there is not exactly one.
+    static QString Rasgos(const report::Documento& doc, const QString& texto);
+    QStringList ArchivosDePagina() const;
+
+    QTemporaryDir raiz;
+    BaseSqlite base;
+    dobles::Guion guion;
+    dobles::PuertoModal puerto;
+    std::shared_ptr<gastos::frmConGastos> ventana;
+    std::optional<report::Documento> mostrado;
+    QStringList ayudas;  // documents the help opened
+};
+
+}  // namespace prueba

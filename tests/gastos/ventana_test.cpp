@@ -1,0 +1,225 @@
+// The expense window on the headless controls: what loading leaves, which filters each report
+// enables, the trees, the keys, the searches, and errors that must not leave a handler.
+#include "BaseGastos.h"
+#include "ado/Connection.h"
+#include "component/DatosEmpresa.h"
+#include "component/modConGastos.h"
+#include "controles/Constants.h"
+
+using namespace controles;
+using prueba::VentanaGastos;
+
+namespace {
+
+constexpr uint32_t Fondo = 0xF5E6D2;
+constexpr uint32_t Boton = 0xFFFFF5;
+
+// What a search was asked and what it answers.
+struct Busqueda {
+    QStringList argumentos;
+    QString respuesta;
+};
+
+struct BuscaAcreedores : component::BuscadorAcreedores {
+    explicit BuscaAcreedores(Busqueda& b) : b(b) {}
+    void MuestraBusqueda(const QString& cadena, uint8_t manejador, const QString& ayuda, const QString& dir,
+                         const QString& catalogo, const QString& filtro, int32_t opciones) override {
+        b.argumentos = {cadena, QString::number(manejador), ayuda, dir, catalogo, filtro, QString::number(opciones)};
+    }
+    QString CodigoSeleccionado() const override { return b.respuesta; }
+    Busqueda& b;
+};
+
+struct BuscaCheques : component::BuscadorCheques {
+    explicit BuscaCheques(Busqueda& b) : b(b) {}
+    void MuestraBusqueda(const QString& cadena, uint8_t manejador, const QString& ayuda, const QString& dir,
+                         int32_t tipo, int32_t clase, const QString& f1, const QString& f2, QString& referencia,
+                         const QString& f3, const QString& f4) override {
+        b.argumentos = {cadena, QString::number(manejador), ayuda, dir, QString::number(tipo), QString::number(clase),
+                        f1, f2, referencia, f3, f4};
+    }
+    QString CodigoSeleccionado() const override { return b.respuesta; }
+    Busqueda& b;
+};
+
+class Ventana : public VentanaGastos {
+protected:
+    void InstalaBuscadores() {
+        component::ServiciosAnfitrion().buscadorAcreedores = [this] { return std::make_unique<BuscaAcreedores>(acreedores); };
+        component::ServiciosAnfitrion().buscadorCheques = [this] { return std::make_unique<BuscaCheques>(cheques); };
+    }
+    QStringList Claves(int arbol) const {
+        QStringList r;
+        for (const Node& n : ventana->tvwGral(arbol).Nodes())
+            r << (n.Parent() ? n.Parent()->Key() + u'/' : QString()) + n.Key() + u'=' + n.Text();
+        return r;
+    }
+    Busqueda acreedores, cheques;
+};
+
+TEST_F(Ventana, LaCargaDejaFechasListasArbolesYElCatalogoElegido) {
+    gastos::frmConGastos& v = *ventana;
+    EXPECT_EQ(v.dtpFecha(1).Value(), QDate(2024, 6, 15));
+    EXPECT_EQ(modConGastos::DirConsultas, raiz.path() + QStringLiteral("\\PAGINAS\\"));
+    EXPECT_EQ(modConGastos::NombreEmpresa, "Comercial de Prueba");
+    EXPECT_EQ(std::make_pair(v.cmdFunciones(1).Picture(), v.cmdFunciones(1).DisabledPicture()), std::make_pair(13, 13));
+
+    // Region lists filled by code with nothing chosen.
+    EXPECT_EQ(v.cmbRegion(1).List(1), "Nuevo León");
+    for (ComboBox& c : v.cmbRegion) EXPECT_EQ(c.ListIndex(), -1);
+
+    // Consecutive rows of one group give one group node holding all their children.
+    EXPECT_EQ(Claves(0), (QStringList{"G1=Nacionales", "G1/A11=Limpieza", "G1/A10=Papelería", "G2=Extranjeros",
+                                      "G2/A20=Importados"}));
+    EXPECT_EQ(Claves(1), (QStringList{"GAACR=Abonos", "GAACR/ADEVOL=Devolución", "GGTOS=Gastos", "GGTOS/ALUZ=Luz",
+                                      "GGTOS/ARENTA=Renta"}));
+
+    // The catalog is chosen, and its choice has run, before the list is widened.
+    EXPECT_EQ(std::make_pair(v.cmbConsulta.ListIndex(), v.cmbConsulta.DroppedWidth()), std::make_pair(0, 610));
+    EXPECT_EQ(v.cmbTipCatalogo.ListIndex(), 0);
+    EXPECT_TRUE(v.cmbTipCatalogo.Enabled());
+}
+
+TEST_F(Ventana, UnArbolQueNoSeLlenaImpideAbrirLaVentana) {
+    modConGastos::Conexion->Close();
+    BaseSqlite rota((prueba::Esquema() + "DROP TABLE tblAgrProveedor;").c_str());
+    ASSERT_TRUE(modConGastos::Conecta(rota.Cadena()));
+    gastos::frmConGastos otra;
+    // The load is not a user's action: its error goes back to whoever opened the window.
+    EXPECT_NE(NumeroDeError([&] { controles::Load(otra); }), 0);
+    EXPECT_TRUE(guion.errores.isEmpty());
+}
+
+// Enabled state of every filter control, one row per report choice.
+struct Estado {
+    int consulta;
+    // fmeDatos(0..5), fmeAcreedores, fmeConceptos, txtCodAcreedor, cmdFunciones(1), optTipo(0), optTipo(1),
+    // dtpFecha(0), dtpFecha(1), tvwGral(0), tvwGral(1), chkRegion, cmbRegion(0), txtFolioCheque, optOrden(0),
+    // optOrden(1), chkStatus(0), chkStatus(1), cmbTipCatalogo, chkSinSaldo, chkSinMovtos, Label1, lblDatos(0),
+    // cmdBuscar, lblDatos(3), lblDatos(4)
+    const char* habilitados;
+};
+
+TEST_F(Ventana, CadaConsultaHabilitaSusFiltros) {
+    gastos::frmConGastos& v = *ventana;
+    const std::vector<Control*> controles = {
+        &v.fmeDatos(0), &v.fmeDatos(1), &v.fmeDatos(2), &v.fmeDatos(3), &v.fmeDatos(4), &v.fmeDatos(5),
+        &v.fmeAcreedores, &v.fmeConceptos, &v.txtCodAcreedor, &v.cmdFunciones(1), &v.optTipo(0), &v.optTipo(1),
+        &v.dtpFecha(0), &v.dtpFecha(1), &v.tvwGral(0), &v.tvwGral(1), &v.chkRegion, &v.cmbRegion(0),
+        &v.txtFolioCheque, &v.optOrden(0), &v.optOrden(1), &v.chkStatus(0), &v.chkStatus(1), &v.cmbTipCatalogo,
+        &v.chkSinSaldo, &v.chkSinMovtos, &v.Label1, &v.lblDatos(0), &v.cmdBuscar, &v.lblDatos(3), &v.lblDatos(4)};
+    const Estado tabla[] = {
+        {0, "0011011111110011100000010010000"},
+        {1, "0011111111111111100000001110011"},
+        {2, "1111111111111111100111101110011"},
+        {3, "0001111111000111100000001010001"},
+        {4, "1010100000111100001110000001111"},
+    };
+    for (const Estado& e : tabla) {
+        v.cmbConsulta.SetListIndex(e.consulta);
+        QString obtenido;
+        for (Control* c : controles) obtenido += c->Enabled() ? u'1' : u'0';
+        EXPECT_EQ(obtenido, QString::fromLatin1(e.habilitados)) << "consulta " << e.consulta;
+        const bool caja = e.consulta == 4;
+        EXPECT_EQ(v.optOrden(0).Caption(), caja ? "Por Folio" : "Por Acreedor");
+        EXPECT_EQ(v.cmdFunciones(1).BackColor(), caja ? Fondo : Boton);
+        EXPECT_EQ(v.txtCodAcreedor.BackColor(), caja ? Fondo : vbWindowBackground);
+        EXPECT_EQ(v.txtFolioCheque.BackColor(), caja ? vbWindowBackground : Fondo);
+    }
+    // Back from petty cash, the common step gives everything back.
+    v.cmbConsulta.SetListIndex(1);
+    EXPECT_EQ(v.optOrden(0).Caption(), "Por Acreedor");
+    EXPECT_TRUE(v.txtCodAcreedor.Enabled());
+    EXPECT_TRUE(v.chkRegion.Enabled());
+}
+
+TEST_F(Ventana, ConceptosYRegionesSiguenASusInterruptores) {
+    gastos::frmConGastos& v = *ventana;
+    // Petty cash filters by concept only when ordered by concept; other reports ignore the order.
+    v.cmbConsulta.SetListIndex(4);
+    v.optOrden(1).UserClick();
+    EXPECT_TRUE(v.tvwGral(1).Enabled() && v.fmeConceptos.Enabled());
+    v.optOrden(0).UserClick();
+    EXPECT_FALSE(v.tvwGral(1).Enabled() || v.fmeConceptos.Enabled());
+    v.cmbConsulta.SetListIndex(2);
+    v.optOrden(0).UserClick();
+    EXPECT_TRUE(v.tvwGral(1).Enabled());
+
+    // The region lists follow the box, except under petty cash, where the box itself is disabled.
+    v.chkRegion.UserClick();
+    for (ComboBox& c : v.cmbRegion) EXPECT_TRUE(c.Enabled());
+    v.cmbConsulta.SetListIndex(4);
+    for (ComboBox& c : v.cmbRegion) EXPECT_FALSE(c.Enabled());
+    v.cmbConsulta.SetListIndex(0);
+    EXPECT_TRUE(v.cmbRegion(1).Enabled());
+    v.chkRegion.UserClick();
+    for (ComboBox& c : v.cmbRegion) EXPECT_FALSE(c.Enabled());
+}
+
+TEST_F(Ventana, LasMarcasPasanEntreGrupoYAgrupaciones) {
+    const auto marcado = [this](const char* clave) { return ventana->tvwGral(0).Nodes().Item(clave).Checked(); };
+    Marca(0, QStringLiteral("G1"));
+    EXPECT_TRUE(ventana->tvwGral(0).Nodes().Item(QStringLiteral("G1")).Expanded());
+    EXPECT_TRUE(marcado("A11") && marcado("A10") && !marcado("A20"));
+    Marca(0, QStringLiteral("G1"));
+    EXPECT_FALSE(marcado("A11") || marcado("A10"));
+
+    Marca(0, QStringLiteral("A10"));
+    EXPECT_TRUE(marcado("G1"));
+    Marca(0, QStringLiteral("A11"));
+    Marca(0, QStringLiteral("A10"));  // one child still ticked keeps the group
+    EXPECT_TRUE(marcado("G1"));
+    Marca(0, QStringLiteral("A11"));  // the last one unticked clears it
+    EXPECT_FALSE(marcado("G1"));
+}
+
+TEST_F(Ventana, TeclasYBusquedas) {
+    InstalaBuscadores();
+    modConGastos::ManejadorBD = 255;
+    gastos::frmConGastos& v = *ventana;
+    const QString dir = raiz.path() + QStringLiteral("\\PAGINAS\\");
+
+    // F6 searches even while petty cash has the button and the code disabled; cancelled, the code stays.
+    v.cmbConsulta.SetListIndex(4);
+    v.txtCodAcreedor.SetText(QStringLiteral("A002"));
+    EXPECT_EQ(v.KeyDownFrom(&v.txtFolioCheque, vbKeyF6, 0), vbKeyF6);
+    EXPECT_EQ(v.txtCodAcreedor.Text(), "A002");
+    EXPECT_EQ(acreedores.argumentos,
+              (QStringList{base.Cadena(), "255", "C:\\Ayuda\\Gastos.chm", dir, "ACREEDORES", "", "0"}));
+    acreedores.respuesta = QStringLiteral("A003");
+    v.KeyDownFrom(nullptr, vbKeyF6, 0);
+    EXPECT_EQ(v.txtCodAcreedor.Text(), "A003");
+
+    cheques.respuesta = QStringLiteral("CH-0042");
+    v.cmdBuscar.UserClick();
+    EXPECT_EQ(v.txtFolioCheque.Text(), "CH-0042");
+    EXPECT_EQ(cheques.argumentos,
+              (QStringList{base.Cadena(), "255", "C:\\Ayuda\\Gastos.chm", dir, "2", "57", "", "", "", "", ""}));
+
+    // F1 opens the help and goes no further; F10 runs the report; other keys reach the control.
+    EXPECT_EQ(v.KeyDownFrom(&v.txtFolioCheque, vbKeyF1, vbShiftMask), 0);
+    EXPECT_EQ(ayudas, QStringList{"C:/Ayuda/Gastos.chm"});
+    EXPECT_EQ(v.KeyDownFrom(nullptr, vbKeyF10, 0), vbKeyF10);
+    EXPECT_EQ(puerto.veces, 1);
+    EXPECT_EQ(v.KeyDownFrom(&v.txtCodAcreedor, vbKeyF2, 0), vbKeyF2);
+
+    // ESC unloads the window and drops the module's instance.
+    auto predeterminada = gastos::frmConGastos::Predeterminada();
+    controles::Load(*predeterminada);
+    predeterminada->KeyDownFrom(nullptr, vbKeyEscape, 0);
+    EXPECT_FALSE(predeterminada->Loaded());
+    EXPECT_NE(gastos::frmConGastos::Predeterminada(), predeterminada);
+    EXPECT_TRUE(guion.errores.isEmpty());
+}
+
+TEST_F(Ventana, UnErrorEnUnManejadorSeMuestraYLaVentanaSigue) {
+    // No search component installed: the click reports it and the window goes on.
+    EXPECT_EQ(NumeroDeError([&] { ventana->cmdFunciones(1).UserClick(); }), 0);
+    ASSERT_EQ(guion.errores.size(), 1);
+    EXPECT_TRUE(guion.errores[0].startsWith(u"429 "));
+    EXPECT_TRUE(ventana->Loaded());
+    ventana->cmbConsulta.SetListIndex(2);
+    EXPECT_TRUE(ventana->optOrden(0).Enabled());
+}
+
+}  // namespace
