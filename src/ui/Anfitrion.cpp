@@ -5,9 +5,11 @@
 #include "controles/Constants.h"
 #include "controles/Screen.h"
 #include "report/PuertoImpresionActual.h"
+#include "ui/BuscadoresQt.h"
 #include "ui/ImpresoraQt.h"
 #include "ui/MensajesQt.h"
 #include "ui/PuertoUIQt.h"
+#include "ui/VistaConGastos.h"
 #include "ui/VistaPreview.h"
 
 #include <QApplication>
@@ -50,8 +52,11 @@ void InstalaServiciosQt() {
     auto& servicios = component::ServiciosAnfitrion();
     servicios.mensajes = [] { return std::make_unique<MensajesQt>(); };
     servicios.abreDocumento = AbreDocumento;
+    servicios.buscadorAcreedores = [] { return std::make_unique<BuscadorAcreedoresQt>(); };
+    servicios.buscadorCheques = [] { return std::make_unique<BuscadorChequesQt>(); };
 
     RegistraVistaPreview();
+    RegistraVistaConGastos();
     controles::FijaPuertoUI(&puerto);
     report::FijaPuertoImpresion(&impresora);
     SigueAlPuntero();

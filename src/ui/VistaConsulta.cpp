@@ -1,0 +1,160 @@
+#include "ui/VistaConsulta.h"
+
+#include "controles/CheckBox.h"
+#include "controles/ComboBox.h"
+#include "controles/Constants.h"
+#include "controles/DTPicker.h"
+#include "controles/Frame.h"
+#include "controles/OptionButton.h"
+#include "controles/TextBox.h"
+#include "controles/TreeView.h"
+#include "render/Color.h"
+#include "ui/ArbolQt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace ui {
+
+namespace {
+
+constexpr uint32_t ColorDelSistema = 0x80000000;
+
+Qt::CheckState Estado(int valor) {
+    switch (valor) {
+    case controles::vbChecked: return Qt::Checked;
+    case controles::vbGrayed: return Qt::PartiallyChecked;
+    default: return Qt::Unchecked;
+    }
+}
+
+void MuestraValor(QCheckBox* widget, const controles::CheckBox& casilla) {
+    const QSignalBlocker bloqueo(widget);
+    widget->setCheckState(Estado(casilla.Value()));
+}
+
+void MuestraValor(QRadioButton* widget, const controles::OptionButton& opcion) {
+    const QSignalBlocker bloqueo(widget);
+    widget->setChecked(opcion.Value());
+}
+
+void MuestraValor(QDateEdit* widget, const controles::DTPicker& fecha) {
+    const QSignalBlocker bloqueo(widget);
+    widget->setDate(fecha.Value());
+}
+
+// Check and option boxes share the colour of the frame they sit in; painting it over the
+// frame's own shading would show as a patch.
+void Transparente(QWidget* widget) { widget->setAutoFillBackground(false); }
+
+void MuestraTexto(QLineEdit* widget, const QString& texto) {
+    if (widget->text() != texto) widget->setText(texto);
+}
+
+}  // namespace
+
+void ColorDeCampo(QWidget* widget, uint32_t color) {
+    QPalette paleta = QApplication::palette(widget);
+    if (!(color & ColorDelSistema)) paleta.setColor(QPalette::Base, render::ColorQt(color));
+    widget->setPalette(paleta);
+    widget->setAutoFillBackground(false);
+}
+
+QGroupBox* VistaConsulta::Marco(controles::Frame& marco, QWidget* padre) {
+    auto* widget = new QGroupBox(marco.Caption(), padre ? padre : this);
+    Vincula(widget, marco, [widget, &marco](controles::Property p, int) {
+        if (p == controles::Property::Caption) widget->setTitle(marco.Caption());
+    });
+    return widget;
+}
+
+QCheckBox* VistaConsulta::Casilla(controles::CheckBox& casilla, QWidget* padre) {
+    auto* widget = new QCheckBox(casilla.Caption(), padre ? padre : this);
+    MuestraValor(widget, casilla);
+    // The box shows what the control made of the click, also when the click failed.
+    connect(widget, &QCheckBox::clicked, this, [widget, &casilla] {
+        Protege([&casilla] { casilla.UserClick(); });
+        MuestraValor(widget, casilla);
+    });
+    Vincula(widget, casilla, [widget, &casilla](controles::Property p, int) {
+        if (p == controles::Property::Caption) widget->setText(casilla.Caption());
+        if (p == controles::Property::Value) MuestraValor(widget, casilla);
+        if (p == controles::Property::BackColor) Transparente(widget);
+    });
+    Transparente(widget);
+    return widget;
+}
+
+QRadioButton* VistaConsulta::Opcion(controles::OptionButton& opcion, QWidget* padre) {
+    auto* widget = new QRadioButton(opcion.Caption(), padre ? padre : this);
+    // The control clears the other options of its container, not Qt.
+    widget->setAutoExclusive(false);
+    MuestraValor(widget, opcion);
+    connect(widget, &QRadioButton::clicked, this, [widget, &opcion] {
+        Protege([&opcion] { opcion.UserClick(); });
+        MuestraValor(widget, opcion);
+    });
+    Vincula(widget, opcion, [widget, &opcion](controles::Property p, int) {
+        if (p == controles::Property::Caption) widget->setText(opcion.Caption());
+        if (p == controles::Property::Value) MuestraValor(widget, opcion);
+        if (p == controles::Property::BackColor) Transparente(widget);
+    });
+    Transparente(widget);
+    return widget;
+}
+
+QDateEdit* VistaConsulta::Fecha(controles::DTPicker& fecha, QWidget* padre) {
+    auto* widget = new QDateEdit(padre ? padre : this);
+    widget->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    widget->setCalendarPopup(true);
+    widget->setDateRange(controles::DTPicker::MinDate(), controles::DTPicker::MaxDate());
+    // A typed date counts once it is complete, not digit by digit.
+    widget->setKeyboardTracking(false);
+    MuestraValor(widget, fecha);
+    connect(widget, &QDateEdit::dateChanged, this, [widget, &fecha](QDate dia) {
+        Protege([&fecha, dia] { fecha.SetValue(dia); });
+        MuestraValor(widget, fecha);
+    });
+    Vincula(widget, fecha, [widget, &fecha](controles::Property p, int) {
+        if (p == controles::Property::Value) MuestraValor(widget, fecha);
+    });
+    return widget;
+}
+
+QLineEdit* VistaConsulta::CajaTexto(controles::TextBox& caja, QWidget* padre) {
+    auto* widget = new QLineEdit(caja.Text(), padre ? padre : this);
+    connect(widget, &QLineEdit::textEdited, this, [widget, &caja](const QString& texto) {
+        Protege([&caja, &texto] { caja.SetText(texto); });
+        MuestraTexto(widget, caja.Text());
+    });
+    Vincula(widget, caja, [widget, &caja](controles::Property p, int) {
+        if (p == controles::Property::Text) MuestraTexto(widget, caja.Text());
+        if (p == controles::Property::BackColor) ColorDeCampo(widget, caja.BackColor());
+    });
+    ColorDeCampo(widget, caja.BackColor());
+    return widget;
+}
+
+QComboBox* VistaConsulta::Lista(controles::ComboBox& combo, QWidget* padre) {
+    QComboBox* widget = Combo(combo, padre);
+    if (combo.DroppedWidth() > 0) widget->view()->setMinimumWidth(combo.DroppedWidth());
+    if (QLineEdit* texto = widget->lineEdit())
+        connect(texto, &QLineEdit::textEdited, this, [&combo](const QString& escrito) {
+            Protege([&combo, &escrito] { combo.SetText(escrito); });
+        });
+    return widget;
+}
+
+ArbolQt* VistaConsulta::Arbol(controles::TreeView& arbol, QWidget* padre) {
+    auto* widget = new ArbolQt(arbol, padre ? padre : this);
+    Vincula(widget, arbol, [widget](controles::Property p, int indice) { widget->Cambio(p, indice); });
+    return widget;
+}
+
+}  // namespace ui
