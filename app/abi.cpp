@@ -1,6 +1,8 @@
 // The C entry points hosts load: no C++ exception ever crosses them.
 #include "zrconsgt.h"
 
+#include "pantalla.h"
+#include "ventanas.h"
 #include "component/clsConsGT.h"
 #include "vb/ErrorEjecucion.h"
 
@@ -18,6 +20,14 @@ namespace {
 
 QString Texto(const char* utf8) { return utf8 ? QString::fromUtf8(utf8) : QString(); }
 
+// The windows of a desktop host: Qt is brought up only when one is about to be shown.
+void InstalaVentanasDeEscritorio() {
+    static bool instaladas = false;
+    if (instaladas) return;
+    app::InstalaVentanas([] { app::PreparaPantalla("ZRConsGT6"); });
+    instaladas = true;
+}
+
 }  // namespace
 
 extern "C" {
@@ -32,6 +42,7 @@ __attribute__((visibility("default"))) int32_t clsConsGT_MostrarConsulta(
     if (!objeto) return vb::errores::LlamadaNoValida;
     objeto->ultimoError.clear();
     try {
+        InstalaVentanasDeEscritorio();
         objeto->objeto.MostrarConsulta(ConsultaActiva, Texto(ConexionBaseDatos), ManejadorBaseDatos, NumeroDeEmpresa,
                                        Texto(ArchivoDeAyuda), Texto(RutaBaseDeDatos));
         return 0;

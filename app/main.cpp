@@ -1,5 +1,8 @@
 // zrconsgt: the command-line front of the query component.
 #include "comando_demo.h"
+#include "comando_mostrar.h"
+#include "comando_reporte.h"
+#include "opciones.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -9,6 +12,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     const QString comando = args.isEmpty() ? QString() : args.takeFirst();
     if (comando == u"demo") return ComandoDemo(args);
-    std::fprintf(stderr, "Uso: zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO]\n");
+    if (comando == u"mostrar") return ComandoMostrar(args);
+    if (comando == u"reporte") return ComandoReporte(args);
+    std::fputs(app::UsoZrconsgt, stderr);
     return 1;
 }

@@ -1,8 +1,10 @@
 #include "BaseSqlite.h"
 #include "anfitrion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,4 +67,19 @@ TEST_F(Anfitrion, ArgumentosNulosNoDerribanAlAnfitrion) {
     EXPECT_EQ(e.MostrarConsulta(c, 2, nullptr, 0, 0, nullptr, nullptr), 0);
     e.Liberar(c);
     e.Liberar(nullptr);
+}
+
+TEST_F(Anfitrion, SinPantallaLaVentanaDevuelveUnErrorEnLugarDeAbortar) {
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(v);
+    clsConsGT* c = e.Crear();
+    for (int vez = 0; vez < 2; ++vez) {
+        EXPECT_NE(e.MostrarConsulta(c, 0, cadena.constData(), 0, 1, "", "/tmp"), 0);
+        EXPECT_STREQ(e.UltimoError(c), "No se puede mostrar la ventana de consultas: no hay pantalla (DISPLAY, "
+                                       "WAYLAND_DISPLAY y QT_QPA_PLATFORM no están definidas)");
+    }
+    EXPECT_EQ(QCoreApplication::instance(), nullptr);
+    // The connection opened before the window was asked for; releasing the object closes it.
+    EXPECT_EQ(DescriptoresAbiertos(base.Ruta()), 1);
+    e.Liberar(c);
+    EXPECT_EQ(DescriptoresAbiertos(base.Ruta()), 0);
 }

@@ -1,0 +1,38 @@
+#include "comando_mostrar.h"
+
+#include "opciones.h"
+#include "pantalla.h"
+#include "ventanas.h"
+#include "component/clsConsGT.h"
+#include "vb/ErrorEjecucion.h"
+
+using namespace app;
+
+int ComandoMostrar(const QStringList& args) {
+    Conexion c;
+    try {
+        std::vector<Opcion> opciones;
+        QStringList palabras;
+        SeparaOpciones(args, opciones, palabras);
+        if (palabras.isEmpty()) throw ErrorOpciones{QStringLiteral("falta la ventana: gastos o tesoreria")};
+        if (palabras.size() > 1) throw ErrorOpciones{QStringLiteral("sobra el argumento \"%1\"").arg(palabras[1])};
+        c.ventana = LeeVentana(palabras[0]);
+        for (const Opcion& o : opciones)
+            if (!TomaOpcionConexion(o, c)) throw ErrorOpciones{QStringLiteral("opción desconocida: %1").arg(o.nombre)};
+        CompruebaConexion(c);
+    } catch (const ErrorOpciones& e) {
+        return Falla("mostrar", e.mensaje, true);
+    }
+    if (!HayVentana(c.ventana))
+        return Falla("mostrar", QStringLiteral("la ventana de tesorería todavía no está disponible"));
+
+    InstalaVentanas([] { PreparaPantalla("zrconsgt"); });
+    component::clsConsGT consulta;
+    try {
+        consulta.MostrarConsulta(c.ventana, c.cadena, c.manejador, c.empresa, c.ayuda, c.ruta);
+    } catch (const vb::ErrorEjecucion& e) {
+        return Falla("mostrar", QStringLiteral("error %1: %2").arg(e.numero()).arg(e.descripcion()));
+    }
+    if (!consulta.ConexionAbierta()) return Falla("mostrar", TextoConexionFallida(c.cadena));
+    return 0;
+}

@@ -1,0 +1,52 @@
+#include "mensajes_consola.h"
+
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+constexpr int32_t RespuestaNo = 7;
+int erroresMostrados = 0;
+
+// The message's number and, when it has one, its text on the same line.
+QString ConTexto(const char* clase, int32_t numero, const QString& texto) {
+    QString linea = QStringLiteral("%1 %2").arg(QLatin1String(clase)).arg(numero);
+    const QString limpio = texto.simplified();
+    if (!limpio.isEmpty()) linea += QStringLiteral(": ") + limpio;
+    return linea;
+}
+
+}  // namespace
+
+void MensajesConsola::Escribe(const QString& linea) const {
+    std::fprintf(stderr, "%s: %s\n", prefijo_.toLocal8Bit().constData(), linea.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void MensajesConsola::MuestraMensaje(int32_t numero, int32_t, const QString& texto, int32_t) {
+    Escribe(ConTexto("mensaje", numero, texto));
+}
+
+int32_t MensajesConsola::Pregunta(int32_t numero, int32_t, const QString& texto, int32_t, int32_t) {
+    Escribe(ConTexto("pregunta", numero, texto) + QStringLiteral(" (se responde que no)"));
+    return RespuestaNo;
+}
+
+QString MensajesConsola::Captura(int32_t, int32_t, const QString& indicacion, int32_t, int32_t, int32_t) {
+    Escribe(indicacion + QStringLiteral(" (no se escribe nada)"));
+    return {};
+}
+
+void MensajesConsola::MuestraError(const vb::Variant& numero, const vb::Variant& descripcion, int32_t) {
+    ++erroresMostrados;
+    Escribe(QStringLiteral("error %1: %2").arg(numero.CStr(), descripcion.CStr()));
+}
+
+int MensajesConsola::ErroresMostrados() { return erroresMostrados; }
+
+void MensajesConsola::Instala(const QString& prefijo) {
+    component::ServiciosAnfitrion().mensajes = [prefijo] { return std::make_unique<MensajesConsola>(prefijo); };
+}
+
+}  // namespace app

@@ -1,0 +1,170 @@
+#include "pantalla.h"
+
+#include "ui/Anfitrion.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QLibraryInfo>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace app {
+
+namespace {
+
+constexpr int EsperaTcpMs = 2000;
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// A listening local socket at that path (or, on Linux, in the abstract namespace).
+bool ConectaLocal(const QByteArray& ruta, bool abstracto) {
+    sockaddr_un destino{};
+    destino.sun_family = AF_UNIX;
+    const std::size_t inicio = abstracto ? 1 : 0;  // the abstract name starts after a NUL
+    if (ruta.isEmpty() || inicio + static_cast<std::size_t>(ruta.size()) >= sizeof(destino.sun_path)) return false;
+    std::memcpy(destino.sun_path + inicio, ruta.constData(), static_cast<std::size_t>(ruta.size()));
+    const auto largo = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + inicio +
+                                              static_cast<std::size_t>(ruta.size()) + (abstracto ? 0 : 1));
+    const Descriptor s(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    return s.fd() >= 0 && ::connect(s.fd(), reinterpret_cast<const sockaddr*>(&destino), largo) == 0;
+}
+
+// A TCP listener at host:port, waiting at most EsperaTcpMs for it to answer.
+bool ConectaTcp(const QByteArray& host, int puerto) {
+    addrinfo pista{};
+    pista.ai_socktype = SOCK_STREAM;
+    addrinfo* lista = nullptr;
+    if (::getaddrinfo(host.constData(), QByteArray::number(puerto).constData(), &pista, &lista) != 0) return false;
+    bool conectado = false;
+    for (addrinfo* a = lista; a && !conectado; a = a->ai_next) {
+        const Descriptor s(::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol));
+        if (s.fd() < 0) continue;
+        if (::connect(s.fd(), a->ai_addr, a->ai_addrlen) == 0) {
+            conectado = true;
+            break;
+        }
+        if (errno != EINPROGRESS) continue;
+        pollfd espera{s.fd(), POLLOUT, 0};
+        int error = 0;
+        socklen_t largo = sizeof error;
+        conectado = ::poll(&espera, 1, EsperaTcpMs) == 1 &&
+                    ::getsockopt(s.fd(), SOL_SOCKET, SO_ERROR, &error, &largo) == 0 && error == 0;
+    }
+    ::freeaddrinfo(lista);
+    return conectado;
+}
+
+// DISPLAY is "[host]:number[.screen]"; a local display listens on /tmp/.X11-unix/X<number>.
+bool XAlcanzable(const QByteArray& display) {
+    const qsizetype dosPuntos = display.lastIndexOf(':');
+    if (dosPuntos < 0) return false;
+    const QByteArray host = display.left(dosPuntos);
+    bool ok = false;
+    const int numero = display.mid(dosPuntos + 1).split('.').first().toInt(&ok);
+    if (!ok || numero < 0) return false;
+    if (host.isEmpty() || host == "unix") {
+        const QByteArray socket = "/tmp/.X11-unix/X" + QByteArray::number(numero);
+        return ConectaLocal(socket, false) || ConectaLocal(socket, true);
+    }
+    return ConectaTcp(host, 6000 + numero);
+}
+
+bool WaylandAlcanzable(const QByteArray& nombre) {
+    if (nombre.isEmpty()) return false;
+    if (nombre.startsWith('/')) return ConectaLocal(nombre, false);
+    const QByteArray carpeta = qgetenv("XDG_RUNTIME_DIR");
+    return !carpeta.isEmpty() && ConectaLocal(carpeta + '/' + nombre, false);
+}
+
+bool HayPluginPlataforma(const char* nombre) {
+    return QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libq") +
+                             QLatin1String(nombre) + QStringLiteral(".so"));
+}
+
+// The platform Qt is to open, "" when QT_QPA_PLATFORM decides; `motivo` says why there is none.
+QByteArray PlataformaElegida(QString& motivo) {
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray pedida = qgetenv("QT_QPA_PLATFORM");
+    if (!pedida.isEmpty()) {
+        // "name[:options]", possibly several separated by ";", tried in order.
+        for (const QByteArray& opcion : pedida.split(';')) {
+            const QByteArray nombre = opcion.split(':').first().trimmed();
+            if (nombre == "xcb"                ? XAlcanzable(display)
+                : nombre.startsWith("wayland") ? WaylandAlcanzable(wayland)
+                                               : !nombre.isEmpty())
+                return {};
+        }
+        motivo = QStringLiteral("QT_QPA_PLATFORM=%1 pide una pantalla que no está disponible")
+                     .arg(QString::fromLocal8Bit(pedida));
+        return {};
+    }
+    if (XAlcanzable(display)) return "xcb";
+    if (WaylandAlcanzable(wayland) && HayPluginPlataforma("wayland")) return "wayland";
+    if (display.isEmpty() && wayland.isEmpty())
+        motivo = QStringLiteral("no hay pantalla (DISPLAY, WAYLAND_DISPLAY y QT_QPA_PLATFORM no están definidas)");
+    else
+        motivo =
+            QStringLiteral("no se pudo abrir la pantalla %1")
+                .arg(QString::fromLocal8Bit(display.isEmpty() ? "WAYLAND_DISPLAY=" + wayland : "DISPLAY=" + display));
+    return {};
+}
+
+[[noreturn]] void SinVentanas(const QString& motivo) {
+    throw vb::ErrorEjecucion(vb::errores::NoSePuedeCrearObjeto,
+                             QStringLiteral("No se puede mostrar la ventana de consultas: ") + motivo);
+}
+
+}  // namespace
+
+void PreparaPantalla(const char* programa) {
+    static bool serviciosInstalados = false;
+    if (QCoreApplication* existente = QCoreApplication::instance()) {
+        if (!qobject_cast<QApplication*>(existente))
+            SinVentanas(QStringLiteral("el programa anfitrión usa una aplicación Qt sin ventanas"));
+    } else {
+        QString motivo;
+        const QByteArray plataforma = PlataformaElegida(motivo);
+        if (!motivo.isEmpty()) SinVentanas(motivo);
+        // Qt keeps argc and argv for the life of the application, which is the life of the process.
+        static QByteArray nombre, opcion, valor;
+        static int argc = 0;
+        static char* argv[4] = {};
+        nombre = programa;
+        argv[argc++] = nombre.data();
+        if (!plataforma.isEmpty()) {
+            opcion = "-platform";
+            valor = plataforma;
+            argv[argc++] = opcion.data();
+            argv[argc++] = valor.data();
+        }
+        new QApplication(argc, argv);  // stays until the process ends, as a host's own would
+    }
+    if (!serviciosInstalados) {
+        ui::InstalaServiciosQt();
+        serviciosInstalados = true;
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,217 @@
+// zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf]
+// Builds (or reuses) the demo company at that scale, runs the creditor catalog in its four forms
+// through `zrconsgt reporte`, and prints per form: wall time, pages, peak memory and CPU of the
+// run, and the time its SQL takes alone. Medians over the runs; memory is the largest.
+#include "medida.h"
+#include "sql_sola.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Opciones {
+    int escala = 100;
+    QString carpeta;
+    int veces = 3;
+    QString salida = QStringLiteral("listado");
+};
+
+struct Corrida {
+    double segundos = 0;
+    int paginas = -1;
+    long memoriaKib = 0;
+    long cpuMs = 0;
+};
+
+void Escribe(const QString& linea) {
+    std::printf("%s\n", linea.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+[[noreturn]] void Termina(const QString& mensaje) {
+    std::fprintf(stderr, "zr_bench: %s\n", mensaje.toLocal8Bit().constData());
+    std::exit(1);
+}
+
+Opciones LeeOpciones(const QStringList& args) {
+    Opciones o;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (i + 1 >= args.size()) Termina(QStringLiteral("falta el valor de %1").arg(a));
+        const QString valor = args[++i];
+        bool ok = true;
+        if (a == u"--escala")
+            o.escala = valor.toInt(&ok);
+        else if (a == u"--veces")
+            o.veces = valor.toInt(&ok);
+        else if (a == u"--carpeta")
+            o.carpeta = valor;
+        else if (a == u"--salida" && (valor == u"listado" || valor == u"pdf"))
+            o.salida = valor;
+        else
+            Termina(QStringLiteral("opción desconocida: %1 %2").arg(a, valor));
+        if (!ok || o.escala < 1 || o.veces < 1) Termina(QStringLiteral("%1 quiere un número entero positivo").arg(a));
+    }
+    if (o.carpeta.isEmpty())
+        o.carpeta = QCoreApplication::applicationDirPath() + QStringLiteral("/demo-escala-%1").arg(o.escala);
+    o.carpeta = QDir(o.carpeta).absolutePath();
+    return o;
+}
+
+QString Ejecuta(const QString& programa, const QStringList& args, int* codigo = nullptr) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(programa, args);
+    if (!p.waitForFinished(-1)) Termina(QStringLiteral("no se pudo ejecutar %1").arg(programa));
+    if (codigo) *codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The company of that scale: reused when a previous run left it, generated otherwise.
+QString EmpresaDemo(const Opciones& o) {
+    const QString marca = o.carpeta + QStringLiteral("/zr_bench.txt");
+    QFile f(marca);
+    if (f.open(QIODevice::ReadOnly)) {
+        const QStringList lineas = QString::fromUtf8(f.readAll()).split(u'\n');
+        if (lineas.value(0) == QStringLiteral("escala=%1").arg(o.escala) && lineas.value(1).startsWith(u"conexion=")) {
+            Escribe(QStringLiteral("Empresa de demostración (escala %1) reutilizada: %2").arg(o.escala).arg(o.carpeta));
+            return lineas.value(1).mid(9);
+        }
+        f.close();
+    }
+    QElapsedTimer reloj;
+    reloj.start();
+    int codigo = 0;
+    const QString conexion =
+        Ejecuta(QStringLiteral(ZR_ZRCONSGT), {"demo", o.carpeta, "--escala", QString::number(o.escala)}, &codigo)
+            .trimmed();
+    if (codigo != 0) Termina(QStringLiteral("zrconsgt demo terminó con el código %1").arg(codigo));
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write(QStringLiteral("escala=%1\nconexion=%2\n").arg(o.escala).arg(conexion).toUtf8()) < 0)
+        Termina(QStringLiteral("no se pudo escribir %1").arg(marca));
+    Escribe(QStringLiteral("Empresa de demostración (escala %1) generada en %2 s: %3")
+                .arg(o.escala)
+                .arg(static_cast<double>(reloj.elapsed()) / 1000.0, 0, 'f', 1)
+                .arg(o.carpeta));
+    return conexion;
+}
+
+Corrida CorreReporte(const Opciones& o, const QString& conexion, const bench::Catalogo& c, const QString& destino) {
+    const QStringList args = {"--mide",
+                              QStringLiteral(ZR_ZRCONSGT),
+                              "reporte",
+                              "--conexion",
+                              conexion,
+                              "--ruta",
+                              o.carpeta,
+                              "--fijar",
+                              QStringLiteral("cmbTipCatalogo=%1").arg(c.tipo),
+                              "--fijar",
+                              QStringLiteral("optTipo(%1)=1").arg(c.detalle),
+                              "--" + o.salida,
+                              destino};
+    QElapsedTimer reloj;
+    reloj.start();
+    int codigo = 0;
+    const QString salida = Ejecuta(QCoreApplication::applicationFilePath(), args, &codigo);
+    Corrida r;
+    r.segundos = static_cast<double>(reloj.nsecsElapsed()) / 1e9;
+    if (codigo != 0) Termina(QStringLiteral("zrconsgt reporte terminó con el código %1").arg(codigo));
+    static const QRegularExpression paginas(QStringLiteral("^Páginas: (\\d+)$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression medida(QStringLiteral("^ZR_BENCH memoria_kib=(\\d+) cpu_ms=(\\d+)$"),
+                                           QRegularExpression::MultilineOption);
+    r.paginas = paginas.match(salida).captured(1).toInt();
+    const QRegularExpressionMatch m = medida.match(salida);
+    r.memoriaKib = m.captured(1).toLong();
+    r.cpuMs = m.captured(2).toLong();
+    return r;
+}
+
+double Mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+QString Num(double x, int decimales) { return QString::number(x, 'f', decimales); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--mide") == 0) return bench::Mide(argv + 2);
+
+    QCoreApplication aplicacion(argc, argv);
+    const Opciones o = LeeOpciones(QCoreApplication::arguments());
+    const QString conexion = EmpresaDemo(o);
+    try {
+        bench::PreparaSql(conexion, o.carpeta);
+    } catch (const vb::ErrorEjecucion& e) {
+        Termina(e.descripcion());
+    }
+    QTemporaryDir salidas;
+
+    struct Forma {
+        const char* nombre;
+        bench::Catalogo catalogo;
+    };
+    const Forma formas[] = {{"Directorio detallado", {0, 0}},
+                            {"Directorio resumido", {0, 1}},
+                            {"Parámetros detallado", {1, 0}},
+                            {"Parámetros resumido", {1, 1}}};
+
+    const QList<QPair<QString, int>> columnas = {
+        {"Forma", -22},     {"Acreed.", 8},      {"Consultas", 10}, {"Páginas", 8}, {"Reporte s", 10},
+        {"SQL sola s", 11}, {"SQL/Reporte", 12}, {"ms/página", 10}, {"CPU s", 7},   {"Memoria MiB", 12}};
+    const auto fila = [&](const QStringList& celdas) {
+        QString linea;
+        for (qsizetype i = 0; i < celdas.size(); ++i) {
+            const int ancho = columnas[i].second;
+            linea += (ancho < 0 ? celdas[i].leftJustified(-ancho) : celdas[i].rightJustified(ancho)) + u' ';
+        }
+        Escribe(linea.trimmed());
+    };
+    Escribe(QStringLiteral("Salida: --%1; %2 corrida(s) por forma (medianas; memoria: la mayor)\n")
+                .arg(o.salida)
+                .arg(o.veces));
+    QStringList titulos;
+    for (const auto& c : columnas) titulos << c.first;
+    fila(titulos);
+
+    for (const Forma& f : formas) {
+        std::vector<double> reporte, sql;
+        Corrida ultima;
+        long memoria = 0;
+        std::vector<double> cpu;
+        bench::TiempoSql t;
+        for (int vez = 0; vez < o.veces; ++vez) {
+            ultima = CorreReporte(o, conexion, f.catalogo, salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl"));
+            reporte.push_back(ultima.segundos);
+            cpu.push_back(static_cast<double>(ultima.cpuMs) / 1000.0);
+            memoria = std::max(memoria, ultima.memoriaKib);
+            try {
+                t = bench::MideSql(f.catalogo);
+            } catch (const vb::ErrorEjecucion& e) {
+                Termina(e.descripcion());
+            }
+            sql.push_back(t.segundos);
+        }
+        const double r = Mediana(reporte), s = Mediana(sql);
+        fila({QString::fromUtf8(f.nombre), QString::number(t.acreedores), QString::number(t.consultas),
+              QString::number(ultima.paginas), Num(r, 3), Num(s, 3), Num(s / r, 3),
+              Num(ultima.paginas > 0 ? 1000.0 * r / ultima.paginas : 0, 2), Num(Mediana(cpu), 3),
+              Num(static_cast<double>(memoria) / 1024.0, 1)});
+    }
+    return 0;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The SQL of a catalog run alone, without drawing: the expense window's own creditor query and,
+// for the detailed "Parámetros", its two SaldoVencido queries per creditor, every field read.
+#include <QString>
+
+namespace bench {
+
+struct Catalogo {
+    int tipo;     // cmbTipCatalogo: 0 "Directorio", 1 "Parámetros"
+    int detalle;  // optTipo: 0 "Detallado", 1 "Resumido"
+};
+
+struct TiempoSql {
+    double segundos = 0;
+    int acreedores = 0;
+    int consultas = 0;
+};
+
+// Opens the module connection and loads the window once (not timed).
+void PreparaSql(const QString& cadena, const QString& ruta);
+
+// One timed pass; a run-time error travels as vb::ErrorEjecucion.
+TiempoSql MideSql(const Catalogo& catalogo);
+
+}  // namespace bench

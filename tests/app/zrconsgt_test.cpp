@@ -1,0 +1,235 @@
+// `zrconsgt reporte` and `mostrar` run as a user runs them, on the demo company in a folder of
+// their own: the listing, PDF, PNG and EMF outputs, settings reaching the report, and failures
+// that end with exit code 1 and a message instead of a document.
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Resultado {
+    int codigo = -1;
+    QString salida;
+    QString errores;
+};
+
+// The document's records as the listing gives them.
+struct Listado {
+    int paginas = -1;
+    std::vector<QJsonObject> registros;
+
+    QStringList Textos() const {
+        QStringList t;
+        for (const QJsonObject& r : registros)
+            if (r[u"op"].toString() == u"text") t << r[u"text"].toString();
+        return t;
+    }
+    int Cuenta(const QString& texto) const { return static_cast<int>(Textos().count(texto)); }
+};
+
+Listado LeeListado(const QString& archivo) {
+    Listado l;
+    QFile f(archivo);
+    if (!f.open(QIODevice::ReadOnly)) return l;
+    l.paginas = QJsonDocument::fromJson(f.readLine()).object()[u"pages"].toInt(-1);
+    while (!f.atEnd()) l.registros.push_back(QJsonDocument::fromJson(f.readLine()).object());
+    return l;
+}
+
+QProcessEnvironment SinPantalla() {
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) entorno.remove(QString::fromLatin1(v));
+    return entorno;
+}
+
+class Zrconsgt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(raiz.isValid());
+        const Resultado demo = Ejecuta({"demo", Demo()});
+        ASSERT_EQ(demo.codigo, 0) << demo.errores.toStdString();
+        cadena = demo.salida.trimmed();
+    }
+
+    QString Demo() const { return raiz.filePath(QStringLiteral("demo")); }
+    QString Archivo(const QString& nombre) const { return raiz.filePath(nombre); }
+
+    Resultado Ejecuta(const QStringList& args, const QProcessEnvironment& entorno = SinPantalla()) const {
+        QProcess p;
+        p.setProcessEnvironment(entorno);
+        p.start(QStringLiteral(ZR_ZRCONSGT), args);
+        Resultado r;
+        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit) return r;
+        r.codigo = p.exitCode();
+        r.salida = QString::fromLocal8Bit(p.readAllStandardOutput());
+        r.errores = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+    // `reporte` on the demo company with these settings and outputs.
+    Resultado Reporte(const QStringList& resto) const {
+        return Ejecuta(QStringList{"reporte", "--conexion", cadena, "--ruta", Demo()} + resto);
+    }
+
+    // The page files the runs left behind.
+    QStringList PaginasSueltas() const { return QDir(Demo() + QStringLiteral("/Temp")).entryList(QDir::Files); }
+
+    QTemporaryDir raiz;
+    QString cadena;
+};
+
+TEST_F(Zrconsgt, ElCatalogoEnSusCuatroFormas) {
+    struct Forma {
+        const char* tipo;
+        const char* detalle;
+        const char* propio;  // a heading only this form prints
+        const char* ajeno;   // summary forms: a heading only the detailed form prints
+    };
+    const Forma formas[] = {{"Directorio", "0", "Contactos", nullptr},
+                            {"Directorio", "1", "e-mail", "Contactos"},
+                            {"Parámetros", "0", "Fec.Ult.Compra", nullptr},
+                            {"Parámetros", "1", "Desc.6", "Fec.Ult.Compra"}};
+    QString totalDetallado;
+    for (const Forma& f : formas) {
+        SCOPED_TRACE(std::string(f.tipo) + " " + f.detalle);
+        const QString listado =
+            Archivo(QStringLiteral("%1-%2.jsonl").arg(QString::fromUtf8(f.tipo), QLatin1String(f.detalle)));
+        const Resultado r =
+            Reporte({"--fijar", "cmbTipCatalogo=" + QString::fromUtf8(f.tipo), "--fijar",
+                     QStringLiteral("optTipo(%1)=1").arg(QLatin1String(f.detalle)), "--listado", listado});
+        ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
+        const Listado l = LeeListado(listado);
+        ASSERT_GE(l.paginas, 1);
+        EXPECT_TRUE(r.salida.startsWith(QStringLiteral("Páginas: %1\n").arg(l.paginas))) << r.salida.toStdString();
+        const QStringList textos = l.Textos();
+        EXPECT_EQ(l.Cuenta(QStringLiteral("Reporte :Catálogo de Acreedores")), l.paginas);
+        EXPECT_EQ(l.Cuenta(QString::fromUtf8(f.tipo).toUpper()), l.paginas);
+        EXPECT_EQ(l.Cuenta(QString::fromUtf8(f.propio)), l.paginas);
+        if (f.ajeno) {
+            EXPECT_EQ(l.Cuenta(QString::fromUtf8(f.ajeno)), 0);
+        }
+        EXPECT_EQ(l.Cuenta(QStringLiteral("Página  : %1 / %1").arg(l.paginas)), 1);
+        // Ungrouped: one total, and the detail changes the layout, never the creditors listed.
+        ASSERT_EQ(l.Cuenta(QStringLiteral("TOTAL :")), 1);
+        const QString total = textos.filter(QStringLiteral("  Acreedor(es)")).value(0);
+        EXPECT_NE(total, QStringLiteral("0  Acreedor(es)"));
+        if (QByteArray(f.detalle) == "0") {
+            totalDetallado = total;
+        } else {
+            EXPECT_EQ(total, totalDetallado);
+        }
+    }
+    EXPECT_EQ(PaginasSueltas(), QStringList());
+}
+
+TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
+    const Resultado r = Reporte({"--listado", Archivo("l.jsonl"), "--pdf", Archivo("pdf/catalogo.pdf"), "--png",
+                                 Archivo("png"), "--ppp", "40", "--emf", Archivo("emf")});
+    ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
+    const int paginas = LeeListado(Archivo("l.jsonl")).paginas;
+    ASSERT_GT(paginas, 1) << "the detailed directory of the demo takes several pages";
+
+    QFile pdf(Archivo("pdf/catalogo.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray contenido = pdf.readAll();
+    EXPECT_TRUE(contenido.startsWith("%PDF-"));
+    EXPECT_EQ(static_cast<int>(
+                  QString::fromLatin1(contenido).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")))),
+              paginas);
+
+    QStringList pngs, emfs;
+    for (int n = 1; n <= paginas; ++n) {
+        pngs << QStringLiteral("pagina_%1.png").arg(n, 3, 10, QLatin1Char('0'));
+        emfs << QStringLiteral("pagina_%1.emf").arg(n, 3, 10, QLatin1Char('0'));
+    }
+    EXPECT_EQ(QDir(Archivo("png")).entryList(QDir::Files), pngs);
+    EXPECT_EQ(QDir(Archivo("emf")).entryList(QDir::Files), emfs);
+    // A Letter sheet at 40 dots per inch.
+    EXPECT_EQ(QImageReader(Archivo("png/pagina_001.png")).size(), QSize(340, 440));
+    for (const QString& emf : emfs) {
+        QFile f(Archivo("emf/" + emf));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray cabecera = f.read(44);
+        EXPECT_EQ(cabecera.left(4), QByteArray("\x01\0\0\0", 4)) << emf.toStdString();  // EMR_HEADER
+        EXPECT_EQ(cabecera.mid(40, 4), QByteArray(" EMF")) << emf.toStdString();
+    }
+    EXPECT_EQ(PaginasSueltas(), QStringList());
+}
+
+TEST_F(Zrconsgt, MarcarAgrupacionesYFijarLaRegionLleganAlReporte) {
+    const auto reporte = [&](const QStringList& ajustes) {
+        const Resultado r = Reporte(QStringList{"--fijar", "cmbTipCatalogo=1"} + ajustes +
+                                    QStringList{"--listado", Archivo("l.jsonl")});
+        EXPECT_EQ(r.codigo, 0) << r.errores.toStdString();
+        return LeeListado(Archivo("l.jsonl"));
+    };
+    const auto grupos = [](const Listado& l) {
+        int n = 0;
+        for (const QJsonObject& r : l.registros) n += r[u"x"].toInt() == 100 && r[u"text"].toString().contains(u":   ");
+        return n;
+    };
+    // One ticked agrupación: its header and its total; no grand total.
+    const Listado una = reporte({"--marcar", "tvwGral(0):A1"});
+    EXPECT_EQ(grupos(una), 1);
+    EXPECT_EQ(una.Cuenta(QStringLiteral("TOTAL :")), 1);
+    // A ticked group ticks its agrupaciones through NodeCheck; the group node alone would add none.
+    const Listado grupo = reporte({"--marcar", "tvwGral(0):G1"});
+    EXPECT_GT(grupos(grupo), 1);
+    EXPECT_EQ(grupo.Cuenta(QStringLiteral("TOTAL :")), grupos(grupo));
+
+    const Listado todos = reporte({});
+    const Listado ciudad = reporte({"--fijar", "chkRegion=1", "--fijar", "cmbRegion(0)=Guadalajara"});
+    EXPECT_EQ(ciudad.Cuenta(QStringLiteral("Ciudad:  Guadalajara")), 1);
+    EXPECT_EQ(todos.Cuenta(QStringLiteral("Ciudad:  Guadalajara")), 0);
+    EXPECT_LT(ciudad.registros.size(), todos.registros.size());
+}
+
+TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
+    QFile estorbo(Archivo("estorbo"));  // a file where a folder is asked for
+    ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
+    estorbo.close();
+    const QString listado = Archivo("l.jsonl");
+    struct Caso {
+        QStringList args;
+        const char* mensaje;
+    };
+    const Caso casos[] = {
+        {{"--fijar", "cmbNoExiste=1", "--listado", listado}, "no tiene el control cmbNoExiste"},
+        {{"--fijar", "cmbTipCatalogo=Balance", "--listado", listado}, "cmbTipCatalogo no tiene la entrada \"Balance\""},
+        {{"--fijar", "optTipo(1)=0", "--listado", listado}, "solo toma 1"},
+        {{"--marcar", "tvwGral(0):A999", "--listado", listado}, "tvwGral(0) no tiene el nodo \"A999\""},
+        {{"--fijar", "cmbTipCatalogo=1"}, "falta al menos una salida"},
+        // Reported by the run itself, through the message service, after the pages were drawn.
+        {{"--listado", Archivo("estorbo/l.jsonl")}, "No se pudo crear la carpeta"},
+    };
+    for (const Caso& c : casos) {
+        const Resultado r = Reporte(c.args);
+        EXPECT_EQ(r.codigo, 1) << c.mensaje;
+        EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.mensaje))) << r.errores.toStdString();
+        EXPECT_FALSE(QFile::exists(listado)) << c.mensaje;
+    }
+    EXPECT_EQ(PaginasSueltas(), QStringList());
+
+    const Resultado sinBase =
+        Ejecuta({"reporte", "--conexion", "Provider=SQLite;Data Source=" + Archivo("no-existe.db"), "--ruta", Demo(),
+                 "--listado", listado});
+    EXPECT_EQ(sinBase.codigo, 1);
+    EXPECT_TRUE(sinBase.errores.contains(u"no se pudo abrir la conexión")) << sinBase.errores.toStdString();
+}
+
+TEST_F(Zrconsgt, MostrarSinPantallaLoDiceEnLugarDeAbortar) {
+    const Resultado r = Ejecuta({"mostrar", "gastos", "--conexion", cadena, "--ruta", Demo()});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.errores.contains(u"No se puede mostrar la ventana de consultas: no hay pantalla"))
+        << r.errores.toStdString();
+}
+
+}  // namespace
