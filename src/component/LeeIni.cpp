@@ -48,10 +48,14 @@ QString BuscaEnPerfil(const QString& contenido, const QString& seccion, const QS
     return kError;
 }
 
+QString LeePerfil(const QByteArray& contenido, const QString& seccion, const QString& clave) {
+    return BuscaEnPerfil(DecodificaPerfil(contenido), seccion, clave);
+}
+
 QString LeeIni(const QString& seccion, const QString& clave) {
     QFile archivo(component::RutaLocal(RutaBD + QStringLiteral("\\QUIROX.INI")));
     if (!archivo.open(QIODevice::ReadOnly)) return kError;
-    return BuscaEnPerfil(DecodificaPerfil(archivo.readAll()), seccion, clave);
+    return LeePerfil(archivo.readAll(), seccion, clave);
 }
 
 }  // namespace modConGastos

@@ -4,6 +4,7 @@
 #include "vb/Integer.h"
 #include "vb/Variant.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -32,6 +33,8 @@ void CierraConexion();
 QString LeeIni(const QString& seccion, const QString& clave);
 // The lookup itself, on the text of a profile file (sections and keys without regard to case).
 QString BuscaEnPerfil(const QString& contenido, const QString& seccion, const QString& clave);
+// The same on the file's bytes: UTF-8 when they decode as such, else the Windows code page.
+QString LeePerfil(const QByteArray& contenido, const QString& seccion, const QString& clave);
 
 // SQL date literal of the current engine kind: 2 #yyyy/mm/dd#, 3 'yyyymmdd', other 'yyyy-mm-dd'.
 QString FechaSQL(const vb::Variant& fecha);
