@@ -17,7 +17,6 @@ namespace report {
 namespace {
 
 constexpr int32_t Azul = 0xFF0000;
-constexpr int32_t AccesoNoValido = 75;
 constexpr int32_t ObjetoNoEstablecido = 91;
 
 }  // namespace
@@ -133,7 +132,7 @@ void EscritorPaginas::NumeraPaginas() {
 void EscritorPaginas::BorraArchivo(const QString& archivo) {
     if (!QFile::remove(archivo)) {
         if (!QFile::exists(archivo)) throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
-        throw vb::ErrorEjecucion(AccesoNoValido, QStringLiteral("Error de acceso a la ruta o al archivo"));
+        throw vb::ErrorEjecucion(vb::errores::AccesoNoValido);
     }
     paginasEscritas_.removeAll(archivo);
 }

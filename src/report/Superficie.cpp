@@ -16,13 +16,9 @@ constexpr int32_t ZoomMaximo = 200;
 constexpr int32_t AccionNinguna = 0;
 constexpr int32_t AccionImprimir = 2;
 
-// Run-time errors of the surface not raised elsewhere in the component.
-constexpr int32_t ValorPropiedadNoValido = 380;
-constexpr int32_t ErrorImpresora = 482;
-
 [[noreturn]] void LanzaLlamadaNoValida() { throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida); }
 [[noreturn]] void LanzaValorNoValido() {
-    throw vb::ErrorEjecucion(ValorPropiedadNoValido, QStringLiteral("El valor de la propiedad no es válido"));
+    throw vb::ErrorEjecucion(vb::errores::ValorDePropiedadNoValido);
 }
 
 // Colours travel as 0x00BBGGRR; the high byte of a Long colour is not a colour component.
@@ -116,7 +112,7 @@ void Superficie::Action(int32_t accion) {
     if (accion != AccionNinguna && accion != AccionImprimir) LanzaValorNoValido();
     action_ = accion;
     if (accion == AccionImprimir) {
-        if (!impresora_) throw vb::ErrorEjecucion(ErrorImpresora, QStringLiteral("Error de impresora: no hay una impresora disponible"));
+        if (!impresora_) throw vb::ErrorEjecucion(vb::errores::ErrorDeImpresora, QStringLiteral("Error de impresora: no hay una impresora disponible"));
         impresora_->ImprimeDocumento(paginas_);
     }
 }

@@ -14,7 +14,6 @@ namespace report {
 
 namespace {
 
-constexpr int32_t AccesoNoValido = 75;
 
 [[noreturn]] void LanzaErrorDeSistema(int codigo) {
     switch (codigo) {
@@ -28,7 +27,7 @@ constexpr int32_t AccesoNoValido = 75;
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY: throw vb::ErrorEjecucion(AccesoNoValido, QStringLiteral("Error de acceso a la ruta o al archivo"));
+    case ETXTBSY: throw vb::ErrorEjecucion(vb::errores::AccesoNoValido);
     default: throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida);
     }
 }
