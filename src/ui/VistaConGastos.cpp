@@ -59,8 +59,8 @@ VistaConGastos::VistaConGastos(gastos::frmConGastos& form, QWidget* padre) : Vis
 QLayout* VistaConGastos::Encabezado() {
     auto* fila = new QHBoxLayout;
     fila->setSpacing(Separacion);
-    fila->addWidget(Registra(gastos_.cmbConsulta, Lista(gastos_.cmbConsulta)), 3);
-    fila->addWidget(Registra(gastos_.cmbTipCatalogo, Lista(gastos_.cmbTipCatalogo)), 1);
+    fila->addWidget(Registra(gastos_.cmbConsulta, Combo(gastos_.cmbConsulta)), 3);
+    fila->addWidget(Registra(gastos_.cmbTipCatalogo, Combo(gastos_.cmbTipCatalogo)), 1);
     fila->addStretch(1);
     return fila;
 }
@@ -141,7 +141,7 @@ QLayout* VistaConGastos::Region() {
     auto* listas = new QVBoxLayout(region);
     listas->addWidget(Registra(gastos_.chkRegion, Casilla(gastos_.chkRegion, region)));
     for (int i : {0, 1, 2}) {
-        QComboBox* lista = Registra(gastos_.cmbRegion(i), Lista(gastos_.cmbRegion(i), region));
+        QComboBox* lista = Registra(gastos_.cmbRegion(i), Combo(gastos_.cmbRegion(i), region));
         lista->setPlaceholderText(QString::fromUtf16(IndicacionRegion[i]));
         if (QLineEdit* texto = lista->lineEdit()) texto->setPlaceholderText(lista->placeholderText());
         listas->addWidget(lista);

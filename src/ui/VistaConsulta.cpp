@@ -141,16 +141,6 @@ QLineEdit* VistaConsulta::CajaTexto(controles::TextBox& caja, QWidget* padre) {
     return widget;
 }
 
-QComboBox* VistaConsulta::Lista(controles::ComboBox& combo, QWidget* padre) {
-    QComboBox* widget = Combo(combo, padre);
-    if (combo.DroppedWidth() > 0) widget->view()->setMinimumWidth(combo.DroppedWidth());
-    if (QLineEdit* texto = widget->lineEdit())
-        connect(texto, &QLineEdit::textEdited, this, [&combo](const QString& escrito) {
-            Protege([&combo, &escrito] { combo.SetText(escrito); });
-        });
-    return widget;
-}
-
 ArbolQt* VistaConsulta::Arbol(controles::TreeView& arbol, QWidget* padre) {
     auto* widget = new ArbolQt(arbol, padre ? padre : this);
     Vincula(widget, arbol, [widget](controles::Property p, int indice) { widget->Cambio(p, indice); });

@@ -35,8 +35,6 @@ protected:
     QRadioButton* Opcion(controles::OptionButton& opcion, QWidget* padre = nullptr);
     QDateEdit* Fecha(controles::DTPicker& fecha, QWidget* padre = nullptr);
     QLineEdit* CajaTexto(controles::TextBox& caja, QWidget* padre = nullptr);
-    // Combo, and for an editable one the text the user types also goes to the control.
-    QComboBox* Lista(controles::ComboBox& combo, QWidget* padre = nullptr);
     ArbolQt* Arbol(controles::TreeView& arbol, QWidget* padre = nullptr);
 };
 

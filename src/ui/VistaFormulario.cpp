@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -146,6 +148,12 @@ QComboBox* VistaFormulario::Combo(controles::ComboBox& combo, QWidget* padre) {
     Rellena(widget, combo);
     // Only the user's choice goes to the control; changes from code come back as ListIndex.
     connect(widget, &QComboBox::activated, this, [&combo](int i) { Protege([&combo, i] { combo.SetListIndex(i); }); });
+    // What the user types in an editable combo is its Text, so a cleared entry clears the filter too.
+    if (QLineEdit* texto = widget->lineEdit())
+        connect(texto, &QLineEdit::textEdited, this, [&combo](const QString& escrito) {
+            Protege([&combo, &escrito] { combo.SetText(escrito); });
+        });
+    if (combo.DroppedWidth() > 0) widget->view()->setMinimumWidth(combo.DroppedWidth());
     Vincula(widget, combo, [widget, &combo](controles::Property p, int) {
         switch (p) {
         case controles::Property::Style:
