@@ -1,8 +1,8 @@
 #include "BaseSqlite.h"
+#include "DoblesVentanas.h"
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
 #include "component/Catalogos.h"
-#include "component/Servicios.h"
 #include "controles/ComboBox.h"
 #include "controles/Form.h"
 #include "controles/Screen.h"
@@ -13,22 +13,11 @@ using namespace modConGastos;
 
 namespace {
 
-struct MensajesDePrueba : component::ServicioMensajes {
-    explicit MensajesDePrueba(QStringList* r) : registro(r) {}
-    void MuestraMensaje(int32_t, int32_t, const QString&, int32_t) override {}
-    int32_t Pregunta(int32_t, int32_t, const QString&, int32_t, int32_t) override { return 7; }
-    QString Captura(int32_t, int32_t, const QString&, int32_t, int32_t, int32_t) override { return {}; }
-    void MuestraError(const vb::Variant& n, const vb::Variant& d, int32_t) override {
-        *registro << n.CStr() + u' ' + d.CStr();
-    }
-    QStringList* registro;
-};
-
 class Catalogos : public ::testing::Test {
 protected:
     void SetUp() override {
         conexion.Open(base.Cadena());
-        component::ServiciosAnfitrion().mensajes = [this] { return std::make_unique<MensajesDePrueba>(&errores); };
+        dobles::InstalaMensajes(guion);
         combo.Click = [this] { ++clics; };
     }
     void TearDown() override { component::ServiciosAnfitrion().mensajes = nullptr; }
@@ -44,7 +33,8 @@ protected:
     controles::Form form{QStringLiteral("frmPrueba")};
     controles::ComboBox combo{form, QStringLiteral("cmbRegion"), 0};
     ado::Recordset opciones;
-    QStringList errores;
+    dobles::Guion guion;
+    QStringList& errores = guion.errores;
     int clics = 0;
 };
 

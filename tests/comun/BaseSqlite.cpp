@@ -21,12 +21,3 @@ QByteArray BaseSqlite::Contenido() const {
     QFile f(ruta_);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-int NumeroDeError(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const vb::ErrorEjecucion& e) {
-        return e.numero();
-    }
-    return 0;
-}

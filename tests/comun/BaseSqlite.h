@@ -1,11 +1,10 @@
 #pragma once
 // A throw-away SQLite database written with the C API, to be opened through ado.
-#include "vb/ErrorEjecucion.h"
+#include "NumeroDeError.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
-#include <functional>
 
 class BaseSqlite {
 public:
@@ -18,6 +17,3 @@ private:
     QTemporaryDir dir_;
     QString ruta_;
 };
-
-// The run-time error number `f` raises, or 0 when it raises none.
-int NumeroDeError(const std::function<void()>& f);

@@ -1,12 +1,14 @@
 #pragma once
-// Scripted stand-ins for the host's message service, the modal UI port and the printer, and
-// the lookups the page-writer and preview tests share.
+// Scripted stand-ins for the host's message service, searches, the modal UI port and the printer, the
+// host's settings file, and the lookups the page-writer and preview tests share.
 #include "component/Servicios.h"
 #include "controles/Form.h"
 #include "controles/PuertoUI.h"
 #include "report/Pagina.h"
 #include "report/SuperficieImpresion.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -58,6 +60,34 @@ inline void InstalaMensajes(Guion& g) {
     component::ServiciosAnfitrion().mensajes = [&g] { return std::make_unique<Mensajes>(g); };
 }
 
+// What a search was asked and what it answers.
+struct Busqueda {
+    QStringList argumentos;
+    QString respuesta;
+};
+
+struct BuscaAcreedores : component::BuscadorAcreedores {
+    explicit BuscaAcreedores(Busqueda& b) : b(b) {}
+    void MuestraBusqueda(const QString& cadena, uint8_t manejador, const QString& ayuda, const QString& dir,
+                         const QString& catalogo, const QString& filtro, int32_t opciones) override {
+        b.argumentos = {cadena, QString::number(manejador), ayuda, dir, catalogo, filtro, QString::number(opciones)};
+    }
+    QString CodigoSeleccionado() const override { return b.respuesta; }
+    Busqueda& b;
+};
+
+struct BuscaCheques : component::BuscadorCheques {
+    explicit BuscaCheques(Busqueda& b) : b(b) {}
+    void MuestraBusqueda(const QString& cadena, uint8_t manejador, const QString& ayuda, const QString& dir,
+                         int32_t tipo, int32_t clase, const QString& f1, const QString& f2, QString& referencia,
+                         const QString& f3, const QString& f4) override {
+        b.argumentos = {cadena, QString::number(manejador), ayuda, dir, QString::number(tipo), QString::number(clase),
+                        f1, f2, referencia, f3, f4};
+    }
+    QString CodigoSeleccionado() const override { return b.respuesta; }
+    Busqueda& b;
+};
+
 // Runs the script on the form it is asked to show; the script must hide or unload it.
 class PuertoModal : public controles::PuertoUI {
 public:
@@ -74,6 +104,13 @@ public:
     void ImprimeDocumento(const report::Documento& paginas) override { impresos.push_back(paginas.size()); }
     std::vector<size_t> impresos;  // page count of each print
 };
+
+// The host's QUIROX.INI in `carpeta`, naming the page-file folder; false when it cannot be written.
+inline bool EscribeIni(const QString& carpeta, const QString& dirConsultas) {
+    QFile ini(QDir(carpeta).filePath(QStringLiteral("QUIROX.INI")));
+    return ini.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && ini.write(("[VARIOS]\nDIRCONSULTAS=" + dirConsultas + "\n").toUtf8()) > 0;
+}
 
 inline QStringList Textos(const report::Pagina& pagina) {
     QStringList t;

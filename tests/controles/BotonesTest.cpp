@@ -7,7 +7,7 @@
 #include "controles/Frame.h"
 #include "controles/OptionButton.h"
 #include "controles/TextBox.h"
-#include "Errores.h"
+#include "NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

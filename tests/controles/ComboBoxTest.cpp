@@ -2,7 +2,7 @@
 #include "controles/Constants.h"
 #include "controles/ControlArray.h"
 #include "controles/Form.h"
-#include "Errores.h"
+#include "NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "controles/Frame.h"
 #include "controles/PuertoUI.h"
 #include "controles/TextBox.h"
-#include "Errores.h"
+#include "NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "controles/Constants.h"
 #include "controles/Form.h"
 #include "controles/TreeView.h"
-#include "Errores.h"
+#include "NumeroDeError.h"
 
 #include <gtest/gtest.h>
 

@@ -60,8 +60,12 @@ bool Iguales(const Celda& pg, const Celda& sqlite, demo::Tipo tipo) {
     }
 }
 
-// psql against a libpq connection; nullopt when it fails (the message goes to `error`).
-std::optional<QString> Psql(const QString& conexion, const QStringList& args, const QString& esquema, QString* error) {
+// psql against a libpq connection, in `esquema` when one is given.
+struct Salida {
+    bool bien;
+    QString salida, errores;
+};
+Salida Psql(const QString& conexion, const QStringList& args, const QString& esquema = {}) {
     QProcess p;
     if (!esquema.isEmpty()) {
         auto entorno = QProcessEnvironment::systemEnvironment();
@@ -69,13 +73,9 @@ std::optional<QString> Psql(const QString& conexion, const QStringList& args, co
         p.setProcessEnvironment(entorno);
     }
     p.start(QStringLiteral("psql"), QStringList{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-tA"),
-                                                QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                                                 QStringLiteral("-d"), conexion} + args);
-    if (!p.waitForFinished(120'000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        if (error) *error = QString::fromUtf8(p.readAllStandardError());
-        return std::nullopt;
-    }
-    return QString::fromUtf8(p.readAllStandardOutput());
+    const bool bien = p.waitForFinished(120'000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return {bien, QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 // libpq parameters from the ODBC string the tests of the component use.
@@ -135,21 +135,21 @@ TEST(ScriptPostgres, CargaEnPostgresYLasConsultasDelComponenteCorren) {
         GTEST_SKIP() << "sin PostgreSQL: defina ZR_PG_ADMIN o ZR_PG_CONEXION";
     }
     const QString conexion = admin.isEmpty() ? DesdeOdbc(lector) : admin;
-    QString error;
     QString esquema;
     if (!admin.isEmpty()) {
         esquema = QStringLiteral("zr_prueba_demo_%1").arg(QCoreApplication::applicationPid());
-        ASSERT_TRUE(Psql(conexion, {QStringLiteral("-c"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE; CREATE SCHEMA %1").arg(esquema)}, {}, &error))
-            << error.toStdString();
-        ASSERT_TRUE(Psql(conexion, {QStringLiteral("-f"), ScriptEscala1()}, esquema, &error)) << error.toStdString();
+        const Salida creado = Psql(conexion, {QStringLiteral("-c"), QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE; CREATE SCHEMA %1").arg(esquema)});
+        ASSERT_TRUE(creado.bien) << creado.errores.toStdString();
+        const Salida cargado = Psql(conexion, {QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-f"), ScriptEscala1()}, esquema);
+        ASSERT_TRUE(cargado.bien) << cargado.errores.toStdString();
     }
     // Row counts, all in one statement.
     QStringList partes;
     for (const demo::Tabla& t : demo::Esquema::DelSistema().tablas())
         partes << QStringLiteral("SELECT '%1', COUNT(*) FROM %1").arg(t.nombre);
-    const auto cuentas = Psql(conexion, {QStringLiteral("-c"), partes.join(QStringLiteral(" UNION ALL "))}, esquema, &error);
-    ASSERT_TRUE(cuentas) << error.toStdString();
-    for (const QString& linea : cuentas->split(u'\n', Qt::SkipEmptyParts)) {
+    const Salida cuentas = Psql(conexion, {QStringLiteral("-c"), partes.join(QStringLiteral(" UNION ALL "))}, esquema);
+    ASSERT_TRUE(cuentas.bien) << cuentas.errores.toStdString();
+    for (const QString& linea : cuentas.salida.split(u'\n', Qt::SkipEmptyParts)) {
         const QString tabla = linea.section(u'|', 0, 0);
         EXPECT_EQ(linea.section(u'|', 1).toLongLong(), Cuenta(DemoEscala1(), QStringLiteral("SELECT COUNT(*) FROM ") + tabla))
             << tabla.toStdString();
@@ -164,23 +164,16 @@ TEST(ScriptPostgres, CargaEnPostgresYLasConsultasDelComponenteCorren) {
         guion.write(QStringLiteral("\\echo @@%1\n%2%3\n").arg(i).arg(sql, sql.endsWith(u';') ? QString() : QStringLiteral(";")).toUtf8());
     }
     guion.close();
-    QProcess p;
-    if (!esquema.isEmpty()) {
-        auto entorno = QProcessEnvironment::systemEnvironment();
-        entorno.insert(QStringLiteral("PGOPTIONS"), QStringLiteral("-c search_path=") + esquema);
-        p.setProcessEnvironment(entorno);
-    }
-    p.start(QStringLiteral("psql"), {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-tA"), QStringLiteral("-d"),
-                                     conexion, QStringLiteral("-f"), guion.fileName()});
-    ASSERT_TRUE(p.waitForFinished(120'000));
+    const Salida corrida = Psql(conexion, {QStringLiteral("-f"), guion.fileName()}, esquema);
+    EXPECT_TRUE(corrida.bien) << corrida.errores.toStdString();
     const QRegularExpression fallo(QStringLiteral(":(\\d+): ERROR:(.*)$"));
-    for (const QString& linea : QString::fromUtf8(p.readAllStandardError()).split(u'\n')) {
+    for (const QString& linea : corrida.errores.split(u'\n')) {
         if (const auto m = fallo.match(linea); m.hasMatch())
             ADD_FAILURE() << m.captured(2).toStdString() << " en: " << consultas[(m.captured(1).toInt() - 2) / 2].sql.toStdString();
     }
     std::vector<int> filas(consultas.size(), 0);
     int actual = -1;
-    QStringList lineas = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
+    QStringList lineas = corrida.salida.split(u'\n');
     if (!lineas.isEmpty() && lineas.last().isEmpty()) lineas.removeLast();
     for (const QString& linea : lineas) {  // a row of one NULL prints as an empty line
         if (linea.startsWith(QStringLiteral("@@"))) actual = linea.mid(2).toInt();
@@ -192,7 +185,7 @@ TEST(ScriptPostgres, CargaEnPostgresYLasConsultasDelComponenteCorren) {
         }
     }
     if (!esquema.isEmpty()) {
-        EXPECT_TRUE(Psql(conexion, {QStringLiteral("-c"), QStringLiteral("DROP SCHEMA %1 CASCADE").arg(esquema)}, {}, &error))
-            << error.toStdString();
+        const Salida borrado = Psql(conexion, {QStringLiteral("-c"), QStringLiteral("DROP SCHEMA %1 CASCADE").arg(esquema)});
+        EXPECT_TRUE(borrado.bien) << borrado.errores.toStdString();
     }
 }

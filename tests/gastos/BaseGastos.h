@@ -4,6 +4,7 @@
 // shown and closes.
 #include "BaseSqlite.h"
 #include "DoblesVentanas.h"
+#include "EsquemaGastos.h"
 #include "gastos/frmConGastos.h"
 #include "report/Pagina.h"
 
@@ -19,9 +20,6 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace prueba {
 
-// Tables of the real schema (with its column types) and the catalogs every fixture shares:
-// cities, states, countries, statuses, groups and agrupaciones, folios and concepts, company 1.
-std::string Esquema();
 // Creditors A001..A004 (A004's city has no row), a non-creditor P005, their agrupaciones and
 // expense movements around 15/06/2024.
 std::string AcreedoresBase();

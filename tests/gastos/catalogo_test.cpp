@@ -145,6 +145,12 @@ template <int N, int M>
 class Generado : public Catalogo {
 protected:
     Generado() : Catalogo(prueba::Esquema() + prueba::Generados("G", N, 10, 1) + prueba::Generados("H", M, 20, 2)) {}
+    // Both groups ticked, summary directory.
+    report::Documento Agrupado() {
+        Marca(0, QStringLiteral("G1"));
+        Marca(0, QStringLiteral("G2"));
+        return Corre(0, false);
+    }
 };
 
 // Rows start at 2050 under the region line and advance 240; a row ending past 13500 opens a page
@@ -169,9 +175,7 @@ TEST_F(Cincuenta, ElRenglonQuePasaDelLimiteAbrePagina) {
 // a group heading opens a page only past 13000.
 using GrupoAlLimite = Generado<44, 1>;
 TEST_F(GrupoAlLimite, ElEncabezadoEnElLimiteSigueEnLaPagina) {
-    Marca(0, QStringLiteral("G1"));
-    Marca(0, QStringLiteral("G2"));
-    const report::Documento doc = Corre(0, false);
+    const report::Documento doc = Agrupado();
     ASSERT_EQ(doc.size(), 2u);
     EXPECT_EQ(EnLinea(doc, 1, 12700), (QStringList{"TOTAL :", "44  Acreedor(es)"}));
     EXPECT_EQ(EnLinea(doc, 1, 13100), QStringList{"Extranjeros:   Importados"});
@@ -181,9 +185,7 @@ TEST_F(GrupoAlLimite, ElEncabezadoEnElLimiteSigueEnLaPagina) {
 
 using GrupoTrasElLimite = Generado<45, 1>;
 TEST_F(GrupoTrasElLimite, ElEncabezadoPasadoElLimiteAbrePagina) {
-    Marca(0, QStringLiteral("G1"));
-    Marca(0, QStringLiteral("G2"));
-    const report::Documento doc = Corre(0, false);
+    const report::Documento doc = Agrupado();
     ASSERT_EQ(doc.size(), 2u);
     EXPECT_EQ(EnLinea(doc, 1, 12940), (QStringList{"TOTAL :", "45  Acreedor(es)"}));
     EXPECT_EQ(EnLinea(doc, 2, 1550), QStringList{"Extranjeros:   Importados"});

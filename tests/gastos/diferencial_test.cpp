@@ -8,8 +8,6 @@
 #include "report/Listado.h"
 #include "report/frmPreview.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -36,10 +34,7 @@ protected:
 
         qputenv("ZR_RELOJ", "2025-06-30T10:00:00");
         ASSERT_TRUE(raiz.isValid());
-        QFile ini(raiz.filePath(QStringLiteral("QUIROX.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write(("[VARIOS]\nDIRCONSULTAS=" + raiz.path() + "\n").toUtf8());
-        ini.close();
+        ASSERT_TRUE(dobles::EscribeIni(raiz.path(), raiz.path()));
         modConGastos::RutaBD = raiz.path();
         modConGastos::ManejadorBD = 0;
         modConGastos::EmpresaActual = 1;

@@ -14,39 +14,11 @@ namespace {
 constexpr uint32_t Fondo = 0xF5E6D2;
 constexpr uint32_t Boton = 0xFFFFF5;
 
-// What a search was asked and what it answers.
-struct Busqueda {
-    QStringList argumentos;
-    QString respuesta;
-};
-
-struct BuscaAcreedores : component::BuscadorAcreedores {
-    explicit BuscaAcreedores(Busqueda& b) : b(b) {}
-    void MuestraBusqueda(const QString& cadena, uint8_t manejador, const QString& ayuda, const QString& dir,
-                         const QString& catalogo, const QString& filtro, int32_t opciones) override {
-        b.argumentos = {cadena, QString::number(manejador), ayuda, dir, catalogo, filtro, QString::number(opciones)};
-    }
-    QString CodigoSeleccionado() const override { return b.respuesta; }
-    Busqueda& b;
-};
-
-struct BuscaCheques : component::BuscadorCheques {
-    explicit BuscaCheques(Busqueda& b) : b(b) {}
-    void MuestraBusqueda(const QString& cadena, uint8_t manejador, const QString& ayuda, const QString& dir,
-                         int32_t tipo, int32_t clase, const QString& f1, const QString& f2, QString& referencia,
-                         const QString& f3, const QString& f4) override {
-        b.argumentos = {cadena, QString::number(manejador), ayuda, dir, QString::number(tipo), QString::number(clase),
-                        f1, f2, referencia, f3, f4};
-    }
-    QString CodigoSeleccionado() const override { return b.respuesta; }
-    Busqueda& b;
-};
-
 class Ventana : public VentanaGastos {
 protected:
     void InstalaBuscadores() {
-        component::ServiciosAnfitrion().buscadorAcreedores = [this] { return std::make_unique<BuscaAcreedores>(acreedores); };
-        component::ServiciosAnfitrion().buscadorCheques = [this] { return std::make_unique<BuscaCheques>(cheques); };
+        component::ServiciosAnfitrion().buscadorAcreedores = [this] { return std::make_unique<dobles::BuscaAcreedores>(acreedores); };
+        component::ServiciosAnfitrion().buscadorCheques = [this] { return std::make_unique<dobles::BuscaCheques>(cheques); };
     }
     QStringList Claves(int arbol) const {
         QStringList r;
@@ -54,7 +26,7 @@ protected:
             r << (n.Parent() ? n.Parent()->Key() + u'/' : QString()) + n.Key() + u'=' + n.Text();
         return r;
     }
-    Busqueda acreedores, cheques;
+    dobles::Busqueda acreedores, cheques;
 };
 
 TEST_F(Ventana, LaCargaDejaFechasListasArbolesYElCatalogoElegido) {

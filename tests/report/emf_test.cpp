@@ -3,7 +3,7 @@
 #include "report/EmfMetricas.h"
 #include "report/Listado.h"
 #include "report/Superficie.h"
-#include "vb/ErrorEjecucion.h"
+#include "NumeroDeError.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,16 +19,6 @@
 using namespace report;
 
 namespace {
-
-template <class F>
-int32_t NumeroDeError(F&& accion) {
-    try {
-        accion();
-    } catch (const vb::ErrorEjecucion& e) {
-        return e.numero();
-    }
-    return 0;
-}
 
 // What a numbered report page carries: the blue heading in a group, a grey rule under text,
 // bold and right-aligned detail at several sizes, double rules and the page stamp.

@@ -72,11 +72,7 @@ protected:
         qunsetenv("ZR_RELOJ");
     }
 
-    void FijaDirConsultas(const QString& valor) {
-        QFile ini(raiz.filePath(QStringLiteral("QUIROX.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(("[VARIOS]\nDIRCONSULTAS=" + valor + "\n").toUtf8());
-    }
+    void FijaDirConsultas(const QString& valor) { ASSERT_TRUE(dobles::EscribeIni(raiz.path(), valor)); }
     QStringList EnPaginas() const { return QDir(raiz.filePath(QStringLiteral("Paginas"))).entryList(QDir::Files, QDir::Name); }
 
     // Draws `paginas` pages, each with its heading and one line naming it; `antesDeLaUltima`

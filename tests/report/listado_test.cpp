@@ -1,8 +1,5 @@
 #include "report/Listado.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -27,15 +24,4 @@ TEST(Listado, RenglonesJsonConLasClavesEnOrdenYPaginasNumeradas) {
 TEST(Listado, UnDocumentoVacioSoloDiceCuantasPaginas) {
     EXPECT_EQ(Listado(Documento{}), "{\"pages\":0}\n");
     EXPECT_EQ(Listado(Documento(1)), "{\"pages\":1}\n");
-}
-
-TEST(Listado, GrabaListadoEscribeElMismoTexto) {
-    QTemporaryDir carpeta;
-    Documento d(1);
-    d[0].registros = {Texto{0, 0, QStringLiteral("á"), 0, false, 8, 0}};
-    const QString archivo = carpeta.filePath("listado.jsonl");
-    GrabaListado(archivo, d);
-    QFile f(archivo);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), Listado(d));
 }

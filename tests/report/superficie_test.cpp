@@ -1,21 +1,11 @@
 #include "report/Superficie.h"
-#include "vb/ErrorEjecucion.h"
+#include "NumeroDeError.h"
 
 #include <gtest/gtest.h>
 
 using namespace report;
 
 namespace {
-
-template <class F>
-int32_t NumeroDeError(F&& accion) {
-    try {
-        accion();
-    } catch (const vb::ErrorEjecucion& e) {
-        return e.numero();
-    }
-    return 0;
-}
 
 const Texto& TextoEn(const Superficie& s, std::size_t pagina, std::size_t i) {
     return std::get<Texto>(s.Paginas().at(pagina).registros.at(i));

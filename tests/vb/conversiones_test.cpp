@@ -1,17 +1,10 @@
-#include "vb/ErrorEjecucion.h"
+#include "NumeroDeError.h"
 #include "vb/Formato.h"
 #include "vb/Variant.h"
 
 #include <gtest/gtest.h>
 
 using namespace vb;
-
-namespace {
-int NumeroDeError(auto&& f) {
-    try { f(); } catch (const ErrorEjecucion& e) { return e.numero(); }
-    return 0;
-}
-}  // namespace
 
 TEST(Variant, CStrSigueLasReglasDelRuntime) {
     EXPECT_EQ(Variant(0.1 + 0.2).CStr(), "0.3");
