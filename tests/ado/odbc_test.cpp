@@ -44,20 +44,6 @@ TEST_F(Odbc, ValoresLleganConSuSubtipo) {
     EXPECT_EQ(rs.Fields("LARGO").Value(), Variant(QString(3000, QChar(0xE9))));
 }
 
-TEST_F(Odbc, NavegacionYMoveFirst) {
-    ado::Recordset rs;
-    rs.Open("SELECT generate_series(1, 3) AS n", pg, 1, 1, -1);
-    rs.MoveNext();
-    rs.MoveNext();
-    rs.MoveNext();
-    EXPECT_TRUE(rs.EOF_());
-    EXPECT_EQ(NumeroDeError([&] { rs.MoveNext(); }), vb::errores::FinDeRecordset);
-    rs.MoveFirst();
-    EXPECT_EQ(rs.Fields("N").Value(), Variant(int32_t(1)));
-    auto vacio = pg.Execute("SELECT 1 AS n WHERE FALSE");
-    EXPECT_TRUE(vacio.BOF() && vacio.EOF_());
-}
-
 TEST_F(Odbc, NingunaInstruccionPuedeEscribir) {
     const auto antes = Huella();
     for (const char* sql : {

@@ -32,13 +32,11 @@ Filas Consulta(const QString& archivo, const QString& sql) {
     return filas;
 }
 
-QString Valor(const QString& archivo, const QString& sql) {
+int64_t Cuenta(const QString& archivo, const QString& sql) {
     const Filas f = Consulta(archivo, sql);
     if (f.size() != 1 || f[0].size() != 1) throw std::runtime_error("se esperaba un valor: " + sql.toStdString());
-    return f[0][0].value_or(QString());
+    return f[0][0].value_or(QString()).toLongLong();
 }
-
-int64_t Cuenta(const QString& archivo, const QString& sql) { return Valor(archivo, sql).toLongLong(); }
 
 namespace {
 

@@ -13,8 +13,7 @@ using Filas = std::vector<std::vector<Celda>>;
 
 // Rows of `sql` on the database file, every value as the text SQLite gives it. Throws on error.
 Filas Consulta(const QString& archivo, const QString& sql);
-// The single value of a one-row, one-column query.
-QString Valor(const QString& archivo, const QString& sql);
+// The single number of a one-row, one-column query.
 int64_t Cuenta(const QString& archivo, const QString& sql);
 
 // Database file of the scale-1 demo generated (with today's date) once for the whole test run.

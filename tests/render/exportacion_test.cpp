@@ -1,5 +1,4 @@
 #include "render/Exportacion.h"
-#include "vb/ErrorEjecucion.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,16 +23,6 @@ Documento DocumentoDe(int paginas) {
     return d;
 }
 
-template <class F>
-vb::ErrorEjecucion ErrorDe(F&& accion) {
-    try {
-        accion();
-    } catch (const vb::ErrorEjecucion& e) {
-        return e;
-    }
-    return vb::ErrorEjecucion(0, QString());
-}
-
 }  // namespace
 
 TEST(Pdf, UnArchivoCartaConTodasLasPaginas) {
@@ -51,16 +40,6 @@ TEST(Pdf, UnArchivoCartaConTodasLasPaginas) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
-TEST(Pdf, CarpetaInexistenteDaErrorClaroYNoDejaArchivo) {
-    QTemporaryDir dir;
-    const QString archivo = dir.filePath(QStringLiteral("no/existe/reporte.pdf"));
-    const vb::ErrorEjecucion e = ErrorDe([&] { render::ExportaPdf(DocumentoDe(1), archivo); });
-    EXPECT_EQ(e.numero(), vb::errores::RutaNoEncontrada);
-    EXPECT_TRUE(e.descripcion().startsWith(QStringLiteral("No se pudo grabar el archivo"))) << e.descripcion().toStdString();
-    EXPECT_TRUE(e.descripcion().contains(QStringLiteral("reporte.pdf")));
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-}
-
 TEST(Png, UnArchivoPorPaginaConSuResolucion) {
     QTemporaryDir dir;
     const QString carpeta = dir.filePath(QStringLiteral("paginas"));  // created on the way
@@ -71,16 +50,4 @@ TEST(Png, UnArchivoPorPaginaConSuResolucion) {
     const QImage img(grabados.at(1));
     EXPECT_EQ(img.size(), QSize(612, 792));
     EXPECT_NEAR(img.dotsPerMeterX() * 0.0254, 72, 0.5);
-}
-
-TEST(Png, UnaFallaNoDejaPaginasAMedias) {
-    QTemporaryDir dir;
-    // The second page's name is taken by a folder: the first image is removed again.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("pagina_002.png")));
-    const vb::ErrorEjecucion e = ErrorDe([&] { render::ExportaPng(DocumentoDe(3), dir.path(), 72); });
-    EXPECT_NE(e.numero(), 0);
-    EXPECT_TRUE(e.descripcion().contains(QStringLiteral("pagina_002.png")));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("pagina_001.png"))));
-
-    EXPECT_EQ(ErrorDe([&] { render::ExportaPng(DocumentoDe(1), dir.path(), 5000); }).numero(), vb::errores::LlamadaNoValida);
 }

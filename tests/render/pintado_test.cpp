@@ -1,11 +1,7 @@
 #include "render/Exportacion.h"
-#include "render/Fuente.h"
-#include "render/PintaPagina.h"
 #include "report/EmfMetricas.h"
 
-#include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -55,21 +51,6 @@ Pagina PaginaConEncabezado() {
 
 }  // namespace
 
-TEST(Fuente, TieneLasMedidasDeLosArchivosDePagina) {
-    // Right-aligned amounts end at their column only if the drawn font advances as the page
-    // files say; a substituted family would drift by several twips per character.
-    const QString texto = QStringLiteral("Teléfonos :55 5555-1234, Año 2024 $ 1,234.50");
-    for (bool negrita : {false, true}) {
-        for (int puntos : {8, 10}) {
-            double esperado = 0;
-            for (uint32_t a : AvancesTexto(texto, puntos, negrita)) esperado += a;
-            const QFontMetricsF metricas(render::FuentePagina(puntos, negrita));
-            EXPECT_NEAR(metricas.horizontalAdvance(texto), esperado, 3.0) << puntos << " " << negrita;
-            EXPECT_NEAR(metricas.ascent() + metricas.descent(), AltoLinea(puntos), 2.0);
-        }
-    }
-}
-
 TEST(Pintado, EncabezadoCaeDondeDicenLasCoordenadas) {
     const QImage img = render::ImagenPagina(PaginaConEncabezado(), Ppp);
     ASSERT_EQ(img.size(), QSize(1224, 1584));
@@ -104,27 +85,4 @@ TEST(Pintado, EncabezadoCaeDondeDicenLasCoordenadas) {
     EXPECT_LE(importe.right(), Px(10300, 0).x());
     EXPECT_GE(importe.right(), Px(10300, 0).x() - 3);
     EXPECT_NEAR(importe.left(), Px(10300 - static_cast<int>(ancho), 0).x(), 3);
-}
-
-TEST(Pintado, CualquierEscalaYPosicionDeLaHoja) {
-    // A preview draws the sheet at a zoom and offset of its own; positions scale with it.
-    const double escala = 0.05;  // pixels per twip
-    const QPointF esquina(40, 30);
-    QImage img(700, 900, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    {
-        QPainter p(&img);
-        render::PintaPagina(p, PaginaConEncabezado(), QRectF(esquina, QSizeF(AnchoHoja * escala, AltoHoja * escala)));
-    }
-    auto px = [&](int x, int y) {
-        return QPoint(static_cast<int>(esquina.x() + (x + OrigenX) * escala), static_cast<int>(esquina.y() + (y + OrigenY) * escala));
-    };
-    EXPECT_EQ(img.pixel(px(8150, 340)), Gris);
-    // 15-twip rules are under a pixel wide here, yet both are still drawn.
-    for (int y : {960, 1000}) {
-        const QPoint centro = px(5000, y);
-        EXPECT_TRUE(Tinta(img.pixel(centro)) || Tinta(img.pixel(centro - QPoint(0, 1)))) << y;
-    }
-    EXPECT_FALSE(Tinta(img.pixel(px(5000, 1100))));
-    EXPECT_EQ(img.pixel(20, 20), Blanco);
 }
