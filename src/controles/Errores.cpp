@@ -9,7 +9,6 @@ QString Descripcion(int32_t numero) {
     switch (numero) {
     case errores::ElementoDeArregloInexistente: return QStringLiteral("El elemento de la matriz de controles no existe");
     case errores::ObjetoDescargado: return QStringLiteral("El objeto se descargó");
-    case errores::ValorDePropiedadNoValido: return QStringLiteral("El valor de la propiedad no es válido");
     case errores::IndiceDePropiedadNoValido: return QStringLiteral("El índice de la matriz de propiedades no es válido");
     case errores::PropiedadSoloLectura: return QStringLiteral("La propiedad 'Text' es de sólo lectura");
     case errores::FormularioYaMostrado:

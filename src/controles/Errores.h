@@ -1,14 +1,16 @@
 #pragma once
 // Run-time errors the controls raise, with the platform's numbers.
+#include "vb/ErrorEjecucion.h"
+
 #include <cstdint>
 
 namespace controles {
 
 namespace errores {
-inline constexpr int32_t ArgumentoNoValido = 5;
+inline constexpr int32_t ArgumentoNoValido = vb::errores::LlamadaNoValida;
 inline constexpr int32_t ElementoDeArregloInexistente = 340;
 inline constexpr int32_t ObjetoDescargado = 364;
-inline constexpr int32_t ValorDePropiedadNoValido = 380;
+inline constexpr int32_t ValorDePropiedadNoValido = vb::errores::ValorDePropiedadNoValido;
 inline constexpr int32_t IndiceDePropiedadNoValido = 381;
 inline constexpr int32_t PropiedadSoloLectura = 383;
 inline constexpr int32_t FormularioYaMostrado = 400;
