@@ -30,4 +30,6 @@ psql_admin -d zrconsgt -c "REVOKE CREATE ON SCHEMA public FROM PUBLIC;
   GRANT SELECT ON ALL TABLES IN SCHEMA public TO zr_lector;
   ALTER ROLE zr_lector SET default_transaction_read_only = on;"
 
-echo "Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=$port;Database=zrconsgt;Uid=zr_lector;Pwd=zr_lector;"
+# The driver goes by its file, so the string works whether or not odbcinst.ini names it.
+driver=$(dpkg -L odbc-postgresql | grep -m1 '/psqlodbcw\.so$')
+echo "Driver=$driver;Server=127.0.0.1;Port=$port;Database=zrconsgt;Uid=zr_lector;Pwd=zr_lector;"
