@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   libsqlite3-dev
   unixodbc-dev odbc-postgresql tdsodbc
   postgresql

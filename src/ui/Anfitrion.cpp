@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QUrl>
 
 namespace ui {
@@ -34,6 +36,14 @@ void SigueAlPuntero() {
         else
             QApplication::restoreOverrideCursor();
     };
+}
+
+// Qt's own dialogs (printing, page setup, file choice) speak Spanish like the windows around them.
+void TraduceDialogosQt() {
+    static QTranslator traductor;
+    if (traductor.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traductor);
 }
 
 }  // namespace
@@ -60,6 +70,7 @@ void InstalaServiciosQt() {
     controles::FijaPuertoUI(&puerto);
     report::FijaPuertoImpresion(&impresora);
     SigueAlPuntero();
+    TraduceDialogosQt();
 }
 
 }  // namespace ui
