@@ -10,6 +10,10 @@ cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/nu
 ninja -C "$build"
 
 pg=$(bash "$raiz/scripts/postgres.sh")
+if [[ "$pg" != Driver=* || "$pg" == *$'\n'* ]]; then
+  echo "scripts/postgres.sh no devolvió una cadena de conexión: $pg" >&2
+  exit 1
+fi
 demo=$(mktemp -d /tmp/zrconsgt-demo.XXXXXX)
 trap 'rm -rf "$demo"' EXIT
 sqlite=$("$build/app/zrconsgt" demo "$demo" --postgres "$demo/postgres.sql")
