@@ -3,7 +3,8 @@
 # Usage: scripts/carga-postgres.sh FILE.sql
 set -euo pipefail
 archivo=${1:?uso: carga-postgres.sh ARCHIVO.sql}
-port=$(pg_lsclusters -h | awk '$4=="online" {print $3; exit}')
+source "$(dirname "$0")/cluster.sh"
+port=$(puerto)
 PGOPTIONS="-c client_min_messages=warning" runuser -u postgres -- psql -p "$port" -q -v ON_ERROR_STOP=1 -d zrconsgt -c "
   DROP SCHEMA IF EXISTS public CASCADE;
   CREATE SCHEMA public AUTHORIZATION zr_dueno;

@@ -4,9 +4,7 @@
 # Idempotent. Prints the ODBC connection string of the read-only role, and nothing else on stdout.
 set -euo pipefail
 
-version=$(ls /usr/lib/postgresql | sort -V | tail -n 1)
-cluster=main
-puerto() { pg_lsclusters -h | awk -v v="$version" -v c="$cluster" '$1==v && $2==c {print $3}'; }
+source "$(dirname "$0")/cluster.sh"
 
 prepara() {
   if ! pg_lsclusters -h | awk '{print $1"/"$2}' | grep -qx "$version/$cluster"; then
