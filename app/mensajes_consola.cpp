@@ -6,7 +6,6 @@ namespace app {
 
 namespace {
 
-constexpr int32_t RespuestaNo = 7;
 int erroresMostrados = 0;
 
 // The message's number and, when it has one, its text on the same line.
@@ -30,7 +29,7 @@ void MensajesConsola::MuestraMensaje(int32_t numero, int32_t, const QString& tex
 
 int32_t MensajesConsola::Pregunta(int32_t numero, int32_t, const QString& texto, int32_t, int32_t) {
     Escribe(ConTexto("pregunta", numero, texto) + QStringLiteral(" (se responde que no)"));
-    return RespuestaNo;
+    return component::RespuestaNo;
 }
 
 QString MensajesConsola::Captura(int32_t, int32_t, const QString& indicacion, int32_t, int32_t, int32_t) {

@@ -2,6 +2,7 @@
 // The host services the component calls but does not contain: messages, the two search dialogs,
 // the help document and the query windows themselves. The desktop host installs Qt ones; the
 // command line and the tests install their own.
+#include "vb/ErrorEjecucion.h"
 #include "vb/Variant.h"
 
 #include <QString>
@@ -11,11 +12,17 @@
 
 namespace component {
 
+// What Pregunta answers, and the numbers of the messages whose wording the service supplies.
+inline constexpr int32_t RespuestaSi = 6;
+inline constexpr int32_t RespuestaNo = 7;
+inline constexpr int32_t MensajeSalirDeVista = 129;   // "¿Desea salir de la vista preliminar?"
+inline constexpr int32_t MensajePaginaGrabada = 130;  // "Página grabada:" and the file
+
 class ServicioMensajes {
 public:
     virtual ~ServicioMensajes() = default;
     virtual void MuestraMensaje(int32_t numero, int32_t reservado, const QString& texto, int32_t opciones) = 0;
-    // 6 means yes.
+    // RespuestaSi or RespuestaNo.
     virtual int32_t Pregunta(int32_t numero, int32_t reservado, const QString& texto, int32_t botones, int32_t icono) = 0;
     // The text the user typed; "" when cancelled.
     virtual QString Captura(int32_t numero, int32_t reservado, const QString& indicacion, int32_t a, int32_t b, int32_t c) = 0;
@@ -59,6 +66,15 @@ struct Servicios {
 };
 
 Servicios& ServiciosAnfitrion();
+
+// A fresh instance from one of the host's factories; run-time error 429 when the host installed
+// none or it gave none.
+template <class T>
+std::unique_ptr<T> CreaServicio(const std::function<std::unique_ptr<T>()>& fabrica) {
+    std::unique_ptr<T> servicio = fabrica ? fabrica() : nullptr;
+    if (!servicio) throw vb::ErrorEjecucion(vb::errores::NoSePuedeCrearObjeto);
+    return servicio;
+}
 
 // Shows an error through a fresh message-service instance (nothing when no service is installed).
 void MuestraError(int32_t numero, const QString& descripcion);

@@ -3,25 +3,17 @@
 #include "component/Servicios.h"
 #include "component/modConGastos.h"
 #include "gastos/frmConGastos.h"
-#include "vb/ErrorEjecucion.h"
 
 namespace gastos {
 
 namespace {
-
-// The host component could not be created (no search service installed).
-[[noreturn]] void SinComponente() {
-    throw vb::ErrorEjecucion(429, QStringLiteral("El componente ActiveX no puede crear el objeto"));
-}
 
 uint8_t ManejadorComoByte() { return static_cast<uint8_t>(static_cast<int32_t>(modConGastos::ManejadorBD)); }
 
 }  // namespace
 
 void frmConGastos::BuscaAcreedor() {
-    auto& crea = component::ServiciosAnfitrion().buscadorAcreedores;
-    auto buscador = crea ? crea() : nullptr;
-    if (!buscador) SinComponente();
+    auto buscador = component::CreaServicio(component::ServiciosAnfitrion().buscadorAcreedores);
     buscador->MuestraBusqueda(modConGastos::CadenaConexion, ManejadorComoByte(), modConGastos::ArchivoAyuda,
                               modConGastos::DirConsultas, QStringLiteral("ACREEDORES"), QString(), 0);
     const QString codigo = buscador->CodigoSeleccionado();
@@ -30,9 +22,7 @@ void frmConGastos::BuscaAcreedor() {
 }
 
 void frmConGastos::cmdBuscar_Click() {
-    auto& crea = component::ServiciosAnfitrion().buscadorCheques;
-    auto buscador = crea ? crea() : nullptr;
-    if (!buscador) SinComponente();
+    auto buscador = component::CreaServicio(component::ServiciosAnfitrion().buscadorCheques);
     QString referencia;
     buscador->MuestraBusqueda(modConGastos::CadenaConexion, ManejadorComoByte(), modConGastos::ArchivoAyuda,
                               modConGastos::DirConsultas, 2, 57, QString(), QString(), referencia, QString(), QString());

@@ -20,18 +20,10 @@ std::shared_ptr<frmPreview> predeterminada;
 constexpr std::array<int32_t, 9> PorcentajesZoom = {30, 50, 70, 80, 90, 100, 130, 150, 200};
 constexpr int ZoomInicial = 5;  // "100%"
 
-constexpr int32_t MensajeSalir = 129;
-constexpr int32_t MensajePaginaGrabada = 130;
-constexpr int32_t RespuestaSi = 6;
-constexpr int32_t NoSePuedeCrearObjeto = 429;
 
 // The host's message service, one instance per use.
 std::unique_ptr<component::ServicioMensajes> CreaMensajes() {
-    const auto& servicios = component::ServiciosAnfitrion();
-    std::unique_ptr<component::ServicioMensajes> mensajes;
-    if (servicios.mensajes) mensajes = servicios.mensajes();
-    if (!mensajes) throw vb::ErrorEjecucion(NoSePuedeCrearObjeto, QStringLiteral("No se puede crear el objeto"));
-    return mensajes;
+    return component::CreaServicio(component::ServiciosAnfitrion().mensajes);
 }
 
 // A command the user started that fails ends there: the error is shown and the window stays.
@@ -136,7 +128,7 @@ void frmPreview::Form_KeyDown(int& KeyCode, int& Shift) {
     case controles::vbKeyPageDown: cmdFunciones_Click(3); break;
     case controles::vbKeyEnd: cmdFunciones_Click(4); break;
     case controles::vbKeyEscape:
-        if (CreaMensajes()->Pregunta(MensajeSalir, 0, QString(), 0, 0) == RespuestaSi) controles::Unload(*this);
+        if (CreaMensajes()->Pregunta(component::MensajeSalirDeVista, 0, QString(), 0, 0) == component::RespuestaSi) controles::Unload(*this);
         break;
     case controles::vbKeyP:
         if (Shift == controles::vbAltMask) cmdFunciones_Click(0);
@@ -217,7 +209,7 @@ void frmPreview::GrabaPaginaVista() {
     controles::Screen.SetMousePointer(controles::vbHourglass);
     Preview.SavePage(archivo, Preview.PreviewPage());
     controles::Screen.SetMousePointer(controles::vbDefault);
-    mensajes->MuestraMensaje(MensajePaginaGrabada, 0,
+    mensajes->MuestraMensaje(component::MensajePaginaGrabada, 0,
                              u' ' + QString::number(Preview.PreviewPage()) + QStringLiteral("\r\n") + archivo, 0);
 }
 

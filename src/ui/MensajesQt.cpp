@@ -9,12 +9,6 @@ namespace ui {
 
 namespace {
 
-constexpr int32_t RespuestaSi = 6;
-constexpr int32_t RespuestaNo = 7;
-
-constexpr int32_t MensajeSalirDeVista = 129;
-constexpr int32_t MensajePaginaGrabada = 130;
-
 const QString TituloPredeterminado = QStringLiteral("Consultas");
 
 QString Titulo() {
@@ -32,8 +26,8 @@ QString SaltosDeLinea(QString texto) {
 
 QString TextoMensaje(int32_t numero, const QString& texto) {
     switch (numero) {
-    case MensajeSalirDeVista: return QStringLiteral("¿Desea salir de la vista preliminar?") + SaltosDeLinea(texto);
-    case MensajePaginaGrabada: return QStringLiteral("Página grabada:") + SaltosDeLinea(texto);
+    case component::MensajeSalirDeVista: return QStringLiteral("¿Desea salir de la vista preliminar?") + SaltosDeLinea(texto);
+    case component::MensajePaginaGrabada: return QStringLiteral("Página grabada:") + SaltosDeLinea(texto);
     default: return SaltosDeLinea(texto);
     }
 }
@@ -52,7 +46,7 @@ int32_t MensajesQt::Pregunta(int32_t numero, int32_t, const QString& texto, int3
     caja.button(QMessageBox::No)->setText(QStringLiteral("No"));
     caja.setDefaultButton(QMessageBox::Yes);
     caja.setEscapeButton(QMessageBox::No);
-    return caja.exec() == QMessageBox::Yes ? RespuestaSi : RespuestaNo;
+    return caja.exec() == QMessageBox::Yes ? component::RespuestaSi : component::RespuestaNo;
 }
 
 QString MensajesQt::Captura(int32_t numero, int32_t, const QString& indicacion, int32_t, int32_t, int32_t) {
