@@ -3,8 +3,6 @@
 #include "opciones.h"
 #include "pantalla.h"
 #include "ventanas.h"
-#include "component/clsConsGT.h"
-#include "vb/ErrorEjecucion.h"
 
 using namespace app;
 
@@ -27,12 +25,5 @@ int ComandoMostrar(const QStringList& args) {
         return Falla("mostrar", QStringLiteral("la ventana de tesorería todavía no está disponible"));
 
     InstalaVentanas([] { PreparaPantalla("zrconsgt"); });
-    component::clsConsGT consulta;
-    try {
-        consulta.MostrarConsulta(c.ventana, c.cadena, c.manejador, c.empresa, c.ayuda, c.ruta);
-    } catch (const vb::ErrorEjecucion& e) {
-        return Falla("mostrar", QStringLiteral("error %1: %2").arg(e.numero()).arg(e.descripcion()));
-    }
-    if (!consulta.ConexionAbierta()) return Falla("mostrar", TextoConexionFallida(c.cadena));
-    return 0;
+    return MuestraConsulta("mostrar", c);
 }

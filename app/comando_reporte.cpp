@@ -6,10 +6,8 @@
 #include "puerto_reporte.h"
 #include "salidas.h"
 #include "ventanas.h"
-#include "component/clsConsGT.h"
 #include "controles/PuertoUI.h"
 #include "render/Exportacion.h"
-#include "vb/ErrorEjecucion.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -128,15 +126,7 @@ int ComandoReporte(const QStringList& args) {
     PuertoReporte puerto(std::move(p.ajustes), p.salidas);
     const PuertoEnUso enUso(puerto);
     const int erroresAntes = MensajesConsola::ErroresMostrados();
-    {
-        component::clsConsGT consulta;
-        try {
-            consulta.MostrarConsulta(c.ventana, c.cadena, c.manejador, c.empresa, c.ayuda, c.ruta);
-        } catch (const vb::ErrorEjecucion& e) {
-            return Falla("reporte", QStringLiteral("error %1: %2").arg(e.numero()).arg(e.descripcion()));
-        }
-        if (!consulta.ConexionAbierta()) return Falla("reporte", TextoConexionFallida(c.cadena));
-    }
+    if (MuestraConsulta("reporte", c) != 0) return 1;
     if (!puerto.FalloAjuste().isEmpty()) return Falla("reporte", puerto.FalloAjuste());
     if (MensajesConsola::ErroresMostrados() != erroresAntes) return 1;  // the run said what went wrong
     if (puerto.Paginas() < 0) return Falla("reporte", QStringLiteral("la consulta no llegó a la vista preliminar"));

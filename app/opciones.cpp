@@ -1,6 +1,8 @@
 #include "opciones.h"
 
 #include "component/Rutas.h"
+#include "component/clsConsGT.h"
+#include "vb/ErrorEjecucion.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -83,6 +85,17 @@ QString TextoConexionFallida(const QString& cadena) {
     QString oculta = cadena;
     oculta.replace(clave, QStringLiteral("\\1=***"));
     return QStringLiteral("no se pudo abrir la conexión \"%1\"").arg(oculta);
+}
+
+int MuestraConsulta(const char* comando, const Conexion& c) {
+    component::clsConsGT consulta;
+    try {
+        consulta.MostrarConsulta(c.ventana, c.cadena, c.manejador, c.empresa, c.ayuda, c.ruta);
+    } catch (const vb::ErrorEjecucion& e) {
+        return Falla(comando, QStringLiteral("error %1: %2").arg(e.numero()).arg(e.descripcion()));
+    }
+    if (!consulta.ConexionAbierta()) return Falla(comando, TextoConexionFallida(c.cadena));
+    return 0;
 }
 
 int Falla(const char* comando, const QString& mensaje, bool conUso) {

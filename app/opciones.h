@@ -48,6 +48,10 @@ int LeeEntero(const Opcion& opcion, int minimo, int maximo);
 // "the connection did not open", with the string's passwords masked.
 QString TextoConexionFallida(const QString& cadena);
 
+// Hands the six values to a fresh clsConsGT, which is released before returning: 0, or Falla's 1
+// with the run-time error or the connection that did not open.
+int MuestraConsulta(const char* comando, const Conexion& conexion);
+
 // The usage of every command.
 extern const char* const UsoZrconsgt;
 
