@@ -23,10 +23,10 @@ prepara() {
     IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname='zr_lector') THEN
       CREATE ROLE zr_lector LOGIN PASSWORD 'zr_lector'; END IF;
   END\$\$;"
-  if [ "$(psql_admin -c "SELECT 1 FROM pg_database WHERE datname='zrconsgt'")" != 1 ]; then
-    psql_admin -c "CREATE DATABASE zrconsgt OWNER zr_dueno ENCODING 'UTF8' TEMPLATE template0"
+  if [ "$(psql_admin -c "SELECT 1 FROM pg_database WHERE datname='$base'")" != 1 ]; then
+    psql_admin -c "CREATE DATABASE $base OWNER zr_dueno ENCODING 'UTF8' TEMPLATE template0"
   fi
-  psql_admin -d zrconsgt -c "REVOKE CREATE ON SCHEMA public FROM PUBLIC;
+  psql_admin -d "$base" -c "REVOKE CREATE ON SCHEMA public FROM PUBLIC;
     GRANT USAGE ON SCHEMA public TO zr_lector;
     ALTER DEFAULT PRIVILEGES FOR ROLE zr_dueno IN SCHEMA public GRANT SELECT ON TABLES TO zr_lector;
     GRANT SELECT ON ALL TABLES IN SCHEMA public TO zr_lector;
@@ -38,4 +38,4 @@ prepara >&2
 
 # The driver goes by its file, so the string works whether or not odbcinst.ini names it.
 driver=$(dpkg -L odbc-postgresql | grep -m1 '/psqlodbcw\.so$')
-echo "Driver=$driver;Server=127.0.0.1;Port=$(puerto);Database=zrconsgt;Uid=zr_lector;Pwd=zr_lector;"
+echo "Driver=$driver;Server=127.0.0.1;Port=$(puerto);Database=$base;Uid=zr_lector;Pwd=zr_lector;"
