@@ -21,8 +21,6 @@ int ComandoMostrar(const QStringList& args) {
     } catch (const ErrorOpciones& e) {
         return Falla("mostrar", e.mensaje, true);
     }
-    if (!HayVentana(c.ventana))
-        return Falla("mostrar", QStringLiteral("la ventana de tesorería todavía no está disponible"));
 
     InstalaVentanas([] { PreparaPantalla("zrconsgt"); });
     return MuestraConsulta("mostrar", c);

@@ -117,8 +117,6 @@ int ComandoReporte(const QStringList& args) {
         return Falla("reporte", e.mensaje, true);
     }
     const Conexion& c = p.conexion;
-    if (!HayVentana(c.ventana))
-        return Falla("reporte", QStringLiteral("la ventana de tesorería todavía no está disponible"));
 
     const std::unique_ptr<QGuiApplication> aplicacion = p.salidas.Pinta() ? AplicacionParaPintar() : nullptr;
     MensajesConsola::Instala(QStringLiteral("zrconsgt reporte"));

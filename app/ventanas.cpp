@@ -3,6 +3,7 @@
 #include "controles/Constants.h"
 #include "controles/Form.h"
 #include "gastos/frmConGastos.h"
+#include "tesoreria/frmConTesoreria.h"
 
 namespace app {
 
@@ -17,8 +18,10 @@ void Libera(controles::Form& ventana) noexcept {
     }
 }
 
-void MuestraGastos() {
-    const std::shared_ptr<gastos::frmConGastos> ventana = gastos::frmConGastos::Predeterminada();
+// Shows the window's default instance modally and unloads it when the modal loop ends.
+template <class Ventana>
+void Muestra() {
+    const std::shared_ptr<Ventana> ventana = Ventana::Predeterminada();
     try {
         ventana->Show(controles::vbModal);  // loads it first; an error of its load comes back here
     } catch (...) {
@@ -30,18 +33,17 @@ void MuestraGastos() {
 
 }  // namespace
 
-bool HayVentana(component::TipoDeConsulta tipo) { return tipo == component::ConsultasDeGastos; }
-
 void InstalaVentanas(std::function<void()> antesDeMostrar) {
     component::ServiciosAnfitrion().muestraVentana = [antes =
                                                           std::move(antesDeMostrar)](component::TipoDeConsulta tipo) {
         switch (tipo) {
         case component::ConsultasDeGastos:
             if (antes) antes();
-            MuestraGastos();
+            Muestra<gastos::frmConGastos>();
             break;
         case component::ConsultasDeTesoreria:
-            // The treasury window is not built yet: the call returns having shown nothing.
+            if (antes) antes();
+            Muestra<tesoreria::frmConTesoreria>();
             break;
         }
     };

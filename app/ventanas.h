@@ -11,7 +11,4 @@ namespace app {
 // there; the headless report needs nothing); an error it raises reaches MostrarConsulta's caller.
 void InstalaVentanas(std::function<void()> antesDeMostrar);
 
-// Whether there is a window of that kind to show.
-bool HayVentana(component::TipoDeConsulta tipo);
-
 }  // namespace app

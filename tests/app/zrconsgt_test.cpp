@@ -225,6 +225,23 @@ TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
     EXPECT_TRUE(sinBase.errores.contains(u"no se pudo abrir la conexión")) << sinBase.errores.toStdString();
 }
 
+TEST_F(Zrconsgt, TesoreriaConSusControles) {
+    const QString listado = Archivo("tesoreria.jsonl");
+    const QStringList tesoreria = {"--ventana", "tesoreria", "--listado", listado};
+    const Resultado r = Reporte(tesoreria + QStringList{"--fijar", "cmbConsulta=Catálogo de Cuentas"});
+    ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
+    const Listado l = LeeListado(listado);
+    EXPECT_EQ(l.Cuenta(QStringLiteral("Reporte :Catálogo de Cuentas")), l.paginas);
+    EXPECT_EQ(PaginasSueltas(), QStringList());
+
+    // The catalog uses no dates: their picker refuses a value, as a user could not type one.
+    QFile::remove(listado);
+    const Resultado fecha = Reporte(tesoreria + QStringList{"--fijar", "dtpFecha(0)=2025-01-01"});
+    EXPECT_EQ(fecha.codigo, 1);
+    EXPECT_TRUE(fecha.errores.contains(u"dtpFecha(0) está deshabilitado")) << fecha.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(listado));
+}
+
 TEST_F(Zrconsgt, MostrarSinPantallaLoDiceEnLugarDeAbortar) {
     const Resultado r = Ejecuta({"mostrar", "gastos", "--conexion", cadena, "--ruta", Demo()});
     EXPECT_EQ(r.codigo, 1);

@@ -4,6 +4,7 @@
 // shown and closes.
 #include "BaseSqlite.h"
 #include "DoblesVentanas.h"
+#include "Documento.h"
 #include "EsquemaGastos.h"
 #include "gastos/frmConGastos.h"
 #include "report/Pagina.h"
@@ -15,9 +16,6 @@
 #include <ostream>
 #include <string>
 
-// Failed comparisons show the text itself.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace prueba {
 
 // Creditors A001..A004 (A004's city has no row), a non-creditor P005, their agrupaciones and
@@ -25,12 +23,6 @@ namespace prueba {
 std::string AcreedoresBase();
 // n creditors "<prefijo>001".. in Guadalajara, all in one agrupación of one group.
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo);
-
-// One text record of the final document, with its page (from 1).
-struct Renglon {
-    int pagina = 0;
-    report::Texto texto;
-};
 
 class VentanaGastos : public ::testing::Test {
 protected:
@@ -44,13 +36,10 @@ protected:
     // Ticks a tree node as the user does.
     void Marca(int arbol, const QString& clave);
 
-    // The records whose text is `texto`.
-    static std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto);
-    // The texts printed at height y of a page, in drawing order.
-    static QStringList EnLinea(const report::Documento& doc, int pagina, int y);
-    // Where and how the one record with this text was drawn: "p1 950,2520 a0 s9 n0 c0" (page, x,y,
-    // alignment, size, bold, colour); "N records" when there is not exactly one.
-    static QString Rasgos(const report::Documento& doc, const QString& texto);
+    // The document lookups of Documento.h.
+    static std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto) { return prueba::Busca(doc, texto); }
+    static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
+    static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
     QStringList ArchivosDePagina() const;
 
     QTemporaryDir raiz;

@@ -1,0 +1,138 @@
+#pragma once
+// The treasury query window: its controls, the filters each bank report reads from them, the
+// bank → account walk the reports share, and its side of the page writer (page files, report
+// dispatch, headings).
+#include "ado/Recordset.h"
+#include "component/Eventos.h"
+#include "controles/CheckBox.h"
+#include "controles/ComboBox.h"
+#include "controles/CommandButton.h"
+#include "controles/ControlArray.h"
+#include "controles/DTPicker.h"
+#include "controles/Form.h"
+#include "controles/Frame.h"
+#include "controles/Label.h"
+#include "controles/OptionButton.h"
+#include "report/EscritorPaginas.h"
+#include "vb/Currency.h"
+#include "vb/Integer.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace tesoreria {
+
+class frmConTesoreria : public controles::Form, public report::EscritorPaginas {
+public:
+    frmConTesoreria();
+    ~frmConTesoreria() override;
+
+    // The module's default instance, created on first reference and dropped when it unloads,
+    // so every MostrarConsulta builds a fresh window. Keep the pointer while using the window.
+    static std::shared_ptr<frmConTesoreria> Predeterminada();
+
+    // Controls, each in its container, in the order of the window's table.
+    controles::ComboBox cmbConsulta{*this, QStringLiteral("cmbConsulta")};
+    controles::ComboBox cmbTras{*this, QStringLiteral("cmbTras")};
+    controles::ControlArray<controles::CommandButton> cmdFunciones{*this, QStringLiteral("cmdFunciones"), {0, 1, 2}};
+    controles::CheckBox chkSinMovimientos{*this, QStringLiteral("chkSinMovimientos")};
+    controles::ControlArray<controles::ComboBox> cmbConceptos{*this, QStringLiteral("cmbConceptos"), {0, 1}};
+    controles::ComboBox cmbConciliaciones{*this, QStringLiteral("cmbConciliaciones")};
+    controles::ControlArray<controles::ComboBox> cmbMeses{*this, QStringLiteral("cmbMeses"), {0, 1, 2}};
+    controles::ControlArray<controles::ComboBox> cmbAnios{*this, QStringLiteral("cmbAnios"), {0, 1, 2}};
+    controles::ControlArray<controles::Frame> fmeDatos{*this, QStringLiteral("fmeDatos"), {0, 1, 2, 3}};
+    controles::ComboBox cmbBancos{fmeDatos(1), QStringLiteral("cmbBancos")};
+    controles::ComboBox cmbCuentas{fmeDatos(1), QStringLiteral("cmbCuentas")};
+    // lblDatos(1), lblDatos(2) sit in fmeDatos(1); lblDatos(3), lblDatos(4) in fmeDatos(3); the rest on the window.
+    controles::ControlArray<controles::Label> lblDatos{*this, QStringLiteral("lblDatos"), {0, 1, 2, 3, 4, 5, 6, 7}};
+    controles::CheckBox chkPosfechados{fmeDatos(0), QStringLiteral("chkPosfechados")};
+    controles::CheckBox chkEnTransito{fmeDatos(0), QStringLiteral("chkEnTransito")};
+    controles::CheckBox chkConciliados{fmeDatos(0), QStringLiteral("chkConciliados")};
+    controles::ControlArray<controles::OptionButton> optEstatus{fmeDatos(0), QStringLiteral("optEstatus"), {0, 1}};
+    controles::ControlArray<controles::OptionButton> optTipo{fmeDatos(2), QStringLiteral("optTipo"), {0, 1}};
+    controles::ControlArray<controles::DTPicker> dtpFecha{fmeDatos(3), QStringLiteral("dtpFecha"), {0, 1}};
+    controles::ControlArray<controles::Label> lblDato{*this, QStringLiteral("lblDato"), {0, 5}};
+
+    // Report state: the SQL being built and the recordsets of the walk, each released after use.
+    QString CadenaSQL;
+    ado::Recordset rsBancos;
+    ado::Recordset rsCuentas;
+    ado::Recordset rsMovimientos;
+    ado::Recordset rsSaldos;
+    // The option list behind cmbTras.
+    ado::Recordset rsOpciones;
+
+    // Event handlers and procedures of the window.
+    void Form_Load();
+    void Form_KeyDown(int& KeyCode, int& Shift);
+    void Form_QueryUnload(int& Cancel, int UnloadMode);
+    void cmdFunciones_Click(int Index);
+    void AplicaEstilo();
+    void cmbConsulta_Click();
+    void cmbBancos_Click();
+    void cmbConceptos_Click(int Index);
+    void cmbConciliaciones_Click();
+    void chkEnTransito_Click();
+    void chkConciliados_Click();
+    void optEstatus_Click(int Index);
+
+    void HabilitaConcepto(bool b);
+    void HabilitaEstatus(bool b);
+    void HabilitaBancos(bool b);
+    void HabilitaMes(bool b);
+    void HabilitaRangoMeses(bool b);
+    void HabilitaFechas(bool b);
+    void HabilitaTipo(bool b);
+    void HabilitaConciliacion(bool b);
+    void HabilitaSinMovimientos(bool b);
+
+    // The bank → account walk every bank report runs. The bank query, `bancos` followed by
+    // `filtroBanco` (a bank code, "" for every bank, ordered), opens into rsBancos; for each bank
+    // the account query, `cuentas` followed by the bank's code and `filtroCuenta` (an account number,
+    // "" for every account, ordered), runs into rsCuentas, and `porCuenta` sees each account row.
+    // After a bank's accounts, `trasBanco` runs and then `saltoTrasBanco` (by default a blank line
+    // of 240).
+    struct Recorrido {
+        QString bancos = QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO FROM tblBancos");
+        QString cuentas;  // the account query up to and including "WHERE COD_BANCO="
+        std::function<void()> alEmpezarBanco;
+        std::function<void()> porCuenta;
+        std::function<void()> trasBanco;
+        std::function<void()> saltoTrasBanco;
+    };
+    void RecorreBancos(const Recorrido& recorrido, const QString& filtroBanco, const QString& filtroCuenta);
+    // The same with the bank and account chosen in cmbBancos and cmbCuentas.
+    void RecorreBancos(const Recorrido& recorrido);
+    // The bank code chosen in cmbBancos, "" for "TODOS"; the account in cmbCuentas, "" for "TODAS".
+    QString BancoElegido() const;
+    QString CuentaElegida() const;
+    // The date line under the column headings: the range, or the one date when both are equal.
+    QString LineaFechas() const;
+
+    // Account catalog.
+    void EncabezadoCatalogoCuentas();
+    void ImprimeCatalogoCuentas();
+
+protected:
+    // Page-writer hooks of this window.
+    QString DirectorioPaginas() const override;
+    QDate FechaConsulta(int indice) const override;
+    void ImprimeConsulta() override;
+    void EncabezadosNuevaPagina(vb::Integer tipo) override;
+
+private:
+    void ConectaEventos();
+    void CargaAnios();
+    void CargaBancos();
+    void CargaConceptos();
+    void CargaConciliaciones();
+
+    component::AtencionEventos eventos_;
+    vb::Integer contadorAnios_;  // the year list filler's counter, kept by the window
+};
+
+// Money as the bank reports print it: "$ " and "#,##0.00".
+QString TextoDinero(vb::Currency importe);
+
+}  // namespace tesoreria

@@ -1,0 +1,51 @@
+// This window's side of the page writer: where its page files go, which routine draws the chosen
+// report, and the headings of each kind.
+#include "component/modConGastos.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Formato.h"
+#include "vb/Variant.h"
+
+namespace tesoreria {
+
+QString frmConTesoreria::DirectorioPaginas() const { return modConGastos::RutaBD + QStringLiteral("\\TEMP\\"); }
+
+QDate frmConTesoreria::FechaConsulta(int indice) const { return dtpFecha(indice).Value(); }
+
+void frmConTesoreria::ImprimeConsulta() {
+    switch (cmbConsulta.ListIndex()) {
+    case 0: ImprimeCatalogoCuentas(); break;
+    case 1: break;  // "Relación de Movimientos"
+    case 2: break;  // "Aux. de Cuentas Bancarias"
+    case 3: break;  // "Libro de Bancos"
+    case 4: break;  // "Relación de Conciliaciones"
+    case 5: break;  // "Promedio diario mensual"
+    case 6: break;  // "Promedio mensual"
+    case 7: break;  // "Movimientos por Fecha de Aplicación"
+    case 8: break;  // "Movimientos de Traspaso"
+    default: break;
+    }
+}
+
+void frmConTesoreria::EncabezadosNuevaPagina(vb::Integer tipo) {
+    switch (static_cast<int32_t>(tipo)) {
+    case 1: EncabezadoCatalogoCuentas(); break;
+    case 2: break;  // movements, by date
+    case 3: break;  // account ledger
+    case 4: break;  // reconciliation list
+    case 5: break;  // average balances, daily by month
+    case 6: break;  // average balances, monthly
+    case 7: break;  // bank book
+    case 8: break;  // movements, by application date
+    case 9: break;  // transfer movements
+    default: break;  // kinds outside the table draw nothing
+    }
+}
+
+QString frmConTesoreria::LineaFechas() const {
+    const auto fecha = [this](int i) { return vb::Format(vb::Variant(dtpFecha(i).Value()), u"dd/mmm/yyyy"); };
+    if (dtpFecha(0).Value() != dtpFecha(1).Value())
+        return QStringLiteral("Del: ") + fecha(0) + QStringLiteral("    Al: ") + fecha(1);
+    return QStringLiteral("Del :  ") + fecha(1);
+}
+
+}  // namespace tesoreria
