@@ -18,8 +18,11 @@
 #include "vb/Integer.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tesoreria {
 
@@ -114,6 +117,59 @@ public:
     void EncabezadoCatalogoCuentas();
     void ImprimeCatalogoCuentas();
 
+    // Bank movements: by date, by application date, and of one transfer concept.
+    void EncabezadoMovimientosBancos(bool PorAplicacion);
+    void EncabezadoTraspasos();
+    void ImprimeRelacionMovimientos();
+    void ImprimeMovtosAplicacion();
+    void ImprimeTraspasos();
+
+    // Account ledger.
+    void EncabezadoAuxiliarBancos();
+    void ImprimeAuxiliarBancos();
+    // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart.
+    vb::Currency SaldoAnterior(const QString& cuenta, vb::Currency inicial);
+
+    // What the bank reports share. A column caption: left-aligned at x, or ending there.
+    struct Columna {
+        int x;
+        QString texto;
+        bool derecha = false;
+    };
+    using Columnas = std::vector<Columna>;
+    // The page heading with this title, the bold column captions over a rule, and the date line.
+    void ColumnasMovimientos(const QString& titulo, const Columnas& columnas);
+    // The status part of the movement queries: applied (all, in transit, reconciled) or cancelled.
+    QString FiltroEstatus() const;
+    // A field's text; "" for a Null.
+    static QString Campo(const ado::Recordset& rs, const char* nombre);
+    // The account query, with currency name and abbreviation, up to "WHERE COD_BANCO=".
+    static const QString CuentasConMoneda;
+
+    // Working values of one run of a movements report.
+    struct Totales {
+        vb::Currency concepto, cuenta, banco, global;
+        QString conceptoAnterior;
+        bool encabezado = false;      // the account's header is printed
+        vb::Integer cuentasImpresas;  // account headers of the current bank
+        vb::Integer bancosConTotal;   // banks whose total is not 0
+        QString abrevia;              // the account's currency abbreviation
+    };
+    // The walk of a movements report: bank totals reset at each bank and, with `totalBanco`,
+    // printed after it.
+    Recorrido RecorridoDeMovimientos(Totales& t, bool totalBanco);
+    void ImprimeEncabezadoCuenta(Totales& t);
+    // A bold total line in size 9: the title at x, the total ending at 10500; blue or black when
+    // `azul` says, else in the colour in force.
+    void ImprimeTotal(const QString& titulo, int x, const QString& total, std::optional<bool> azul);
+    void ImprimeTotalCuenta(const Totales& t, const QString& moneda);
+    void ImprimeTotalBanco(Totales& t);
+    void ImprimeTotalGlobal(const Totales& t);
+    // The concept groups of the two listings by date: `consulta` gives an account's movement query,
+    // `detalle` draws a movement (when detailed) and gives its amount for the totals.
+    void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const QString&)>& consulta,
+                                       const std::function<vb::Currency()>& detalle);
+
 protected:
     // Page-writer hooks of this window.
     QString DirectorioPaginas() const override;
@@ -134,5 +190,10 @@ private:
 
 // Money as the bank reports print it: "$ " and "#,##0.00".
 QString TextoDinero(vb::Currency importe);
+// A folio as the bank reports print it: its last 10 characters when longer.
+QString UltimosDiez(const QString& folio);
+// The lines of a transfer's notes: up to the first period from the 28th character, then pieces
+// of at most 120 characters, or up to the first comma from the 120th.
+QStringList LineasDeNotas(const QString& notas);
 
 }  // namespace tesoreria

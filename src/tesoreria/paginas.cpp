@@ -14,14 +14,14 @@ QDate frmConTesoreria::FechaConsulta(int indice) const { return dtpFecha(indice)
 void frmConTesoreria::ImprimeConsulta() {
     switch (cmbConsulta.ListIndex()) {
     case 0: ImprimeCatalogoCuentas(); break;
-    case 1: break;  // "Relación de Movimientos"
-    case 2: break;  // "Aux. de Cuentas Bancarias"
+    case 1: ImprimeRelacionMovimientos(); break;
+    case 2: ImprimeAuxiliarBancos(); break;
     case 3: break;  // "Libro de Bancos"
     case 4: break;  // "Relación de Conciliaciones"
     case 5: break;  // "Promedio diario mensual"
     case 6: break;  // "Promedio mensual"
-    case 7: break;  // "Movimientos por Fecha de Aplicación"
-    case 8: break;  // "Movimientos de Traspaso"
+    case 7: ImprimeMovtosAplicacion(); break;
+    case 8: ImprimeTraspasos(); break;
     default: break;
     }
 }
@@ -29,14 +29,14 @@ void frmConTesoreria::ImprimeConsulta() {
 void frmConTesoreria::EncabezadosNuevaPagina(vb::Integer tipo) {
     switch (static_cast<int32_t>(tipo)) {
     case 1: EncabezadoCatalogoCuentas(); break;
-    case 2: break;  // movements, by date
-    case 3: break;  // account ledger
+    case 2: EncabezadoMovimientosBancos(false); break;
+    case 3: EncabezadoAuxiliarBancos(); break;
     case 4: break;  // reconciliation list
     case 5: break;  // average balances, daily by month
     case 6: break;  // average balances, monthly
     case 7: break;  // bank book
-    case 8: break;  // movements, by application date
-    case 9: break;  // transfer movements
+    case 8: EncabezadoMovimientosBancos(true); break;
+    case 9: EncabezadoTraspasos(); break;
     default: break;  // kinds outside the table draw nothing
     }
 }

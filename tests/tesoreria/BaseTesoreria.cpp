@@ -27,7 +27,8 @@ INSERT INTO tblIngreEgre(MOVIMIENTO,NUM_CTA,CON_GRL,COD_CON,FEC_MOV,FEC_APLI,FOL
  (9,'0201','EGRE','TRSF','2024-06-20','2024-06-20','T-001','','Papelería Ñandú','A001',
   'Pago de facturas de papelería del mes. Facturas A-1, A-2 y A-3 de junio',1200,1,1),
  (10,'0201','EGRE','TRCT','2024-06-21','2024-06-21','T-002','','Banco del Centro','','Traspaso a la cuenta 0101',
-  500,1,1);
+  500,1,1),
+ (11,'0101','INGR','DEP','2024-06-25','2024-06-26','D-011','','Cliente Cuatro','','',20,1,1);
 INSERT INTO tblConciliaEnc VALUES('C-0101-05','0101','2024-05-01','2024-05-31',0,0,0,0,0,1),
  ('C-0101-06','0101','2024-06-01','2024-06-30',0,0,0,0,0,0);
 )SQL";
@@ -38,6 +39,13 @@ std::string CuentasGeneradas(const char* prefijo, int n, int banco) {
     return "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + std::to_string(n) +
            ") INSERT INTO tblCatCtasBancos SELECT printf('" + p + "%03d',i)," + std::to_string(banco) +
            ",1,1,1,1,0 FROM n;";
+}
+
+std::string MovimientosGenerados(const char* cuenta, int n) {
+    return "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + std::to_string(n) +
+           ") INSERT INTO tblIngreEgre(MOVIMIENTO,NUM_CTA,CON_GRL,COD_CON,FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,"
+           "ACRE_PROV,NOTAS,IMP_MOV,TIP_CAM,COD_ESTATUS) SELECT 100+i,'" + cuenta +
+           "','EGRE','TRSF','2024-06-15','2024-06-15',printf('G-%03d',i),'','Generado','A001','Notas',1,1,1 FROM n;";
 }
 
 VentanaTesoreria::VentanaTesoreria(const std::string& guion_) : base(guion_.c_str()) {}

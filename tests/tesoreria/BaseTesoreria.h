@@ -21,6 +21,8 @@ namespace prueba {
 std::string BancosBase();
 // n accounts "<prefijo>001".. of bank `banco`, in pesos, without movements.
 std::string CuentasGeneradas(const char* prefijo, int n, int banco);
+// n applied transfers to third parties "G-001".. of 1.00 on `cuenta`, dated 15/06/2024.
+std::string MovimientosGenerados(const char* cuenta, int n);
 
 class VentanaTesoreria : public ::testing::Test {
 protected:

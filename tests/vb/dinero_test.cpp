@@ -2,6 +2,7 @@
 #include "vb/ErrorEjecucion.h"
 #include "vb/Formato.h"
 #include "vb/Integer.h"
+#include "vb/Producto.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,16 @@ TEST(Moneda, SumasDeCentavosSonExactas) {
     EXPECT_EQ(Currency::DesdeDiezmilesimos(-5).ATexto(), "-0.0005");
     EXPECT_EQ(Currency::DesdeEntero(-3).ATexto(), "-3");
     EXPECT_THROW(Currency::DesdeDiezmilesimos(INT64_MAX) + Currency::DesdeDiezmilesimos(1), ErrorEjecucion);
+}
+
+TEST(Moneda, ProductoExactoRedondeaLaMitadAPar) {
+    const auto c = [](const char16_t* t) { return *Currency::DesdeTexto(t); };
+    EXPECT_EQ(Producto(c(u"100"), c(u"17.5")).ATexto(), "1750");
+    EXPECT_EQ(Producto(c(u"0.0001"), c(u"0.5")).diezmilesimos(), 0);        // 0.00005 to even
+    EXPECT_EQ(Producto(c(u"0.0003"), c(u"0.5")).diezmilesimos(), 2);        // 0.00015 to even
+    EXPECT_EQ(Producto(c(u"-0.0003"), c(u"0.5")).diezmilesimos(), -2);
+    EXPECT_EQ(Producto(c(u"1234.5678"), c(u"19.8765")).ATexto(), "24538.8869");  // 24538.88687670
+    EXPECT_THROW(Producto(Currency::DesdeDiezmilesimos(INT64_MAX), c(u"2")), ErrorEjecucion);
 }
 
 TEST(Entero16, DesbordaConElError6) {

@@ -1,0 +1,44 @@
+// "Movimientos por Fecha de Aplicación": the applied movements by the date the bank applied them,
+// grouped by runs of one concept, totalled in the account's own currency.
+#include "ado/Comillas.h"
+#include "report/Superficie.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Formato.h"
+
+namespace tesoreria {
+
+void frmConTesoreria::ImprimeMovtosAplicacion() {
+    report::Superficie& s = *Superficie;
+    const auto consulta = [&](const QString& cuenta) {
+        return QStringLiteral(
+                   "SELECT FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
+                   "DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) "
+                   "INNER JOIN tblEstatusGyT ON tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
+               ado::Comillas(cuenta) +
+               QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_APLI BETWEEN ") + FechaInicial +
+               QStringLiteral(" AND ") + FechaFinal +
+               QStringLiteral(") AND (tblIngreEgre.COD_ESTATUS<>2)  ORDER BY FEC_APLI,MOVIMIENTO;");
+    };
+    const auto detalle = [&] {
+        const vb::Currency importe = rsMovimientos.Fields("IMP_MOV").Value().CCur();
+        if (!optTipo(0).Value()) return importe;
+        const int32_t y = LineaActual;
+        s.PrintText(0, y, Campo(rsMovimientos, "FEC_MOV"));
+        s.PrintText(850, y, Campo(rsMovimientos, "FEC_APLI"));
+        s.PrintText(1700, y, UltimosDiez(Campo(rsMovimientos, "FOL_MOV")));
+        s.PrintText(2850, y, UltimosDiez(Campo(rsMovimientos, "FOL_CHEQUE")));
+        s.PrintText(4200, y, Campo(rsMovimientos, "NOMBRE"));
+        s.DrawRule(7600, y, 4500, 200);
+        s.PrintText(7700, y, Campo(rsMovimientos, "DES_ESTATUS"));
+        s.DrawRule(9000, y, 4500, 200);
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(9350, y, vb::Format(rsMovimientos.Fields("TIP_CAM").Value(), u"#,##0.00"));
+        s.PrintText(10500, y, TextoDinero(importe));
+        s.TextAlign(report::AlineaIzquierda);
+        LineaActual += 240;
+        return importe;
+    };
+    RecorreMovimientosPorConcepto(true, consulta, detalle);
+}
+
+}  // namespace tesoreria

@@ -1,0 +1,197 @@
+// What the bank movement reports share: their column headings and date line, the account header,
+// the concept, account, bank and global total lines, and the concept groups of the two listings
+// by date.
+#include "ado/Comillas.h"
+#include "ado/Connection.h"
+#include "component/modConGastos.h"
+#include "report/Superficie.h"
+#include "tesoreria/Colores.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Formato.h"
+#include "vb/Texto.h"
+
+namespace tesoreria {
+
+namespace {
+
+constexpr int LimiteMovimientos = 13500;
+
+}  // namespace
+
+QString UltimosDiez(const QString& folio) { return folio.size() > 10 ? vb::Right(folio, 10) : folio; }
+
+const QString frmConTesoreria::CuentasConMoneda = QStringLiteral(
+    "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON,ABREVIA FROM tblCatCtasBancos INNER JOIN "
+    "tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
+
+QString frmConTesoreria::Campo(const ado::Recordset& rs, const char* nombre) {
+    return rs.Fields(nombre).Value().Texto();
+}
+
+void frmConTesoreria::ColumnasMovimientos(const QString& titulo, const Columnas& columnas) {
+    report::Superficie& s = *Superficie;
+    EncabezadoPagina(titulo);
+    s.BeginGroup();
+    s.ForeColor(Negro);
+    s.FontBold(true);
+    s.FontSize(9);
+    const int32_t y = LineaActual;
+    for (const Columna& c : columnas) {
+        s.TextAlign(c.derecha ? report::AlineaDerecha : report::AlineaIzquierda);
+        s.PrintText(c.x, y, c.texto);
+    }
+    s.TextAlign(report::AlineaIzquierda);
+    s.DrawLine(0, y + 200, 10500, y + 200);
+    LineaActual += 300;
+    s.PrintText(0, LineaActual, LineaFechas());
+    s.EndGroup();
+    LineaActual += 250;
+}
+
+void frmConTesoreria::EncabezadoMovimientosBancos(bool PorAplicacion) {
+    if (!PorAplicacion)
+        ColumnasMovimientos(QStringLiteral("Relación de Movimientos"),
+                            {{0, QStringLiteral("Fecha")}, {850, QStringLiteral("Folio")},
+                             {1900, QStringLiteral("No. Cheque")}, {3100, QStringLiteral("Beneficiario")},
+                             {6100, QStringLiteral("Estatus")}, {7400, QStringLiteral("Importe")},
+                             {8150, QStringLiteral("Moneda")}, {9000, QStringLiteral("T.C.")},
+                             {9500, QStringLiteral("Importe M.N.")}});
+    else
+        ColumnasMovimientos(QStringLiteral("Mov. por Fecha de Aplicación"),
+                            {{0, QStringLiteral("Fecha")}, {850, QStringLiteral("Aplica")},
+                             {1700, QStringLiteral("Folio")}, {2850, QStringLiteral("No. Cheque")},
+                             {4200, QStringLiteral("Beneficiario")}, {7700, QStringLiteral("Estatus")},
+                             {9000, QStringLiteral("T.C.")}, {9500, QStringLiteral("Importe")}});
+}
+
+QString frmConTesoreria::FiltroEstatus() const {
+    if (!optEstatus(0).Value()) return QStringLiteral(" AND tblIngreEgre.COD_ESTATUS=2");
+    QString filtro = QStringLiteral(" AND (tblIngreEgre.COD_ESTATUS=1");
+    if (chkEnTransito.Value() == 0 && chkConciliados.Value() == 0) {
+        filtro += QStringLiteral(" OR tblIngreEgre.COD_ESTATUS=4 OR tblIngreEgre.COD_ESTATUS=3");
+    } else {
+        if (chkEnTransito.Value() != 0) filtro += QStringLiteral(" OR tblIngreEgre.COD_ESTATUS=3");
+        if (chkConciliados.Value() != 0) filtro += QStringLiteral(" OR tblIngreEgre.COD_ESTATUS=4");
+    }
+    return filtro + u')';
+}
+
+frmConTesoreria::Recorrido frmConTesoreria::RecorridoDeMovimientos(Totales& t, bool totalBanco) {
+    Recorrido r;
+    r.cuentas = CuentasConMoneda;
+    r.alEmpezarBanco = [&t] {
+        t.banco = vb::Currency();
+        t.cuentasImpresas = 0;
+    };
+    if (totalBanco) r.trasBanco = [this, &t] { ImprimeTotalBanco(t); };
+    return r;
+}
+
+void frmConTesoreria::ImprimeEncabezadoCuenta(Totales& t) {
+    report::Superficie& s = *Superficie;
+    t.cuentasImpresas += 1;
+    s.BeginGroup();
+    s.FontSize(9);
+    s.ForeColor(Azul);
+    s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    s.FontBold(false);
+    s.PrintText(4000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    s.PrintText(6500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+    LineaActual += 240;
+    s.EndGroup();
+    s.FontSize(7);
+    t.encabezado = true;
+}
+
+void frmConTesoreria::ImprimeTotal(const QString& titulo, int x, const QString& total, std::optional<bool> azul) {
+    report::Superficie& s = *Superficie;
+    s.BeginGroup();
+    s.FontSize(9);
+    if (azul) s.ForeColor(*azul ? Azul : Negro);
+    s.FontBold(true);
+    s.PrintText(x, LineaActual, titulo);
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(10500, LineaActual, total);
+    s.TextAlign(report::AlineaIzquierda);
+    s.FontBold(false);
+    s.EndGroup();
+}
+
+void frmConTesoreria::ImprimeTotalCuenta(const Totales& t, const QString& moneda) {
+    if (t.cuenta == vb::Currency()) return;
+    LineaActual += 240;
+    ImprimeTotal(QStringLiteral("TOTAL CUENTA: "), 5600, TextoDinero(t.cuenta) + moneda, optTipo(1).Value());
+    LineaActual += 480;
+}
+
+void frmConTesoreria::ImprimeTotalBanco(Totales& t) {
+    if (t.banco == vb::Currency()) return;
+    t.bancosConTotal += 1;
+    if (t.cuentasImpresas <= 1) return;
+    ImprimeTotal(QStringLiteral("TOTAL BANCO: "), 5600, TextoDinero(t.banco), optTipo(0).Value());
+    LineaActual += 240;
+}
+
+void frmConTesoreria::ImprimeTotalGlobal(const Totales& t) {
+    if (t.bancosConTotal < 2) return;
+    LineaActual += 240;
+    ImprimeTotal(QStringLiteral("TOTAL GLOBAL: "), 5600, TextoDinero(t.global), std::nullopt);
+    LineaActual += 240;
+}
+
+void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
+                                                    const std::function<QString(const QString&)>& consulta,
+                                                    const std::function<vb::Currency()>& detalle) {
+    report::Superficie& s = *Superficie;
+    const bool detallado = optTipo(0).Value();
+    Totales t;
+    // By application date the totals are in the account's own currency, and say which.
+    const auto moneda = [&] { return PorAplicacion ? QStringLiteral("  ") + t.abrevia : QString(); };
+    const auto totalConcepto = [&] {
+        ImprimeTotal(QStringLiteral("TOTAL CONCEPTO: "), 6100, TextoDinero(t.concepto) + moneda(), detallado);
+        LineaActual += 240;
+        t.concepto = vb::Currency();
+    };
+
+    EncabezadoMovimientosBancos(PorAplicacion);
+    s.ForeColor(Negro);
+    s.FontBold(false);
+    Recorrido r = RecorridoDeMovimientos(t, !PorAplicacion);
+    r.porCuenta = [&] {
+        t.cuenta = t.concepto = vb::Currency();
+        t.conceptoAnterior.clear();
+        t.encabezado = false;
+        rsMovimientos = modConGastos::ConexionModulo().Execute(consulta(Campo(rsCuentas, "NUM_CUENTA")));
+        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+            if (!t.encabezado) {
+                ImprimeEncabezadoCuenta(t);
+                t.abrevia = Campo(rsCuentas, "ABREVIA");
+            }
+            const QString concepto = Campo(rsMovimientos, "COD_CON");
+            if (concepto != t.conceptoAnterior) {
+                if (!t.conceptoAnterior.isEmpty()) totalConcepto();
+                s.ForeColor(detallado ? Azul : Negro);
+                s.PrintText(0, LineaActual, QStringLiteral("CONCEPTO: ") + Campo(rsMovimientos, "DES_CON"));
+                s.ForeColor(Negro);
+                if (detallado) LineaActual += 240;
+            }
+            t.conceptoAnterior = concepto;
+            const vb::Currency importe = detalle();
+            t.concepto += importe;
+            t.cuenta += importe;
+            if (!PorAplicacion) {
+                t.banco += importe;
+                t.global += importe;
+            }
+            if (LineaActual > LimiteMovimientos) NuevaPagina(PorAplicacion ? 8 : 2);
+        }
+        rsMovimientos.Close();
+        rsMovimientos = ado::Recordset();
+        if (!t.conceptoAnterior.isEmpty()) totalConcepto();
+        ImprimeTotalCuenta(t, moneda());
+    };
+    RecorreBancos(r);
+    if (!PorAplicacion) ImprimeTotalGlobal(t);
+}
+
+}  // namespace tesoreria

@@ -1,0 +1,130 @@
+// "Movimientos de Traspaso": the movements of one transfer concept, each a small block with its
+// notes; transfers to third parties name the creditor and spread long notes over several lines.
+#include "ado/Comillas.h"
+#include "ado/Connection.h"
+#include "component/Catalogos.h"
+#include "component/modConGastos.h"
+#include "report/Superficie.h"
+#include "tesoreria/Colores.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Formato.h"
+#include "vb/Producto.h"
+
+namespace tesoreria {
+
+namespace {
+
+constexpr int LimiteTraspasos = 14000;
+constexpr int TipoTraspasos = 9;  // heading kind of NuevaPagina
+const QString ATerceros = QStringLiteral("TRSF");
+
+}  // namespace
+
+QStringList LineasDeNotas(const QString& notas) {
+    QStringList lineas;
+    QString resto = notas;
+    // The first line ends at the first period from the 28th character; the character after it is
+    // dropped. Without such a period, every line is cut as the later ones are.
+    if (const qsizetype punto = notas.indexOf(u'.', 27); punto >= 0) {
+        lineas << notas.left(punto + 1);
+        resto = notas.mid(punto + 2);
+    }
+    // Later lines hold up to 120 characters, or run to the first comma from the 120th; without
+    // such a comma they are cut at 120.
+    while (!resto.isEmpty()) {
+        if (resto.size() <= 120) {
+            lineas << resto;
+            break;
+        }
+        qsizetype coma = resto.indexOf(u',', 119);
+        if (coma < 0) coma = 119;
+        lineas << resto.left(coma + 1);
+        resto = resto.mid(coma + 1);
+    }
+    return lineas;
+}
+
+void frmConTesoreria::EncabezadoTraspasos() {
+    Columnas columnas = {{0, QStringLiteral("Fecha")}, {850, QStringLiteral("Folio")}};
+    if (modConGastos::CodigoOpcion(cmbTras, rsOpciones) == ATerceros)
+        columnas.insert(columnas.end(), {{3100, QStringLiteral("Proveedor/Acreedor")}, {6100, QStringLiteral("Estatus")},
+                                         {7400, QStringLiteral("Importe")}, {8150, QStringLiteral("Moneda")},
+                                         {9000, QStringLiteral("T.C.")}, {9500, QStringLiteral("Importe M.N.")}});
+    ColumnasMovimientos(cmbTras.Text(), columnas);
+}
+
+void frmConTesoreria::ImprimeTraspasos() {
+    report::Superficie& s = *Superficie;
+    const QString codigo = modConGastos::CodigoOpcion(cmbTras, rsOpciones);
+    const bool detallado = optTipo(0).Value();
+    EncabezadoTraspasos();
+    s.ForeColor(Negro);
+    s.FontBold(false);
+
+    Totales t;
+    Recorrido r = RecorridoDeMovimientos(t, true);
+    r.porCuenta = [&] {
+        t.cuenta = t.concepto = vb::Currency();
+        t.encabezado = false;
+        rsMovimientos = modConGastos::ConexionModulo().Execute(
+            QStringLiteral("SELECT FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,"
+                           "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
+                           "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
+                           "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
+            ado::Comillas(Campo(rsCuentas, "NUM_CUENTA")) +
+            QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") + FechaInicial +
+            QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() + QStringLiteral(" AND tblIngreEgre.COD_CON='") +
+            ado::Comillas(codigo) + QStringLiteral("' ORDER BY MOVIMIENTO;"));
+        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+            if (!t.encabezado) ImprimeEncabezadoCuenta(t);
+            LineaActual += 240;
+            // Summary keeps the concept on the movement's own line.
+            s.ForeColor(detallado ? Azul : Negro);
+            s.PrintText(0, LineaActual, QStringLiteral("CONCEPTO: ") + Campo(rsMovimientos, "DES_CON"));
+            s.ForeColor(Negro);
+            if (detallado) LineaActual += 240;
+
+            const vb::Currency importe = rsMovimientos.Fields("IMP_MOV").Value().CCur();
+            const vb::Currency enPesos = vb::Producto(importe, rsMovimientos.Fields("TIP_CAM").Value().CCur());
+            const int32_t y = LineaActual;
+            s.PrintText(0, y, Campo(rsMovimientos, "FEC_MOV"));
+            s.PrintText(850, y, UltimosDiez(Campo(rsMovimientos, "FOL_MOV")));
+            s.PrintText(3100, y, Campo(rsMovimientos, "NOMBRE"));
+            s.DrawRule(6000, y, 4500, 200);
+            s.PrintText(6100, y, Campo(rsMovimientos, "DES_ESTATUS"));
+            s.PrintText(8250, y, Campo(rsCuentas, "ABREVIA"));
+            s.DrawRule(8810, y, 4500, 200);
+            s.TextAlign(report::AlineaDerecha);
+            s.PrintText(8050, y, TextoDinero(importe));
+            s.PrintText(9350, y, vb::Format(rsMovimientos.Fields("TIP_CAM").Value(), u"#,##0.00"));
+            s.PrintText(10500, y, TextoDinero(enPesos));
+            s.TextAlign(report::AlineaIzquierda);
+            LineaActual += 240;
+
+            if (codigo != ATerceros) {
+                s.PrintText(200, LineaActual, Campo(rsMovimientos, "NOTAS"));
+            } else {
+                s.PrintText(200, LineaActual, Campo(rsMovimientos, "ACRE_PROV"));
+                s.PrintText(1000, LineaActual, Campo(rsMovimientos, "NOMBRE"));
+                LineaActual += 240;
+                const QStringList notas = LineasDeNotas(Campo(rsMovimientos, "NOTAS"));
+                for (qsizetype i = 0; i < notas.size(); ++i) {
+                    if (i > 0) LineaActual += 240;
+                    s.PrintText(200, LineaActual, notas[i]);
+                }
+            }
+            LineaActual += 240;
+            t.cuenta += enPesos;
+            t.banco += enPesos;
+            t.global += enPesos;
+            if (LineaActual > LimiteTraspasos) NuevaPagina(TipoTraspasos);
+        }
+        rsMovimientos.Close();
+        rsMovimientos = ado::Recordset();
+        ImprimeTotalCuenta(t, QString());
+    };
+    RecorreBancos(r);
+    ImprimeTotalGlobal(t);
+}
+
+}  // namespace tesoreria
