@@ -10,6 +10,7 @@
 #include "ui/MensajesQt.h"
 #include "ui/PuertoUIQt.h"
 #include "ui/VistaConGastos.h"
+#include "ui/VistaConTesoreria.h"
 #include "ui/VistaPreview.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ void InstalaServiciosQt() {
 
     RegistraVistaPreview();
     RegistraVistaConGastos();
+    RegistraVistaConTesoreria();
     controles::FijaPuertoUI(&puerto);
     report::FijaPuertoImpresion(&impresora);
     SigueAlPuntero();

@@ -25,7 +25,6 @@ namespace ui {
 namespace {
 
 const QSize TamanoInicial(1000, 700);
-constexpr int LadoImagen = 24;
 constexpr int Separacion = 8;
 
 // The region lists carry no caption of their own; an empty one says what it lists.
@@ -88,15 +87,6 @@ QLayout* VistaConGastos::Fechas() {
     columna->addWidget(acreedores);
     columna->addStretch(1);
     return columna;
-}
-
-QGroupBox* VistaConGastos::MarcoTitulado(QGridLayout* rejilla, controles::Label& titulo, controles::Frame& marco) {
-    const int fila = rejilla->rowCount();
-    QLabel* etiqueta = Registra(titulo, Etiqueta(titulo));
-    QGroupBox* caja = Registra(marco, Marco(marco));
-    rejilla->addWidget(etiqueta, fila, 0, Qt::AlignVCenter);
-    rejilla->addWidget(caja, fila, 1);
-    return caja;
 }
 
 QLayout* VistaConGastos::Opciones() {
@@ -164,20 +154,7 @@ QLayout* VistaConGastos::Arboles() {
     return fila;
 }
 
-QLayout* VistaConGastos::Comandos() {
-    auto* fila = new QHBoxLayout;
-    fila->setSpacing(Separacion);
-    for (controles::CommandButton& comando : gastos_.cmdFunciones) {
-        QPushButton* boton = Registra(comando, Boton(comando));
-        boton->setIcon(ImagenDeBoton(comando));
-        boton->setIconSize(QSize(LadoImagen, LadoImagen));
-        boton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        boton->setMinimumHeight(boton->sizeHint().height() + 6);
-        boton->setFocusPolicy(Qt::TabFocus);
-        fila->addWidget(boton);
-    }
-    return fila;
-}
+QLayout* VistaConGastos::Comandos() { return FilaDeComandos(gastos_.cmdFunciones); }
 
 void RegistraVistaConGastos() {
     RegistraVista(QStringLiteral("frmConGastos"), [](controles::Form& form, QWidget* padre) -> std::unique_ptr<VistaFormulario> {

@@ -1,6 +1,7 @@
 #include "ui/VistaConsulta.h"
 
 #include "controles/CheckBox.h"
+#include "controles/CommandButton.h"
 #include "controles/ComboBox.h"
 #include "controles/Constants.h"
 #include "controles/DTPicker.h"
@@ -9,13 +10,19 @@
 #include "controles/TextBox.h"
 #include "controles/TreeView.h"
 #include "render/Color.h"
+#include "controles/Label.h"
 #include "ui/ArbolQt.h"
+#include "ui/Iconos.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -25,6 +32,8 @@ namespace ui {
 namespace {
 
 constexpr uint32_t ColorDelSistema = 0x80000000;
+constexpr int LadoImagen = 24;
+constexpr int Separacion = 8;
 
 Qt::CheckState Estado(int valor) {
     switch (valor) {
@@ -139,6 +148,30 @@ QLineEdit* VistaConsulta::CajaTexto(controles::TextBox& caja, QWidget* padre) {
     });
     ColorDeCampo(widget, caja.BackColor());
     return widget;
+}
+
+QGroupBox* VistaConsulta::MarcoTitulado(QGridLayout* rejilla, controles::Label& titulo, controles::Frame& marco) {
+    const int fila = rejilla->rowCount();
+    QLabel* etiqueta = Registra(titulo, Etiqueta(titulo));
+    QGroupBox* caja = Registra(marco, Marco(marco));
+    rejilla->addWidget(etiqueta, fila, 0, Qt::AlignVCenter);
+    rejilla->addWidget(caja, fila, 1);
+    return caja;
+}
+
+QLayout* VistaConsulta::FilaDeComandos(const controles::ControlArray<controles::CommandButton>& comandos) {
+    auto* fila = new QHBoxLayout;
+    fila->setSpacing(Separacion);
+    for (controles::CommandButton& comando : comandos) {
+        QPushButton* boton = Registra(comando, Boton(comando));
+        boton->setIcon(ImagenDeBoton(comando));
+        boton->setIconSize(QSize(LadoImagen, LadoImagen));
+        boton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        boton->setMinimumHeight(boton->sizeHint().height() + 6);
+        boton->setFocusPolicy(Qt::TabFocus);
+        fila->addWidget(boton);
+    }
+    return fila;
 }
 
 ArbolQt* VistaConsulta::Arbol(controles::TreeView& arbol, QWidget* padre) {
