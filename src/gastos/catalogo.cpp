@@ -210,14 +210,14 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
         LineaActual += 240;
         rs.MoveNext();
         if (Agrupado && !rs.EOF_() && campo("COD_AGR").CLng() != agrupacionAnterior) {
-            ImprimeTotal();
+            ImprimeTotal(ContadorAcreedores);
             LineaActual += 300;
             ContadorAcreedores = 0;
         }
         if (LineaActual > LimiteTrasRenglon) NuevaPagina(TipoCatalogo);
     }
     rs.Close();
-    ImprimeTotal();
+    ImprimeTotal(ContadorAcreedores);
     ContadorAcreedores = 0;
     rsAcreedores = ado::Recordset();
 }
@@ -234,14 +234,15 @@ void frmConGastos::ImprimeEncabezadoAgrupacion() {
     s.EndGroup();
 }
 
-void frmConGastos::ImprimeTotal() {
+void frmConGastos::ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe) {
     report::Superficie& s = *Superficie;
     s.BeginGroup();
     s.ForeColor(Azul);
     s.FontSize(9);
     s.PrintText(200, LineaActual, QStringLiteral("TOTAL :"));
     s.TextAlign(report::AlineaDerecha);
-    s.PrintText(3000, LineaActual, QString::number(static_cast<int32_t>(ContadorAcreedores)) + QStringLiteral("  Acreedor(es)"));
+    s.PrintText(3000, LineaActual, QString::number(static_cast<int32_t>(cuenta)) + QStringLiteral("  Acreedor(es)"));
+    if (importe) s.PrintText(10300, LineaActual, vb::FormatoMoneda(*importe));
     s.EndGroup();
 }
 

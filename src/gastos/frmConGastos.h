@@ -22,6 +22,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace gastos {
 
@@ -98,6 +99,10 @@ public:
     void ImprimeParametros();
     vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
 
+    // Creditor balances and creditor ledger, with the column headings they share.
+    void EncabezadoAuxSaldos();
+    void ImprimeSaldos();
+
     // Region filter line under the headings of the first page.
     void ImprimeRegion();
 
@@ -114,9 +119,17 @@ private:
     // error through the message service and the window stays usable.
     void Atiende(const std::function<void()>& manejador);
     void ConectaEventos();
-    void ImprimeTotal();
+    // "TOTAL :" with the count of creditors and, where the report sums them, their amount.
+    void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
     void ImprimeCatalogo(bool directorio);
+    // "Acreedor:   " and the region under the headings of the balances and ledger reports.
+    void ImprimeFiltroAcreedor();
+    // Closes the creditor list at the end of a report, whatever state it is in.
+    void CierraAcreedores();
+    // Charges less credits over the rows (CON_GRL, SALDO) of `sql`, read through rsSaldos; a
+    // class that is neither counts as a credit or, unless `otrasClasesAbonan`, not at all.
+    vb::Currency NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan);
     void AgregaFiltroRegion(QString& consulta);
 
     int profundidadEventos_ = 0;

@@ -22,14 +22,16 @@ void frmConGastos::ImprimeConsulta() {
         if (cmbTipCatalogo.ListIndex() == 0) ImprimeDirectorio();
         else if (cmbTipCatalogo.ListIndex() == 1) ImprimeParametros();
         break;
-    default: break;  // the ledger, movements, balances and petty-cash reports draw nothing yet
+    case 3: ImprimeSaldos(); break;
+    default: break;  // the ledger, movements and petty-cash reports draw nothing yet
     }
 }
 
 void frmConGastos::EncabezadosNuevaPagina(vb::Integer tipo) {
     switch (static_cast<int32_t>(tipo)) {
     case 1: EncabezadoCatalogo(); break;
-    default: break;  // kinds 3, 4 and 5 belong to reports not drawn yet; the rest have none
+    case 3: EncabezadoAuxSaldos(); break;
+    default: break;  // kinds 4 and 5 belong to reports not drawn yet; the rest have none
     }
 }
 

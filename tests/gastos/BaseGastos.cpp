@@ -34,6 +34,17 @@ INSERT INTO tblGastosEnc(NUM_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MO
 )SQL";
 }
 
+std::string MasMovimientos() {
+    return R"SQL(
+INSERT INTO tblGastosEnc(NUM_MOV,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,SAL_MOV,COD_ESTATUS) VALUES
+ (8,'F-100','A002','GTOS','LUZ','2024-03-01',0,500,0,5),
+ (9,'TR-7','A002','AACR','DEVOL','2024-03-20',0,500,0,5),
+ (10,'NC-2024-000001','A004','AACR','DEVOL','2024-06-01',0,125.5,0,5),
+ (11,'F-101','A003','GTOS','RENTA','2024-06-20',0,1000,1000,1),
+ (12,'ANT-1','A003','ANTI','ANTIC','2024-06-12',0,9.99,0,1);
+)SQL";
+}
+
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo) {
     if (n == 0) return {};
     const std::string p = prefijo;

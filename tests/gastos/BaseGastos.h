@@ -21,6 +21,9 @@ namespace prueba {
 // Creditors A001..A004 (A004's city has no row), a non-creditor P005, their agrupaciones and
 // expense movements around 15/06/2024.
 std::string AcreedoresBase();
+// More movements around 15/06/2024: A002 fully paid, A003 an advance and a charge after the 15th,
+// A004 only a credit, and class and status mixes for the ledger.
+std::string MasMovimientos();
 // n creditors "<prefijo>001".. in Guadalajara, all in one agrupación of one group.
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo);
 

@@ -1,4 +1,4 @@
-// Every form of the creditor catalog drawn from the SQLite demo company and from the same company
+// Every form of the creditor reports drawn from the SQLite demo company and from the same company
 // on PostgreSQL must give the same listing, line for line.
 #include "DoblesVentanas.h"
 #include "Postgres.h"
@@ -19,6 +19,9 @@ struct Forma {
     bool detallado;
     bool agrupado;     // every group of the tree ticked
     bool region;       // the first city of the list
+    int consulta = 0;  // cmbConsulta; the ledger runs from 01/04/2025
+    bool sinSaldo = false;
+    bool sinMovtos = false;
 };
 
 class CatalogoEnAmbosMotores : public ConPostgres {
@@ -60,6 +63,10 @@ protected:
         controles::Load(ventana);
         ventana.cmbTipCatalogo.SetListIndex(forma.tipo);
         ventana.optTipo(forma.detallado ? 0 : 1).UserClick();
+        ventana.cmbConsulta.SetListIndex(forma.consulta);
+        if (forma.consulta == 1) ventana.dtpFecha(0).SetValue(QDate(2025, 4, 1));
+        if (forma.sinSaldo) ventana.chkSinSaldo.UserClick();
+        if (forma.sinMovtos) ventana.chkSinMovtos.UserClick();
         if (forma.agrupado)
             for (controles::Node& nodo : ventana.tvwGral(0).Nodes())
                 if (!nodo.Parent()) ventana.tvwGral(0).UserCheck(nodo);
@@ -74,6 +81,18 @@ protected:
         return listado;
     }
 
+    void ComparaMotores(std::initializer_list<Forma> formas) {
+        for (const Forma& forma : formas) {
+            const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", forma);
+            const QByteArray dePostgres = Corre("ZR_PG_CONEXION", forma);
+            ASSERT_FALSE(deSqlite.isEmpty()) << forma.nombre;
+            const QList<QByteArray> a = deSqlite.split('\n'), b = dePostgres.split('\n');
+            qsizetype i = 0;
+            while (i < std::max(a.size(), b.size()) && a.value(i) == b.value(i)) ++i;
+            EXPECT_EQ(a.value(i).toStdString(), b.value(i).toStdString()) << forma.nombre << ", línea " << i + 1;
+        }
+    }
+
     QTemporaryDir raiz;
     dobles::Guion guion;
     dobles::PuertoModal puerto;
@@ -81,21 +100,21 @@ protected:
 };
 
 TEST_F(CatalogoEnAmbosMotores, MismoListado) {
-    const Forma formas[] = {
+    ComparaMotores({
         {"Directorio detallado", 0, true, false, false},  {"Directorio resumido", 0, false, false, false},
         {"Parámetros detallado", 1, true, false, false},  {"Parámetros resumido", 1, false, false, false},
         {"Directorio agrupado", 0, true, true, false},    {"Parámetros agrupado", 1, true, true, false},
         {"Directorio por ciudad", 0, false, false, true}, {"Parámetros por ciudad", 1, true, false, true},
-    };
-    for (const Forma& forma : formas) {
-        const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", forma);
-        const QByteArray dePostgres = Corre("ZR_PG_CONEXION", forma);
-        ASSERT_FALSE(deSqlite.isEmpty()) << forma.nombre;
-        const QList<QByteArray> a = deSqlite.split('\n'), b = dePostgres.split('\n');
-        qsizetype i = 0;
-        while (i < std::max(a.size(), b.size()) && a.value(i) == b.value(i)) ++i;
-        EXPECT_EQ(a.value(i).toStdString(), b.value(i).toStdString()) << forma.nombre << ", línea " << i + 1;
-    }
+    });
+}
+
+using SaldosEnAmbosMotores = CatalogoEnAmbosMotores;
+TEST_F(SaldosEnAmbosMotores, MismoListado) {
+    ComparaMotores({
+        {"Saldos", 0, true, false, false, 3},
+        {"Saldos sin saldo, agrupados", 0, true, true, false, 3, true},
+        {"Saldos por ciudad", 0, true, false, true, 3},
+    });
 }
 
 }  // namespace

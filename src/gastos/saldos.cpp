@@ -1,0 +1,173 @@
+// "Saldos": what the company owes each creditor at the end date, one line per creditor, grouped by
+// agrupación or not; and the column headings it shares with the creditor ledger.
+#include "ado/Comillas.h"
+#include "ado/Connection.h"
+#include "component/modConGastos.h"
+#include "controles/Constants.h"
+#include "gastos/Colores.h"
+#include "gastos/frmConGastos.h"
+#include "report/Superficie.h"
+#include "vb/ErrorEjecucion.h"
+#include "vb/Formato.h"
+
+namespace gastos {
+
+namespace {
+
+constexpr int TipoAuxSaldos = 3;  // heading kind of NuevaPagina
+constexpr int LimiteSaldos = 13000;
+constexpr int ConsultaSaldos = 3;  // cmbConsulta entry of this report
+
+QString Fecha(const QDate& dia) { return vb::Format(vb::Variant(dia), u"dd/mmm/yyyy"); }
+
+}  // namespace
+
+void frmConGastos::EncabezadoAuxSaldos() {
+    report::Superficie& s = *Superficie;
+    EncabezadoPagina(cmbConsulta.ListIndex() == 1 ? QStringLiteral("Auxiliar de Acreedores") : QStringLiteral("Saldos"));
+
+    s.BeginGroup();
+    s.ForeColor(Azul);
+    s.FontBold(true);
+    s.FontSize(8);
+    if (cmbConsulta.ListIndex() == ConsultaSaldos) {
+        s.PrintText(200, LineaActual, QStringLiteral("Código"));
+        s.PrintText(1400, LineaActual, QStringLiteral("Nombre"));
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(10300, LineaActual, QStringLiteral("Saldo"));
+        s.TextAlign(report::AlineaIzquierda);
+    } else if (optTipo(0).Value()) {
+        s.PrintText(100, LineaActual, QStringLiteral("Concepto"));
+        s.PrintText(3200, LineaActual, QStringLiteral("Folio                Fecha"));
+        s.PrintText(6500, LineaActual, QStringLiteral("Cargos                      Abonos"));
+        s.PrintText(9800, LineaActual, QStringLiteral("Saldo"));
+    } else {
+        s.PrintText(100, LineaActual, QStringLiteral("Acreedor"));
+        s.PrintText(5700, LineaActual, QStringLiteral("Saldo Ant."));
+        s.PrintText(7300, LineaActual, QStringLiteral("Cargos               Abonos"));
+        s.PrintText(10000, LineaActual, QStringLiteral("Saldo"));
+    }
+    s.DrawLine(0, LineaActual + 200, 10500, LineaActual + 200);
+    LineaActual += 300;
+
+    const QDate& inicio = dtpFecha(0).Value();
+    const QDate& fin = dtpFecha(1).Value();
+    s.PrintText(300, LineaActual,
+                inicio != fin ? QStringLiteral("Del:  ") + Fecha(inicio) + QStringLiteral("    Al :  ") + Fecha(fin)
+                              : QStringLiteral("Al :  ") + Fecha(fin));
+    s.EndGroup();
+    LineaActual += 250;
+}
+
+void frmConGastos::ImprimeFiltroAcreedor() {
+    report::Superficie& s = *Superficie;
+    s.ForeColor(Azul);
+    s.FontSize(9);
+    s.FontBold(true);
+    if (!txtCodAcreedor.Text().isEmpty()) {
+        s.PrintText(100, LineaActual, QStringLiteral("Acreedor:   ") + txtCodAcreedor.Text());
+        LineaActual += 200;
+    }
+    ImprimeRegion();
+    s.ForeColor(Negro);
+    s.FontBold(false);
+    LineaActual += 100;
+}
+
+void frmConGastos::ImprimeSaldos() {
+    report::Superficie& s = *Superficie;
+    EligeConsultaAcreedores();
+    EncabezadoAuxSaldos();
+    ImprimeFiltroAcreedor();
+
+    ado::Recordset& rs = rsAcreedores;
+    vb::Currency agrupacionAnterior;
+    vb::Currency total;
+    vb::Integer cuenta;
+    const auto agrupacion = [&rs] { return rs.Fields("COD_AGR").Value().CCur(); };
+
+    while (!rs.EOF_()) {
+        if (Agrupado && agrupacion() != agrupacionAnterior) {
+            agrupacionAnterior = agrupacion();
+            if (LineaActual > LimiteSaldos) NuevaPagina(TipoAuxSaldos);
+            else LineaActual += 300;
+            ImprimeEncabezadoAgrupacion();
+            LineaActual += 240;
+        }
+
+        const QString codigo = rs.Fields("COD_PROV").Value().CStr();
+        const vb::Currency saldo = NetoDeMovimientos(
+            QStringLiteral("SELECT CON_GRL,SUM(IMP_MOV) AS SALDO FROM tblGastosEnc WHERE (COD_ACRE='") +
+                ado::Comillas(codigo) + QStringLiteral("' AND FEC_MOV<=") + FechaFinal +
+                QStringLiteral(" AND (COD_ESTATUS IN(1,5))) GROUP BY CON_GRL;"),
+            true);
+
+        if (saldo != vb::Currency() || chkSinSaldo.Value() != controles::vbUnchecked) {
+            s.FontBold(true);
+            s.FontSize(7);
+            s.PrintText(200, LineaActual, codigo);
+            s.PrintText(1400, LineaActual, rs.Fields("NOM_PROV").Value().Texto());
+            total += saldo;
+            cuenta += 1;
+            s.FontBold(false);
+            s.TextAlign(report::AlineaDerecha);
+            s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
+            s.TextAlign(report::AlineaIzquierda);
+            LineaActual += 250;
+            if (LineaActual > LimiteSaldos) NuevaPagina(TipoAuxSaldos);
+        }
+
+        rs.MoveNext();
+        if (Agrupado && !rs.EOF_() && agrupacion() != agrupacionAnterior && cuenta > 0) {
+            ImprimeTotal(cuenta, total);
+            LineaActual += 300;
+            cuenta = 0;
+            total = vb::Currency();
+        }
+    }
+
+    if (Agrupado) {
+        // The last agrupación always closes with its total, even when none of it was printed.
+        ImprimeTotal(cuenta, total);
+        LineaActual += 300;
+    } else {
+        s.BeginGroup();
+        s.FontSize(8);
+        s.FontBold(true);
+        s.ForeColor(Azul);
+        s.PrintText(1300, LineaActual, QStringLiteral("TOTALES :"));
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(7300, LineaActual, QString::number(static_cast<int32_t>(cuenta)) + QStringLiteral(" Acreedor(es)"));
+        s.PrintText(10300, LineaActual, vb::FormatoMoneda(total));
+        s.TextAlign(report::AlineaIzquierda);
+        s.EndGroup();
+    }
+    CierraAcreedores();
+}
+
+vb::Currency frmConGastos::NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan) {
+    vb::Currency neto;
+    rsSaldos = modConGastos::ConexionModulo().Execute(sql);
+    while (!rsSaldos.EOF_()) {
+        const vb::Variant importe = rsSaldos.Fields("SALDO").Value();
+        if (importe.IsNumeric()) {
+            const QString clase = rsSaldos.Fields("CON_GRL").Value().Texto();
+            if (clase == u"GTOS") neto += importe.CCur();
+            else if (otrasClasesAbonan || clase == u"AACR") neto -= importe.CCur();
+        }
+        rsSaldos.MoveNext();
+    }
+    rsSaldos.Close();
+    rsSaldos = ado::Recordset();
+    return neto;
+}
+
+void frmConGastos::CierraAcreedores() {
+    try {
+        rsAcreedores.Close();
+    } catch (const vb::ErrorEjecucion&) {
+    }
+    rsAcreedores = ado::Recordset();
+}
+
+}  // namespace gastos
