@@ -102,6 +102,7 @@ public:
     // Creditor balances and creditor ledger, with the column headings they share.
     void EncabezadoAuxSaldos();
     void ImprimeSaldos();
+    void ImprimeAuxiliar();
 
     // Region filter line under the headings of the first page.
     void ImprimeRegion();
@@ -130,6 +131,16 @@ private:
     // Charges less credits over the rows (CON_GRL, SALDO) of `sql`, read through rsSaldos; a
     // class that is neither counts as a credit or, unless `otrasClasesAbonan`, not at all.
     vb::Currency NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan);
+
+    // The ledger's sums over the creditors printed since the last group total.
+    struct TotalesAuxiliar {
+        vb::Currency anterior, cargos, abonos, final_;
+    };
+    void ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado);
+    void ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxiliar& t);
+    void ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxiliar& t);
+    // The first column of the first row of `sql`, empty text when there is none.
+    QString LeeDescripcion(const QString& sql);
     void AgregaFiltroRegion(QString& consulta);
 
     int profundidadEventos_ = 0;

@@ -22,8 +22,9 @@ void frmConGastos::ImprimeConsulta() {
         if (cmbTipCatalogo.ListIndex() == 0) ImprimeDirectorio();
         else if (cmbTipCatalogo.ListIndex() == 1) ImprimeParametros();
         break;
+    case 1: ImprimeAuxiliar(); break;
     case 3: ImprimeSaldos(); break;
-    default: break;  // the ledger, movements and petty-cash reports draw nothing yet
+    default: break;  // the movements and petty-cash reports draw nothing yet
     }
 }
 

@@ -117,4 +117,14 @@ TEST_F(SaldosEnAmbosMotores, MismoListado) {
     });
 }
 
+using AuxiliarEnAmbosMotores = CatalogoEnAmbosMotores;
+TEST_F(AuxiliarEnAmbosMotores, MismoListado) {
+    ComparaMotores({
+        {"Auxiliar detallado", 0, true, false, false, 1},
+        {"Auxiliar resumido", 0, false, false, false, 1},
+        {"Auxiliar detallado, todos, agrupado", 0, true, true, false, 1, true, true},
+        {"Auxiliar resumido sin saldo, por ciudad", 0, false, false, true, 1, true},
+    });
+}
+
 }  // namespace
