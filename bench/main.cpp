@@ -1,8 +1,10 @@
 // zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf]
-// Builds (or reuses) the demo company at that scale, runs the creditor catalog in its four forms
-// through `zrconsgt reporte`, and prints per form: wall time, pages, peak memory and CPU of the
-// run, and the time its SQL takes alone. Medians over the runs; memory is the largest.
+// Builds (or reuses) the demo company at that scale, runs the creditor reports (the catalog in its
+// four forms, the balances, the ledger in both forms) through `zrconsgt reporte`, and prints per
+// form: wall time, pages, peak memory and CPU of the run, and the time its SQL takes alone.
+// Medians over the runs; memory is the largest.
 #include "medida.h"
+#include "sql_acreedores.h"
 #include "sql_sola.h"
 #include "vb/ErrorEjecucion.h"
 
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -108,20 +111,10 @@ QString EmpresaDemo(const Opciones& o) {
     return conexion;
 }
 
-Corrida CorreReporte(const Opciones& o, const QString& conexion, const bench::Catalogo& c, const QString& destino) {
-    const QStringList args = {"--mide",
-                              QStringLiteral(ZR_ZRCONSGT),
-                              "reporte",
-                              "--conexion",
-                              conexion,
-                              "--ruta",
-                              o.carpeta,
-                              "--fijar",
-                              QStringLiteral("cmbTipCatalogo=%1").arg(c.tipo),
-                              "--fijar",
-                              QStringLiteral("optTipo(%1)=1").arg(c.detalle),
-                              "--" + o.salida,
-                              destino};
+Corrida CorreReporte(const Opciones& o, const QString& conexion, const QStringList& fijar, const QString& destino) {
+    QStringList args = {"--mide", QStringLiteral(ZR_ZRCONSGT), "reporte", "--conexion", conexion, "--ruta", o.carpeta};
+    for (const QString& ajuste : fijar) args << "--fijar" << ajuste;
+    args << "--" + o.salida << destino;
     QElapsedTimer reloj;
     reloj.start();
     int codigo = 0;
@@ -157,19 +150,37 @@ int main(int argc, char** argv) {
     const QString conexion = EmpresaDemo(o);
     try {
         bench::PreparaSql(conexion, o.carpeta);
+        bench::PreparaSqlAcreedores(conexion);
     } catch (const vb::ErrorEjecucion& e) {
         Termina(e.descripcion());
     }
     QTemporaryDir salidas;
 
+    // One form: the settings of its run, in order, and the same run's SQL alone.
     struct Forma {
         const char* nombre;
-        bench::Catalogo catalogo;
+        QStringList fijar;
+        std::function<bench::TiempoSql()> sql;
     };
-    const Forma formas[] = {{"Directorio detallado", {0, 0}},
-                            {"Directorio resumido", {0, 1}},
-                            {"Parámetros detallado", {1, 0}},
-                            {"Parámetros resumido", {1, 1}}};
+    const auto catalogo = [](const char* nombre, int tipo, int detalle) {
+        return Forma{nombre,
+                     {QStringLiteral("cmbTipCatalogo=%1").arg(tipo), QStringLiteral("optTipo(%1)=1").arg(detalle)},
+                     [=] { return bench::MideSql({tipo, detalle}); }};
+    };
+    // A month near the end of the demo's data: movements before, inside and after it.
+    const QDate desde(2025, 10, 1), hasta(2025, 10, 31);
+    const QStringList mes = {"cmbConsulta=1", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"};
+    const std::vector<Forma> formas = {
+        catalogo("Directorio detallado", 0, 0),
+        catalogo("Directorio resumido", 0, 1),
+        catalogo("Parámetros detallado", 1, 0),
+        catalogo("Parámetros resumido", 1, 1),
+        {"Saldos", mes + QStringList{"cmbConsulta=3"}, [=] { return bench::MideSqlAcreedores({3, true, desde, hasta}); }},
+        {"Auxiliar detallado", mes + QStringList{"optTipo(0)=1"},
+         [=] { return bench::MideSqlAcreedores({1, true, desde, hasta}); }},
+        {"Auxiliar resumido", mes + QStringList{"optTipo(1)=1"},
+         [=] { return bench::MideSqlAcreedores({1, false, desde, hasta}); }},
+    };
 
     const QList<QPair<QString, int>> columnas = {
         {"Forma", -22},     {"Acreed.", 8},      {"Consultas", 10}, {"Páginas", 8}, {"Reporte s", 10},
@@ -196,12 +207,12 @@ int main(int argc, char** argv) {
         std::vector<double> cpu;
         bench::TiempoSql t;
         for (int vez = 0; vez < o.veces; ++vez) {
-            ultima = CorreReporte(o, conexion, f.catalogo, salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl"));
+            ultima = CorreReporte(o, conexion, f.fijar, salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl"));
             reporte.push_back(ultima.segundos);
             cpu.push_back(static_cast<double>(ultima.cpuMs) / 1000.0);
             memoria = std::max(memoria, ultima.memoriaKib);
             try {
-                t = bench::MideSql(f.catalogo);
+                t = f.sql();
             } catch (const vb::ErrorEjecucion& e) {
                 Termina(e.descripcion());
             }

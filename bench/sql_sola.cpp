@@ -27,6 +27,7 @@ void PreparaSql(const QString& cadena, const QString& ruta) {
 
 TiempoSql MideSql(const Catalogo& catalogo) {
     gastos::frmConGastos& v = *ventana;
+    v.cmbConsulta.SetListIndex(0);
     v.cmbTipCatalogo.SetListIndex(catalogo.tipo);
     v.optTipo(catalogo.detalle).SetValue(true);
     const bool saldos = catalogo.tipo == 1 && catalogo.detalle == 0;
