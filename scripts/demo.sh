@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job: sets up, builds, makes the demo company in ./demo (or the folder given) and opens
-# "CONSULTAS DE GASTOS" on it. Without a display it renders the demo's creditor catalog in its four
-# forms (Directorio/Parámetros x Detallado/Resumido) to PDF instead and says where.
+# "CONSULTAS DE GASTOS" on it. Without a display it renders the demo's creditor reports to PDF
+# instead (the catalog in its four forms, Directorio/Parámetros x Detallado/Resumido, the balances
+# as of today, and the ledger of October 2025 in both forms) and says where.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZR_BUILD:-$raiz/build}
@@ -22,18 +23,27 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   if "$zrconsgt" mostrar gastos --conexion "$conexion" --ruta "$destino"; then
     exit 0
   fi
-  echo "No se pudo abrir la ventana; se genera el catálogo en PDF."
+  echo "No se pudo abrir la ventana; se generan los reportes en PDF."
 else
-  echo "No hay pantalla (ni DISPLAY ni WAYLAND_DISPLAY): se genera el catálogo en PDF."
+  echo "No hay pantalla (ni DISPLAY ni WAYLAND_DISPLAY): se generan los reportes en PDF."
 fi
 
 pdf="$destino/pdf"
+reporte() {  # reporte FILE SETTING... : one report of the demo company to FILE.pdf
+  local archivo="$pdf/$1.pdf"
+  shift
+  local ajustes=()
+  for a in "$@"; do ajustes+=(--fijar "$a"); done
+  "$zrconsgt" reporte --conexion "$conexion" --ruta "$destino" "${ajustes[@]}" --pdf "$archivo" >/dev/null
+  echo "  $archivo"
+}
 for tipo in Directorio:directorio Parámetros:parametros; do
   for detalle in 0:detallado 1:resumido; do
-    archivo="$pdf/catalogo-${tipo#*:}-${detalle#*:}.pdf"
-    "$zrconsgt" reporte --conexion "$conexion" --ruta "$destino" \
-      --fijar "cmbTipCatalogo=${tipo%%:*}" --fijar "optTipo(${detalle%%:*})=1" --pdf "$archivo" >/dev/null
-    echo "  $archivo"
+    reporte "catalogo-${tipo#*:}-${detalle#*:}" "cmbTipCatalogo=${tipo%%:*}" "optTipo(${detalle%%:*})=1"
   done
 done
-echo "Catálogo de Acreedores en PDF, en sus cuatro formas: $pdf"
+reporte saldos cmbConsulta=3
+mes=(cmbConsulta=1 "dtpFecha(0)=2025-10-01" "dtpFecha(1)=2025-10-31")
+reporte auxiliar-detallado "${mes[@]}" "optTipo(0)=1"
+reporte auxiliar-resumido "${mes[@]}" "optTipo(1)=1"
+echo "Reportes de acreedores en PDF: $pdf"
