@@ -1,12 +1,10 @@
 #include "sql_acreedores.h"
 
 #include "ado/CadenaConexion.h"
-#include "ado/Recordset.h"
 #include "component/modConGastos.h"
 #include "gastos/frmConGastos.h"
 #include "vb/ErrorEjecucion.h"
 
-#include <QElapsedTimer>
 #include <cmath>
 #include <sqlite3.h>
 #include <vector>
@@ -62,7 +60,7 @@ QByteArray Texto(sqlite3_stmt* st, int i) {
     return p ? QByteArray(p) : QByteArray();
 }
 
-// Charges less credits of rows (CON_GRL, amount), in cents; other classes count as credits or not at all.
+// Charges less credits of rows (CON_GRL, amount); other classes count as credits or not at all.
 auto Neto(double& neto, bool otrasAbonan) {
     return [&neto, otrasAbonan](sqlite3_stmt* st) {
         const QByteArray clase = Texto(st, 0);
@@ -81,7 +79,7 @@ void PreparaSqlAcreedores(const QString& cadena) {
 }
 
 TiempoSql MideSqlAcreedores(const Acreedores& corrida) {
-    gastos::frmConGastos& v = *gastos::frmConGastos::Predeterminada();
+    gastos::frmConGastos& v = Ventana();
     v.cmbConsulta.SetListIndex(corrida.consulta);
     v.optTipo(corrida.detallado ? 0 : 1).SetValue(true);
     const QString desde = modConGastos::FechaSQL(vb::Variant(corrida.desde));
@@ -105,22 +103,12 @@ TiempoSql MideSqlAcreedores(const Acreedores& corrida) {
     Sentencia concepto(QStringLiteral("SELECT DES_CON FROM tblConceptosGyT WHERE COD_CON=?1;"));
     Sentencia folio(QStringLiteral("SELECT DES_FOL FROM tblFolioGralesGyT WHERE COD_FOL=?1;"));
 
-    TiempoSql t;
-    QElapsedTimer reloj;
-    reloj.start();
-    v.EligeConsultaAcreedores();
-    ++t.consultas;
-    ado::Recordset& rs = v.rsAcreedores;
-    const int campos = rs.Fields().Count();
     std::vector<QByteArray> conceptos;
-    while (!rs.EOF_()) {
-        for (int i = 0; i < campos; ++i) (void)rs.Fields(i).Value();
-        const QByteArray codigo = rs.Fields("COD_PROV").Value().Texto().toUtf8();
-        ++t.acreedores;
-        rs.MoveNext();
+    return RecorreAcreedores([&](const QString& cod, TiempoSql& t) {
+        const QByteArray codigo = cod.toUtf8();
         if (corrida.consulta == 3) {
             saldo.Corre(codigo, t.consultas);
-            continue;
+            return;
         }
         // The ledger with its default filters: creditors with movements in the range and a
         // positive balance; the detailed form describes each movement.
@@ -128,20 +116,17 @@ TiempoSql MideSqlAcreedores(const Acreedores& corrida) {
         const int filas = movimientos.Corre(codigo, t.consultas, [&](sqlite3_stmt* st) {
             if (corrida.detallado) conceptos.push_back(Texto(st, 1));
         });
-        if (filas == 0) continue;
+        if (filas == 0) return;
         double p = 0, m = 0;
         anterior.Corre(codigo, t.consultas, Neto(p, false));
         neto.Corre(codigo, t.consultas, Neto(m, true));
-        if (std::llround((p + m) * 100) <= 0) continue;
+        if (std::llround((p + m) * 100) <= 0) return;
         for (const QByteArray& c : conceptos) {
             bool descrito = false;
             concepto.Corre(c, t.consultas, [&](sqlite3_stmt* st) { descrito = !Texto(st, 0).isEmpty(); });
             if (!descrito) folio.Corre(c, t.consultas);
         }
-    }
-    rs.Close();
-    t.segundos = static_cast<double>(reloj.nsecsElapsed()) / 1e9;
-    return t;
+    });
 }
 
 }  // namespace bench

@@ -25,13 +25,10 @@ void PreparaSql(const QString& cadena, const QString& ruta) {
     controles::Load(*ventana);
 }
 
-TiempoSql MideSql(const Catalogo& catalogo) {
-    gastos::frmConGastos& v = *ventana;
-    v.cmbConsulta.SetListIndex(0);
-    v.cmbTipCatalogo.SetListIndex(catalogo.tipo);
-    v.optTipo(catalogo.detalle).SetValue(true);
-    const bool saldos = catalogo.tipo == 1 && catalogo.detalle == 0;
+gastos::frmConGastos& Ventana() { return *ventana; }
 
+TiempoSql RecorreAcreedores(const std::function<void(const QString& codigo, TiempoSql& t)>& porAcreedor) {
+    gastos::frmConGastos& v = *ventana;
     TiempoSql t;
     QElapsedTimer reloj;
     reloj.start();
@@ -41,18 +38,27 @@ TiempoSql MideSql(const Catalogo& catalogo) {
     const int campos = rs.Fields().Count();
     while (!rs.EOF_()) {
         for (int i = 0; i < campos; ++i) (void)rs.Fields(i).Value();
-        if (saldos) {
-            const QString codigo = rs.Fields("COD_PROV").Value().Texto();
-            (void)v.SaldoVencido(codigo, true);
-            (void)v.SaldoVencido(codigo, false);
-            t.consultas += 2;
-        }
+        porAcreedor(rs.Fields("COD_PROV").Value().Texto(), t);
         ++t.acreedores;
         rs.MoveNext();
     }
     rs.Close();
     t.segundos = static_cast<double>(reloj.nsecsElapsed()) / 1e9;
     return t;
+}
+
+TiempoSql MideSql(const Catalogo& catalogo) {
+    gastos::frmConGastos& v = *ventana;
+    v.cmbConsulta.SetListIndex(0);
+    v.cmbTipCatalogo.SetListIndex(catalogo.tipo);
+    v.optTipo(catalogo.detalle).SetValue(true);
+    const bool saldos = catalogo.tipo == 1 && catalogo.detalle == 0;
+    return RecorreAcreedores([&](const QString& codigo, TiempoSql& t) {
+        if (!saldos) return;
+        (void)v.SaldoVencido(codigo, true);
+        (void)v.SaldoVencido(codigo, false);
+        t.consultas += 2;
+    });
 }
 
 }  // namespace bench

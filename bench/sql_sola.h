@@ -2,6 +2,9 @@
 // The SQL of a catalog run alone, without drawing: the expense window's own creditor query and,
 // for the detailed "Parámetros", its two SaldoVencido queries per creditor, every field read.
 #include <QString>
+#include <functional>
+
+namespace gastos { class frmConGastos; }
 
 namespace bench {
 
@@ -21,5 +24,12 @@ void PreparaSql(const QString& cadena, const QString& ruta);
 
 // One timed pass; a run-time error travels as vb::ErrorEjecucion.
 TiempoSql MideSql(const Catalogo& catalogo);
+
+// The window PreparaSql loaded.
+gastos::frmConGastos& Ventana();
+
+// One timed pass over the window's creditor list as its filters choose it, every field read;
+// `porAcreedor` runs the creditor's own queries and counts them.
+TiempoSql RecorreAcreedores(const std::function<void(const QString& codigo, TiempoSql& t)>& porAcreedor);
 
 }  // namespace bench

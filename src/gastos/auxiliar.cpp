@@ -26,7 +26,12 @@ constexpr int LimiteMovimiento = 14300;
 constexpr int TotalesDetallado[4] = {5400, 7100, 8600, 10300};
 constexpr int TotalesResumido[4] = {6400, 7800, 9100, 10500};
 
-QString Moneda(vb::Currency c) { return vb::FormatoMoneda(c); }
+// Amounts as "#,##0.00", each right-aligned at its column's right edge, at height y.
+void Importes(report::Superficie& s, int32_t y, std::initializer_list<std::pair<int, vb::Currency>> columnas) {
+    s.TextAlign(report::AlineaDerecha);
+    for (const auto& [x, importe] : columnas) s.PrintText(x, y, vb::FormatoMoneda(importe));
+    s.TextAlign(report::AlineaIzquierda);
+}
 
 }  // namespace
 
@@ -118,12 +123,8 @@ void frmConGastos::ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const
     s.FontBold(true);
     s.ForeColor(Azul);
     s.PrintText(x, LineaActual, titulo);
-    s.TextAlign(report::AlineaDerecha);
-    s.PrintText(columnas[0], LineaActual, Moneda(t.anterior));
-    s.PrintText(columnas[1], LineaActual, Moneda(t.cargos));
-    s.PrintText(columnas[2], LineaActual, Moneda(t.abonos));
-    s.PrintText(columnas[3], LineaActual, Moneda(t.final_));
-    s.TextAlign(report::AlineaIzquierda);
+    Importes(s, LineaActual,
+             {{columnas[0], t.anterior}, {columnas[1], t.cargos}, {columnas[2], t.abonos}, {columnas[3], t.final_}});
     s.FontBold(false);
     s.ForeColor(Negro);
 }
@@ -143,7 +144,7 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
     LineaActual += 200;
     s.PrintText(7000, LineaActual, QStringLiteral("Saldo Anterior:"));
     s.TextAlign(report::AlineaDerecha);
-    s.PrintText(10300, LineaActual, QStringLiteral("$   ") + Moneda(anterior));
+    s.PrintText(10300, LineaActual, QStringLiteral("$   ") + vb::FormatoMoneda(anterior));
     s.TextAlign(report::AlineaIzquierda);
     LineaActual += 240;
     s.DrawLine(0, LineaActual, 10500, LineaActual);
@@ -169,19 +170,16 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
         s.PrintText(0, LineaActual, descripcion);
         s.PrintText(3000, LineaActual, folio);
         s.PrintText(4200, LineaActual, rs.Fields("FEC_MOV").Value().Texto());
-        s.TextAlign(report::AlineaDerecha);
         const vb::Currency importe = rs.Fields("IMP_MOV").Value().CCur();
-        if (rs.Fields("CON_GRL").Value().Texto() == u"GTOS") {
+        const bool cargo = rs.Fields("CON_GRL").Value().Texto() == u"GTOS";
+        if (cargo) {
             saldo += importe;
-            s.PrintText(7100, LineaActual, Moneda(importe));
             cargos += importe;
         } else {
             saldo -= importe;
-            s.PrintText(8600, LineaActual, Moneda(importe));
             abonos += importe;
         }
-        s.PrintText(10300, LineaActual, Moneda(saldo));
-        s.TextAlign(report::AlineaIzquierda);
+        Importes(s, LineaActual, {{cargo ? 7100 : 8600, importe}, {10300, saldo}});
         rs.MoveNext();
         if (!rs.EOF_()) {
             LineaActual += 240;
@@ -193,11 +191,7 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
     if (LineaActual > LimiteMovimiento) NuevaPagina(TipoAuxSaldos);
     s.DrawLine(0, LineaActual, 10500, LineaActual);
     s.FontBold(true);
-    s.TextAlign(report::AlineaDerecha);
-    s.PrintText(7100, LineaActual, Moneda(cargos));
-    s.PrintText(8600, LineaActual, Moneda(abonos));
-    s.PrintText(10300, LineaActual, Moneda(saldo));
-    s.TextAlign(report::AlineaIzquierda);
+    Importes(s, LineaActual, {{7100, cargos}, {8600, abonos}, {10300, saldo}});
     t.cargos += cargos;
     t.abonos += abonos;
     t.final_ += saldo;
@@ -212,9 +206,7 @@ void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxilia
     s.FontSize(6);
     s.PrintText(0, LineaActual, rsAcreedores.Fields("COD_PROV").Value().CStr());
     s.PrintText(1000, LineaActual, vb::Left(rsAcreedores.Fields("NOM_PROV").Value().Texto(), 45));
-    s.TextAlign(report::AlineaDerecha);
-    s.PrintText(6400, LineaActual, Moneda(anterior));
-    s.TextAlign(report::AlineaIzquierda);
+    Importes(s, LineaActual, {{6400, anterior}});
     s.FontBold(false);
 
     vb::Currency cargos, abonos;
@@ -225,11 +217,7 @@ void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxilia
         else abonos += importe.CCur();
     }
     const vb::Currency final_ = anterior + (cargos - abonos);
-    s.TextAlign(report::AlineaDerecha);
-    s.PrintText(7800, LineaActual, Moneda(cargos));
-    s.PrintText(9100, LineaActual, Moneda(abonos));
-    s.PrintText(10500, LineaActual, Moneda(final_));
-    s.TextAlign(report::AlineaIzquierda);
+    Importes(s, LineaActual, {{7800, cargos}, {9100, abonos}, {10500, final_}});
     t.cargos += cargos;
     t.abonos += abonos;
     t.final_ += final_;

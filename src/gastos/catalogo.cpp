@@ -112,20 +112,8 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
     report::Superficie& s = *Superficie;
     EligeConsultaAcreedores();
     EncabezadoCatalogo();
-    if (directorio) {
-        LineaActual -= 100;
-        s.ForeColor(Azul);
-        s.FontSize(9);
-        s.FontBold(true);
-        if (!txtCodAcreedor.Text().isEmpty()) {
-            s.PrintText(100, LineaActual, QStringLiteral("Acreedor:   ") + txtCodAcreedor.Text());
-            LineaActual += 200;
-        }
-    }
-    ImprimeRegion();
-    s.ForeColor(Negro);
-    s.FontBold(false);
-    LineaActual += 100;
+    if (directorio) LineaActual -= 100;
+    ImprimeFiltroAcreedor(directorio);
 
     ado::Recordset& rs = rsAcreedores;
     if (!(rs.BOF() && rs.EOF_())) rs.MoveFirst();

@@ -124,8 +124,9 @@ private:
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
     void ImprimeCatalogo(bool directorio);
-    // "Acreedor:   " and the region under the headings of the balances and ledger reports.
-    void ImprimeFiltroAcreedor();
+    // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`
+    // is false, the region line, then black regular text 100 twips lower.
+    void ImprimeFiltroAcreedor(bool conCodigo = true);
     // Closes the creditor list at the end of a report, whatever state it is in.
     void CierraAcreedores();
     // Charges less credits over the rows (CON_GRL, SALDO) of `sql`, read through rsSaldos; a

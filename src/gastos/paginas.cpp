@@ -1,6 +1,7 @@
 // This window's side of the page writer: where its page files go, what a run starts with, which
 // routine draws the chosen report, the headings of each kind, and the region line.
 #include "component/modConGastos.h"
+#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Texto.h"
@@ -50,6 +51,23 @@ void frmConGastos::ImprimeRegion() {
         s.PrintText(800, LineaActual, QStringLiteral("País:   ") + cmbRegion(2).Text());
         LineaActual += 250;
     }
+}
+
+void frmConGastos::ImprimeFiltroAcreedor(bool conCodigo) {
+    report::Superficie& s = *Superficie;
+    if (conCodigo) {
+        s.ForeColor(Azul);
+        s.FontSize(9);
+        s.FontBold(true);
+        if (!txtCodAcreedor.Text().isEmpty()) {
+            s.PrintText(100, LineaActual, QStringLiteral("Acreedor:   ") + txtCodAcreedor.Text());
+            LineaActual += 200;
+        }
+    }
+    ImprimeRegion();
+    s.ForeColor(Negro);
+    s.FontBold(false);
+    LineaActual += 100;
 }
 
 }  // namespace gastos

@@ -59,21 +59,6 @@ void frmConGastos::EncabezadoAuxSaldos() {
     LineaActual += 250;
 }
 
-void frmConGastos::ImprimeFiltroAcreedor() {
-    report::Superficie& s = *Superficie;
-    s.ForeColor(Azul);
-    s.FontSize(9);
-    s.FontBold(true);
-    if (!txtCodAcreedor.Text().isEmpty()) {
-        s.PrintText(100, LineaActual, QStringLiteral("Acreedor:   ") + txtCodAcreedor.Text());
-        LineaActual += 200;
-    }
-    ImprimeRegion();
-    s.ForeColor(Negro);
-    s.FontBold(false);
-    LineaActual += 100;
-}
-
 void frmConGastos::ImprimeSaldos() {
     report::Superficie& s = *Superficie;
     EligeConsultaAcreedores();
