@@ -23,3 +23,12 @@ void ConPostgres::Conecta(const char* variable, ado::Connection& con) {
 }
 
 void ConPostgres::SetUp() { Conecta("ZR_PG_CONEXION", pg); }
+
+qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& dePostgres, const char* forma) {
+    EXPECT_FALSE(deSqlite.isEmpty()) << forma;
+    const QList<QByteArray> a = deSqlite.split('\n'), b = dePostgres.split('\n');
+    qsizetype i = 0;
+    while (i < std::max(a.size(), b.size()) && a.value(i) == b.value(i)) ++i;
+    EXPECT_EQ(a.value(i).toStdString(), b.value(i).toStdString()) << forma << ", línea " << i + 1;
+    return a.size();
+}

@@ -3,6 +3,8 @@
 // does not connect) they are skipped, and fail instead when ZR_REQUIERE_PG=1.
 #include "ado/Connection.h"
 
+#include <QByteArray>
+
 #include <gtest/gtest.h>
 
 class ConPostgres : public ::testing::Test {
@@ -15,3 +17,7 @@ protected:
 
     ado::Connection pg;
 };
+
+// The listings of one run on SQLite and on PostgreSQL must agree line for line: the first line
+// that differs is reported under `forma`. Returns the lines of the SQLite listing.
+qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& dePostgres, const char* forma);

@@ -84,12 +84,7 @@ protected:
     void ComparaMotores(std::initializer_list<Forma> formas) {
         for (const Forma& forma : formas) {
             const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", forma);
-            const QByteArray dePostgres = Corre("ZR_PG_CONEXION", forma);
-            ASSERT_FALSE(deSqlite.isEmpty()) << forma.nombre;
-            const QList<QByteArray> a = deSqlite.split('\n'), b = dePostgres.split('\n');
-            qsizetype i = 0;
-            while (i < std::max(a.size(), b.size()) && a.value(i) == b.value(i)) ++i;
-            EXPECT_EQ(a.value(i).toStdString(), b.value(i).toStdString()) << forma.nombre << ", línea " << i + 1;
+            ComparaListados(deSqlite, Corre("ZR_PG_CONEXION", forma), forma.nombre);
         }
     }
 
