@@ -22,6 +22,9 @@ bash "$raiz/scripts/carga-postgres.sh" "$demo/postgres.sql"
 export ZR_PG_CONEXION="$pg" ZR_SQLITE_DEMO="$sqlite" ZR_REQUIERE_PG=1
 (cd "$build" && ctest --output-on-failure -j2 --timeout 300)
 
+# The installed tree, the host example built against it, the Debian packages.
+bash "$raiz/scripts/instalacion.sh" "$build"
+
 # The same suites of every layer below the Qt views, under the address and undefined-behaviour
 # sanitizers (the views, the command line and the benchmark need no second build).
 if [ "${ZR_SIN_SANITIZADORES:-0}" != 1 ]; then

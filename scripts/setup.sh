@@ -12,6 +12,7 @@ paquetes=(
   libuemf-dev
   fonts-liberation2
   googletest libgtest-dev libgmock-dev
+  dpkg-dev file
 )
 
 faltan=()

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Proves the installed forms of the product from a built tree (default build/):
+#  1. `cmake --install` into a staging prefix, then moved elsewhere: no build or source path left,
+#     no RPATH, the library exports the C entry points only;
+#  2. the host example built from the moved prefix with pkg-config and with find_package, and run;
+#  3. the Debian packages built with CPack, unpacked into a scratch root, the tool run from there.
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-${ZR_BUILD:-$raiz/build}}" && pwd)
+tmp=$(mktemp -d /tmp/zrconsgt-instalacion.XXXXXX)
+trap 'rm -rf "$tmp"' EXIT
+falla() { echo "instalacion.sh: $*" >&2; exit 1; }
+
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+multiarch=$(gcc -print-multiarch)
+cmake --install "$build" --prefix "$tmp/etapa" --strip >/dev/null
+mv "$tmp/etapa" "$tmp/prefijo"
+p=$tmp/prefijo
+lib=$p/$libdir
+
+for f in "$lib/libZRConsGT.so" "$lib/libZRConsGT.so.6" "$p/include/zrconsgt.h" "$p/bin/zrconsgt" \
+         "$lib/pkgconfig/zrconsgt.pc" "$lib/cmake/ZRConsGT/ZRConsGTConfigVersion.cmake"; do
+  [ -e "$f" ] || falla "falta $f"
+done
+[ "$(ls "$p/include")" = zrconsgt.h ] || falla "cabeceras de más: $(ls "$p/include")"
+[ "$(readlink "$lib/libZRConsGT.so")" = libZRConsGT.so.6 ] || falla "enlace de desarrollo"
+readelf -d "$lib/libZRConsGT.so.6" | grep -q 'SONAME.*\[libZRConsGT\.so\.6\]' || falla "SONAME"
+if grep -rlaF -e "$build" -e "$raiz" "$p"; then falla "rutas del árbol de compilación en la instalación"; fi
+for elf in "$lib/libZRConsGT.so.6" "$p/bin/zrconsgt"; do
+  if readelf -d "$elf" | grep -E 'RPATH|RUNPATH'; then falla "$elf lleva RPATH"; fi
+done
+exportados=$(nm -D --defined-only "$lib/libZRConsGT.so.6" | awk '{print $3}' | grep -Ev '^(clsConsGT_|_edata$|_end$|__bss_start$)' || true)
+[ -z "$exportados" ] || falla "la biblioteca exporta más que sus entradas C: $exportados"
+
+demo=$tmp/demo
+conexion=$("$p/bin/zrconsgt" demo "$demo")
+esperado='MostrarConsulta: 429 No se puede mostrar la ventana de consultas: no hay pantalla'
+anfitrion() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LD_LIBRARY_PATH="$lib" "$1" "$conexion" "$demo"; }
+
+export PKG_CONFIG_PATH=$lib/pkgconfig
+# shellcheck disable=SC2046
+gcc -Wall -Wextra -Werror "$raiz/examples/anfitrion/anfitrion.c" $(pkg-config --cflags --libs zrconsgt) \
+  -o "$tmp/anfitrion-pc"
+anfitrion "$tmp/anfitrion-pc" | grep -qF "$esperado" || falla "el ejemplo con pkg-config: $(anfitrion "$tmp/anfitrion-pc")"
+
+cmake -S "$raiz/examples/anfitrion" -B "$tmp/ejemplo" -G Ninja -DCMAKE_PREFIX_PATH="$p" >/dev/null
+ninja -C "$tmp/ejemplo" >/dev/null
+anfitrion "$tmp/ejemplo/anfitrion" | grep -qF "$esperado" || falla "el ejemplo con CMake: $(anfitrion "$tmp/ejemplo/anfitrion")"
+echo "Instalación en un prefijo movido: bien; ejemplo con pkg-config y con CMake: bien"
+
+(cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)
+rm -rf "$tmp/deb/_CPack_Packages"
+raizx=$tmp/raiz
+for deb in "$tmp"/deb/*.deb; do
+  dpkg-deb -x "$deb" "$raizx"
+  echo "$(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
+done
+for paquete in libzrconsgt6 libzrconsgt-dev zrconsgt; do
+  ls "$tmp"/deb/${paquete}_*.deb >/dev/null || falla "falta el paquete $paquete"
+  [ -f "$raizx/usr/share/doc/$paquete/copyright" ] && [ -f "$raizx/usr/share/doc/$paquete/changelog.Debian.gz" ] ||
+    falla "$paquete sin copyright o changelog"
+done
+dpkg-deb -f "$tmp"/deb/zrconsgt_*.deb Depends | grep -q libqt6 || falla "zrconsgt sin dependencias calculadas"
+sqlite=$("$raizx/usr/bin/zrconsgt" demo "$tmp/demo-deb")
+LD_LIBRARY_PATH="$raizx/usr/lib/$multiarch" "$raizx/usr/bin/zrconsgt" reporte --conexion "$sqlite" \
+  --ruta "$tmp/demo-deb" --pdf "$tmp/catalogo.pdf" >/dev/null
+[ -s "$tmp/catalogo.pdf" ] || falla "la herramienta de los paquetes no escribió el PDF"
+if [ -n "${ZR_PAQUETES:-}" ]; then mkdir -p "$ZR_PAQUETES" && cp "$tmp"/deb/*.deb "$ZR_PAQUETES"/; fi
+echo "Paquetes Debian desempaquetados y la herramienta instalada ejecutada: bien"
