@@ -21,8 +21,20 @@ constexpr int32_t AccionImprimir = 2;
     throw vb::ErrorEjecucion(vb::errores::ValorDePropiedadNoValido);
 }
 
-// Colours travel as 0x00BBGGRR; the high byte of a Long colour is not a colour component.
-uint32_t ColorRgb(int32_t color) { return static_cast<uint32_t>(color) & 0xFFFFFFu; }
+// Colours travel as 0x00BBGGRR; the high byte of a Long colour is not a colour component, except
+// that a set high bit names a colour of the system's palette (0x80000011 is grey text), which the
+// page takes as the desktop's default for it.
+uint32_t ColorRgb(int32_t color) {
+    const auto valor = static_cast<uint32_t>(color);
+    if ((valor & 0x80000000u) == 0) return valor & 0xFFFFFFu;
+    switch (valor & 0xFFu) {
+    case 0x05: return 0xFFFFFF;  // window background
+    case 0x0F: return 0xF0F0F0;  // button face
+    case 0x10: return 0xA0A0A0;  // button shadow
+    case 0x11: return 0x6D6D6D;  // grey text
+    default: return 0;           // text and frames
+    }
+}
 
 }  // namespace
 
