@@ -16,6 +16,7 @@
 #include "report/EscritorPaginas.h"
 #include "vb/Currency.h"
 #include "vb/Integer.h"
+#include "vb/Variant.h"
 
 #include <QString>
 #include <QStringList>
@@ -170,6 +171,34 @@ public:
     void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const QString&)>& consulta,
                                        const std::function<vb::Currency()>& detalle);
 
+    // Reconciliation list.
+    void EncabezadoConciliaciones();
+    void ImprimeConciliaciones();
+
+    // Bank book: each reconciliation on its own page, its summary and its movements' status.
+    void EncabezadoLibroBancos();
+    void ImprimeLibroBancos();
+
+    // Average balances: every day of one month, or every month of a range.
+    void EncabezadoPromedios(bool Diario);
+    void ImprimePromedioDiario();
+    void ImprimePromedioMensual();
+    // The account query with the currency name only, up to "WHERE COD_BANCO=".
+    static const QString CuentasConNombreMoneda;
+    // The deposits and withdrawals that `consulta` (IMP_MOV, CON_GRL) reads into `rs`; a Null or
+    // non-numeric amount and other classes count for nothing.
+    struct Sumas {
+        vb::Currency ingresos, egresos;
+    };
+    static Sumas SumaMovimientos(const QString& consulta, ado::Recordset& rs);
+    // The movements' balance before `dia`, cancelled ones apart, from 0.
+    vb::Currency SaldoAntesDe(const QString& cuenta, QDate dia);
+    // The bank, account and currency in blue over the average lines; `mes` appended when given.
+    void ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes);
+    // One line of an average report: opening balance, deposits, withdrawals, closing balance and
+    // the mean of opening and closing.
+    void ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas);
+
 protected:
     // Page-writer hooks of this window.
     QString DirectorioPaginas() const override;
@@ -188,6 +217,8 @@ private:
     vb::Integer contadorAnios_;  // the year list filler's counter, kept by the window
 };
 
+// A reconciliation's closed flag; Null counts as open.
+bool EstaCerrada(const vb::Variant& cerrada);
 // Money as the bank reports print it: "$ " and "#,##0.00".
 QString TextoDinero(vb::Currency importe);
 // A folio as the bank reports print it: its last 10 characters when longer.

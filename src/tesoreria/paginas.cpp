@@ -16,10 +16,10 @@ void frmConTesoreria::ImprimeConsulta() {
     case 0: ImprimeCatalogoCuentas(); break;
     case 1: ImprimeRelacionMovimientos(); break;
     case 2: ImprimeAuxiliarBancos(); break;
-    case 3: break;  // "Libro de Bancos"
-    case 4: break;  // "Relación de Conciliaciones"
-    case 5: break;  // "Promedio diario mensual"
-    case 6: break;  // "Promedio mensual"
+    case 3: ImprimeLibroBancos(); break;
+    case 4: ImprimeConciliaciones(); break;
+    case 5: ImprimePromedioDiario(); break;
+    case 6: ImprimePromedioMensual(); break;
     case 7: ImprimeMovtosAplicacion(); break;
     case 8: ImprimeTraspasos(); break;
     default: break;
@@ -31,10 +31,13 @@ void frmConTesoreria::EncabezadosNuevaPagina(vb::Integer tipo) {
     case 1: EncabezadoCatalogoCuentas(); break;
     case 2: EncabezadoMovimientosBancos(false); break;
     case 3: EncabezadoAuxiliarBancos(); break;
-    case 4: break;  // reconciliation list
-    case 5: break;  // average balances, daily by month
-    case 6: break;  // average balances, monthly
-    case 7: break;  // bank book
+    case 4: EncabezadoConciliaciones(); break;
+    case 5: EncabezadoPromedios(true); break;
+    case 6: EncabezadoPromedios(false); break;
+    case 7:
+        EncabezadoPagina(QStringLiteral("Libro de Bancos"));
+        EncabezadoLibroBancos();
+        break;
     case 8: EncabezadoMovimientosBancos(true); break;
     case 9: EncabezadoTraspasos(); break;
     default: break;  // kinds outside the table draw nothing

@@ -1,6 +1,6 @@
 #pragma once
 // Tables of the bank side of the real schema (with its column types) added to the shared ones:
-// currencies, banks, rubros, accounts, movement statuses, bank movements and reconciliations.
+// currencies, banks, rubros, accounts, movement statuses, bank movements, reconciliations and their movements.
 #include "EsquemaGastos.h"
 
 namespace prueba {
@@ -18,6 +18,9 @@ CREATE TABLE tblIngreEgre(MOVIMIENTO INTEGER PRIMARY KEY, FOL_GRL INTEGER, NUM_C
   ACRE_PROV VARCHAR(10), NOTAS VARCHAR(500), IMP_MOV CURRENCY, TIP_CAM CURRENCY, COD_ESTATUS INTEGER);
 CREATE TABLE tblConciliaEnc(FOL_CONCI VARCHAR(20) PRIMARY KEY, NUM_CUENTA VARCHAR(20), FEC_INI DATE, FEC_FIN DATE,
   SAL_INI CURRENCY, IMP_ING CURRENCY, IMP_EGRE CURRENCY, IMP_TRAN CURRENCY, SAL_EDO CURRENCY, CERRADA BOOLEAN);
+CREATE TABLE tblConciliaciones(MOVIMIENTO INTEGER PRIMARY KEY, FOL_CONCI VARCHAR(20), CONCI_FOL VARCHAR(20),
+  NUM_CUENTA VARCHAR(20), FEC_MOV DATE, FOL_MOV VARCHAR(20), FOL_CHEQUE VARCHAR(20), COD_CON VARCHAR(10),
+  IMP_INGR CURRENCY, IMP_EGRE CURRENCY, COD_ESTATUS INTEGER);
 
 INSERT INTO tblFolioGralesGyT VALUES('EGRE','Egresos');
 INSERT INTO tblConceptosGyT VALUES('COMIS','EGRE','Comisiones bancarias'),('PAGO','EGRE','Pago a proveedores'),

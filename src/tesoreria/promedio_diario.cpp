@@ -1,0 +1,77 @@
+// "Promedio diario mensual": for each account, on a page of its own, every day of the chosen month
+// with its balances and their mean, then the month's own.
+#include "ado/Comillas.h"
+#include "component/modConGastos.h"
+#include "report/Superficie.h"
+#include "tesoreria/Colores.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Fechas.h"
+
+namespace tesoreria {
+
+namespace {
+
+constexpr int TipoDiario = 5;  // heading kind of NuevaPagina
+
+}  // namespace
+
+void frmConTesoreria::ImprimePromedioDiario() {
+    report::Superficie& s = *Superficie;
+    const int mes = cmbMeses(0).ListIndex() + 1;
+    const int anio = vb::Variant(cmbAnios(0).Text()).CInt();
+    const QDate primero = vb::DateSerial(anio, mes, 1);
+    const int dias = vb::DateSerial(anio, mes + 1, 0).day();
+    const QString titulo = cmbMeses(0).Text() + QStringLiteral(" / ") + cmbAnios(0).Text();
+    EncabezadoPromedios(true);
+    s.ForeColor(Negro);
+
+    bool otraCuenta = false;
+    Recorrido r;
+    r.cuentas = CuentasConNombreMoneda;
+    r.porCuenta = [&] {
+        if (otraCuenta) NuevaPagina(TipoDiario);  // every account on a page of its own
+        otraCuenta = true;
+        ImprimeEncabezadoPromedio(2900, 5500, titulo);
+        const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
+        const vb::Currency apertura = SaldoAntesDe(cuenta, primero);
+        vb::Currency saldo = apertura;
+        Sumas mensual;
+        vb::Integer dia;
+        for (dia = 1; dia <= dias; ++dia) {
+            const Sumas diaria = SumaMovimientos(
+                QStringLiteral("SELECT IMP_MOV, CON_GRL FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
+                    QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV = ") +
+                    modConGastos::FechaSQL(vb::Variant(vb::DateSerial(anio, mes, dia))) + u')',
+                rsMovimientos);
+            s.PrintText(0, LineaActual, QString::number(static_cast<int32_t>(dia)));
+            ImprimeSaldosPromedio(LineaActual, saldo, diaria);
+            LineaActual += 240;
+            saldo += diaria.ingresos - diaria.egresos;
+            mensual.ingresos += diaria.ingresos;
+            mensual.egresos += diaria.egresos;
+        }
+
+        LineaActual += 240;
+        s.BeginGroup();
+        s.FontSize(9);
+        s.FontBold(true);
+        s.DrawLine(0, LineaActual, 10500, LineaActual);
+        s.ForeColor(Azul);
+        LineaActual += 240;
+        s.PrintText(780, LineaActual, QStringLiteral("Promedio del mes: "));
+        LineaActual += 480;
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(2400, LineaActual, QStringLiteral("Saldo Anterior"));
+        s.PrintText(4200, LineaActual, QStringLiteral("Ingresos"));
+        s.PrintText(6200, LineaActual, QStringLiteral("Egresos"));
+        s.PrintText(8500, LineaActual, QStringLiteral("Saldo"));
+        s.PrintText(10400, LineaActual, QStringLiteral("Promedio"));
+        LineaActual += 240;
+        ImprimeSaldosPromedio(LineaActual, apertura, mensual);
+        s.FontBold(false);
+        s.EndGroup();
+    };
+    RecorreBancos(r);
+}
+
+}  // namespace tesoreria

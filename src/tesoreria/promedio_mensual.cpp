@@ -1,0 +1,56 @@
+// "Promedio mensual": for each account, every month of the chosen range, which may cross a year
+// end, with its balances and their mean.
+#include "ado/Comillas.h"
+#include "component/modConGastos.h"
+#include "report/Superficie.h"
+#include "tesoreria/Colores.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Fechas.h"
+#include "vb/Formato.h"
+
+namespace tesoreria {
+
+namespace {
+
+constexpr int TipoMensual = 6;  // heading kind of NuevaPagina
+constexpr int LimiteMensual = 13500;
+
+}  // namespace
+
+void frmConTesoreria::ImprimePromedioMensual() {
+    report::Superficie& s = *Superficie;
+    const QDate inicio = vb::DateSerial(vb::Variant(cmbAnios(1).Text()).CInt(), cmbMeses(1).ListIndex() + 1, 1);
+    const QDate fin = vb::DateSerial(vb::Variant(cmbAnios(2).Text()).CInt(), cmbMeses(2).ListIndex() + 2, 0);
+    EncabezadoPromedios(false);
+    s.ForeColor(Negro);
+
+    bool otraCuenta = false;
+    Recorrido r;
+    r.cuentas = CuentasConNombreMoneda;
+    r.porCuenta = [&] {
+        if (otraCuenta) NuevaPagina(TipoMensual);
+        otraCuenta = true;
+        ImprimeEncabezadoPromedio(3200, 6000, QString());
+        const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
+        vb::Currency saldo = SaldoAntesDe(cuenta, inicio);
+        // A last month before the first leaves the account with its header alone.
+        for (QDate mes = inicio; mes <= fin; mes = vb::DateSerial(mes.year(), mes.month() + 1, mes.day())) {
+            const QDate finDeMes = vb::DateSerial(mes.year(), mes.month() + 1, 0);
+            const Sumas mensual = SumaMovimientos(
+                QStringLiteral("SELECT IMP_MOV, CON_GRL FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
+                    QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV BETWEEN ") +
+                    modConGastos::FechaSQL(vb::Variant(mes)) + QStringLiteral(" AND ") +
+                    modConGastos::FechaSQL(vb::Variant(finDeMes)) + u')',
+                rsMovimientos);
+            s.PrintText(0, LineaActual, vb::Format(vb::Variant(mes), u"mmm/yyyy"));
+            ImprimeSaldosPromedio(LineaActual, saldo, mensual);
+            LineaActual += 240;
+            if (LineaActual > LimiteMensual) NuevaPagina(TipoMensual);
+            saldo += mensual.ingresos - mensual.egresos;
+        }
+        LineaActual += 240;
+    };
+    RecorreBancos(r);
+}
+
+}  // namespace tesoreria

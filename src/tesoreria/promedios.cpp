@@ -1,0 +1,89 @@
+// What the two average balance reports share: their column headings, the account header, the
+// balance before a date, the sums of a day or month, and the line of balances with their mean.
+#include "ado/Comillas.h"
+#include "ado/Connection.h"
+#include "component/modConGastos.h"
+#include "report/Superficie.h"
+#include "tesoreria/Colores.h"
+#include "tesoreria/frmConTesoreria.h"
+#include "vb/Formato.h"
+#include "vb/Texto.h"
+
+namespace tesoreria {
+
+void frmConTesoreria::EncabezadoPromedios(bool Diario) {
+    report::Superficie& s = *Superficie;
+    EncabezadoPagina(Diario ? QStringLiteral("Promedio Diario Mensual") : QStringLiteral("Promedio Mensual"));
+    s.BeginGroup();
+    s.ForeColor(Negro);
+    s.FontBold(true);
+    s.FontSize(9);
+    const int32_t y = LineaActual;
+    s.PrintText(0, y, Diario ? QStringLiteral("Dia") : QStringLiteral("Mes/Año"));
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(2400, y, QStringLiteral("Saldo Anterior"));
+    s.PrintText(4200, y, QStringLiteral("Ingresos"));
+    s.PrintText(6200, y, QStringLiteral("Egresos"));
+    s.PrintText(8500, y, Diario ? QStringLiteral("Saldo del día") : QStringLiteral("Saldo final"));
+    s.PrintText(10400, y, QStringLiteral("Promedio"));
+    s.TextAlign(report::AlineaIzquierda);
+    s.DrawLine(0, y + 200, 10500, y + 200);
+    s.EndGroup();
+    LineaActual += 250;
+}
+
+frmConTesoreria::Sumas frmConTesoreria::SumaMovimientos(const QString& consulta, ado::Recordset& rs) {
+    Sumas sumas;
+    rs = modConGastos::ConexionModulo().Execute(consulta);
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const vb::Variant importe = rs.Fields("IMP_MOV").Value();
+        if (importe.IsNull() || !importe.IsNumeric()) continue;
+        const QString clase = Campo(rs, "CON_GRL");
+        if (clase == u"INGR") sumas.ingresos += importe.CCur();
+        else if (clase == u"EGRE") sumas.egresos += importe.CCur();
+    }
+    rs.Close();
+    rs = ado::Recordset();
+    return sumas;
+}
+
+vb::Currency frmConTesoreria::SaldoAntesDe(const QString& cuenta, QDate dia) {
+    const Sumas antes = SumaMovimientos(
+        QStringLiteral("SELECT CON_GRL, IMP_MOV FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
+            QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND FEC_MOV<") +
+            modConGastos::FechaSQL(vb::Variant(dia)) + QStringLiteral(" ;"),
+        rsSaldos);
+    return antes.ingresos - antes.egresos;
+}
+
+void frmConTesoreria::ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes) {
+    report::Superficie& s = *Superficie;
+    s.BeginGroup();
+    s.FontSize(9);
+    s.FontBold(true);
+    s.ForeColor(Azul);
+    s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    s.PrintText(xCuenta, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    s.PrintText(xMoneda, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+    if (!mes.isEmpty()) s.PrintText(8600, LineaActual, QStringLiteral("Mes: ") + mes);
+    s.FontBold(false);
+    LineaActual += 240;
+    s.EndGroup();
+    s.FontSize(7);
+}
+
+void frmConTesoreria::ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas) {
+    report::Superficie& s = *Superficie;
+    const vb::Currency final = saldo + sumas.ingresos - sumas.egresos;
+    // The mean of opening and closing, in double precision and rounded only when printed.
+    const double promedio = (saldo + final).ADouble() / 2;
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(2400, y, TextoDinero(saldo));
+    s.PrintText(4200, y, TextoDinero(sumas.ingresos));
+    s.PrintText(6200, y, TextoDinero(sumas.egresos));
+    s.PrintText(8500, y, TextoDinero(final));
+    s.PrintText(10400, y, QStringLiteral("$ ") + vb::FormatoMoneda(promedio));
+    s.TextAlign(report::AlineaIzquierda);
+}
+
+}  // namespace tesoreria
