@@ -23,6 +23,23 @@ struct Forma {
     std::function<void(Ventana&)> filtro;
 };
 
+// Month and year pair i of the average reports.
+void EligeMes(Ventana& v, int i, int mes, int anio) {
+    v.cmbMeses(i).SetListIndex(mes - 1);
+    for (int j = 0; j < v.cmbAnios(i).ListCount(); ++j)
+        if (v.cmbAnios(i).List(j) == QString::number(anio)) v.cmbAnios(i).SetListIndex(j);
+}
+
+// Of the reconciliations whose folio ends so, the lowest folio: the list has no order of its own.
+void EligeFolio(Ventana& v, QStringView final) {
+    int elegida = -1;
+    for (int i = 1; i < v.cmbConciliaciones.ListCount(); ++i)
+        if (v.cmbConciliaciones.List(i).endsWith(final) &&
+            (elegida < 0 || v.cmbConciliaciones.List(i) < v.cmbConciliaciones.List(elegida)))
+            elegida = i;
+    if (elegida > 0) v.cmbConciliaciones.SetListIndex(elegida);
+}
+
 class TesoreriaEnAmbosMotores : public ConPostgres {
 protected:
     void SetUp() override {
@@ -99,6 +116,17 @@ TEST_F(TesoreriaEnAmbosMotores, MismoListado) {
         {"Traspasos entre cuentas", 8, [](Ventana& v) { v.cmbTras.SetListIndex(0); }},
         {"Traspasos a terceros", 8, [](Ventana& v) { v.cmbTras.SetListIndex(1); }},
         {"Recepción de traspasos", 8, [](Ventana& v) { v.cmbTras.SetListIndex(2); }},
+        {"Libro de Bancos", 3, {}},
+        {"Libro de Bancos de un folio abierto", 3, [](Ventana& v) { EligeFolio(v, u"-2512"); }},
+        {"Conciliaciones de dos años", 4, [](Ventana& v) {
+             v.dtpFecha(0).SetValue(QDate(2024, 1, 1));
+             v.dtpFecha(1).SetValue(QDate(2025, 12, 31));
+         }},
+        {"Promedio diario de febrero bisiesto", 5, [](Ventana& v) { EligeMes(v, 0, 2, 2024); }},
+        {"Promedio mensual de noviembre a febrero", 6, [](Ventana& v) {
+             EligeMes(v, 1, 11, 2024);
+             EligeMes(v, 2, 2, 2025);
+         }},
     };
     for (const Forma& forma : formas) {
         const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", forma);
