@@ -48,6 +48,10 @@ Pedido LeePedido(const QStringList& args) {
                 p.salidas.png = o.valor;
             else if (n == u"--emf")
                 p.salidas.emf = o.valor;
+            else if (n == u"--xlsx")
+                p.salidas.xlsx = o.valor;
+            else if (n == u"--csv")
+                p.salidas.csv = o.valor;
             else if (n == u"--ppp")
                 p.salidas.ppp = LeeEntero(o, render::PppMinimo, render::PppMaximo);
             else
@@ -58,7 +62,7 @@ Pedido LeePedido(const QStringList& args) {
     }
     CompruebaConexion(p.conexion);
     if (!p.salidas.Alguna())
-        throw ErrorOpciones{QStringLiteral("falta al menos una salida: --listado, --pdf, --png o --emf")};
+        throw ErrorOpciones{QStringLiteral("falta al menos una salida: --listado, --pdf, --png, --emf, --xlsx o --csv")};
     return p;
 }
 
@@ -96,6 +100,8 @@ void Informa(const Salidas& s, int paginas) {
     linea("PDF", s.pdf);
     linea("PNG", s.png, archivos);
     linea("EMF", s.emf, archivos);
+    linea("XLSX", s.xlsx);
+    linea("CSV", s.csv);
 }
 
 // The UI port in force for as long as the command runs.

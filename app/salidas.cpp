@@ -2,7 +2,9 @@
 
 #include "render/Exportacion.h"
 #include "report/Listado.h"
+#include "component/DatosEmpresa.h"
 #include "report/Superficie.h"
+#include "report/Tabla.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QDir>
@@ -63,6 +65,19 @@ QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& doc
             CreaCarpetaDe(salidas.pdf);
             render::ExportaPdf(documento.Paginas(), salidas.pdf);
             escritos << salidas.pdf;
+        }
+        if (!salidas.xlsx.isEmpty() || !salidas.csv.isEmpty()) {
+            const report::Tabla tabla = report::TablaDeDocumento(documento.Paginas());
+            if (!salidas.xlsx.isEmpty()) {
+                CreaCarpetaDe(salidas.xlsx);
+                render::ExportaXlsx(tabla, salidas.xlsx, modConGastos::NombreEmpresa);
+                escritos << salidas.xlsx;
+            }
+            if (!salidas.csv.isEmpty()) {
+                CreaCarpetaDe(salidas.csv);
+                render::ExportaCsv(tabla, salidas.csv);
+                escritos << salidas.csv;
+            }
         }
         if (!salidas.png.isEmpty())
             escritos << render::ExportaPng(documento.Paginas(), salidas.png,

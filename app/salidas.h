@@ -1,6 +1,6 @@
 #pragma once
 // What `reporte` writes from the finished document the preview was given: the listing, a PDF,
-// one PNG and one EMF file per page.
+// one PNG and one EMF file per page, the rows as XLSX and CSV.
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +15,12 @@ struct Salidas {
     QString pdf;      // PDF file
     QString png;      // folder for pagina_001.png ...
     QString emf;      // folder for pagina_001.emf ...
+    QString xlsx;     // spreadsheet of the document's rows
+    QString csv;      // the same rows as CSV
     int ppp = 0;      // PNG resolution; 0 the renderer's default
 
-    bool Alguna() const { return !listado.isEmpty() || !pdf.isEmpty() || !png.isEmpty() || !emf.isEmpty(); }
+    bool Alguna() const { return !listado.isEmpty() || !pdf.isEmpty() || !png.isEmpty() || !emf.isEmpty() ||
+                               !xlsx.isEmpty() || !csv.isEmpty(); }
     // PDF and PNG are painted, and painting needs a QGuiApplication.
     bool Pinta() const { return !pdf.isEmpty() || !png.isEmpty(); }
 };

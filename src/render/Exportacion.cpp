@@ -28,15 +28,15 @@ constexpr int32_t SinMemoria = 7;
                                              .arg(QDir::toNativeSeparators(archivo), e.descripcion()));
 }
 
-void Graba(const QString& archivo, const QByteArray& datos) {
+}  // namespace
+
+void GrabaExportacion(const QString& archivo, const QByteArray& datos) {
     try {
         report::GrabaArchivo(archivo, datos);
     } catch (const vb::ErrorEjecucion& e) {
         LanzaNoGrabado(e, archivo);
     }
 }
-
-}  // namespace
 
 bool PintaDocumento(QPagedPaintDevice& dispositivo, const report::Documento& documento) {
     QPainter pintor;
@@ -65,7 +65,7 @@ void ExportaPdf(const report::Documento& documento, const QString& archivo) {
                                      QStringLiteral("No se pudo generar el documento PDF %1")
                                          .arg(QDir::toNativeSeparators(archivo)));
     }
-    Graba(archivo, buffer.data());
+    GrabaExportacion(archivo, buffer.data());
 }
 
 QImage ImagenPagina(const report::Pagina& pagina, int ppp) {
@@ -104,7 +104,7 @@ QStringList ExportaPng(const report::Documento& documento, const QString& carpet
             if (!ImagenPagina(documento[i], ppp).save(&buffer, "PNG"))
                 throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida,
                                          QStringLiteral("No se pudo generar la imagen %1").arg(QDir::toNativeSeparators(archivo)));
-            Graba(archivo, buffer.data());
+            GrabaExportacion(archivo, buffer.data());
             grabados << archivo;
         }
     } catch (...) {

@@ -1,6 +1,6 @@
 #pragma once
 // A whole document out of the preview: onto a paged device (printer, PDF writer), into one PDF
-// file, or into one PNG image per page. Failures travel as vb::ErrorEjecucion.
+// file, into one PNG image per page, or as spreadsheet rows. Failures travel as vb::ErrorEjecucion.
 #include "report/Pagina.h"
 
 #include <QImage>
@@ -8,6 +8,10 @@
 #include <QStringList>
 
 class QPagedPaintDevice;
+
+namespace report {
+struct Tabla;
+}
 
 namespace render {
 
@@ -28,5 +32,15 @@ QImage ImagenPagina(const report::Pagina& pagina, int ppp);
 // pagina_001.png, pagina_002.png, ... in `carpeta` (created when missing) at `ppp` dots per
 // inch (PppMinimo to PppMaximo). Returns the files written; after a failure none is left.
 QStringList ExportaPng(const report::Documento& documento, const QString& carpeta, int ppp);
+
+// The rows of a document (report::TablaDeDocumento) as CSV: UTF-8, comma-separated, CRLF,
+// amounts with a dot and no grouping, dates as yyyy-mm-dd.
+void ExportaCsv(const report::Tabla& tabla, const QString& archivo);
+
+// The same rows as one XLSX sheet named after the report; `autor` goes into its properties.
+void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QString& autor = {});
+
+// Writes an export whole or not at all; a failure says which file.
+void GrabaExportacion(const QString& archivo, const QByteArray& datos);
 
 }  // namespace render

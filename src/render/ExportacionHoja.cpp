@@ -1,0 +1,167 @@
+// The spreadsheet outputs of a document's rows: CSV (comma-separated, UTF-8, CRLF, fields quoted
+// when they need it) and XLSX (amounts as numbers, dates as dates, captions and totals in bold).
+#include "render/Exportacion.h"
+
+#include "report/SuperficieArchivos.h"
+#include "report/Tabla.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace render {
+
+namespace {
+
+// Amounts print with two decimals, dot separator and no grouping.
+QString Cifra(vb::Currency importe) {
+    const int64_t d = importe.diezmilesimos();
+    const int64_t centavos = (d >= 0 ? d + 50 : d - 50) / 100;
+    const int64_t a = std::llabs(centavos);
+    return QStringLiteral("%1%2.%3")
+        .arg(centavos < 0 ? QStringLiteral("-") : QString())
+        .arg(a / 100)
+        .arg(a % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString CampoCsv(const QString& valor) {
+    if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\n') && !valor.contains(u'\r'))
+        return valor;
+    QString v = valor;
+    v.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + v + u'"';
+}
+
+QString TextoCsv(const report::Celda& c) {
+    switch (c.tipo) {
+    case report::Celda::Tipo::Importe: return Cifra(c.importe);
+    case report::Celda::Tipo::Fecha: return c.fecha.toString(Qt::ISODate);
+    case report::Celda::Tipo::Texto: return c.texto;
+    case report::Celda::Tipo::Vacia: break;
+    }
+    return {};
+}
+
+[[noreturn]] void FallaHoja(const QString& archivo, const char* detalle) {
+    throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida,
+                             QStringLiteral("No se pudo generar la hoja %1: %2")
+                                 .arg(QDir::toNativeSeparators(archivo), QString::fromUtf8(detalle)));
+}
+
+// A sheet name may not hold []:*?/\ and has at most 31 characters.
+QByteArray NombreHoja(const QString& titulo) {
+    QString n = titulo.trimmed();
+    for (const QChar c : QStringLiteral("[]:*?/\\")) n.replace(c, u' ');
+    n = n.left(31).trimmed();
+    return (n.isEmpty() ? QStringLiteral("Reporte") : n).toUtf8();
+}
+
+struct CierraLibro {
+    void operator()(lxw_workbook* libro) const { workbook_close(libro); }
+};
+
+}  // namespace
+
+void ExportaCsv(const report::Tabla& tabla, const QString& archivo) {
+    QString texto;
+    const auto linea = [&texto](const QStringList& campos) {
+        QStringList escapados;
+        for (const QString& c : campos) escapados << CampoCsv(c);
+        texto += escapados.join(u',') + QStringLiteral("\r\n");
+    };
+    if (!tabla.columnas.isEmpty()) linea(tabla.columnas);
+    for (const report::Fila& f : tabla.filas) {
+        QStringList campos;
+        for (const report::Celda& c : f.celdas) campos << TextoCsv(c);
+        linea(campos);
+    }
+    GrabaExportacion(archivo, texto.toUtf8());
+}
+
+void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QString& autor) {
+    // The library writes to a path; the file is then put in place whole, like every output.
+    QTemporaryDir temporal;
+    if (!temporal.isValid()) FallaHoja(archivo, "sin carpeta temporal");
+    const QByteArray ruta = temporal.filePath(QStringLiteral("hoja.xlsx")).toLocal8Bit();
+    {
+        lxw_workbook* libro = workbook_new(ruta.constData());
+        if (!libro) FallaHoja(archivo, "sin memoria");
+        std::unique_ptr<lxw_workbook, CierraLibro> cierre(libro);
+        const QByteArray titulo = tabla.titulo.toUtf8(), de = autor.toUtf8();
+        lxw_doc_properties propiedades{};
+        propiedades.title = const_cast<char*>(titulo.constData());
+        propiedades.author = const_cast<char*>(de.constData());
+        workbook_set_properties(libro, &propiedades);
+
+        lxw_worksheet* hoja = workbook_add_worksheet(libro, NombreHoja(tabla.titulo).constData());
+        if (!hoja) FallaHoja(archivo, "no se pudo crear la hoja");
+        const auto formato = [libro](bool negrita, const char* numero) {
+            lxw_format* f = workbook_add_format(libro);
+            if (negrita) format_set_bold(f);
+            if (numero) format_set_num_format(f, numero);
+            return f;
+        };
+        lxw_format* texto[2] = {nullptr, formato(true, nullptr)};
+        lxw_format* importe[2] = {formato(false, "#,##0.00"), formato(true, "#,##0.00")};
+        lxw_format* fecha[2] = {formato(false, "dd/mm/yyyy"), formato(true, "dd/mm/yyyy")};
+
+        const std::size_t ncolumnas =
+            std::max<std::size_t>(static_cast<std::size_t>(tabla.columnas.size()),
+                                  tabla.filas.empty() ? 0 : tabla.filas.front().celdas.size());
+        std::vector<double> anchos(ncolumnas, 8.0);
+        const auto ancho = [&anchos](std::size_t c, qsizetype n) {
+            anchos[c] = std::min(60.0, std::max(anchos[c], static_cast<double>(n) + 2.0));
+        };
+        lxw_row_t r = 0;
+        if (!tabla.columnas.isEmpty()) {
+            for (std::size_t c = 0; c < ncolumnas && c < static_cast<std::size_t>(tabla.columnas.size()); ++c) {
+                const QString& nombre = tabla.columnas[static_cast<qsizetype>(c)];
+                worksheet_write_string(hoja, r, static_cast<lxw_col_t>(c), nombre.toUtf8().constData(), texto[1]);
+                ancho(c, nombre.size());
+            }
+            worksheet_freeze_panes(hoja, 1, 0);
+            ++r;
+        }
+        for (const report::Fila& f : tabla.filas) {
+            const int b = f.resumen ? 1 : 0;
+            for (std::size_t c = 0; c < f.celdas.size(); ++c) {
+                const report::Celda& celda = f.celdas[c];
+                const auto col = static_cast<lxw_col_t>(c);
+                lxw_error e = LXW_NO_ERROR;
+                switch (celda.tipo) {
+                case report::Celda::Tipo::Importe:
+                    e = worksheet_write_number(hoja, r, col, celda.importe.ADouble(), importe[b]);
+                    ancho(c, Cifra(celda.importe).size() + 3);
+                    break;
+                case report::Celda::Tipo::Fecha: {
+                    lxw_datetime d{celda.fecha.year(), static_cast<uint8_t>(celda.fecha.month()),
+                                   static_cast<uint8_t>(celda.fecha.day()), 0, 0, 0.0};
+                    e = worksheet_write_datetime(hoja, r, col, &d, fecha[b]);
+                    ancho(c, 10);
+                    break;
+                }
+                case report::Celda::Tipo::Texto:
+                    e = worksheet_write_string(hoja, r, col, celda.texto.toUtf8().constData(), texto[b]);
+                    if (!f.resumen) ancho(c, celda.texto.size());
+                    break;
+                case report::Celda::Tipo::Vacia: break;
+                }
+                if (e != LXW_NO_ERROR) FallaHoja(archivo, lxw_strerror(e));
+            }
+            ++r;
+        }
+        for (std::size_t c = 0; c < ncolumnas; ++c)
+            worksheet_set_column(hoja, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), anchos[c], nullptr);
+        const lxw_error e = workbook_close(cierre.release());
+        if (e != LXW_NO_ERROR) FallaHoja(archivo, lxw_strerror(e));
+    }
+    GrabaExportacion(archivo, report::LeeArchivo(QString::fromLocal8Bit(ruta)));
+}
+
+}  // namespace render
