@@ -13,6 +13,7 @@ paquetes=(
   fonts-liberation2
   googletest libgtest-dev libgmock-dev
   dpkg-dev file
+  libxlsxwriter-dev python3-openpyxl poppler-utils
 )
 
 faltan=()

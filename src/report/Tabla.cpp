@@ -173,15 +173,43 @@ private:
                            [&](const Texto* t) { return EstiloDe(*t) == detalle; });
     }
 
-    // Which caption line a detail line continues: the next one, unless it starts where the first
-    // caption line starts (a new record) or the record is complete.
-    int LineaDeRegistro(const Renglon& r) const {
+    // The caption line a detail line fills: the next one of the record being printed, unless the
+    // line starts where the first caption line starts; after a complete record (or none), the
+    // caption line most of its left-aligned values sit under, which opens a new record.
+    struct Lugar {
+        int linea = 0;
+        bool nuevo = true;
+    };
+
+    Lugar LineaDeRegistro(const Renglon& r) const {
         const int k = static_cast<int>(titulos_.size());
-        if (k <= 1 || lineaAnterior_ < 0 || lineaAnterior_ + 1 >= k) return 0;
+        if (k <= 1) return {0, true};
+        if (lineaAnterior_ < 0 || lineaAnterior_ + 1 >= k) return {MejorLinea(r), true};
         const int32_t x = r.textos.front()->x;
         const auto empieza = [&](int j) { return std::abs(titulos_[j].front().x - x) <= Tolerancia; };
-        if (empieza(0) && !empieza(lineaAnterior_ + 1)) return 0;
-        return lineaAnterior_ + 1;
+        if (empieza(0) && !empieza(lineaAnterior_ + 1)) return {0, true};
+        return {lineaAnterior_ + 1, false};
+    }
+
+    int MejorLinea(const Renglon& r) const {
+        int mejor = 0, maximo = 0;
+        for (int j = 0; j < static_cast<int>(titulos_.size()); ++j) {
+            int n = 0;
+            for (const Texto* t : r.textos)
+                for (const Titulo& c : titulos_[static_cast<std::size_t>(j)])
+                    n += t->alineacion != AlineaDerecha && std::abs(c.x - t->x) <= Tolerancia;
+            if (n > maximo) std::tie(mejor, maximo) = std::tie(j, n);
+        }
+        return mejor;
+    }
+
+    // The caption a left-aligned text starts exactly under, first caption line first.
+    std::optional<Columna> ColumnaAlineada(const Texto& t) const {
+        if (t.alineacion == AlineaDerecha) return std::nullopt;
+        for (std::size_t j = 0; j < titulos_.size(); ++j)
+            for (const Titulo& c : titulos_[j])
+                if (std::abs(c.x - t.x) <= Tolerancia) return Columna{static_cast<int>(j), c.x, 0};
+        return std::nullopt;
     }
 
     Columna ColumnaDe(int linea, const Texto& t) const {
@@ -226,8 +254,8 @@ private:
 
     void Agrega(const Renglon& r) {
         if (EsDetalle(r)) {
-            const int linea = LineaDeRegistro(r);
-            if (linea == 0 || filas_.empty() || filas_.back().resumen) filas_.push_back({false, {}});
+            const auto [linea, nuevo] = LineaDeRegistro(r);
+            if (nuevo || filas_.empty() || filas_.back().resumen) filas_.push_back({false, {}});
             lineaAnterior_ = linea;
             for (const Texto* t : r.textos) {
                 const Columna c = ColumnaDe(linea, *t);
@@ -239,9 +267,13 @@ private:
         lineaAnterior_ = -1;
         Parcial fila{true, {}};
         QStringList leyenda;
+        // Amounts go under their column, texts under the caption they start at (a bank above its
+        // accounts); the rest is the line's caption in the first column.
         for (const Texto* t : r.textos) {
             Celda celda = CeldaDeTexto(t->texto);
             if (celda.tipo == Celda::Tipo::Importe) Pon(fila.celdas, ColumnaDeImporte(*t), std::move(celda));
+            else if (const auto c = ColumnaAlineada(*t); c && celda.tipo != Celda::Tipo::Vacia)
+                Pon(fila.celdas, *c, std::move(celda));
             else if (!t->texto.trimmed().isEmpty()) leyenda << t->texto.simplified();
         }
         if (!leyenda.isEmpty()) {
@@ -281,9 +313,12 @@ private:
         for (Parcial& p : filas_) {
             Fila f{p.resumen, std::vector<Celda>(orden.size())};
             for (auto& [c, celda] : p.celdas) {
-                // The caption, first in the map, keeps the first column.
+                // The caption comes first in the map; a text under the first caption joins it.
                 const std::size_t i = c.linea < 0 ? 0 : indice.at(c);
-                if (f.celdas[i].tipo == Celda::Tipo::Vacia) f.celdas[i] = std::move(celda);
+                Celda& destino = f.celdas[i];
+                if (destino.tipo == Celda::Tipo::Vacia) destino = std::move(celda);
+                else if (destino.tipo == Celda::Tipo::Texto && celda.tipo == Celda::Tipo::Texto)
+                    destino.texto += u' ' + celda.texto;
             }
             tabla.filas.push_back(std::move(f));
         }
