@@ -70,12 +70,32 @@ std::vector<Renglon> Renglones(std::vector<const Texto*> textos) {
     return renglones;
 }
 
+// A caption: where it is drawn, how it is aligned there, and where its text starts (a right-
+// aligned caption's start is estimated from its length: half an em a character).
 struct Titulo {
     int32_t x = 0;
+    int32_t alineacion = AlineaIzquierda;
     QString texto;
+    int32_t inicio = 0;
 };
 
+Titulo TituloDe(const Texto& t) {
+    const QString texto = t.texto.trimmed();
+    const int32_t ancho = static_cast<int32_t>(texto.size()) * t.tamano * 10;
+    return {t.x, t.alineacion, texto, t.alineacion == AlineaDerecha ? t.x - ancho : t.x};
+}
+
+// A value drawn at the same place and with the same alignment as a caption.
+bool BajoTitulo(const Texto& t, const Titulo& c) {
+    return t.alineacion == c.alineacion && std::abs(c.x - t.x) <= Tolerancia;
+}
+
 using Estilo = std::tuple<int16_t, bool, uint32_t>;  // size, bold, colour
+bool EsTotal(const Texto& t) {
+    static const QRegularExpression total(QStringLiteral("\\bTOTAL"), QRegularExpression::CaseInsensitiveOption);
+    return total.match(t.texto).hasMatch();
+}
+
 Estilo EstiloDe(const Texto& t) { return {t.tamano, t.negrita, t.color}; }
 
 // Where a text's column starts looking: a right-aligned text ends at x, a left one starts there.
@@ -122,7 +142,9 @@ private:
                 for (const Renglon& r : Renglones(titulos)) {
                     std::vector<Titulo> linea;
                     for (const Texto* t : r.textos)
-                        if (!t->texto.trimmed().isEmpty()) linea.push_back({t->x, t->texto.trimmed()});
+                        if (!t->texto.trimmed().isEmpty()) linea.push_back(TituloDe(*t));
+                    std::sort(linea.begin(), linea.end(),
+                              [](const Titulo& a, const Titulo& b) { return a.inicio < b.inicio; });
                     if (!linea.empty()) titulos_.push_back(std::move(linea));
                 }
             }
@@ -166,9 +188,7 @@ private:
         // a later line of one whose other values were empty.
         const bool continua = lineaAnterior_ >= 0 && lineaAnterior_ + 1 < static_cast<int>(titulos_.size());
         if (r.textos.size() < 2 && !continua) return false;
-        static const QRegularExpression total(QStringLiteral("\\bTOTAL"), QRegularExpression::CaseInsensitiveOption);
-        if (std::any_of(r.textos.begin(), r.textos.end(), [](const Texto* t) { return total.match(t->texto).hasMatch(); }))
-            return false;
+        if (std::any_of(r.textos.begin(), r.textos.end(), [](const Texto* t) { return EsTotal(*t); })) return false;
         return std::all_of(r.textos.begin(), r.textos.end(),
                            [&](const Texto* t) { return EstiloDe(*t) == detalle; });
     }
@@ -186,7 +206,7 @@ private:
         if (k <= 1) return {0, true};
         if (lineaAnterior_ < 0 || lineaAnterior_ + 1 >= k) return {MejorLinea(r), true};
         const int32_t x = r.textos.front()->x;
-        const auto empieza = [&](int j) { return std::abs(titulos_[j].front().x - x) <= Tolerancia; };
+        const auto empieza = [&](int j) { return std::abs(titulos_[j].front().inicio - x) <= Tolerancia; };
         if (empieza(0) && !empieza(lineaAnterior_ + 1)) return {0, true};
         return {lineaAnterior_ + 1, false};
     }
@@ -197,42 +217,41 @@ private:
             int n = 0;
             for (const Texto* t : r.textos)
                 for (const Titulo& c : titulos_[static_cast<std::size_t>(j)])
-                    n += t->alineacion != AlineaDerecha && std::abs(c.x - t->x) <= Tolerancia;
+                    n += BajoTitulo(*t, c);
             if (n > maximo) std::tie(mejor, maximo) = std::tie(j, n);
         }
         return mejor;
     }
 
-    // The caption a left-aligned text starts exactly under, first caption line first.
+    // The caption a text is drawn exactly under, first caption line first.
     std::optional<Columna> ColumnaAlineada(const Texto& t) const {
-        if (t.alineacion == AlineaDerecha) return std::nullopt;
         for (std::size_t j = 0; j < titulos_.size(); ++j)
             for (const Titulo& c : titulos_[j])
-                if (std::abs(c.x - t.x) <= Tolerancia) return Columna{static_cast<int>(j), c.x, 0};
+                if (BajoTitulo(t, c)) return Columna{static_cast<int>(j), c.inicio, 0};
         return std::nullopt;
     }
 
+    // The caption a value falls under: the one of its own caption line it is drawn exactly under;
+    // else the one of another line it is exactly under, when only one line has such a caption;
+    // else the last caption of its own line starting at or before the value.
     Columna ColumnaDe(int linea, const Texto& t) const {
         if (titulos_.empty()) return {0, Posicion(t), 0};
         const std::vector<Titulo>& propios = titulos_[static_cast<std::size_t>(linea)];
+        for (const Titulo& c : propios)
+            if (BajoTitulo(t, c)) return {linea, c.inicio, 0};
+        std::optional<Columna> otra;
+        int encontradas = 0;
+        for (std::size_t j = 0; j < titulos_.size(); ++j)
+            for (const Titulo& c : titulos_[j])
+                if (BajoTitulo(t, c)) {
+                    otra = Columna{static_cast<int>(j), c.inicio, 0};
+                    ++encontradas;
+                }
+        if (encontradas == 1) return *otra;
         const int32_t p = Posicion(t);
         std::size_t i = 0;
-        while (i + 1 < propios.size() && propios[i + 1].x <= p) ++i;
-        // A left-aligned value under a caption of another line belongs to that caption.
-        // A left-aligned value exactly under the caption of one other line belongs to that caption;
-        // under several it stays with its own line.
-        if (t.alineacion != AlineaDerecha && std::abs(propios[i].x - t.x) > Tolerancia) {
-            std::optional<Columna> otra;
-            int encontradas = 0;
-            for (std::size_t j = 0; j < titulos_.size(); ++j)
-                for (const Titulo& o : titulos_[j])
-                    if (std::abs(o.x - t.x) <= Tolerancia) {
-                        otra = Columna{static_cast<int>(j), o.x, 0};
-                        ++encontradas;
-                    }
-            if (encontradas == 1) return *otra;
-        }
-        return {linea, propios[i].x, 0};
+        while (i + 1 < propios.size() && propios[i + 1].inicio <= p) ++i;
+        return {linea, propios[i].inicio, 0};
     }
 
     // A summary line's amounts go where detail amounts printed at the same place went.
@@ -246,10 +265,11 @@ private:
         return mejor;
     }
 
-    void Pon(std::map<Columna, Celda>& fila, Columna c, Celda celda) {
+    Columna Pon(std::map<Columna, Celda>& fila, Columna c, Celda celda) {
         while (fila.count(c)) ++c.repeticion;
         usadas_.insert(c);
         fila[c] = std::move(celda);
+        return c;
     }
 
     void Agrega(const Renglon& r) {
@@ -258,23 +278,29 @@ private:
             if (nuevo || filas_.empty() || filas_.back().resumen) filas_.push_back({false, {}});
             lineaAnterior_ = linea;
             for (const Texto* t : r.textos) {
-                const Columna c = ColumnaDe(linea, *t);
+                Celda celda = CeldaDeTexto(t->texto);
+                if (celda.tipo == Celda::Tipo::Vacia) continue;
+                const Columna c = Pon(filas_.back().celdas, ColumnaDe(linea, *t), std::move(celda));
                 aprendidas_.emplace(std::pair{t->x, t->alineacion}, c);
-                Pon(filas_.back().celdas, c, CeldaDeTexto(t->texto));
             }
             return;
         }
         lineaAnterior_ = -1;
         Parcial fila{true, {}};
         QStringList leyenda;
-        // Amounts go under their column, texts under the caption they start at (a bank above its
-        // accounts); the rest is the line's caption in the first column.
+        // Amounts go under their column. A line whose every text sits under a caption (a bank
+        // above its accounts) keeps its columns; any other is one caption in the first column.
+        const bool reparte = std::all_of(r.textos.begin(), r.textos.end(), [&](const Texto* t) {
+            const Celda c = CeldaDeTexto(t->texto);
+            return c.tipo == Celda::Tipo::Importe || c.tipo == Celda::Tipo::Vacia ||
+                   (ColumnaAlineada(*t) && !EsTotal(*t));
+        });
         for (const Texto* t : r.textos) {
             Celda celda = CeldaDeTexto(t->texto);
+            if (celda.tipo == Celda::Tipo::Vacia) continue;
             if (celda.tipo == Celda::Tipo::Importe) Pon(fila.celdas, ColumnaDeImporte(*t), std::move(celda));
-            else if (const auto c = ColumnaAlineada(*t); c && celda.tipo != Celda::Tipo::Vacia)
-                Pon(fila.celdas, *c, std::move(celda));
-            else if (!t->texto.trimmed().isEmpty()) leyenda << t->texto.simplified();
+            else if (reparte) Pon(fila.celdas, *ColumnaAlineada(*t), std::move(celda));
+            else leyenda << t->texto.simplified();
         }
         if (!leyenda.isEmpty()) {
             Celda c;
@@ -291,7 +317,7 @@ private:
         // The first column takes the summary captions; it is the first caption slot when there is one.
         std::vector<Columna> orden;
         for (std::size_t j = 0; j < titulos_.size(); ++j)
-            for (const Titulo& t : titulos_[j]) orden.push_back({static_cast<int>(j), t.x, 0});
+            for (const Titulo& t : titulos_[j]) orden.push_back({static_cast<int>(j), t.inicio, 0});
         for (const Columna& c : usadas_)
             if (c.linea >= 0 && std::find(orden.begin(), orden.end(), c) == orden.end()) orden.push_back(c);
         std::stable_sort(orden.begin(), orden.end());
@@ -305,7 +331,7 @@ private:
             for (const Columna& c : orden) {
                 QString nombre;
                 for (const Titulo& t : titulos_[static_cast<std::size_t>(c.linea)])
-                    if (t.x == c.x) nombre = t.texto;
+                    if (t.inicio == c.x) nombre = t.texto;
                 if (c.repeticion > 0) nombre += QStringLiteral(" (%1)").arg(c.repeticion + 1);
                 tabla.columnas << nombre;
             }

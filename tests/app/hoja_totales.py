@@ -18,7 +18,11 @@ from pathlib import Path
 
 import openpyxl
 
-# name, window, settings (--fijar / --marcar pairs as the command line takes them)
+AÑO = ["--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"]
+
+# name, window, settings (--fijar / --marcar pairs as the command line takes them), and the
+# captions of columns printed rounded line by line while the report totals the unrounded values
+# (an amount times an exchange rate): those totals may differ from the rows by half a cent a row.
 REPORTES = [
     ("Directorio detallado", "gastos", ["--fijar", "cmbTipCatalogo=0", "--fijar", "optTipo(0)=1"]),
     ("Directorio resumido", "gastos", ["--fijar", "cmbTipCatalogo=0", "--fijar", "optTipo(1)=1"]),
@@ -29,11 +33,15 @@ REPORTES = [
     ("Parámetros por ciudad", "gastos",
      ["--fijar", "cmbTipCatalogo=1", "--fijar", "chkRegion=1", "--fijar", "cmbRegion(0)=Guadalajara"]),
     ("Catálogo de Cuentas", "tesoreria", ["--fijar", "cmbConsulta=Catálogo de Cuentas"]),
+    ("Movimientos por fecha", "tesoreria", ["--fijar", "cmbConsulta=1", *AÑO], {"Importe M.N."}),
+    ("Auxiliar de bancos", "tesoreria", ["--fijar", "cmbConsulta=2", *AÑO]),
+    ("Movimientos por aplicación", "tesoreria", ["--fijar", "cmbConsulta=7", *AÑO]),
+    ("Traspasos", "tesoreria", ["--fijar", "cmbConsulta=8", *AÑO]),
 ]
 
 IMPORTE = re.compile(r"^-?\s*\$?\s*-?\s*\d{1,3}(,\d{3})*\.\d{2}$")
 FECHA = re.compile(r"^\d{2}/(\d{2}|[A-Za-z]{3})/\d{4}$")
-CUENTA = re.compile(r"TOTAL\b.*?\b(\d+)\s+\D", re.IGNORECASE)
+CUENTA = re.compile(r"TOTAL\b[^$\d]*?(?<![\d.,])(\d+)\s+[A-Za-z]", re.IGNORECASE)
 
 
 def ejecuta(args):
@@ -62,7 +70,7 @@ def centavos(v):
     return Decimal(str(v)).quantize(Decimal("0.01"))
 
 
-def revisa(nombre, xlsx, csv_, listado):
+def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset()):
     fallas = []
     libro = openpyxl.load_workbook(xlsx)
     hoja = libro.active
@@ -90,31 +98,51 @@ def revisa(nombre, xlsx, csv_, listado):
     if fechas != fechas_impresas:
         fallas.append(f"{nombre}: {fechas} fechas en la hoja, {fechas_impresas} impresas")
 
-    # Totals and subtotals: bold rows with their caption first. Each printed amount equals the sum
-    # of the detail rows since the previous total row, or since the start (a grand total); a
-    # printed count equals the detail rows since the previous total.
-    sumas_tramo, sumas_todo, detalles_tramo = {}, {}, 0
+    # Totals: bold rows whose caption says TOTAL. Each amount they print, in its column or inside
+    # the caption, equals a sum of the detail rows of one column: since the previous total with
+    # the same caption, since the previous total of any kind, or since the start; a running
+    # balance carried into the total equals the last detail value. A printed count equals the
+    # detail rows since the previous total.
+    todo, tramo, ultimo, por_leyenda, detalles_tramo = {}, {}, {}, {}, 0
     for fila in cuerpo:
-        resumen = fila[0].font.bold
-        if not resumen:
+        if not fila[0].font.bold:
             detalles_tramo += 1
             for i, c in enumerate(fila):
                 if isinstance(c.value, (int, float)):
-                    sumas_tramo[i] = sumas_tramo.get(i, Decimal(0)) + centavos(c.value)
-                    sumas_todo[i] = sumas_todo.get(i, Decimal(0)) + centavos(c.value)
+                    v = centavos(c.value)
+                    for sumas in (todo, tramo, *por_leyenda.values()):
+                        sumas[i] = sumas.get(i, Decimal(0)) + v
+                    ultimo[i] = v
             continue
-        montos = {i: centavos(c.value) for i, c in enumerate(fila) if isinstance(c.value, (int, float))}
         leyenda = str(fila[0].value or "")
+        if not re.search(r"\bTOTAL", leyenda, re.IGNORECASE):
+            continue  # a group heading or an opening balance
+        clave = re.sub(r"[\d$.,()-]+", "", leyenda).split(":")[0].strip().upper()
+        propio = por_leyenda.get(clave, todo)
+        candidatos = lambda i: {propio.get(i, Decimal(0)), tramo.get(i, Decimal(0)), todo.get(i, Decimal(0)),
+                                ultimo.get(i)}
+        def cuadra(i, v):
+            if v in candidatos(i):
+                return True
+            if encabezado[i].value not in redondeadas:
+                return False
+            margen = Decimal("0.005") * max(detalles_tramo, 1) + Decimal("0.01")
+            return any(abs(v - s) <= margen for s in candidatos(i) if s is not None)
+
+        for i, c in enumerate(fila):
+            if isinstance(c.value, (int, float)) and not cuadra(i, centavos(c.value)):
+                fallas.append(f"{nombre}: «{leyenda}» imprime {c.value} en la columna {i + 1}; "
+                              f"los renglones suman {propio.get(i, Decimal(0))}")
+        columnas = set(todo) | set(tramo)
+        for m in re.finditer(r"-?\d{1,3}(?:,\d{3})*\.\d{2}", leyenda):
+            v = Decimal(m.group(0).replace(",", ""))
+            if not any(cuadra(i, v) for i in columnas):
+                fallas.append(f"{nombre}: «{leyenda}» imprime {v}, que no suma ninguna columna")
         cuenta = CUENTA.search(leyenda)
-        if not montos and not cuenta:
-            continue  # a group heading
-        for i, v in montos.items():
-            if v not in (sumas_tramo.get(i, Decimal(0)), sumas_todo.get(i, Decimal(0))):
-                fallas.append(f"{nombre}: «{leyenda}» imprime {v} en la columna {i + 1}; "
-                              f"los renglones suman {sumas_tramo.get(i, Decimal(0))}")
         if cuenta and int(cuenta.group(1)) != detalles_tramo:
             fallas.append(f"{nombre}: «{leyenda}» cuenta {cuenta.group(1)}; hay {detalles_tramo} renglones")
-        sumas_tramo, detalles_tramo = {}, 0
+        por_leyenda[clave] = {}
+        tramo, detalles_tramo = {}, 0
 
     # The CSV: the same rows and values, amounts with a dot and no grouping, dates yyyy-mm-dd.
     with open(csv_, encoding="utf-8", newline="") as f:
@@ -143,12 +171,12 @@ def main():
         demo = Path(raiz) / "demo"
         cadena = ejecuta([zrconsgt, "demo", str(demo)]).strip()
         fallas = []
-        for n, (nombre, ventana, ajustes) in enumerate(REPORTES):
+        for n, (nombre, ventana, ajustes, *redondeadas) in enumerate(REPORTES):
             base = Path(raiz) / f"r{n}"
             salidas = [str(base.with_suffix(e)) for e in (".xlsx", ".csv", ".jsonl")]
             ejecuta([zrconsgt, "reporte", "--conexion", cadena, "--ruta", str(demo), "--ventana", ventana,
                      *ajustes, "--xlsx", salidas[0], "--csv", salidas[1], "--listado", salidas[2]])
-            encontradas = revisa(nombre, *salidas)
+            encontradas = revisa(nombre, *salidas, redondeadas[0] if redondeadas else set())
             print(f"{nombre}: {'bien' if not encontradas else 'MAL'}")
             fallas += encontradas
     for f in fallas:
