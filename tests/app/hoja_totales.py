@@ -37,6 +37,9 @@ REPORTES = [
     ("Auxiliar de bancos", "tesoreria", ["--fijar", "cmbConsulta=2", *AÑO]),
     ("Movimientos por aplicación", "tesoreria", ["--fijar", "cmbConsulta=7", *AÑO]),
     ("Traspasos", "tesoreria", ["--fijar", "cmbConsulta=8", *AÑO]),
+    ("Relación de Conciliaciones", "tesoreria", ["--fijar", "cmbConsulta=4", *AÑO]),
+    ("Promedio diario mensual", "tesoreria", ["--fijar", "cmbConsulta=5"]),
+    ("Promedio mensual", "tesoreria", ["--fijar", "cmbConsulta=6"]),
 ]
 
 IMPORTE = re.compile(r"^-?\s*\$?\s*-?\s*\d{1,3}(,\d{3})*\.\d{2}$")
