@@ -42,6 +42,9 @@ protected:
     // The document lookups of Documento.h.
     static std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto) { return prueba::Busca(doc, texto); }
     static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
+    static QStringList EnLineaConX(const report::Documento& doc, int pagina, int y) {
+        return prueba::EnLineaConX(doc, pagina, y);
+    }
     static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
     QStringList ArchivosDePagina() const;
 
