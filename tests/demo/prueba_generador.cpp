@@ -82,6 +82,12 @@ const Caso Casos[] = {
     {"saldo del catálogo igual a los saldos abiertos de sus cargos",
      "SELECT COUNT(*)=0 FROM tblCatProveedor p WHERE round(SAL_PROV, 2) <> round((SELECT coalesce(SUM(SAL_MOV), 0) "
      "FROM tblGastosEnc WHERE COD_ACRE=p.COD_PROV AND CON_GRL='GTOS' AND COD_ESTATUS=1), 2)", 1},
+    {"acreedores con movimientos antes, dentro y después de octubre de 2025",
+     "SELECT COUNT(DISTINCT COD_ACRE) FROM tblGastosEnc a WHERE COD_ESTATUS IN (1,5) AND FEC_MOV < '2025-10-01' AND "
+     "EXISTS (SELECT 1 FROM tblGastosEnc b WHERE b.COD_ACRE=a.COD_ACRE AND b.COD_ESTATUS IN (1,5) AND "
+     "b.FEC_MOV BETWEEN '2025-10-01' AND '2025-10-31') AND EXISTS (SELECT 1 FROM tblGastosEnc c WHERE "
+     "c.COD_ACRE=a.COD_ACRE AND c.COD_ESTATUS IN (1,5) AND c.FEC_MOV > '2025-10-31')", 10},
+    {"anticipo que el saldo anterior no cuenta", "SELECT COUNT(*) FROM tblGastosEnc WHERE CON_GRL='ANTI' AND COD_ESTATUS IN (1,5)", 1},
     {"cargos por vencer", "SELECT COUNT(*) " ZR_CARGOS_ABIERTOS ZR_VENCE " > date('now', 'localtime')", 10},
     {"cargos vencidos", "SELECT COUNT(*) " ZR_CARGOS_ABIERTOS ZR_VENCE " <= date('now', 'localtime')", 10},
 
