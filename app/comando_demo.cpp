@@ -8,7 +8,7 @@
 
 namespace {
 
-const char* const kUso = "Uso: zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO]\n";
+const char* const kUso = "Uso: zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO] [--mariadb ARCHIVO]\n";
 
 int Falla(const QString& mensaje, bool conUso = false) {
     std::fprintf(stderr, "zrconsgt demo: %s\n%s", mensaje.toLocal8Bit().constData(), conUso ? kUso : "");
@@ -26,15 +26,15 @@ void EscribeIni(const QString& carpeta) {
 }  // namespace
 
 int ComandoDemo(const QStringList& args) {
-    QString carpeta, script;
+    QString carpeta, script, scriptMariaDB;
     int escala = 1;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == u"--escala" || a == u"--postgres") {
+        if (a == u"--escala" || a == u"--postgres" || a == u"--mariadb") {
             if (i + 1 >= args.size()) return Falla(QStringLiteral("falta el valor de %1").arg(a), true);
             const QString valor = args[++i];
-            if (a == u"--postgres") {
-                script = valor;
+            if (a != u"--escala") {
+                (a == u"--postgres" ? script : scriptMariaDB) = valor;
                 continue;
             }
             bool ok = false;
@@ -54,7 +54,9 @@ int ComandoDemo(const QStringList& args) {
 
     try {
         const QString absoluta = QDir(carpeta).absolutePath();
-        const QString conexion = demo::GeneraDemo(absoluta, escala, script);
+        const QDate hoy = QDate::currentDate();  // one day for both scripts, even across midnight
+        const QString conexion = demo::GeneraDemo(absoluta, escala, script, hoy);
+        if (!scriptMariaDB.isEmpty()) demo::EscribeScriptMariaDB(scriptMariaDB, escala, hoy);
         if (!QDir().mkpath(absoluta + QStringLiteral("/Temp")))
             throw demo::ErrorDemo(QStringLiteral("No se pudo crear la carpeta %1/Temp").arg(absoluta));
         EscribeIni(absoluta);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up and runs the whole test suite: build, PostgreSQL with the demo company,
-# then every test on SQLite and on PostgreSQL.
+# Sets everything up and runs the whole test suite: build, PostgreSQL and MariaDB with the demo
+# company, then every test on SQLite and on the servers.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZR_BUILD:-$raiz/build}
@@ -16,10 +16,13 @@ if [[ "$pg" != Driver=* || "$pg" == *$'\n'* ]]; then
 fi
 demo=$(mktemp -d /tmp/zrconsgt-demo.XXXXXX)
 trap 'rm -rf "$demo"' EXIT
-sqlite=$("$build/app/zrconsgt" demo "$demo" --postgres "$demo/postgres.sql")
+sqlite=$("$build/app/zrconsgt" demo "$demo" --postgres "$demo/postgres.sql" --mariadb "$demo/mariadb.sql")
 bash "$raiz/scripts/carga-postgres.sh" "$demo/postgres.sql"
+mariadb=$(bash "$raiz/scripts/mariadb.sh")
+bash "$raiz/scripts/carga-mariadb.sh" "$demo/mariadb.sql"
 
 export ZR_PG_CONEXION="$pg" ZR_SQLITE_DEMO="$sqlite" ZR_REQUIERE_PG=1
+export ZR_MARIADB_CONEXION="$mariadb" ZR_REQUIERE_MARIADB=1
 (cd "$build" && ctest --output-on-failure -j2 --timeout 300)
 
 # The installed tree, the host example built against it, the Debian packages.

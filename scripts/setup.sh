@@ -9,6 +9,7 @@ paquetes=(
   libsqlite3-dev
   unixodbc-dev odbc-postgresql tdsodbc
   postgresql
+  mariadb-server odbc-mariadb
   libuemf-dev
   fonts-liberation2
   googletest libgtest-dev libgmock-dev

@@ -23,7 +23,11 @@ std::optional<QString> LeeTexto(SQLHSTMT st, SQLUSMALLINT i) {
         Verifica(rc, SQL_HANDLE_STMT, st);
         if (ind == SQL_NULL_DATA) return std::nullopt;
         const qsizetype cabe = qsizetype(std::size(buf)) - 1;
-        const qsizetype n = (ind == SQL_NO_TOTAL || ind / 2 > cabe) ? cabe : ind / 2;
+        qsizetype n = (ind == SQL_NO_TOTAL || ind / 2 > cabe) ? cabe : ind / 2;
+        // MariaDB's driver reports some texts with multi-byte characters one character short;
+        // the piece it wrote is terminated, so a terminator further on gives the true length.
+        if (rc == SQL_SUCCESS)
+            while (n < cabe && buf[n] != 0) ++n;
         r += DeAncho(buf, n);
         if (rc == SQL_SUCCESS) break;  // SQL_SUCCESS_WITH_INFO: more pieces follow
     }

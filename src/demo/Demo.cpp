@@ -1,5 +1,6 @@
 #include "demo/Demo.h"
 
+#include "demo/DestinoMariaDB.h"
 #include "demo/DestinoPostgres.h"
 #include "demo/DestinoSqlite.h"
 #include "demo/Generador.h"
@@ -18,8 +19,8 @@ void ValidaEscala(int escala) {
         throw ErrorDemo(QStringLiteral("La escala debe estar entre 1 y %1; se recibió %2").arg(kEscalaMaxima).arg(escala));
 }
 
-QString Descripcion(int escala) {
-    return QStringLiteral("Demo company of ZR_ConsultasGT, scale %1: schema and rows for PostgreSQL.").arg(escala);
+QString Descripcion(int escala, const char* motor = "PostgreSQL") {
+    return QStringLiteral("Demo company of ZR_ConsultasGT, scale %1: schema and rows for %2.").arg(escala).arg(QLatin1StringView(motor));
 }
 
 }  // namespace
@@ -62,6 +63,13 @@ void EscribeScriptPostgres(const QString& archivo, int escala, QDate hoy) {
     ValidaEscala(escala);
     DestinoPostgres postgres(archivo, Descripcion(escala));
     Salida salida(Esquema::DelSistema(), {&postgres});
+    GeneraEmpresa(salida, ParametrosDemo{escala, hoy});
+}
+
+void EscribeScriptMariaDB(const QString& archivo, int escala, QDate hoy) {
+    ValidaEscala(escala);
+    DestinoMariaDB mariadb(archivo, Descripcion(escala, "MariaDB"));
+    Salida salida(Esquema::DelSistema(), {&mariadb});
     GeneraEmpresa(salida, ParametrosDemo{escala, hoy});
 }
 

@@ -23,4 +23,7 @@ QString GeneraDemo(const QString& dir, int escala, const QString& scriptPostgres
 // Only the PostgreSQL script.
 void EscribeScriptPostgres(const QString& archivo, int escala, QDate hoy = QDate::currentDate());
 
+// The same rows as a script for the mariadb client.
+void EscribeScriptMariaDB(const QString& archivo, int escala, QDate hoy = QDate::currentDate());
+
 }  // namespace demo

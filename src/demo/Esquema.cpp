@@ -94,13 +94,17 @@ int Esquema::PosicionTabla(const QString& tabla) const {
 
 QString TipoSql(const Columna& c, Dialecto d) {
     const bool pg = d == Dialecto::PostgreSQL;
+    const bool maria = d == Dialecto::MariaDB;
     switch (c.tipo) {
-    // Byte order on both engines, so that ORDER BY on accented names agrees.
-    case Tipo::Texto: return QStringLiteral("VARCHAR(%1)").arg(c.longitud) + (pg ? QStringLiteral(" COLLATE \"C\"") : QString());
+    // Byte order on every engine, so that ORDER BY on accented names agrees.
+    case Tipo::Texto:
+        return QStringLiteral("VARCHAR(%1)").arg(c.longitud) +
+               (pg ? QStringLiteral(" COLLATE \"C\"") : maria ? QStringLiteral(" COLLATE utf8mb4_bin") : QString());
     case Tipo::Entero: return QStringLiteral("INTEGER");
     case Tipo::Corto: return QStringLiteral("SMALLINT");
     case Tipo::Fecha: return QStringLiteral("DATE");
-    case Tipo::Dinero: return pg ? QStringLiteral("NUMERIC(19,4)") : QStringLiteral("CURRENCY");
+    case Tipo::Dinero:
+        return pg ? QStringLiteral("NUMERIC(19,4)") : maria ? QStringLiteral("DECIMAL(19,4)") : QStringLiteral("CURRENCY");
     case Tipo::Doble: return pg ? QStringLiteral("DOUBLE PRECISION") : QStringLiteral("DOUBLE");
     case Tipo::Logico: return QStringLiteral("BOOLEAN");
     }

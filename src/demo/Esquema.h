@@ -9,7 +9,7 @@
 namespace demo {
 
 enum class Tipo { Texto, Entero, Corto, Fecha, Dinero, Doble, Logico };
-enum class Dialecto { SQLite, PostgreSQL };
+enum class Dialecto { SQLite, PostgreSQL, MariaDB };
 
 struct Columna {
     QString nombre;

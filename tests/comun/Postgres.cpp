@@ -24,11 +24,21 @@ void ConPostgres::Conecta(const char* variable, ado::Connection& con) {
 
 void ConPostgres::SetUp() { Conecta("ZR_PG_CONEXION", pg); }
 
-qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& dePostgres, const char* forma) {
+qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& deServidor, const char* forma,
+                          const char* servidor) {
     EXPECT_FALSE(deSqlite.isEmpty()) << forma;
-    const QList<QByteArray> a = deSqlite.split('\n'), b = dePostgres.split('\n');
+    const QList<QByteArray> a = deSqlite.split('\n'), b = deServidor.split('\n');
     qsizetype i = 0;
     while (i < std::max(a.size(), b.size()) && a.value(i) == b.value(i)) ++i;
-    EXPECT_EQ(a.value(i).toStdString(), b.value(i).toStdString()) << forma << ", línea " << i + 1;
+    EXPECT_EQ(a.value(i).toStdString(), b.value(i).toStdString()) << forma << " en " << servidor << ", línea " << i + 1;
     return a.size();
+}
+
+std::vector<const char*> Servidores() {
+    std::vector<const char*> r{"ZR_PG_CONEXION"};
+    if (!qEnvironmentVariableIsEmpty("ZR_MARIADB_CONEXION"))
+        r.push_back("ZR_MARIADB_CONEXION");
+    else if (qEnvironmentVariable("ZR_REQUIERE_MARIADB") == u"1")
+        ADD_FAILURE() << "ZR_MARIADB_CONEXION no está definida (ZR_REQUIERE_MARIADB=1)";
+    return r;
 }

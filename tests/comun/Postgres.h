@@ -4,6 +4,7 @@
 #include "ado/Connection.h"
 
 #include <QByteArray>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,12 @@ protected:
     ado::Connection pg;
 };
 
-// The listings of one run on SQLite and on PostgreSQL must agree line for line: the first line
-// that differs is reported under `forma`. Returns the lines of the SQLite listing.
-qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& dePostgres, const char* forma);
+// The listings of one run on SQLite and on a server must agree line for line: the first line
+// that differs is reported under `forma` and `servidor`. Returns the lines of the SQLite listing.
+qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& deServidor, const char* forma,
+                          const char* servidor);
+
+// The servers listings are compared on, each named by the environment variable holding its
+// connection string: PostgreSQL, and MariaDB when ZR_MARIADB_CONEXION is set (its absence fails
+// the test under ZR_REQUIERE_MARIADB=1).
+std::vector<const char*> Servidores();
