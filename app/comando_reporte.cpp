@@ -48,6 +48,8 @@ Pedido LeePedido(const QStringList& args) {
                 p.salidas.png = o.valor;
             else if (n == u"--emf")
                 p.salidas.emf = o.valor;
+            else if (n == u"--pdfa")
+                p.salidas.pdfa = o.valor;
             else if (n == u"--xlsx")
                 p.salidas.xlsx = o.valor;
             else if (n == u"--csv")
@@ -62,7 +64,7 @@ Pedido LeePedido(const QStringList& args) {
     }
     CompruebaConexion(p.conexion);
     if (!p.salidas.Alguna())
-        throw ErrorOpciones{QStringLiteral("falta al menos una salida: --listado, --pdf, --png, --emf, --xlsx o --csv")};
+        throw ErrorOpciones{QStringLiteral("falta al menos una salida: --listado, --pdf, --pdfa, --png, --emf, --xlsx o --csv")};
     return p;
 }
 
@@ -98,6 +100,7 @@ void Informa(const Salidas& s, int paginas) {
     std::printf("Páginas: %d\n", paginas);
     linea("Listado", s.listado);
     linea("PDF", s.pdf);
+    linea("PDF/A", s.pdfa);
     linea("PNG", s.png, archivos);
     linea("EMF", s.emf, archivos);
     linea("XLSX", s.xlsx);

@@ -17,7 +17,7 @@ const char* const UsoZrconsgt =
     "                      --ruta CARPETA [--ventana gastos|tesoreria]\n"
     "                      [--fijar CONTROL=VALOR]... [--marcar CONTROL:CLAVE]...\n"
     "                      [--listado ARCHIVO] [--pdf ARCHIVO] [--png CARPETA [--ppp N]] [--emf CARPETA]\n"
-    "                      [--xlsx ARCHIVO] [--csv ARCHIVO]\n"
+    "                      [--pdfa ARCHIVO] [--xlsx ARCHIVO] [--csv ARCHIVO]\n"
     "     zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO]\n";
 
 void SeparaOpciones(const QStringList& args, std::vector<Opcion>& opciones, QStringList& palabras) {

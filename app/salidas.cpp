@@ -61,10 +61,16 @@ QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& doc
                 escritos << archivo;
             }
         }
+        const render::DatosPdf datos{report::TituloDocumento(documento.Paginas()), modConGastos::NombreEmpresa, {}};
         if (!salidas.pdf.isEmpty()) {
             CreaCarpetaDe(salidas.pdf);
-            render::ExportaPdf(documento.Paginas(), salidas.pdf);
+            render::ExportaPdf(documento.Paginas(), salidas.pdf, datos);
             escritos << salidas.pdf;
+        }
+        if (!salidas.pdfa.isEmpty()) {
+            CreaCarpetaDe(salidas.pdfa);
+            render::ExportaPdfPintado(documento.Paginas(), salidas.pdfa, datos, true);
+            escritos << salidas.pdfa;
         }
         if (!salidas.xlsx.isEmpty() || !salidas.csv.isEmpty()) {
             const report::Tabla tabla = report::TablaDeDocumento(documento.Paginas());

@@ -13,16 +13,17 @@ namespace app {
 struct Salidas {
     QString listado;  // JSON Lines file
     QString pdf;      // PDF file
+    QString pdfa;     // PDF/A-1b file, for archiving
     QString png;      // folder for pagina_001.png ...
     QString emf;      // folder for pagina_001.emf ...
     QString xlsx;     // spreadsheet of the document's rows
     QString csv;      // the same rows as CSV
     int ppp = 0;      // PNG resolution; 0 the renderer's default
 
-    bool Alguna() const { return !listado.isEmpty() || !pdf.isEmpty() || !png.isEmpty() || !emf.isEmpty() ||
+    bool Alguna() const { return !listado.isEmpty() || !pdf.isEmpty() || !pdfa.isEmpty() || !png.isEmpty() || !emf.isEmpty() ||
                                !xlsx.isEmpty() || !csv.isEmpty(); }
-    // PDF and PNG are painted, and painting needs a QGuiApplication.
-    bool Pinta() const { return !pdf.isEmpty() || !png.isEmpty(); }
+    // PDF/A and PNG are painted, and painting needs a QGuiApplication.
+    bool Pinta() const { return !pdfa.isEmpty() || !png.isEmpty(); }
 };
 
 // Writes every output asked for and returns the files written. On a failure (vb::ErrorEjecucion)

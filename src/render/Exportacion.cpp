@@ -53,12 +53,18 @@ bool PintaDocumento(QPagedPaintDevice& dispositivo, const report::Documento& doc
     return pintor.end();
 }
 
-void ExportaPdf(const report::Documento& documento, const QString& archivo) {
+void ExportaPdf(const report::Documento& documento, const QString& archivo, const DatosPdf& datos) {
+    GrabaExportacion(archivo, PdfDirecto(documento, datos));
+}
+
+void ExportaPdfPintado(const report::Documento& documento, const QString& archivo, const DatosPdf& datos, bool pdfa) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("ZR_ConsultasGT"));
+        pdf.setTitle(datos.titulo);
+        if (pdfa) pdf.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
         if (!PintaDocumento(pdf, documento))
             throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida,

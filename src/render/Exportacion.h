@@ -3,6 +3,8 @@
 // file, into one PNG image per page, or as spreadsheet rows. Failures travel as vb::ErrorEjecucion.
 #include "report/Pagina.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -23,8 +25,22 @@ inline constexpr int PppPredeterminado = 150;
 // the device could not be started or could not take another page.
 bool PintaDocumento(QPagedPaintDevice& dispositivo, const report::Documento& documento);
 
-// One Letter-sized PDF with every page; the file is written whole or not at all.
-void ExportaPdf(const report::Documento& documento, const QString& archivo);
+// What a PDF says about itself: the report's name, the company, when it was made (now if unset).
+struct DatosPdf {
+    QString titulo;
+    QString autor;
+    QDateTime fecha;
+};
+
+// One Letter-sized PDF with every page, selectable text in reading order, its title, author and
+// date, and one bookmark per page; the file is written whole or not at all.
+void ExportaPdf(const report::Documento& documento, const QString& archivo, const DatosPdf& datos = {});
+QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos);
+
+// The same pages painted through Qt's PDF writer, which embeds the fonts; as PDF/A-1b, for
+// archiving, when `pdfa`.
+void ExportaPdfPintado(const report::Documento& documento, const QString& archivo, const DatosPdf& datos = {},
+                       bool pdfa = false);
 
 // The page as a white sheet at `ppp` dots per inch.
 QImage ImagenPagina(const report::Pagina& pagina, int ppp);

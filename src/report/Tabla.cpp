@@ -123,7 +123,6 @@ public:
 
 private:
     void LeeEncabezados() {
-        static const QRegularExpression reporte(QStringLiteral("^Reporte\\s*:(.*)$"));
         bool conTitulos = false;
         for (const Pagina& pagina : documento_) {
             const Zona z = ZonaDe(pagina);
@@ -131,9 +130,6 @@ private:
             for (const Registro& r : pagina.registros) {
                 const auto* t = std::get_if<Texto>(&r);
                 if (!t) continue;
-                if (titulo_.isEmpty() && t->y < z.inicioTitulos) {
-                    if (const auto m = reporte.match(t->texto); m.hasMatch()) titulo_ = m.captured(1).trimmed();
-                }
                 if (t->y > z.finTitulos) cuerpo.push_back(t);
                 else if (t->y >= z.inicioTitulos && z.finTitulos > z.inicioTitulos) titulos.push_back(t);
             }
@@ -324,7 +320,7 @@ private:
         if (orden.empty()) orden.push_back({0, INT_MIN, 0});
 
         Tabla tabla;
-        tabla.titulo = titulo_;
+        tabla.titulo = TituloDocumento(documento_);
         std::map<Columna, std::size_t> indice;
         for (std::size_t i = 0; i < orden.size(); ++i) indice[orden[i]] = i;
         if (!titulos_.empty()) {
@@ -357,7 +353,6 @@ private:
     };
 
     const Documento& documento_;
-    QString titulo_;
     std::vector<std::vector<Titulo>> titulos_;
     std::vector<Renglon> cuerpo_;
     std::vector<Estilo> detallePagina_;  // the detail look of each page
@@ -417,5 +412,14 @@ Celda CeldaDeTexto(const QString& texto) {
 }
 
 Tabla TablaDeDocumento(const Documento& documento) { return Constructor(documento).Construye(); }
+
+QString TituloDocumento(const Documento& documento) {
+    static const QRegularExpression reporte(QStringLiteral("^Reporte\\s*:(.*)$"));
+    if (documento.empty()) return {};
+    for (const Registro& r : documento.front().registros)
+        if (const auto* t = std::get_if<Texto>(&r))
+            if (const auto m = reporte.match(t->texto); m.hasMatch()) return m.captured(1).trimmed();
+    return {};
+}
 
 }  // namespace report

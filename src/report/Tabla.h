@@ -34,6 +34,9 @@ struct Tabla {
 
 Tabla TablaDeDocumento(const Documento& documento);
 
+// The report's name as the first page heading prints it after "Reporte :"; empty without one.
+QString TituloDocumento(const Documento& documento);
+
 // What a printed text holds: "#,##0.00" amounts (with an optional "$"), "dd/mm/yyyy" and
 // "dd/mmm/yyyy" dates; anything else, codes with leading zeros included, stays text.
 Celda CeldaDeTexto(const QString& texto);

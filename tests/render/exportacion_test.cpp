@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -38,6 +39,67 @@ TEST(Pdf, UnArchivoCartaConTodasLasPaginas) {
     // Letter, edge to edge: 612 x 792 points.
     EXPECT_TRUE(pdf.contains(QRegularExpression(QStringLiteral("/MediaBox\\s*\\[0 0 612(\\.0*)? 792(\\.0*)?\\]"))));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// What a poppler tool says about a file, or empty when it cannot run.
+QString Poppler(const char* herramienta, const QStringList& args) {
+    QProcess p;
+    p.start(QString::fromLatin1(herramienta), args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// An independent reader finds the texts in reading order, the metadata and one bookmark per page;
+// a right-aligned amount ends at its x, and a text outside Latin-1 or with PDF's own delimiters
+// survives.
+TEST(Pdf, TextoSeleccionableEnOrdenConSusDatos) {
+    QTemporaryDir dir;
+    const QString archivo = dir.filePath(QStringLiteral("r.pdf"));
+    Documento d = DocumentoDe(2);
+    auto& r = d[0].registros;
+    r.push_back(Texto{0, 2000, QStringLiteral("Peña (Ñandú) \\ – 5€"), 0, true, 9, AlineaIzquierda});
+    r.push_back(Texto{10500, 1800, QStringLiteral("1,234.50"), 0, false, 7, AlineaDerecha});
+    r.push_back(Texto{0, 1800, QStringLiteral("Primero"), 0, false, 7, AlineaIzquierda});
+    r.push_back(Regla{6900, 240, 2500, 200});
+    const QDateTime fecha(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC);
+    render::ExportaPdf(d, archivo, {QStringLiteral("Saldos"), QStringLiteral("Empresa Ñ"), fecha});
+
+    const QString texto = Poppler("pdftotext", {"-raw", "-f", "1", "-l", "1", archivo, "-"});
+    ASSERT_FALSE(texto.isEmpty()) << "pdftotext no corrió";
+    const QStringList lineas = texto.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lineas.size(), 3);
+    EXPECT_EQ(lineas[0], QStringLiteral("Página : 1 / 2"));
+    EXPECT_EQ(lineas[1], QStringLiteral("Primero 1,234.50"));
+    EXPECT_EQ(lineas[2], QStringLiteral("Peña (Ñandú) \\ – 5€"));
+
+    const QString info = Poppler("pdfinfo", {archivo});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Saldos\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Author:\\s+Empresa Ñ\\n"))));
+    EXPECT_TRUE(info.contains(QStringLiteral("2026"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+
+    // The amount's right edge: x 10500 twips from the origin at 870 is 568.5 points.
+    const QString cajas = Poppler("pdftotext", {"-bbox", "-f", "1", "-l", "1", archivo, "-"});
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("xMax=\"([0-9.]+)\"[^>]*>1,234.50<")).match(cajas);
+    ASSERT_TRUE(m.hasMatch()) << cajas.toStdString();
+    EXPECT_NEAR(m.captured(1).toDouble(), 568.5, 0.6);
+
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().count("/Type /Outlines"), 1);
+}
+
+TEST(Pdf, PdfAParaArchivo) {
+    QTemporaryDir dir;
+    const QString archivo = dir.filePath(QStringLiteral("a.pdf"));
+    render::ExportaPdfPintado(DocumentoDe(1), archivo, {QStringLiteral("Saldos"), {}, {}}, true);
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.contains("<pdfaid:part>1</pdfaid:part>") || pdf.contains("pdfaid:part=\"1\""));
+    EXPECT_TRUE(pdf.contains("/FontFile2"));  // fonts embedded
+    EXPECT_TRUE(pdf.contains("/OutputIntents"));
 }
 
 TEST(Png, UnArchivoPorPaginaConSuResolucion) {

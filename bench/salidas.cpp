@@ -1,0 +1,82 @@
+// zr_bench_salidas CARPETA_EMF [--veces N]
+// Times the outputs of one finished document: its page files (the EMF pages `zrconsgt reporte
+// --emf` wrote) are read back, then written again as EMF, as PDF written directly, as PDF painted
+// through Qt's writer (the earlier path), and as spreadsheet rows. Prints the CPU seconds of each
+// (median of N) and their ratios to the painted PDF. Figures are printed, never asserted.
+#include "render/Exportacion.h"
+#include "report/EmfEscritor.h"
+#include "report/EmfLector.h"
+#include "report/SuperficieArchivos.h"
+#include "report/Tabla.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double Cpu() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+double Mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double Mide(int veces, const std::function<void()>& trabajo) {
+    std::vector<double> t;
+    for (int i = 0; i < veces; ++i) {
+        const double inicio = Cpu();
+        trabajo();
+        t.push_back(Cpu() - inicio);
+    }
+    return Mediana(t);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);  // the painted PDF needs fonts
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "uso: zr_bench_salidas CARPETA_EMF [--veces N]\n");
+        return 1;
+    }
+    const int veces = args.size() >= 4 && args[2] == u"--veces" ? std::max(1, args[3].toInt()) : 3;
+    const QDir carpeta(args[1]);
+    report::Documento documento;
+    for (const QString& archivo : carpeta.entryList({QStringLiteral("pagina_*.emf")}, QDir::Files, QDir::Name)) {
+        const QByteArray datos = report::LeeArchivo(carpeta.filePath(archivo));
+        documento.push_back(report::LeeEmf(std::span<const char>(datos.constData(), static_cast<std::size_t>(datos.size()))));
+    }
+    if (documento.empty()) {
+        std::fprintf(stderr, "zr_bench_salidas: no hay páginas pagina_*.emf en %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    QTemporaryDir destino;
+    const render::DatosPdf datos{report::TituloDocumento(documento), QStringLiteral("Empresa"), {}};
+    const double emf = Mide(veces, [&] {
+        for (std::size_t i = 0; i < documento.size(); ++i)
+            report::GrabaArchivo(destino.filePath(QStringLiteral("p%1.emf").arg(i)), report::EscribeEmf(documento[i]));
+    });
+    const double pdf = Mide(veces, [&] { render::ExportaPdf(documento, destino.filePath("d.pdf"), datos); });
+    const double pintado = Mide(veces, [&] { render::ExportaPdfPintado(documento, destino.filePath("q.pdf"), datos); });
+    const double hoja = Mide(veces, [&] {
+        const report::Tabla tabla = report::TablaDeDocumento(documento);
+        render::ExportaXlsx(tabla, destino.filePath("h.xlsx"));
+        render::ExportaCsv(tabla, destino.filePath("h.csv"));
+    });
+    std::printf("páginas %zu, mediana de %d veces, segundos de CPU\n", documento.size(), veces);
+    std::printf("%-28s %8s %12s\n", "salida", "cpu_s", "/pdf_pintado");
+    const auto fila = [&](const char* nombre, double s) { std::printf("%-28s %8.3f %12.3f\n", nombre, s, s / pintado); };
+    fila("emf (páginas)", emf);
+    fila("pdf directo", pdf);
+    fila("pdf pintado (anterior)", pintado);
+    fila("xlsx + csv", hoja);
+    return 0;
+}
