@@ -2,7 +2,8 @@
 # The main job: sets up, builds, makes the demo company in ./demo (or the folder given) and opens
 # "CONSULTAS DE GASTOS" on it. Without a display it renders the demo's creditor reports to PDF
 # instead (the catalog in its four forms, Directorio/Parámetros x Detallado/Resumido, the balances
-# as of today, and the ledger of October 2025 in both forms) and says where.
+# as of today, and the ledger of October 2025 in both forms) and the demo's treasury reports, and
+# says where.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZR_BUILD:-$raiz/build}
@@ -34,8 +35,12 @@ reporte() {  # reporte FILE SETTING... : one report of the demo company to FILE.
   shift
   local ajustes=()
   for a in "$@"; do ajustes+=(--fijar "$a"); done
-  "$zrconsgt" reporte --conexion "$conexion" --ruta "$destino" "${ajustes[@]}" --pdf "$archivo" >/dev/null
+  "$zrconsgt" reporte --ventana "${ventana:-gastos}" --conexion "$conexion" --ruta "$destino" "${ajustes[@]}" \
+    --pdf "$archivo" >/dev/null
   echo "  $archivo"
+}
+tesoreria() {  # tesoreria FILE SETTING... : the same from "CONSULTAS DE TESORERÍA"
+  ventana=tesoreria reporte "$@"
 }
 for tipo in Directorio:directorio Parámetros:parametros; do
   for detalle in 0:detallado 1:resumido; do
@@ -47,3 +52,9 @@ mes=(cmbConsulta=1 "dtpFecha(0)=2025-10-01" "dtpFecha(1)=2025-10-31")
 reporte auxiliar-detallado "${mes[@]}" "optTipo(0)=1"
 reporte auxiliar-resumido "${mes[@]}" "optTipo(1)=1"
 echo "Reportes de acreedores en PDF: $pdf"
+tesoreria libro-de-bancos cmbConsulta=3 "dtpFecha(0)=2025-12-01" "dtpFecha(1)=2025-12-31"
+tesoreria conciliaciones cmbConsulta=4 "dtpFecha(0)=2025-01-01" "dtpFecha(1)=2025-12-31"
+tesoreria promedio-diario-febrero-2024 cmbConsulta=5 "cmbMeses(0)=1" "cmbAnios(0)=2024"
+tesoreria promedio-mensual-nov-2024-mar-2025 cmbConsulta=6 "cmbMeses(1)=10" "cmbAnios(1)=2024" "cmbMeses(2)=2" \
+  "cmbAnios(2)=2025"
+echo "Reportes de tesorería en PDF: $pdf"
