@@ -6,6 +6,7 @@
 #include "medida.h"
 #include "sql_acreedores.h"
 #include "sql_sola.h"
+#include "sql_tesoreria.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QCoreApplication>
@@ -111,8 +112,10 @@ QString EmpresaDemo(const Opciones& o) {
     return conexion;
 }
 
-Corrida CorreReporte(const Opciones& o, const QString& conexion, const QStringList& fijar, const QString& destino) {
-    QStringList args = {"--mide", QStringLiteral(ZR_ZRCONSGT), "reporte", "--conexion", conexion, "--ruta", o.carpeta};
+Corrida CorreReporte(const Opciones& o, const QString& conexion, const QString& ventana, const QStringList& fijar,
+                     const QString& destino) {
+    QStringList args = {"--mide",     QStringLiteral(ZR_ZRCONSGT), "reporte",  "--ventana", ventana,
+                        "--conexion", conexion,                    "--ruta",   o.carpeta};
     for (const QString& ajuste : fijar) args << "--fijar" << ajuste;
     args << "--" + o.salida << destino;
     QElapsedTimer reloj;
@@ -151,6 +154,7 @@ int main(int argc, char** argv) {
     try {
         bench::PreparaSql(conexion, o.carpeta);
         bench::PreparaSqlAcreedores(conexion);
+        bench::PreparaSqlTesoreria();
     } catch (const vb::ErrorEjecucion& e) {
         Termina(e.descripcion());
     }
@@ -161,6 +165,10 @@ int main(int argc, char** argv) {
         const char* nombre;
         QStringList fijar;
         std::function<bench::TiempoSql()> sql;
+        QString ventana = QStringLiteral("gastos");
+    };
+    const auto tesoreria = [](const char* nombre, const QStringList& fijar, const bench::Tesoreria& corrida) {
+        return Forma{nombre, fijar, [=] { return bench::MideSqlTesoreria(corrida); }, QStringLiteral("tesoreria")};
     };
     const auto catalogo = [](const char* nombre, int tipo, int detalle) {
         return Forma{nombre,
@@ -180,6 +188,14 @@ int main(int argc, char** argv) {
          [=] { return bench::MideSqlAcreedores({1, true, desde, hasta}); }},
         {"Auxiliar resumido", mes + QStringList{"optTipo(1)=1"},
          [=] { return bench::MideSqlAcreedores({1, false, desde, hasta}); }},
+        tesoreria("Libro de Bancos, un folio", {"cmbConsulta=3", "cmbConciliaciones=0100017000-2511"},
+                  {3, desde, hasta, QStringLiteral("0100017000-2511")}),
+        tesoreria("Conciliaciones", {"cmbConsulta=4", "dtpFecha(0)=2025-01-01", "dtpFecha(1)=2025-12-31"},
+                  {4, QDate(2025, 1, 1), QDate(2025, 12, 31), {}}),
+        tesoreria("Promedio diario", {"cmbConsulta=5", "cmbMeses(0)=9", "cmbAnios(0)=2025"}, {5, desde, desde, {}}),
+        tesoreria("Promedio mensual",
+                  {"cmbConsulta=6", "cmbMeses(1)=0", "cmbAnios(1)=2024", "cmbMeses(2)=11", "cmbAnios(2)=2025"},
+                  {6, QDate(2024, 1, 1), QDate(2025, 12, 1), {}}),
     };
 
     const QList<QPair<QString, int>> columnas = {
@@ -207,7 +223,7 @@ int main(int argc, char** argv) {
         std::vector<double> cpu;
         bench::TiempoSql t;
         for (int vez = 0; vez < o.veces; ++vez) {
-            ultima = CorreReporte(o, conexion, f.fijar, salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl"));
+            ultima = CorreReporte(o, conexion, f.ventana, f.fijar, salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl"));
             reporte.push_back(ultima.segundos);
             cpu.push_back(static_cast<double>(ultima.cpuMs) / 1000.0);
             memoria = std::max(memoria, ultima.memoriaKib);

@@ -22,6 +22,13 @@ const QString frmConTesoreria::CuentasConNombreMoneda = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER JOIN tblMonedas "
     "ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
 
+QString frmConTesoreria::ConsultaConciliaciones(const QString& cuenta) const {
+    return QStringLiteral("SELECT FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA FROM "
+                          "tblConciliaEnc WHERE NUM_CUENTA='") +
+           ado::Comillas(cuenta) + QStringLiteral("' AND (FEC_FIN BETWEEN ") + FechaInicial + QStringLiteral(" AND ") +
+           FechaFinal + QStringLiteral(") ORDER BY FOL_CONCI");
+}
+
 bool EstaCerrada(const vb::Variant& cerrada) { return !cerrada.IsNull() && cerrada.CBool(); }
 
 void frmConTesoreria::EncabezadoConciliaciones() {
@@ -45,10 +52,7 @@ void frmConTesoreria::ImprimeConciliaciones() {
     r.porCuenta = [&] {
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
         bool encabezado = false;
-        CadenaSQL = QStringLiteral("SELECT FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA "
-                                   "FROM tblConciliaEnc WHERE NUM_CUENTA='") +
-                    ado::Comillas(cuenta) + QStringLiteral("' AND (FEC_FIN BETWEEN ") + FechaInicial +
-                    QStringLiteral(" AND ") + FechaFinal + QStringLiteral(") ORDER BY FOL_CONCI");
+        CadenaSQL = ConsultaConciliaciones(cuenta);
         rsMovimientos = modConGastos::ConexionModulo().Execute(CadenaSQL);
         for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
             if (!encabezado) {

@@ -185,6 +185,14 @@ public:
     void ImprimePromedioMensual();
     // The account query with the currency name only, up to "WHERE COD_BANCO=".
     static const QString CuentasConNombreMoneda;
+    // The queries these reports run per account and per reconciliation, as they run them: an
+    // account's reconciliations ending in the range (the list), or by `folio` or range (the book);
+    // the movements the book lists for reconciliation `folio` ending on `fin`; an account's
+    // amounts (IMP_MOV, CON_GRL) of one day, or from `desde` to `hasta`.
+    QString ConsultaConciliaciones(const QString& cuenta) const;
+    QString ConsultaLibro(const QString& cuenta, const QString& folio) const;
+    static QString ConsultaMovimientosLibro(const QString& folio, const vb::Variant& fin);
+    static QString ConsultaImportes(const QString& cuenta, QDate desde, QDate hasta);
     // The deposits and withdrawals that `consulta` (IMP_MOV, CON_GRL) reads into `rs`; a Null or
     // non-numeric amount and other classes count for nothing.
     struct Sumas {

@@ -19,6 +19,24 @@ constexpr int32_t GrisTexto = static_cast<int32_t>(0x80000011u);  // the system'
 
 }  // namespace
 
+QString frmConTesoreria::ConsultaLibro(const QString& cuenta, const QString& folio) const {
+    QString sql = QStringLiteral("SELECT FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA FROM "
+                                 "tblConciliaEnc WHERE NUM_CUENTA='") +
+                  ado::Comillas(cuenta) + QStringLiteral("' AND ");
+    if (!folio.isEmpty()) return sql + QStringLiteral("FOL_CONCI='") + ado::Comillas(folio) + u'\'';
+    return sql + QStringLiteral("FEC_FIN BETWEEN ") + FechaInicial + QStringLiteral(" AND ") + FechaFinal +
+           QStringLiteral(" ORDER BY FOL_CONCI");
+}
+
+QString frmConTesoreria::ConsultaMovimientosLibro(const QString& folio, const vb::Variant& fin) {
+    // Any movement not yet reconciled up to the end date is listed, whatever its account.
+    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,DES_CON,IMP_INGR,IMP_EGRE,FOL_CONCI,CONCI_FOL FROM tblConciliaciones "
+                          "INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON = tblConciliaciones.COD_CON WHERE "
+                          "COD_ESTATUS <> 2 AND (tblConciliaciones.FOL_CONCI = '") +
+           ado::Comillas(folio) + QStringLiteral("' OR (CONCI_FOL = '' AND FEC_MOV <= ") + modConGastos::FechaSQL(fin) +
+           QStringLiteral(")) ORDER BY FEC_MOV, FOL_CHEQUE, MOVIMIENTO");
+}
+
 void frmConTesoreria::EncabezadoLibroBancos() {
     report::Superficie& s = *Superficie;
     const auto importe = [this](const char* campo) { return vb::Format(rsMovimientos.Fields(campo).Value(), u"#,##0.00"); };
@@ -103,12 +121,7 @@ void frmConTesoreria::ImprimeLibroBancos() {
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
     r.porCuenta = [&] {
-        CadenaSQL = QStringLiteral("SELECT FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA "
-                                   "FROM tblConciliaEnc WHERE NUM_CUENTA='") +
-                    ado::Comillas(Campo(rsCuentas, "NUM_CUENTA")) + QStringLiteral("' AND ");
-        if (porFolio) CadenaSQL += QStringLiteral("FOL_CONCI='") + ado::Comillas(folio) + u'\'';
-        else CadenaSQL += QStringLiteral("FEC_FIN BETWEEN ") + FechaInicial + QStringLiteral(" AND ") + FechaFinal +
-                          QStringLiteral(" ORDER BY FOL_CONCI");
+        CadenaSQL = ConsultaLibro(Campo(rsCuentas, "NUM_CUENTA"), porFolio ? folio : QString());
         rsMovimientos = conexion.Execute(CadenaSQL);
         for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
             if (otraConciliacion) NuevaPagina(TipoLibro);
@@ -116,14 +129,7 @@ void frmConTesoreria::ImprimeLibroBancos() {
             otraConciliacion = true;
             const QString conciliacion = Campo(rsMovimientos, "FOL_CONCI");
             const bool cerrada = EstaCerrada(rsMovimientos.Fields("CERRADA").Value());
-            // Any movement not yet reconciled up to the end date is listed, whatever its account.
-            rsSaldos = conexion.Execute(
-                QStringLiteral("SELECT FEC_MOV,FOL_MOV,DES_CON,IMP_INGR,IMP_EGRE,FOL_CONCI,CONCI_FOL FROM tblConciliaciones "
-                               "INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON = tblConciliaciones.COD_CON WHERE "
-                               "COD_ESTATUS <> 2 AND (tblConciliaciones.FOL_CONCI = '") +
-                ado::Comillas(conciliacion) + QStringLiteral("' OR (CONCI_FOL = '' AND FEC_MOV <= ") +
-                modConGastos::FechaSQL(rsMovimientos.Fields("FEC_FIN").Value()) +
-                QStringLiteral(")) ORDER BY FEC_MOV, FOL_CHEQUE, MOVIMIENTO"));
+            rsSaldos = conexion.Execute(ConsultaMovimientosLibro(conciliacion, rsMovimientos.Fields("FEC_FIN").Value()));
             while (!rsSaldos.EOF_()) {
                 const QString suya = Campo(rsSaldos, "FOL_CONCI");
                 QString estatus;

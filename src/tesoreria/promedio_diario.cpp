@@ -1,7 +1,5 @@
 // "Promedio diario mensual": for each account, on a page of its own, every day of the chosen month
 // with its balances and their mean, then the month's own.
-#include "ado/Comillas.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
@@ -38,11 +36,8 @@ void frmConTesoreria::ImprimePromedioDiario() {
         Sumas mensual;
         vb::Integer dia;
         for (dia = 1; dia <= dias; ++dia) {
-            const Sumas diaria = SumaMovimientos(
-                QStringLiteral("SELECT IMP_MOV, CON_GRL FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
-                    QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV = ") +
-                    modConGastos::FechaSQL(vb::Variant(vb::DateSerial(anio, mes, dia))) + u')',
-                rsMovimientos);
+            const QDate fecha = vb::DateSerial(anio, mes, dia);
+            const Sumas diaria = SumaMovimientos(ConsultaImportes(cuenta, fecha, fecha), rsMovimientos);
             s.PrintText(0, LineaActual, QString::number(static_cast<int32_t>(dia)));
             ImprimeSaldosPromedio(LineaActual, saldo, diaria);
             LineaActual += 240;

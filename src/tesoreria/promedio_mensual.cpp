@@ -1,7 +1,5 @@
 // "Promedio mensual": for each account, every month of the chosen range, which may cross a year
 // end, with its balances and their mean.
-#include "ado/Comillas.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
@@ -36,12 +34,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
         // A last month before the first leaves the account with its header alone.
         for (QDate mes = inicio; mes <= fin; mes = vb::DateSerial(mes.year(), mes.month() + 1, mes.day())) {
             const QDate finDeMes = vb::DateSerial(mes.year(), mes.month() + 1, 0);
-            const Sumas mensual = SumaMovimientos(
-                QStringLiteral("SELECT IMP_MOV, CON_GRL FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
-                    QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV BETWEEN ") +
-                    modConGastos::FechaSQL(vb::Variant(mes)) + QStringLiteral(" AND ") +
-                    modConGastos::FechaSQL(vb::Variant(finDeMes)) + u')',
-                rsMovimientos);
+            const Sumas mensual = SumaMovimientos(ConsultaImportes(cuenta, mes, finDeMes), rsMovimientos);
             s.PrintText(0, LineaActual, vb::Format(vb::Variant(mes), u"mmm/yyyy"));
             ImprimeSaldosPromedio(LineaActual, saldo, mensual);
             LineaActual += 240;

@@ -56,6 +56,14 @@ vb::Currency frmConTesoreria::SaldoAntesDe(const QString& cuenta, QDate dia) {
     return antes.ingresos - antes.egresos;
 }
 
+QString frmConTesoreria::ConsultaImportes(const QString& cuenta, QDate desde, QDate hasta) {
+    QString sql = QStringLiteral("SELECT IMP_MOV, CON_GRL FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
+                  QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV ");
+    if (desde == hasta) return sql + QStringLiteral("= ") + modConGastos::FechaSQL(vb::Variant(desde)) + u')';
+    return sql + QStringLiteral("BETWEEN ") + modConGastos::FechaSQL(vb::Variant(desde)) + QStringLiteral(" AND ") +
+           modConGastos::FechaSQL(vb::Variant(hasta)) + u')';
+}
+
 void frmConTesoreria::ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes) {
     report::Superficie& s = *Superficie;
     s.BeginGroup();
