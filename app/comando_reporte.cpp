@@ -1,28 +1,20 @@
 #include "comando_reporte.h"
 
 #include "ajustes.h"
-#include "mensajes_consola.h"
 #include "opciones.h"
-#include "puerto_reporte.h"
+#include "reporte_sin_pantalla.h"
 #include "salidas.h"
-#include "ventanas.h"
-#include "controles/PuertoUI.h"
+#include "component/clsConsGT.h"
 #include "render/Exportacion.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <cstdio>
-#include <memory>
 
 using namespace app;
 
 namespace {
 
-struct Pedido {
-    Conexion conexion;
-    std::vector<Ajuste> ajustes;
-    Salidas salidas;
-};
+using Pedido = PedidoReporte;
 
 Pedido LeePedido(const QStringList& args) {
     Pedido p;
@@ -68,25 +60,6 @@ Pedido LeePedido(const QStringList& args) {
     return p;
 }
 
-QtMessageHandler manejadorQt = nullptr;
-
-// A run without a session has no XDG_RUNTIME_DIR; Qt's warning about it says nothing a user of
-// the command could act on. Every other message goes on as before.
-void SinAvisoDeSesion(QtMsgType tipo, const QMessageLogContext& contexto, const QString& mensaje) {
-    if (tipo == QtWarningMsg && mensaje.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set")) return;
-    if (manejadorQt) manejadorQt(tipo, contexto, mensaje);
-}
-
-// PDF and PNG are painted with fonts, which needs a GUI application; the offscreen platform
-// needs no display. Listing and EMF need neither.
-std::unique_ptr<QGuiApplication> AplicacionParaPintar() {
-    static char nombre[] = "zrconsgt", opcion[] = "-platform", plataforma[] = "offscreen";
-    static char* argv[] = {nombre, opcion, plataforma, nullptr};
-    static int argc = 3;
-    manejadorQt = qInstallMessageHandler(SinAvisoDeSesion);
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // What was written, one line each, after the page count.
 void Informa(const Salidas& s, int paginas) {
     const auto linea = [](const char* que, const QString& donde, const QString& resto = {}) {
@@ -107,15 +80,6 @@ void Informa(const Salidas& s, int paginas) {
     linea("CSV", s.csv);
 }
 
-// The UI port in force for as long as the command runs.
-class PuertoEnUso {
-public:
-    explicit PuertoEnUso(controles::PuertoUI& puerto) { controles::FijaPuertoUI(&puerto); }
-    ~PuertoEnUso() { controles::FijaPuertoUI(nullptr); }
-    PuertoEnUso(const PuertoEnUso&) = delete;
-    PuertoEnUso& operator=(const PuertoEnUso&) = delete;
-};
-
 }  // namespace
 
 int ComandoReporte(const QStringList& args) {
@@ -125,19 +89,9 @@ int ComandoReporte(const QStringList& args) {
     } catch (const ErrorOpciones& e) {
         return Falla("reporte", e.mensaje, true);
     }
-    const Conexion& c = p.conexion;
-
-    const std::unique_ptr<QGuiApplication> aplicacion = p.salidas.Pinta() ? AplicacionParaPintar() : nullptr;
-    MensajesConsola::Instala(QStringLiteral("zrconsgt reporte"));
-    InstalaVentanas({});
-    PuertoReporte puerto(std::move(p.ajustes), p.salidas);
-    const PuertoEnUso enUso(puerto);
-    const int erroresAntes = MensajesConsola::ErroresMostrados();
-    if (MuestraConsulta("reporte", c) != 0) return 1;
-    if (!puerto.FalloAjuste().isEmpty()) return Falla("reporte", puerto.FalloAjuste());
-    if (MensajesConsola::ErroresMostrados() != erroresAntes) return 1;  // the run said what went wrong
-    if (puerto.Paginas() < 0) return Falla("reporte", QStringLiteral("la consulta no llegó a la vista preliminar"));
-
-    Informa(p.salidas, puerto.Paginas());
+    component::clsConsGT consulta;
+    const ResultadoReporte r = GeneraReporte(consulta, p, QStringLiteral("zrconsgt reporte"));
+    if (r.error != 0) return r.mostrado ? 1 : Falla("reporte", r.mensaje);
+    Informa(p.salidas, r.paginas);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

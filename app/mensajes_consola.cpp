@@ -1,5 +1,7 @@
 #include "mensajes_consola.h"
 
+#include "vb/ErrorEjecucion.h"
+
 #include <cstdio>
 
 namespace app {
@@ -7,6 +9,8 @@ namespace app {
 namespace {
 
 int erroresMostrados = 0;
+int32_t ultimoNumero = 0;
+QString ultimaDescripcion;
 
 // The message's number and, when it has one, its text on the same line.
 QString ConTexto(const char* clase, int32_t numero, const QString& texto) {
@@ -39,10 +43,18 @@ QString MensajesConsola::Captura(int32_t, int32_t, const QString& indicacion, in
 
 void MensajesConsola::MuestraError(const vb::Variant& numero, const vb::Variant& descripcion, int32_t) {
     ++erroresMostrados;
+    ultimaDescripcion = descripcion.CStr();
+    try {
+        ultimoNumero = numero.CLng();
+    } catch (const vb::ErrorEjecucion&) {
+        ultimoNumero = vb::errores::ErrorProveedor;  // a number that is not one still means an error
+    }
     Escribe(QStringLiteral("error %1: %2").arg(numero.CStr(), descripcion.CStr()));
 }
 
 int MensajesConsola::ErroresMostrados() { return erroresMostrados; }
+int32_t MensajesConsola::UltimoNumero() { return ultimoNumero; }
+QString MensajesConsola::UltimaDescripcion() { return ultimaDescripcion; }
 
 void MensajesConsola::Instala(const QString& prefijo) {
     component::ServiciosAnfitrion().mensajes = [prefijo] { return std::make_unique<MensajesConsola>(prefijo); };

@@ -17,8 +17,11 @@ public:
                     int32_t c) override;
     void MuestraError(const vb::Variant& numero, const vb::Variant& descripcion, int32_t opciones) override;
 
-    // Errors shown by every instance since the process started.
+    // Errors shown by every instance since the process started, and the last one's number and
+    // description.
     static int ErroresMostrados();
+    static int32_t UltimoNumero();
+    static QString UltimaDescripcion();
 
     // Installs a fresh instance per use into the host services.
     static void Instala(const QString& prefijo);

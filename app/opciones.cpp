@@ -18,7 +18,7 @@ const char* const UsoZrconsgt =
     "                      [--fijar CONTROL=VALOR]... [--marcar CONTROL:CLAVE]...\n"
     "                      [--listado ARCHIVO] [--pdf ARCHIVO] [--png CARPETA [--ppp N]] [--emf CARPETA]\n"
     "                      [--pdfa ARCHIVO] [--xlsx ARCHIVO] [--csv ARCHIVO]\n"
-    "     zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO]\n";
+    "     zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO] [--mariadb ARCHIVO]\n";
 
 void SeparaOpciones(const QStringList& args, std::vector<Opcion>& opciones, QStringList& palabras) {
     for (qsizetype i = 0; i < args.size(); ++i) {

@@ -23,6 +23,22 @@ int32_t clsConsGT_MostrarConsulta(clsConsGT* objeto, int32_t ConsultaActiva,
     const char* ConexionBaseDatos, uint8_t ManejadorBaseDatos, int16_t NumeroDeEmpresa,
     const char* ArchivoDeAyuda, const char* RutaBaseDeDatos);
 
+/* Runs one report with nobody looking and needs no display: opens the connection as
+ * MostrarConsulta does, loads the window ConsultaActiva, applies Ajustes in order as a user's
+ * actions, presses "CONSULTAR [F10]" and writes what the preview received to Salidas.
+ * Ajustes: NULL-terminated list, or NULL. "CONTROL=VALOR" sets a control ("cmbConsulta=0",
+ *   "dtpFecha(0)=2025-03-01", "optTipo(1)=1"); "CONTROL:CLAVE" ticks a tree node
+ *   ("tvwGral(0):G1"); whichever of '=' and ':' comes first decides.
+ * Salidas: NULL-terminated list of "KIND=PATH", KIND one of listado (JSON Lines), pdf, pdfa
+ *   (PDF/A-1b), png (a folder), emf (a folder), xlsx, csv; "ppp=N" sets the PNG resolution. At least one output.
+ * Paginas: receives the number of pages written (may be NULL).
+ * Returns 0, or an error number whose Spanish description clsConsGT_UltimoError gives: 5 for
+ * unusable arguments or settings, or a query that gave no report; the provider's failure when the
+ * connection does not open; the run's own error otherwise. Messages the run shows go to stderr. */
+int32_t clsConsGT_GeneraReporte(clsConsGT* objeto, int32_t ConsultaActiva, const char* ConexionBaseDatos,
+    uint8_t ManejadorBaseDatos, int16_t NumeroDeEmpresa, const char* RutaBaseDeDatos,
+    const char* const* Ajustes, const char* const* Salidas, int32_t* Paginas);
+
 /* Description of the last error of this object, "" if none. Valid until the next call. */
 const char* clsConsGT_UltimoError(const clsConsGT* objeto);
 

@@ -33,19 +33,30 @@ exportados=$(nm -D --defined-only "$lib/libZRConsGT.so.6" | awk '{print $3}' | g
 [ -z "$exportados" ] || falla "la biblioteca exporta más que sus entradas C: $exportados"
 
 demo=$tmp/demo
+export ZR_RELOJ=2025-06-30T10:00:00  # one printing time for every run compared below
 conexion=$("$p/bin/zrconsgt" demo "$demo")
-esperado='MostrarConsulta: 429 No se puede mostrar la ventana de consultas: no hay pantalla'
-anfitrion() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LD_LIBRARY_PATH="$lib" "$1" "$conexion" "$demo"; }
+# The example runs a report through the headless entry with no display, then its listing must be
+# the tool's, line for line.
+"$p/bin/zrconsgt" reporte --conexion "$conexion" --ruta "$demo" --fijar cmbTipCatalogo=Parámetros \
+  --fijar "optTipo(1)=1" --listado "$tmp/herramienta.jsonl" >/dev/null
+anfitrion() {
+  local n=$1
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LD_LIBRARY_PATH="$lib" \
+    "$2" "$conexion" "$demo" "$tmp/$n.jsonl" "$tmp/$n.pdf" | grep -qx "Páginas: $(head -n 1 "$tmp/herramienta.jsonl" | tr -dc 0-9)" ||
+    falla "el ejemplo ($n) no dio las páginas de la herramienta"
+  cmp -s "$tmp/$n.jsonl" "$tmp/herramienta.jsonl" || falla "el listado del ejemplo ($n) no es el de la herramienta"
+  [ "$(head -c 4 "$tmp/$n.pdf")" = %PDF ] || falla "el ejemplo ($n) no escribió el PDF"
+}
 
 export PKG_CONFIG_PATH=$lib/pkgconfig
 # shellcheck disable=SC2046
 gcc -Wall -Wextra -Werror "$raiz/examples/anfitrion/anfitrion.c" $(pkg-config --cflags --libs zrconsgt) \
   -o "$tmp/anfitrion-pc"
-anfitrion "$tmp/anfitrion-pc" | grep -qF "$esperado" || falla "el ejemplo con pkg-config: $(anfitrion "$tmp/anfitrion-pc")"
+anfitrion pkg-config "$tmp/anfitrion-pc"
 
 cmake -S "$raiz/examples/anfitrion" -B "$tmp/ejemplo" -G Ninja -DCMAKE_PREFIX_PATH="$p" >/dev/null
 ninja -C "$tmp/ejemplo" >/dev/null
-anfitrion "$tmp/ejemplo/anfitrion" | grep -qF "$esperado" || falla "el ejemplo con CMake: $(anfitrion "$tmp/ejemplo/anfitrion")"
+anfitrion cmake "$tmp/ejemplo/anfitrion"
 echo "Instalación en un prefijo movido: bien; ejemplo con pkg-config y con CMake: bien"
 
 (cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)

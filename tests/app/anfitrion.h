@@ -10,6 +10,8 @@ typedef struct {
     void* biblioteca;
     clsConsGT* (*Crear)(void);
     int32_t (*MostrarConsulta)(clsConsGT*, int32_t, const char*, uint8_t, int16_t, const char*, const char*);
+    int32_t (*GeneraReporte)(clsConsGT*, int32_t, const char*, uint8_t, int16_t, const char*, const char* const*,
+                             const char* const*, int32_t*);
     const char* (*UltimoError)(const clsConsGT*);
     void (*Liberar)(clsConsGT*);
 } EntradasComponente;

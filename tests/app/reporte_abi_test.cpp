@@ -1,0 +1,117 @@
+// The headless run of the library, as a host without a display calls it on the demo company.
+#include "anfitrion.h"
+#include "demo/Demo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReporteSinPantalla : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(v);
+        demo_ = new QTemporaryDir;
+        cadena_ = new QByteArray(demo::GeneraDemo(demo_->path(), 1).toUtf8());
+        ASSERT_TRUE(QDir(demo_->path()).mkpath(QStringLiteral("Temp")));
+        QFile ini(demo_->filePath(QStringLiteral("QUIROX.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[VARIOS]\r\nDIRCONSULTAS=" + demo_->filePath(QStringLiteral("Temp")).toUtf8() + "\r\n");
+    }
+    static void TearDownTestSuite() {
+        delete cadena_;
+        delete demo_;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(CargaComponente(ZR_BIBLIOTECA, &e));
+        c = e.Crear();
+    }
+    void TearDown() override { e.Liberar(c); }
+
+    int32_t Genera(int32_t ventana, std::initializer_list<const char*> ajustes,
+                   std::initializer_list<const char*> salidas, int32_t* paginas = nullptr) {
+        std::vector<const char*> a(ajustes), s(salidas);
+        a.push_back(nullptr);
+        s.push_back(nullptr);
+        return e.GeneraReporte(c, ventana, cadena_->constData(), 0, 1, ruta.constData(), a.data(), s.data(), paginas);
+    }
+    QString Archivo(const char* nombre) const { return salida.filePath(QString::fromUtf8(nombre)); }
+
+    static QTemporaryDir* demo_;
+    static QByteArray* cadena_;
+    QByteArray ruta = demo_->path().toUtf8();
+    EntradasComponente e{};
+    clsConsGT* c = nullptr;
+    QTemporaryDir salida;
+};
+QTemporaryDir* ReporteSinPantalla::demo_ = nullptr;
+QByteArray* ReporteSinPantalla::cadena_ = nullptr;
+
+QByteArray PrimeraLinea(const QString& archivo) {
+    QFile f(archivo);
+    return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed() : QByteArray();
+}
+
+}  // namespace
+
+TEST_F(ReporteSinPantalla, EscribeLasSalidasPedidasYDiceLasPaginas) {
+    const QByteArray listado = Archivo("parametros.jsonl").toUtf8(), pdf = Archivo("parametros.pdf").toUtf8();
+    const QByteArray salidaListado = "listado=" + listado, salidaPdf = "pdf=" + pdf;
+    const QByteArray salidaPng = "png=" + Archivo("png").toUtf8();  // painted, so it needs an application
+    int32_t paginas = 0;
+    ASSERT_EQ(Genera(ConsultasDeGastos, {"cmbTipCatalogo=Parámetros", "optTipo(1)=1", "tvwGral(0):G1"},
+                     {salidaListado.constData(), salidaPdf.constData(), salidaPng.constData(), "ppp=30"}, &paginas),
+              0)
+        << e.UltimoError(c);
+    EXPECT_STREQ(e.UltimoError(c), "");
+    EXPECT_GT(paginas, 0);
+    EXPECT_EQ(PrimeraLinea(QString::fromUtf8(listado)), "{\"pages\":" + QByteArray::number(paginas) + "}");
+    EXPECT_TRUE(PrimeraLinea(QString::fromUtf8(pdf)).startsWith("%PDF"));
+    EXPECT_EQ(QDir(Archivo("png")).entryList(QDir::Files).size(), paginas);
+    // The painting application was the run's own: the host is left without one.
+    EXPECT_EQ(QCoreApplication::instance(), nullptr);
+
+    const QByteArray csv = "csv=" + Archivo("bancos.csv").toUtf8();
+    EXPECT_EQ(Genera(ConsultasDeTesoreria, {"cmbConsulta=0"}, {csv.constData()}, &paginas), 0) << e.UltimoError(c);
+    EXPECT_TRUE(QFile::exists(Archivo("bancos.csv")));
+}
+
+TEST_F(ReporteSinPantalla, ArgumentosMalosDevuelvenErrorConSuMotivo) {
+    const QByteArray listado = "listado=" + Archivo("x.jsonl").toUtf8();
+    const char* unaSalida[] = {listado.constData(), nullptr};
+    int32_t paginas = -7;
+    EXPECT_EQ(e.GeneraReporte(nullptr, 0, cadena_->constData(), 0, 1, ruta.constData(), nullptr, unaSalida, &paginas), 5);
+    EXPECT_EQ(paginas, 0);
+    EXPECT_EQ(e.GeneraReporte(c, 0, nullptr, 0, 1, ruta.constData(), nullptr, unaSalida, nullptr), 5);
+    EXPECT_STREQ(e.UltimoError(c), "falta la cadena de conexión");
+    EXPECT_EQ(e.GeneraReporte(c, 0, cadena_->constData(), 0, 1, nullptr, nullptr, unaSalida, nullptr), 5);
+    EXPECT_EQ(Genera(7, {}, {listado.constData()}), 5);
+    EXPECT_STREQ(e.UltimoError(c), "ConsultaActiva debe ser 0 (gastos) o 1 (tesorería), no 7");
+    EXPECT_EQ(Genera(0, {}, {}), 5);
+    EXPECT_STREQ(e.UltimoError(c), "falta al menos una salida: listado, pdf, pdfa, png, emf, xlsx o csv");
+    EXPECT_EQ(Genera(0, {}, {"hoja=/tmp/x"}), 5);
+    EXPECT_EQ(Genera(0, {}, {"png=/tmp/x", "ppp=9000"}), 5);
+    EXPECT_EQ(Genera(0, {"sinSigno"}, {listado.constData()}), 5);
+    EXPECT_EQ(Genera(0, {"cmbNoExiste=1"}, {listado.constData()}), 5);
+    EXPECT_NE(std::string(e.UltimoError(c)).find("cmbNoExiste"), std::string::npos) << e.UltimoError(c);
+    EXPECT_FALSE(QFile::exists(Archivo("x.jsonl")));
+
+    EXPECT_NE(Genera(0, {}, {"listado=/dev/null/x.jsonl"}), 0);
+    EXPECT_STRNE(e.UltimoError(c), "");
+    EXPECT_NE(e.GeneraReporte(c, 0, "Provider=SQLite;Data Source=/no/existe.db", 0, 1, ruta.constData(), nullptr,
+                              unaSalida, nullptr),
+              0);
+    EXPECT_STRNE(e.UltimoError(c), "");
+}
+
+TEST_F(ReporteSinPantalla, DespuesLaVentanaSigueSinPantallaComoAntes) {
+    const QByteArray listado = "listado=" + Archivo("x.jsonl").toUtf8();
+    ASSERT_EQ(Genera(0, {}, {listado.constData()}), 0) << e.UltimoError(c);
+    // The run's console messages and windowless factory were its own: the desktop ones are back.
+    EXPECT_EQ(e.MostrarConsulta(c, 0, cadena_->constData(), 0, 1, "", ruta.constData()), 429);
+    EXPECT_NE(std::string(e.UltimoError(c)).find("no hay pantalla"), std::string::npos) << e.UltimoError(c);
+}
