@@ -1,8 +1,7 @@
 #include "demo/DestinoMariaDB.h"
 
-#include "demo/ErrorDemo.h"
+#include "demo/ArchivoScript.h"
 
-#include <QSaveFile>
 
 namespace demo {
 
@@ -44,11 +43,9 @@ void DestinoMariaDB::Fila(int tabla, const std::vector<Valor>& fila) {
 }
 
 void DestinoMariaDB::Termina() {
-    QSaveFile f(archivo_);
-    if (!f.open(QIODevice::WriteOnly))
-        throw ErrorDemo(QStringLiteral("No se pudo crear %1: %2").arg(archivo_, f.errorString()));
-    const auto escribe = [&](const QByteArray& b) { f.write(b); };
-    const auto linea = [&](const QString& s) { escribe(s.toUtf8() + '\n'); };
+    ArchivoScript f(archivo_);
+    const auto escribe = [&](const QByteArray& b) { f.Escribe(b); };
+    const auto linea = [&](const QString& s) { f.Linea(s); };
 
     linea(QStringLiteral("-- ") + descripcion_);
     linea(QStringLiteral("-- Load as the owner: mariadb DATABASE < <this file>"));
@@ -80,7 +77,7 @@ void DestinoMariaDB::Termina() {
     linea(QStringLiteral("COMMIT;"));
     for (const QString& sql : esquema_->CreaIndices(Dialecto::MariaDB)) linea(sql + u';');
     linea(QStringLiteral("ANALYZE TABLE ") + nombres.join(QStringLiteral(", ")) + u';');
-    if (!f.commit()) throw ErrorDemo(QStringLiteral("No se pudo escribir %1: %2").arg(archivo_, f.errorString()));
+    f.Termina();
 }
 
 }  // namespace demo

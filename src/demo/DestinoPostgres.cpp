@@ -1,8 +1,7 @@
 #include "demo/DestinoPostgres.h"
 
-#include "demo/ErrorDemo.h"
+#include "demo/ArchivoScript.h"
 
-#include <QSaveFile>
 
 namespace demo {
 
@@ -49,11 +48,9 @@ void DestinoPostgres::Fila(int tabla, const std::vector<Valor>& fila) {
 }
 
 void DestinoPostgres::Termina() {
-    QSaveFile f(archivo_);
-    if (!f.open(QIODevice::WriteOnly))
-        throw ErrorDemo(QStringLiteral("No se pudo crear %1: %2").arg(archivo_, f.errorString()));
-    const auto escribe = [&](const QByteArray& b) { f.write(b); };
-    const auto linea = [&](const QString& s) { escribe(s.toUtf8() + '\n'); };
+    ArchivoScript f(archivo_);
+    const auto escribe = [&](const QByteArray& b) { f.Escribe(b); };
+    const auto linea = [&](const QString& s) { f.Linea(s); };
 
     linea(QStringLiteral("-- ") + descripcion_);
     linea(QStringLiteral("-- Load as the owner: psql -v ON_ERROR_STOP=1 -f <this file>"));
@@ -78,7 +75,7 @@ void DestinoPostgres::Termina() {
     for (const QString& sql : esquema_->CreaIndices(Dialecto::PostgreSQL)) linea(sql + u';');
     linea(QStringLiteral("COMMIT;"));
     for (const QString& n : nombres) linea(QStringLiteral("ANALYZE ") + n + u';');
-    if (!f.commit()) throw ErrorDemo(QStringLiteral("No se pudo escribir %1: %2").arg(archivo_, f.errorString()));
+    f.Termina();
 }
 
 }  // namespace demo
