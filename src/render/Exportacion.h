@@ -56,6 +56,9 @@ void ExportaCsv(const report::Tabla& tabla, const QString& archivo);
 // The same rows as one XLSX sheet named after the report; `autor` goes into its properties.
 void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QString& autor = {});
 
+// The whole document in the format the file's extension names: .pdf, .xlsx or .csv.
+void ExportaDocumento(const report::Documento& documento, const QString& archivo, const DatosPdf& datos);
+
 // Writes an export whole or not at all; a failure says which file.
 void GrabaExportacion(const QString& archivo, const QByteArray& datos);
 

@@ -7,6 +7,7 @@
 #include "vb/ErrorEjecucion.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -162,6 +163,21 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
         if (e != LXW_NO_ERROR) FallaHoja(archivo, lxw_strerror(e));
     }
     GrabaExportacion(archivo, report::LeeArchivo(QString::fromLocal8Bit(ruta)));
+}
+
+void ExportaDocumento(const report::Documento& documento, const QString& archivo, const DatosPdf& datos) {
+    const QString extension = QFileInfo(archivo).suffix().toLower();
+    if (extension == u"pdf") {
+        ExportaPdf(documento, archivo, datos);
+    } else if (extension == u"xlsx") {
+        ExportaXlsx(report::TablaDeDocumento(documento), archivo, datos.autor);
+    } else if (extension == u"csv") {
+        ExportaCsv(report::TablaDeDocumento(documento), archivo);
+    } else {
+        throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida,
+                                 QStringLiteral("No se puede exportar a %1: el archivo debe terminar en .pdf, .xlsx o .csv")
+                                     .arg(QDir::toNativeSeparators(archivo)));
+    }
 }
 
 }  // namespace render

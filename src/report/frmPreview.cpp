@@ -19,6 +19,8 @@ std::shared_ptr<frmPreview> predeterminada;
 
 constexpr std::array<int32_t, 9> PorcentajesZoom = {30, 50, 70, 80, 90, 100, 130, 150, 200};
 constexpr int ZoomInicial = 5;  // "100%"
+constexpr int TeclaE = 'E';
+constexpr int TeclaF = 'F';
 
 
 // The host's message service, one instance per use.
@@ -45,7 +47,9 @@ frmPreview::frmPreview()
       cmbZoom(*this, QStringLiteral("cmbZoom")),
       lblPagina(*this, QStringLiteral("lblPagina")),
       lblEtiqueta(*this, QStringLiteral("lblEtiqueta"), {0, 1}),
-      cmdFunciones(*this, QStringLiteral("cmdFunciones"), {0, 1, 2, 3, 4, 5, 6}) {
+      cmdFunciones(*this, QStringLiteral("cmdFunciones"), {0, 1, 2, 3, 4, 5, 6}),
+      cmdExportar(*this, QStringLiteral("cmdExportar")),
+      lblBusqueda(*this, QStringLiteral("lblBusqueda")) {
     SetCaption(QStringLiteral("VISTA PRELIMINAR"));
     cmbZoom.SetStyle(controles::vbComboDropdownList);
     lblPagina.SetCaption(QStringLiteral("1"));
@@ -61,6 +65,10 @@ frmPreview::frmPreview()
         cmdFunciones(i).Click = [this, i] { AccionDelUsuario([this, i] { cmdFunciones_Click(i); }); };
     }
     cmbZoom.Click = [this] { AccionDelUsuario([this] { cmbZoom_Click(); }); };
+    cmdExportar.SetCaption(QStringLiteral("EXPORTAR [CTRL+E]"));
+    cmdExportar.Click = [this] {
+        if (PideExportar) AccionDelUsuario(PideExportar);
+    };
 
     Load = [this] { Form_Load(); };
     KeyDown = [this](int& keyCode, int& shift) {
@@ -82,6 +90,7 @@ void frmPreview::Form_Load() {
     PaginaVista = 1;
     SetBackColor(ColorVentanaPreview);
     for (controles::CommandButton& boton : cmdFunciones) boton.SetBackColor(ColorBotonPreview);
+    cmdExportar.SetBackColor(ColorBotonPreview);
     cmbZoom.Clear();  // a window loaded again starts with the list as designed: empty
     for (int32_t porcentaje : PorcentajesZoom) cmbZoom.AddItem(QString::number(porcentaje) + u'%');
     cmbZoom.SetListIndex(ZoomInicial);
@@ -132,6 +141,16 @@ void frmPreview::Form_KeyDown(int& KeyCode, int& Shift) {
         break;
     case controles::vbKeyP:
         if (Shift == controles::vbAltMask) cmdFunciones_Click(0);
+        break;
+    case TeclaF:
+        if (Shift == controles::vbCtrlMask && AbreBusqueda) AbreBusqueda();
+        break;
+    case TeclaE:
+        if (Shift == controles::vbCtrlMask && PideExportar) PideExportar();
+        break;
+    case controles::vbKeyF3:
+        if (Shift == controles::vbShiftMask) BuscaAnterior();
+        else if (Shift == 0) BuscaSiguiente();
         break;
     default: break;
     }
@@ -211,6 +230,53 @@ void frmPreview::GrabaPaginaVista() {
     controles::Screen.SetMousePointer(controles::vbDefault);
     mensajes->MuestraMensaje(component::MensajePaginaGrabada, 0,
                              u' ' + QString::number(Preview.PreviewPage()) + QStringLiteral("\r\n") + archivo, 0);
+}
+
+}  // namespace report
+
+namespace report {
+
+void frmPreview::Busca(const QString& texto) {
+    if (!indice_) indice_ = std::make_unique<IndiceTextos>(Preview.Paginas());
+    coincidencias_ = indice_->Busca(texto);
+    actual_ = 0;
+    if (texto.trimmed().isEmpty()) {
+        lblBusqueda.SetCaption(QString());
+        Preview.RefreshPreview();
+        return;
+    }
+    if (coincidencias_.empty()) {
+        lblBusqueda.SetCaption(QStringLiteral("Sin coincidencias"));
+        Preview.RefreshPreview();
+        return;
+    }
+    const int vista = Preview.PreviewPage();
+    while (actual_ + 1 < coincidencias_.size() && coincidencias_[actual_].pagina < vista) ++actual_;
+    if (coincidencias_[actual_].pagina < vista) actual_ = 0;
+    MuestraCoincidencia();
+}
+
+void frmPreview::BuscaSiguiente() {
+    if (coincidencias_.empty()) return;
+    actual_ = (actual_ + 1) % coincidencias_.size();
+    MuestraCoincidencia();
+}
+
+void frmPreview::BuscaAnterior() {
+    if (coincidencias_.empty()) return;
+    actual_ = (actual_ + coincidencias_.size() - 1) % coincidencias_.size();
+    MuestraCoincidencia();
+}
+
+std::optional<Coincidencia> frmPreview::CoincidenciaActual() const {
+    if (coincidencias_.empty()) return std::nullopt;
+    return coincidencias_[actual_];
+}
+
+void frmPreview::MuestraCoincidencia() {
+    PaginaVista = coincidencias_[actual_].pagina;
+    lblBusqueda.SetCaption(QStringLiteral("%1 de %2").arg(actual_ + 1).arg(coincidencias_.size()));
+    MuestraPaginaVista();
 }
 
 }  // namespace report

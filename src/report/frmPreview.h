@@ -1,16 +1,20 @@
 #pragma once
 // The preview window "VISTA PRELIMINAR": the numbered document of a report run, with zoom,
-// paging, printing and saving the page on view. The Qt view shows it; this model decides.
+// paging, printing, saving the page on view, exporting the document and finding text in it. The
+// Qt view shows it; this model decides.
 #include "controles/ComboBox.h"
 #include "controles/CommandButton.h"
 #include "controles/ControlArray.h"
 #include "controles/Form.h"
 #include "controles/Label.h"
+#include "report/Busqueda.h"
 #include "report/Superficie.h"
 #include "vb/Integer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace report {
 
@@ -31,6 +35,8 @@ public:
     controles::Label lblPagina;
     controles::ControlArray<controles::Label> lblEtiqueta;
     controles::ControlArray<controles::CommandButton> cmdFunciones;
+    controles::CommandButton cmdExportar;  // "EXPORTAR": the whole document as PDF, XLSX or CSV
+    controles::Label lblBusqueda;          // "n de m" of the text searched
 
     vb::Integer PaginaVista = 1;
 
@@ -53,15 +59,31 @@ public:
     void cmbZoom_Click();
     void cmdFunciones_Click(int Index);
 
+    // Finding text: Busca jumps to the first occurrence on or after the page on view; the next
+    // and previous ones wrap around the document. The index of its texts is built once.
+    void Busca(const QString& texto);
+    void BuscaSiguiente();
+    void BuscaAnterior();
+    std::optional<Coincidencia> CoincidenciaActual() const;
+
+    // Raised by Ctrl+F (the view opens its "Buscar" box) and by "EXPORTAR" (the view asks where).
+    std::function<void()> AbreBusqueda;
+    std::function<void()> PideExportar;
+
 private:
     void MuestraPaginaVista();
     void EtiquetaPagina();
     void GrabaPaginaVista();
+    void MuestraCoincidencia();
 
     int32_t width_ = 12000;
     int32_t height_ = 9000;
     int32_t previewWidth_ = 11900;
     int32_t previewHeight_ = 7400;
+
+    std::unique_ptr<IndiceTextos> indice_;
+    std::vector<Coincidencia> coincidencias_;
+    std::size_t actual_ = 0;
 };
 
 }  // namespace report

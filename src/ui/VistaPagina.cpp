@@ -49,6 +49,20 @@ void VistaPagina::paintEvent(QPaintEvent* evento) {
     const int vista = superficie_.PreviewPage();
     if (vista >= 1 && vista <= static_cast<int>(paginas.size()))
         render::PintaPagina(p, paginas[static_cast<std::size_t>(vista - 1)], hoja);
+    if (Resaltado)
+        if (const std::optional<QRectF> marca = Resaltado()) {
+            const QRectF r = EnPixeles(*marca).adjusted(-2, -1, 2, 1);
+            p.fillRect(r, QColor(255, 200, 0, 110));
+            p.setPen(QPen(QColor(230, 120, 0), 1.5));
+            p.drawRect(r);
+        }
+}
+
+QRectF VistaPagina::EnPixeles(const QRectF& twips) const {
+    const double escala = Escala();
+    const QRectF hoja = Hoja();
+    return QRectF(hoja.left() + (twips.x() + report::OrigenX) * escala, hoja.top() + (twips.y() + report::OrigenY) * escala,
+                  twips.width() * escala, twips.height() * escala);
 }
 
 }  // namespace ui

@@ -1,7 +1,11 @@
 #pragma once
 // The page on view of a report surface, drawn by the page renderer at the surface's zoom on a
 // grey desk; it sizes itself so a scroll area can move over it.
+#include <QRectF>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 namespace report {
 class Superficie;
@@ -20,6 +24,11 @@ public:
     double Escala() const;
     // Where the sheet lies in this widget.
     QRectF Hoja() const;
+
+    // A stretch of the page on view to mark (a text found), in twips from the drawing origin.
+    std::function<std::optional<QRectF>()> Resaltado;
+    // The same stretch in this widget's pixels.
+    QRectF EnPixeles(const QRectF& twips) const;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

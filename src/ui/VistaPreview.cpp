@@ -1,11 +1,19 @@
 #include "ui/VistaPreview.h"
 
+#include "component/DatosEmpresa.h"
+#include "render/Exportacion.h"
+#include "report/Tabla.h"
 #include "report/frmPreview.h"
 #include "ui/PuertoUIQt.h"
 #include "ui/VistaPagina.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,6 +52,10 @@ VistaPreview::VistaPreview(report::frmPreview& form, QWidget* padre) : VistaForm
         comandos->addWidget(boton);
         botones_[static_cast<std::size_t>(i)] = boton;
     }
+    QPushButton* exportar = Boton(form.cmdExportar, barra_);
+    exportar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    exportar->setMinimumHeight(exportar->sizeHint().height() + 4);
+    comandos->addWidget(exportar);
     columnas->addLayout(comandos);
 
     auto* zoom = new QHBoxLayout;
@@ -70,6 +82,15 @@ VistaPreview::VistaPreview(report::frmPreview& form, QWidget* padre) : VistaForm
     // The page scrolls with the mouse; keys belong to the form.
     area_->setFocusPolicy(Qt::NoFocus);
 
+    pagina_->Resaltado = [this]() -> std::optional<QRectF> {
+        const std::optional<report::Coincidencia> c = preview_.CoincidenciaActual();
+        if (!c || c->pagina != preview_.Preview.PreviewPage()) return std::nullopt;
+        const report::Rectangulo r = report::RectanguloDe(preview_.Preview.Paginas(), *c);
+        return QRectF(r.x, r.y, r.ancho, r.alto);
+    };
+    CreaBuscar();
+    form.AbreBusqueda = [this] { AbreBuscar(); };
+    form.PideExportar = [this] { Exporta(); };
     form.Preview.VistaCambiada = [this] { VistaCambiada(); };
     paginaMostrada_ = form.Preview.PreviewPage();
 
@@ -81,7 +102,72 @@ VistaPreview::VistaPreview(report::frmPreview& form, QWidget* padre) : VistaForm
     if (!botones_.empty()) botones_.front()->setFocus();
 }
 
-VistaPreview::~VistaPreview() { preview_.Preview.VistaCambiada = nullptr; }
+VistaPreview::~VistaPreview() {
+    preview_.Preview.VistaCambiada = nullptr;
+    preview_.AbreBusqueda = nullptr;
+    preview_.PideExportar = nullptr;
+}
+
+// A window of its own, so the form's keys (which no control of the preview takes) leave typing
+// alone; Enter and F3 go to the next occurrence, Shift with them to the previous one.
+void VistaPreview::CreaBuscar() {
+    buscar_ = new QDialog(this, Qt::Tool);
+    buscar_->setWindowTitle(QStringLiteral("Buscar"));
+    auto* fila = new QHBoxLayout(buscar_);
+    fila->addWidget(new QLabel(QStringLiteral("Buscar:"), buscar_));
+    textoBuscado_ = new QLineEdit(buscar_);
+    textoBuscado_->setMinimumWidth(220);
+    fila->addWidget(textoBuscado_);
+    QLabel* estado = Etiqueta(preview_.lblBusqueda, buscar_);
+    estado->setMinimumWidth(estado->fontMetrics().horizontalAdvance(QStringLiteral("Sin coincidencias")) + 8);
+    fila->addWidget(estado);
+    auto* anterior = new QPushButton(QStringLiteral("Anterior"), buscar_);
+    auto* siguiente = new QPushButton(QStringLiteral("Siguiente"), buscar_);
+    anterior->setAutoDefault(false);
+    siguiente->setAutoDefault(false);
+    fila->addWidget(anterior);
+    fila->addWidget(siguiente);
+    const auto busca = [this](const std::function<void()>& accion) { Protege(accion); };
+    QObject::connect(textoBuscado_, &QLineEdit::textChanged, buscar_,
+                     [this, busca](const QString& texto) { busca([&] { preview_.Busca(texto); }); });
+    QObject::connect(siguiente, &QPushButton::clicked, buscar_, [this, busca] { busca([this] { preview_.BuscaSiguiente(); }); });
+    QObject::connect(anterior, &QPushButton::clicked, buscar_, [this, busca] { busca([this] { preview_.BuscaAnterior(); }); });
+    for (const auto& [tecla, adelante] : {std::pair{QKeySequence(Qt::Key_F3), true}, std::pair{QKeySequence(Qt::Key_Return), true},
+                                          std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F3), false},
+                                          std::pair{QKeySequence(Qt::SHIFT | Qt::Key_Return), false}}) {
+        auto* atajo = new QShortcut(tecla, buscar_);
+        QObject::connect(atajo, &QShortcut::activated, buscar_, [this, busca, adelante = adelante] {
+            busca([this, adelante] { adelante ? preview_.BuscaSiguiente() : preview_.BuscaAnterior(); });
+        });
+    }
+}
+
+void VistaPreview::AbreBuscar() {
+    if (!buscar_->isVisible()) {
+        buscar_->adjustSize();
+        buscar_->move(mapToGlobal(QPoint(std::max(0, width() - buscar_->width() - 24), barra_->height())));
+    }
+    buscar_->show();
+    buscar_->raise();
+    buscar_->activateWindow();
+    textoBuscado_->setFocus();
+    textoBuscado_->selectAll();
+}
+
+// The whole document as PDF, XLSX or CSV, the kind chosen in the save dialog.
+void VistaPreview::Exporta() {
+    QString filtro;
+    const QString pdf = QStringLiteral("PDF (*.pdf)"), xlsx = QStringLiteral("Libro de Excel (*.xlsx)"),
+                  csv = QStringLiteral("CSV separado por comas (*.csv)");
+    const QString titulo = report::TituloDocumento(preview_.Preview.Paginas());
+    QString archivo = QFileDialog::getSaveFileName(this, QStringLiteral("Exportar"),
+                                                   titulo.isEmpty() ? QStringLiteral("reporte") : titulo,
+                                                   QStringList{pdf, xlsx, csv}.join(QStringLiteral(";;")), &filtro);
+    if (archivo.isEmpty()) return;
+    const QString extension = filtro == xlsx ? QStringLiteral("xlsx") : filtro == csv ? QStringLiteral("csv") : QStringLiteral("pdf");
+    if (QFileInfo(archivo).suffix().isEmpty()) archivo += u'.' + extension;
+    render::ExportaDocumento(preview_.Preview.Paginas(), archivo, {titulo, modConGastos::NombreEmpresa, {}});
+}
 
 void VistaPreview::VistaCambiada() {
     pagina_->Actualiza();

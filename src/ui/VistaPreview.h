@@ -1,10 +1,12 @@
 #pragma once
-// The window "VISTA PRELIMINAR": seven command buttons, the zoom list, the page label and the
-// page on view. The frmPreview form decides what every click and key does.
+// The window "VISTA PRELIMINAR": seven command buttons and "EXPORTAR", the zoom list, the page
+// label, the page on view with the text found marked, and the "Buscar" box Ctrl+F opens. The frmPreview form decides what every click and key does.
 #include "ui/VistaFormulario.h"
 
 #include <array>
 
+class QDialog;
+class QLineEdit;
 class QScrollArea;
 class QPushButton;
 class QWidget;
@@ -24,6 +26,8 @@ public:
 
     QPushButton* BotonFuncion(int indice) const { return botones_.at(static_cast<std::size_t>(indice)); }
     VistaPagina* Pagina() const { return pagina_; }
+    QDialog* Buscar() const { return buscar_; }
+    QLineEdit* TextoBuscado() const { return textoBuscado_; }
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -31,9 +35,14 @@ protected:
 private:
     void VistaCambiada();
     void Acomoda();
+    void CreaBuscar();
+    void AbreBuscar();
+    void Exporta();
 
     report::frmPreview& preview_;
     std::array<QPushButton*, 7> botones_{};
+    QDialog* buscar_ = nullptr;
+    QLineEdit* textoBuscado_ = nullptr;
     QWidget* barra_ = nullptr;
     QScrollArea* area_ = nullptr;
     VistaPagina* pagina_ = nullptr;

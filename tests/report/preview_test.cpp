@@ -3,6 +3,7 @@
 #include "controles/Constants.h"
 #include "controles/Screen.h"
 #include "report/PuertoImpresionActual.h"
+#include "report/EmfMetricas.h"
 #include "report/frmPreview.h"
 
 #include <QDir>
@@ -155,4 +156,64 @@ TEST_F(Preview, ElControlSigueElTamanoDeLaVentanaYUnaVentanaDiminutaNoFalla) {
     ventana->SetHeight(1000);
     EXPECT_EQ(ventana->PreviewWidth(), 14900);
     EXPECT_EQ(ventana->PreviewHeight(), 8400);
+}
+
+// Ctrl+F asks the view for its box; a search ignores accents and case, starts on the page on view,
+// and F3 / Shift+F3 walk the occurrences around the document with "n de m" following.
+TEST_F(Preview, BuscarSinAcentosNiMayusculasYRecorrerConF3) {
+    Superficie& s = ventana->Preview;
+    s.StartDoc();
+    for (int p = 1; p <= 4; ++p) {
+        s.PrintText(0, 0, QStringLiteral("Página %1").arg(p));
+        if (p == 2 || p == 4) s.PrintText(100, 500, QStringLiteral("PEÑA CASTAÑEDA, peña"));
+        if (p < 4) s.NewPage();
+    }
+    s.EndDoc();
+    s.PreviewPage(3);
+
+    int abiertas = 0;
+    ventana->AbreBusqueda = [&] { ++abiertas; };
+    Tecla('F', vbCtrlMask);
+    Tecla('F');
+    EXPECT_EQ(abiertas, 1);
+
+    ventana->Busca(QStringLiteral("pena"));
+    EXPECT_EQ(ventana->lblBusqueda.Caption(), QStringLiteral("3 de 4"));  // the first on or after page 3
+    EXPECT_EQ(s.PreviewPage(), 4);
+    EXPECT_EQ(Etiqueta(), QStringLiteral("4/4"));
+    EXPECT_EQ(*ventana->CoincidenciaActual(), (Coincidencia{4, 1, 0, 4}));
+    Tecla(vbKeyF3);
+    EXPECT_EQ(ventana->lblBusqueda.Caption(), QStringLiteral("4 de 4"));
+    EXPECT_EQ(ventana->CoincidenciaActual()->inicio, 16);
+    Tecla(vbKeyF3);  // wraps to the first
+    EXPECT_EQ(ventana->lblBusqueda.Caption(), QStringLiteral("1 de 4"));
+    EXPECT_EQ(s.PreviewPage(), 2);
+    Tecla(vbKeyF3, vbShiftMask);
+    EXPECT_EQ(ventana->lblBusqueda.Caption(), QStringLiteral("4 de 4"));
+
+    ventana->Busca(QStringLiteral("PÁGINA 3"));
+    EXPECT_EQ(s.PreviewPage(), 3);
+    ventana->Busca(QStringLiteral("no está"));
+    EXPECT_EQ(ventana->lblBusqueda.Caption(), QStringLiteral("Sin coincidencias"));
+    EXPECT_FALSE(ventana->CoincidenciaActual());
+    Tecla(vbKeyF3);  // nothing to walk
+    EXPECT_EQ(s.PreviewPage(), 3);
+}
+
+// The mark covers the occurrence itself, also inside a right-aligned text.
+TEST(Busqueda, ElRectanguloCubreLaCoincidencia) {
+    Pagina p;
+    p.registros.push_back(Linea{0, 0, 10, 0, 0});
+    p.registros.push_back(Texto{10300, 900, QStringLiteral("$ 1,234.00"), 0, false, 7, AlineaDerecha});
+    const Documento d{p};
+    const std::vector<Coincidencia> c = IndiceTextos(d).Busca(QStringLiteral("234"));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0], (Coincidencia{1, 1, 4, 3}));
+    const Rectangulo r = RectanguloDe(d, c[0]);
+    const std::vector<uint32_t> a = AvancesTexto(QStringLiteral("$ 1,234.00"), 7, false);
+    EXPECT_EQ(r.x + r.ancho, 10300 - static_cast<int32_t>(a[7] + a[8] + a[9]));
+    EXPECT_EQ(r.ancho, static_cast<int32_t>(a[4] + a[5] + a[6]));
+    EXPECT_EQ(r.y, 900);
+    EXPECT_GT(r.alto, 0);
+    EXPECT_EQ(TextoComparable(QStringLiteral("ÁÉÍÓÚ Ññ Üü")), QStringLiteral("aeiou nn uu"));
 }
