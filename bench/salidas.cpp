@@ -2,9 +2,11 @@
 // Times the outputs of one finished document: its page files (the EMF pages `zrconsgt reporte
 // --emf` wrote) are read back, then written again as EMF, as PDF written directly, as PDF painted
 // through Qt's writer (the earlier path), and as spreadsheet rows. Prints the CPU seconds of each
-// (median of N) and their ratios to the painted PDF. Figures are printed, never asserted.
+// (median of N) and their ratios to the painted PDF; then, on 5,000 pages made of those pages
+// repeated, the time to index the texts once and to find a text. Figures are printed, never asserted.
 #include "render/Exportacion.h"
 #include "report/EmfEscritor.h"
+#include "report/Busqueda.h"
 #include "report/EmfLector.h"
 #include "report/SuperficieArchivos.h"
 #include "report/Tabla.h"
@@ -17,9 +19,12 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
+
+constexpr std::size_t CincoMil = 5000;
 
 double Cpu() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
@@ -78,5 +83,16 @@ int main(int argc, char** argv) {
     fila("pdf directo", pdf);
     fila("pdf pintado (anterior)", pintado);
     fila("xlsx + csv", hoja);
+
+    report::Documento grande;
+    grande.reserve(CincoMil);
+    while (grande.size() < CincoMil) grande.push_back(documento[grande.size() % documento.size()]);
+    const double tabla = Mide(1, [] { report::TextoComparable(QStringLiteral("a")); });  // the fold table, once per process
+    std::unique_ptr<report::IndiceTextos> indice;
+    const double indexa = Mide(1, [&] { indice = std::make_unique<report::IndiceTextos>(grande); });
+    std::size_t halladas = 0;
+    const double busca = Mide(veces, [&] { halladas = indice->Busca(QStringLiteral("peña")).size(); });
+    std::printf("búsqueda en %zu páginas: tabla %.3f s y índice %.3f s una vez, \"peña\" %.3f s (%zu coincidencias)\n",
+                grande.size(), tabla, indexa, busca, halladas);
     return 0;
 }

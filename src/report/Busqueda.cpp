@@ -2,6 +2,7 @@
 
 #include "report/EmfMetricas.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <numeric>
@@ -38,22 +39,40 @@ QString TextoComparable(const QString& texto) {
     return r;
 }
 
+constexpr char16_t Separador = 0xFFFF;  // a noncharacter: never typed, never printed
+
 IndiceTextos::IndiceTextos(const Documento& documento) {
+    const auto& tabla = Tabla();
+    qsizetype total = 0;
+    for (const Pagina& pagina : documento)
+        for (const Registro& r : pagina.registros)
+            if (const auto* t = std::get_if<Texto>(&r)) total += t->texto.size() + 1;
+    textos_.resize(total);
+    char16_t* destino = reinterpret_cast<char16_t*>(textos_.data());
+    qsizetype n = 0;
     for (std::size_t p = 0; p < documento.size(); ++p) {
         const auto& registros = documento[p].registros;
-        for (std::size_t i = 0; i < registros.size(); ++i)
-            if (const auto* t = std::get_if<Texto>(&registros[i]); t && !t->texto.isEmpty())
-                entradas_.push_back({static_cast<int>(p) + 1, i, TextoComparable(t->texto)});
+        for (std::size_t i = 0; i < registros.size(); ++i) {
+            const auto* t = std::get_if<Texto>(&registros[i]);
+            if (!t || t->texto.isEmpty()) continue;
+            entradas_.push_back({static_cast<int>(p) + 1, i, n});
+            const char16_t* origen = reinterpret_cast<const char16_t*>(t->texto.constData());
+            for (qsizetype k = 0; k < t->texto.size(); ++k) destino[n++] = tabla[origen[k]];
+            destino[n++] = Separador;
+        }
     }
+    textos_.truncate(n);
 }
 
 std::vector<Coincidencia> IndiceTextos::Busca(const QString& texto) const {
     std::vector<Coincidencia> r;
     const QString buscado = TextoComparable(texto);
     if (buscado.trimmed().isEmpty()) return r;
-    for (const Entrada& e : entradas_)
-        for (qsizetype i = e.comparable.indexOf(buscado); i >= 0; i = e.comparable.indexOf(buscado, i + buscado.size()))
-            r.push_back({e.pagina, e.registro, static_cast<int>(i), static_cast<int>(buscado.size())});
+    for (qsizetype i = textos_.indexOf(buscado); i >= 0; i = textos_.indexOf(buscado, i + buscado.size())) {
+        const auto e = std::prev(std::upper_bound(entradas_.begin(), entradas_.end(), i,
+                                                  [](qsizetype v, const Entrada& x) { return v < x.inicio; }));
+        r.push_back({e->pagina, e->registro, static_cast<int>(i - e->inicio), static_cast<int>(buscado.size())});
+    }
     return r;
 }
 

@@ -28,12 +28,14 @@ public:
     std::vector<Coincidencia> Busca(const QString& texto) const;
 
 private:
+    // All texts in one string, each closed by a unit no search holds, and where each starts.
     struct Entrada {
         int pagina;
         std::size_t registro;
-        QString comparable;
+        qsizetype inicio;
     };
     std::vector<Entrada> entradas_;
+    QString textos_;
 };
 
 // Where an occurrence lies on its page, in twips from the drawing origin.

@@ -3,10 +3,13 @@
 #include "controles/Form.h"
 #include "report/frmPreview.h"
 #include "ui/PuertoUIQt.h"
+#include "ui/VistaPagina.h"
 #include "ui/VistaPreview.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -45,6 +48,16 @@ TEST(VistaPreliminar, AbrePaginaConBotonesYTeclasYSuEtiquetaLasSigue) {
         EXPECT_EQ(pagina->text(), QStringLiteral("3/3"));
         vista.BotonFuncion(2)->click();
         EXPECT_EQ(pagina->text(), QStringLiteral("2/3"));
+
+        // Ctrl+F opens "Buscar"; typing there finds without accents, marks it and says "n de m".
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &vista, Qt::Key_F, Qt::ControlModifier);
+        ASSERT_TRUE(vista.Buscar()->isVisible());
+        QTest::keyClicks(vista.TextoBuscado(), QStringLiteral("pagina  : 3"));
+        EXPECT_EQ(f->lblBusqueda.Caption(), QStringLiteral("1 de 1"));
+        EXPECT_EQ(pagina->text(), QStringLiteral("3/3"));
+        ASSERT_TRUE(vista.Pagina()->Resaltado);
+        EXPECT_TRUE(vista.Pagina()->Resaltado().has_value());
+        if (const QByteArray captura = qgetenv("ZR_CAPTURA_PREVIEW"); !captura.isEmpty()) vista.grab().save(QString::fromLocal8Bit(captura));
         vista.close();  // the close box does not ask
     });
     EXPECT_FALSE(f->Loaded());
