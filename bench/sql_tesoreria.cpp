@@ -1,6 +1,7 @@
 #include "sql_tesoreria.h"
 
 #include "ado/Connection.h"
+#include "component/Catalogos.h"
 #include "component/modConGastos.h"
 #include "controles/Form.h"
 #include "tesoreria/frmConTesoreria.h"
@@ -43,13 +44,32 @@ TiempoSql MideSqlTesoreria(const Tesoreria& c) {
     TiempoSql t;
     QElapsedTimer reloj;
     reloj.start();
-    tesoreria::frmConTesoreria::Recorrido r;
-    r.cuentas = tesoreria::frmConTesoreria::CuentasConNombreMoneda;
+    using V = tesoreria::frmConTesoreria;
+    v.cmbTras.SetListIndex(c.traspaso);
+    const QString traspaso = modConGastos::CodigoOpcion(v.cmbTras, v.rsOpciones);
+    V::Recorrido r;
+    r.cuentas = c.consulta == 0   ? V::CuentasConRubro
+                : c.consulta == 2 ? V::CuentasConSaldo
+                : c.consulta == 1 || c.consulta >= 7 ? V::CuentasConMoneda
+                                                     : V::CuentasConNombreMoneda;
+    if (c.consulta == 0) r.bancos = V::BancosConEjecutivo;
     r.saltoTrasBanco = [] {};
     r.porCuenta = [&] {
         ++t.acreedores;
         const QString cuenta = v.rsCuentas.Fields("NUM_CUENTA").Value().Texto();
         switch (c.consulta) {
+        case 0:  // the catalog reads the account rows only
+            for (int i = 0; i < v.rsCuentas.Fields().Count(); ++i) (void)v.rsCuentas.Fields(i).Value();
+            break;
+        case 1: Lee(v.ConsultaRelacion(cuenta), v.rsMovimientos, t); break;
+        case 2:
+            if (Lee(v.ConsultaAuxiliar(cuenta), v.rsMovimientos, t) > 0) {
+                ++t.consultas;
+                (void)v.SaldoAnterior(cuenta, v.rsCuentas.Fields("SAL_INICIAL").Value().CCur());
+            }
+            break;
+        case 7: Lee(v.ConsultaAplicacion(cuenta), v.rsMovimientos, t); break;
+        case 8: Lee(v.ConsultaTraspasos(cuenta, traspaso), v.rsMovimientos, t); break;
         case 3:
             Lee(v.ConsultaLibro(cuenta, c.folio), v.rsMovimientos, t, [&] {
                 Lee(tesoreria::frmConTesoreria::ConsultaMovimientosLibro(

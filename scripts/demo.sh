@@ -52,6 +52,13 @@ mes=(cmbConsulta=1 "dtpFecha(0)=2025-10-01" "dtpFecha(1)=2025-10-31")
 reporte auxiliar-detallado "${mes[@]}" "optTipo(0)=1"
 reporte auxiliar-resumido "${mes[@]}" "optTipo(1)=1"
 echo "Reportes de acreedores en PDF: $pdf"
+marzo=("dtpFecha(0)=2025-03-01" "dtpFecha(1)=2025-03-31")
+tesoreria catalogo-de-cuentas
+tesoreria movimientos "cmbConsulta=Relación de Movimientos" "${marzo[@]}"
+tesoreria auxiliar-de-cuentas "cmbConsulta=Aux. de Cuentas Bancarias" "${marzo[@]}"
+tesoreria movimientos-por-aplicacion "cmbConsulta=Movimientos por Fecha de Aplicación" "${marzo[@]}"
+tesoreria traspasos-a-terceros "cmbConsulta=Movimientos de Traspaso" cmbTras=1 "dtpFecha(0)=2025-01-01" \
+  "dtpFecha(1)=2025-06-30"
 tesoreria libro-de-bancos cmbConsulta=3 "dtpFecha(0)=2025-12-01" "dtpFecha(1)=2025-12-31"
 tesoreria conciliaciones cmbConsulta=4 "dtpFecha(0)=2025-01-01" "dtpFecha(1)=2025-12-31"
 tesoreria promedio-diario-febrero-2024 cmbConsulta=5 "cmbMeses(0)=1" "cmbAnios(0)=2024"

@@ -7,18 +7,18 @@
 
 namespace tesoreria {
 
+QString frmConTesoreria::ConsultaAplicacion(const QString& cuenta) const {
+    return QStringLiteral(
+               "SELECT FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
+               "DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) "
+               "INNER JOIN tblEstatusGyT ON tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
+           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_APLI BETWEEN ") +
+           FechaInicial + QStringLiteral(" AND ") + FechaFinal +
+           QStringLiteral(") AND (tblIngreEgre.COD_ESTATUS<>2)  ORDER BY FEC_APLI,MOVIMIENTO;");
+}
+
 void frmConTesoreria::ImprimeMovtosAplicacion() {
     report::Superficie& s = *Superficie;
-    const auto consulta = [&](const QString& cuenta) {
-        return QStringLiteral(
-                   "SELECT FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
-                   "DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) "
-                   "INNER JOIN tblEstatusGyT ON tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-               ado::Comillas(cuenta) +
-               QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_APLI BETWEEN ") + FechaInicial +
-               QStringLiteral(" AND ") + FechaFinal +
-               QStringLiteral(") AND (tblIngreEgre.COD_ESTATUS<>2)  ORDER BY FEC_APLI,MOVIMIENTO;");
-    };
     const auto detalle = [&] {
         const vb::Currency importe = rsMovimientos.Fields("IMP_MOV").Value().CCur();
         if (!optTipo(0).Value()) return importe;
@@ -38,7 +38,8 @@ void frmConTesoreria::ImprimeMovtosAplicacion() {
         LineaActual += 240;
         return importe;
     };
-    RecorreMovimientosPorConcepto(true, consulta, detalle);
+    RecorreMovimientosPorConcepto(
+        true, [this](const QString& cuenta) { return ConsultaAplicacion(cuenta); }, detalle);
 }
 
 }  // namespace tesoreria

@@ -44,6 +44,20 @@ vb::Currency frmConTesoreria::SaldoAnterior(const QString& cuenta, vb::Currency 
     return saldo;
 }
 
+const QString frmConTesoreria::CuentasConSaldo = QStringLiteral(
+    "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,SAL_INICIAL,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER "
+    "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
+
+QString frmConTesoreria::ConsultaAuxiliar(const QString& cuenta) const {
+    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
+                          "DES_CON,CON_GRL FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
+                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
+                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
+           ado::Comillas(cuenta) + QStringLiteral("' AND (CON_GRL IN('INGR','EGRE')) AND (FEC_MOV BETWEEN ") +
+           FechaInicial + QStringLiteral(" AND ") + FechaFinal +
+           QStringLiteral(") AND tblIngreEgre.COD_ESTATUS<>2 ORDER BY FEC_MOV,MOVIMIENTO;");
+}
+
 void frmConTesoreria::ImprimeAuxiliarBancos() {
     report::Superficie& s = *Superficie;
     EncabezadoAuxiliarBancos();
@@ -52,21 +66,12 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
     const bool detallado = optTipo(0).Value();
 
     Recorrido r;
-    r.cuentas = QStringLiteral(
-        "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,SAL_INICIAL,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER "
-        "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
+    r.cuentas = CuentasConSaldo;
     r.porCuenta = [&] {
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
         bool encabezado = false;
         vb::Currency ingresos, egresos, saldo;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(
-            QStringLiteral("SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
-                           "DES_CON,CON_GRL FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                           "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                           "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-            ado::Comillas(cuenta) + QStringLiteral("' AND (CON_GRL IN('INGR','EGRE')) AND (FEC_MOV BETWEEN ") +
-            FechaInicial + QStringLiteral(" AND ") + FechaFinal +
-            QStringLiteral(") AND tblIngreEgre.COD_ESTATUS<>2 ORDER BY FEC_MOV,MOVIMIENTO;"));
+        rsMovimientos = modConGastos::ConexionModulo().Execute(ConsultaAuxiliar(cuenta));
         if (!rsMovimientos.EOF_() || chkSinMovimientos.Value() != 0) {
             saldo = SaldoAnterior(cuenta, rsCuentas.Fields("SAL_INICIAL").Value().CCur());
             s.BeginGroup();

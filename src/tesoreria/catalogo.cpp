@@ -25,6 +25,12 @@ void OmiteError(F&& sentencia) {
 
 }  // namespace
 
+const QString frmConTesoreria::BancosConEjecutivo =
+    QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO,EJE_CUENTA,TEL_BANCO FROM tblBancos");
+const QString frmConTesoreria::CuentasConRubro = QStringLiteral(
+    "SELECT COD_BANCO,NUM_CUENTA,DIA_CORTE,GEN_CHEQUE,tblCatRubros.COD_RUBRO,DES_RUBRO FROM tblCatCtasBancos "
+    "INNER JOIN tblCatRubros ON tblCatRubros.COD_RUBRO=tblCatCtasBancos.COD_RUBRO WHERE COD_BANCO=");
+
 void frmConTesoreria::EncabezadoCatalogoCuentas() {
     report::Superficie& s = *Superficie;
     EncabezadoPagina(QStringLiteral("Catálogo de Cuentas"));
@@ -57,10 +63,8 @@ void frmConTesoreria::ImprimeCatalogoCuentas() {
     const auto texto = [](const ado::Recordset& rs, const char* campo) { return rs.Fields(campo).Value().CStr(); };
     const auto imprime = [&](int x, auto valor) { OmiteError([&] { s.PrintText(x, LineaActual, valor()); }); };
     Recorrido r;
-    r.bancos = QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO,EJE_CUENTA,TEL_BANCO FROM tblBancos");
-    r.cuentas = QStringLiteral(
-        "SELECT COD_BANCO,NUM_CUENTA,DIA_CORTE,GEN_CHEQUE,tblCatRubros.COD_RUBRO,DES_RUBRO FROM tblCatCtasBancos "
-        "INNER JOIN tblCatRubros ON tblCatRubros.COD_RUBRO=tblCatCtasBancos.COD_RUBRO WHERE COD_BANCO=");
+    r.bancos = BancosConEjecutivo;
+    r.cuentas = CuentasConRubro;
     r.alEmpezarBanco = [&] {
         s.BeginGroup();
         s.ForeColor(Azul);

@@ -117,6 +117,9 @@ public:
     // Account catalog.
     void EncabezadoCatalogoCuentas();
     void ImprimeCatalogoCuentas();
+    // Its bank query (with executive and telephone) and account query up to "WHERE COD_BANCO=".
+    static const QString BancosConEjecutivo;
+    static const QString CuentasConRubro;
 
     // Bank movements: by date, by application date, and of one transfer concept.
     void EncabezadoMovimientosBancos(bool PorAplicacion);
@@ -124,10 +127,17 @@ public:
     void ImprimeRelacionMovimientos();
     void ImprimeMovtosAplicacion();
     void ImprimeTraspasos();
+    // Each one's movement query for an account, with the window's filters and FechaInicial..FechaFinal.
+    QString ConsultaRelacion(const QString& cuenta) const;
+    QString ConsultaAplicacion(const QString& cuenta) const;
+    QString ConsultaTraspasos(const QString& cuenta, const QString& codigo) const;
 
     // Account ledger.
     void EncabezadoAuxiliarBancos();
     void ImprimeAuxiliarBancos();
+    QString ConsultaAuxiliar(const QString& cuenta) const;
+    // Its account query, with the opening balance, up to "WHERE COD_BANCO=".
+    static const QString CuentasConSaldo;
     // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart.
     vb::Currency SaldoAnterior(const QString& cuenta, vb::Currency inicial);
 

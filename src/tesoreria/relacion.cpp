@@ -8,22 +8,22 @@
 
 namespace tesoreria {
 
-void frmConTesoreria::ImprimeRelacionMovimientos() {
-    report::Superficie& s = *Superficie;
+QString frmConTesoreria::ConsultaRelacion(const QString& cuenta) const {
     const QString concepto =
         cmbConceptos(0).ListIndex() != 0
             ? QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(cmbConceptos(1).Text()) +
                   QStringLiteral("' ORDER BY FEC_MOV,FOL_MOV;")
             : QStringLiteral(" ORDER BY DES_CON,FEC_MOV,FOL_MOV;");
-    const auto consulta = [&](const QString& cuenta) {
-        return QStringLiteral(
-                   "SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM,"
-                   "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                   "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                   "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-               ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
-               FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() + concepto;
-    };
+    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM,"
+                          "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
+                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
+                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
+           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
+           FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() + concepto;
+}
+
+void frmConTesoreria::ImprimeRelacionMovimientos() {
+    report::Superficie& s = *Superficie;
     const auto detalle = [&] {
         const vb::Currency importe = rsMovimientos.Fields("IMP_MOV").Value().CCur();
         const vb::Currency enPesos = vb::Producto(importe, rsMovimientos.Fields("TIP_CAM").Value().CCur());
@@ -50,7 +50,8 @@ void frmConTesoreria::ImprimeRelacionMovimientos() {
         LineaActual += 240;
         return enPesos;
     };
-    RecorreMovimientosPorConcepto(false, consulta, detalle);
+    RecorreMovimientosPorConcepto(
+        false, [this](const QString& cuenta) { return ConsultaRelacion(cuenta); }, detalle);
 }
 
 }  // namespace tesoreria

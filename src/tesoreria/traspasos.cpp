@@ -53,6 +53,16 @@ void frmConTesoreria::EncabezadoTraspasos() {
     ColumnasMovimientos(cmbTras.Text(), columnas);
 }
 
+QString frmConTesoreria::ConsultaTraspasos(const QString& cuenta, const QString& codigo) const {
+    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,"
+                          "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
+                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
+                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
+           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
+           FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() +
+           QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(codigo) + QStringLiteral("' ORDER BY MOVIMIENTO;");
+}
+
 void frmConTesoreria::ImprimeTraspasos() {
     report::Superficie& s = *Superficie;
     const QString codigo = modConGastos::CodigoOpcion(cmbTras, rsOpciones);
@@ -66,15 +76,7 @@ void frmConTesoreria::ImprimeTraspasos() {
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
         t.encabezado = false;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(
-            QStringLiteral("SELECT FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,"
-                           "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                           "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                           "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-            ado::Comillas(Campo(rsCuentas, "NUM_CUENTA")) +
-            QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") + FechaInicial +
-            QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() + QStringLiteral(" AND tblIngreEgre.COD_CON='") +
-            ado::Comillas(codigo) + QStringLiteral("' ORDER BY MOVIMIENTO;"));
+        rsMovimientos = modConGastos::ConexionModulo().Execute(ConsultaTraspasos(Campo(rsCuentas, "NUM_CUENTA"), codigo));
         for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
             if (!t.encabezado) ImprimeEncabezadoCuenta(t);
             LineaActual += 240;
