@@ -11,6 +11,8 @@ vb::Integer EmpresaActual;
 QString ArchivoAyuda;
 QString RutaBD;
 QString DirConsultas;
+QString ListaConceptos;
+QString ListaEstatus;
 
 ado::Connection& ConexionModulo() {
     if (!Conexion) Conexion = std::make_unique<ado::Connection>();

@@ -1,5 +1,6 @@
 // The two trees: creditor groups with their agrupaciones, expense folios with their concepts.
 // A group node ("G" & code) holds child nodes ("A" & code); ticks spread between the two levels.
+#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
@@ -64,6 +65,18 @@ void frmConGastos::tvwGral_NodeCheck(int, Node& Node) {
     for (controles::Node* hermano = Node.FirstSibling(); hermano; hermano = hermano->Next())
         if (hermano->Checked()) algunoMarcado = true;
     padre->SetChecked(algunoMarcado);
+}
+
+void frmConGastos::ArmaListaConceptos() {
+    QString& lista = modConGastos::ListaConceptos;
+    lista.clear();
+    TreeView& arbol = tvwGral(1);
+    for (indiceNodo_ = 1; indiceNodo_ <= arbol.Nodes().Count(); ++indiceNodo_) {
+        const Node& nodo = arbol.Nodes().Item(indiceNodo_);
+        if (nodo.Checked() && vb::Left(nodo.Key(), 1) == u"A")
+            lista += u'\'' + ado::Comillas(vb::Mid(nodo.Key(), 2)) + QStringLiteral("',");
+    }
+    if (!lista.isEmpty()) lista.chop(1);
 }
 
 }  // namespace gastos

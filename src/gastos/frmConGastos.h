@@ -107,6 +107,20 @@ public:
     // Region filter line under the headings of the first page.
     void ImprimeRegion();
 
+    // The concept codes ticked in tvwGral(1), each quoted, into ListaConceptos.
+    void ArmaListaConceptos();
+
+    // Expense movements.
+    void ConsultaMovtosAcreedor();
+    bool ConsultaMovtosGrupo();
+    void EncabezadoMovimientos();
+    void ImprimeMovimientos();
+
+    // Petty-cash replenishment.
+    void ConsultaReposicion();
+    void EncabezadoReposicion();
+    void ImprimeReposicion();
+
 protected:
     // Page-writer hooks of this window.
     QString DirectorioPaginas() const override;
@@ -143,6 +157,8 @@ private:
     // The first column of the first row of `sql`, empty text when there is none.
     QString LeeDescripcion(const QString& sql);
     void AgregaFiltroRegion(QString& consulta);
+    void ArmaListaEstatus();
+    void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
     int profundidadEventos_ = 0;
     // Select list and join part of the creditor list queries; they keep their text between runs.

@@ -24,8 +24,10 @@ void frmConGastos::ImprimeConsulta() {
         else if (cmbTipCatalogo.ListIndex() == 1) ImprimeParametros();
         break;
     case 1: ImprimeAuxiliar(); break;
+    case 2: ImprimeMovimientos(); break;
     case 3: ImprimeSaldos(); break;
-    default: break;  // the movements and petty-cash reports draw nothing yet
+    case 4: ImprimeReposicion(); break;
+    default: break;
     }
 }
 
@@ -33,7 +35,9 @@ void frmConGastos::EncabezadosNuevaPagina(vb::Integer tipo) {
     switch (static_cast<int32_t>(tipo)) {
     case 1: EncabezadoCatalogo(); break;
     case 3: EncabezadoAuxSaldos(); break;
-    default: break;  // kinds 4 and 5 belong to reports not drawn yet; the rest have none
+    case 4: EncabezadoMovimientos(); break;
+    case 5: EncabezadoReposicion(); break;
+    default: break;  // the other kinds have no headings in this window
     }
 }
 

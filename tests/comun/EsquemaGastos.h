@@ -1,6 +1,7 @@
 #pragma once
 // Tables of the real schema (with its column types) and the catalogs every expense fixture shares:
-// cities, states, countries, statuses, groups and agrupaciones, folios and concepts, company 1.
+// cities, states, countries, statuses, groups and agrupaciones, folios and concepts, company 1;
+// movements and petty-cash documents are each test's own.
 #include <string>
 
 namespace prueba {
@@ -28,7 +29,14 @@ CREATE TABLE tblGpoAgrProveedor(COD_PROV VARCHAR(10), COD_GPO INTEGER, COD_AGR I
 CREATE TABLE tblFolioGralesGyT(COD_FOL VARCHAR(4) PRIMARY KEY, DES_FOL VARCHAR(60));
 CREATE TABLE tblConceptosGyT(COD_CON VARCHAR(10) PRIMARY KEY, COD_FOL VARCHAR(4), DES_CON VARCHAR(80));
 CREATE TABLE tblGastosEnc(NUM_MOV INTEGER PRIMARY KEY, FOL_MOV VARCHAR(20), COD_ACRE VARCHAR(10), CON_GRL VARCHAR(4),
-  COD_CON VARCHAR(10), FEC_MOV DATE, PLA_PAG INTEGER, IMP_MOV CURRENCY, SAL_MOV CURRENCY, COD_ESTATUS INTEGER);
+  COD_CON VARCHAR(10), FEC_MOV DATE, PLA_PAG INTEGER, IMP_MOV CURRENCY, SAL_MOV CURRENCY, COD_ESTATUS INTEGER,
+  COD_SUCU VARCHAR(4), IVA_MOV CURRENCY, RET_TOT CURRENCY, RET_ISRTOT CURRENCY);
+CREATE TABLE tblEstatusGyT(COD_ESTATUS INTEGER PRIMARY KEY, DES_ESTATUS VARCHAR(30));
+CREATE TABLE tblIngreEgre(MOVIMIENTO INTEGER PRIMARY KEY, FOL_GRL INTEGER, NUM_CTA VARCHAR(20));
+CREATE TABLE tblReposicionCaja(FOL_DOC VARCHAR(20) PRIMARY KEY, FOL_GRL INTEGER, FOL_CHEQUE VARCHAR(20), FEC_DOC DATE,
+  IMP_CHEQUE CURRENCY, TOT_DOC CURRENCY);
+CREATE TABLE tblReposicionCajaMov(FOL_DOC VARCHAR(20), NUM_REN INTEGER, CON_MOV VARCHAR(10), REF_MOV VARCHAR(60),
+  FEC_MOV DATE, IMP_MOV CURRENCY, IMPTO_MOV DOUBLE, POR_RETE DOUBLE, RET_ISR DOUBLE, PRIMARY KEY(FOL_DOC, NUM_REN));
 
 INSERT INTO tblEmpresa VALUES(1,'Comercial de Prueba','Prueba','Av. Juárez 10','','','','','','','','','','','','');
 INSERT INTO tblParametrosGenerales VALUES(1,0,0);
@@ -41,6 +49,7 @@ INSERT INTO tblAgrProveedor VALUES(10,1,'Papelería'),(11,1,'Limpieza'),(20,2,'I
 INSERT INTO tblFolioGralesGyT VALUES('AACR','Abonos'),('GTOS','Gastos'),('INGR','Ingresos');
 INSERT INTO tblConceptosGyT VALUES('RENTA','GTOS','Renta'),('LUZ','GTOS','Luz'),('DEVOL','AACR','Devolución'),
   ('DEP','INGR','Depósito');
+INSERT INTO tblEstatusGyT VALUES(1,'APLICADO'),(2,'CANCELADO'),(5,'PAGADO');
 )SQL";
 }
 

@@ -1,0 +1,183 @@
+// "Relación de Movimientos": the expense movements of a period by creditor or by concept, each
+// movement with its amount before tax, tax, both withholdings and total ("Detallado"), or one
+// total per creditor or concept ("Resumido"); grouped by agrupación when some are ticked.
+#include "gastos/Colores.h"
+#include "gastos/frmConGastos.h"
+#include "report/Superficie.h"
+#include "vb/Formato.h"
+#include "vb/Texto.h"
+
+namespace gastos {
+
+namespace {
+
+constexpr int TipoMovimientos = 4;  // heading kind of NuevaPagina
+constexpr int LimiteDetallado = 13000;
+constexpr int LimiteResumido = 14200;
+constexpr int LimiteAgrupacion = 13000;
+constexpr int LimiteRenglon = 14000;
+
+}  // namespace
+
+void frmConGastos::ImprimePeriodo() {
+    const auto fecha = [this](int i) { return vb::Format(vb::Variant(dtpFecha(i).Value()), u"dd/mmm/yyyy"); };
+    Superficie->PrintText(300, LineaActual,
+                          dtpFecha(0).Value() != dtpFecha(1).Value()
+                              ? QStringLiteral("Del:  ") + fecha(0) + QStringLiteral("    Al :  ") + fecha(1)
+                              : QStringLiteral("Del :  ") + fecha(1));
+}
+
+void frmConGastos::EncabezadoMovimientos() {
+    report::Superficie& s = *Superficie;
+    const bool porAcreedor = optOrden(0).Value();
+    EncabezadoPagina(QStringLiteral("Relación de Movimientos"));
+    s.BeginGroup();
+    s.ForeColor(Azul);
+    s.FontBold(true);
+    s.FontSize(9);
+    if (porAcreedor) {
+        s.PrintText(200, LineaActual, QStringLiteral("Código"));
+        s.PrintText(1500, LineaActual, QStringLiteral("Nombre del Acreedor"));
+    } else {
+        s.PrintText(200, LineaActual, QStringLiteral("Concepto"));
+    }
+    if (optTipo(0).Value()) {
+        LineaActual += 200;
+        s.PrintText(300, LineaActual, QStringLiteral("Fecha"));
+        s.PrintText(1000, LineaActual, porAcreedor ? QStringLiteral("Concepto") : QStringLiteral("Acreedor"));
+        s.PrintText(3800, LineaActual, QStringLiteral("Referencia"));
+        s.PrintText(4900, LineaActual, QStringLiteral("Estatus"));
+        s.TextAlign(report::AlineaDerecha);
+        static const std::pair<int, const char16_t*> importes[] = {
+            {6500, u"Importe"}, {7500, u"Impuesto"}, {8500, u"Reten.IVA"}, {9500, u"Reten.ISR"}, {10500, u"Total"}};
+        for (const auto& [x, titulo] : importes) s.PrintText(x, LineaActual, QString::fromUtf16(titulo));
+        s.TextAlign(report::AlineaIzquierda);
+    } else {
+        s.PrintText(9700, LineaActual, QStringLiteral("Total"));
+    }
+    s.DrawLine(0, LineaActual + 200, 10500, LineaActual + 200);
+    LineaActual += 300;
+    ImprimePeriodo();
+    s.EndGroup();
+    LineaActual += 250;
+}
+
+void frmConGastos::ImprimeMovimientos() {
+    report::Superficie& s = *Superficie;
+    const bool detallado = optTipo(0).Value();
+    const bool porAcreedor = optOrden(0).Value();
+    const int limite = detallado ? LimiteDetallado : LimiteResumido;
+    const QString codigo = txtCodAcreedor.Text();
+    Agrupado = codigo.isEmpty() ? ConsultaMovtosGrupo() : false;
+    if (!Agrupado) ConsultaMovtosAcreedor();
+
+    EncabezadoMovimientos();
+    ImprimeFiltroAcreedor();
+    s.FontSize(7);
+
+    ado::Recordset& rs = rsAcreedores;
+    const auto campo = [&rs](const char* nombre) { return rs.Fields(nombre).Value(); };
+    const auto texto = [&campo](const char* nombre) { return campo(nombre).Texto(); };
+    vb::Integer agrupacionAnterior = 0;
+    QString conceptoAnterior, acreedorAnterior;
+    vb::Currency total;
+    // In "Resumido" a heading waits on its line for its total, whatever its sign, so no heading
+    // is drawn over; in "Detallado" only a positive total gets a line.
+    bool encabezadoPendiente = false;
+
+    const auto encabezadoAgrupacion = [&] {
+        if (!Agrupado || campo("COD_AGR").CLng() == agrupacionAnterior) return;
+        agrupacionAnterior = campo("COD_AGR").CInt();
+        if (LineaActual > LimiteAgrupacion) NuevaPagina(TipoMovimientos);
+        else LineaActual += 100;
+        ImprimeEncabezadoAgrupacion();
+        LineaActual += 240;
+    };
+    const auto lineaTotal = [&](const QString& etiqueta) {
+        if (detallado ? total > vb::Currency() : encabezadoPendiente) {
+            if (detallado) {
+                s.FontBold(true);
+                s.DrawLine(9600, LineaActual, 10500, LineaActual);
+                s.PrintText(8050, LineaActual, etiqueta);
+            }
+            s.TextAlign(report::AlineaDerecha);
+            s.PrintText(10500, LineaActual, vb::FormatoMoneda(total));
+            s.TextAlign(report::AlineaIzquierda);
+            LineaActual += 250;
+            if (LineaActual > limite) NuevaPagina(TipoMovimientos);
+        }
+        total = vb::Currency();
+        encabezadoPendiente = false;
+    };
+    const auto cambioAgrupacion = [&] { return Agrupado && campo("COD_AGR").CLng() != agrupacionAnterior; };
+
+    if (!(rs.BOF() && rs.EOF_())) {
+        rs.MoveFirst();
+        encabezadoAgrupacion();
+    }
+    while (!rs.EOF_()) {
+        if (!porAcreedor && (texto("COD_CON") != conceptoAnterior || cambioAgrupacion())) {
+            lineaTotal(QStringLiteral("TOTAL CONCEPTO"));
+            encabezadoAgrupacion();
+            s.FontBold(true);
+            s.ForeColor(Azul);
+            conceptoAnterior = texto("COD_CON");
+            s.PrintText(200, LineaActual, texto("DES_CON") + QStringLiteral(" (") + conceptoAnterior + u')');
+            encabezadoPendiente = true;
+            if (detallado) LineaActual += 250;
+            s.FontBold(false);
+            s.ForeColor(Negro);
+            acreedorAnterior = texto("COD_PROV");
+        }
+        if (porAcreedor && (texto("COD_PROV") != acreedorAnterior || cambioAgrupacion())) {
+            lineaTotal(QStringLiteral("TOTAL ACREEDOR"));
+            encabezadoAgrupacion();
+            s.FontBold(true);  // and it stays on for the creditor's movements
+            acreedorAnterior = texto("COD_PROV");
+            s.ForeColor(Azul);
+            s.PrintText(200, LineaActual, acreedorAnterior);
+            s.PrintText(1550, LineaActual, texto("NOM_PROV"));
+            encabezadoPendiente = true;
+            s.ForeColor(Negro);
+            if (detallado) LineaActual += 250;
+            conceptoAnterior = texto("COD_CON");
+        }
+        if (detallado) {
+            encabezadoAgrupacion();
+            s.PrintText(200, LineaActual, campo("FEC_MOV").Texto());
+            s.PrintText(1000, LineaActual,
+                        vb::Left(porAcreedor ? u'(' + texto("COD_CON") + QStringLiteral(") ") + texto("DES_CON")
+                                             : texto("NOM_PROV"),
+                                 40));
+            s.DrawRule(3700, LineaActual, 2500, 200);
+            QString folio = texto("FOL_MOV");
+            if (folio.size() > 10) folio = vb::Right(folio, 10);
+            s.PrintText(3800, LineaActual, folio);
+            s.PrintText(4900, LineaActual, texto("DES_ESTATUS"));
+            const vb::Variant importe = campo("IMP_MOV"), iva = campo("IVA_MOV"), retIva = campo("RET_TOT"),
+                              retIsr = campo("RET_ISRTOT");
+            // Null anywhere leaves the amount before tax blank, as it leaves its own column blank.
+            const vb::Variant antes = importe.IsNull() || iva.IsNull() || retIva.IsNull() || retIsr.IsNull()
+                                          ? vb::Variant::Null()
+                                          : vb::Variant(importe.CCur() - iva.CCur() + retIva.CCur() + retIsr.CCur());
+            s.TextAlign(report::AlineaDerecha);
+            s.PrintText(6500, LineaActual, vb::Format(antes, u"#,##0.00"));
+            s.PrintText(7500, LineaActual, vb::Format(iva, u"#,##0.00"));
+            s.PrintText(8500, LineaActual, vb::Format(retIva, u"#,##0.00"));
+            s.PrintText(9500, LineaActual, vb::Format(retIsr, u"#,##0.00"));
+            s.PrintText(10500, LineaActual, vb::Format(importe, u"#,##0.00"));
+            s.TextAlign(report::AlineaIzquierda);
+            LineaActual += 200;
+        }
+        if (texto("CON_GRL") == u"GTOS") total += campo("IMP_MOV").CCur();
+        else total -= campo("IMP_MOV").CCur();
+        if (LineaActual > LimiteRenglon) NuevaPagina(TipoMovimientos);
+        rs.MoveNext();
+    }
+    lineaTotal(porAcreedor ? QStringLiteral("TOTAL ACREEDOR") : QStringLiteral("TOTAL CONCEPTO"));
+    s.FontBold(false);
+    rs.Close();
+    rsAcreedores = ado::Recordset();
+}
+
+}  // namespace gastos
