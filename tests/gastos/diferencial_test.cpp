@@ -1,4 +1,4 @@
-// Every form of the creditor reports drawn from the SQLite demo company and from the same company
+// Every form of the creditor, movement and petty-cash reports drawn from the SQLite demo company and from the same company
 // on PostgreSQL must give the same listing, line for line.
 #include "DoblesVentanas.h"
 #include "Postgres.h"
@@ -9,6 +9,7 @@
 #include "report/frmPreview.h"
 
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -57,28 +58,44 @@ protected:
     }
 
     QByteArray Corre(const char* variable, const Forma& forma) {
+        return Corre(variable, [&forma](gastos::frmConGastos& ventana) {
+            ventana.cmbTipCatalogo.SetListIndex(forma.tipo);
+            ventana.optTipo(forma.detallado ? 0 : 1).UserClick();
+            ventana.cmbConsulta.SetListIndex(forma.consulta);
+            if (forma.consulta == 1) ventana.dtpFecha(0).SetValue(QDate(2025, 4, 1));
+            if (forma.sinSaldo) ventana.chkSinSaldo.UserClick();
+            if (forma.sinMovtos) ventana.chkSinMovtos.UserClick();
+            if (forma.agrupado) MarcaGrupos(ventana.tvwGral(0));
+            if (forma.region) {
+                ventana.chkRegion.UserClick();
+                ventana.cmbRegion(0).SetListIndex(0);
+            }
+        });
+    }
+
+    // One run on a freshly loaded window whose filters `fija` sets.
+    QByteArray Corre(const char* variable, const std::function<void(gastos::frmConGastos&)>& fija) {
         listado.clear();
         EXPECT_TRUE(modConGastos::Conecta(qEnvironmentVariable(variable)));
         gastos::frmConGastos ventana;
         controles::Load(ventana);
-        ventana.cmbTipCatalogo.SetListIndex(forma.tipo);
-        ventana.optTipo(forma.detallado ? 0 : 1).UserClick();
-        ventana.cmbConsulta.SetListIndex(forma.consulta);
-        if (forma.consulta == 1) ventana.dtpFecha(0).SetValue(QDate(2025, 4, 1));
-        if (forma.sinSaldo) ventana.chkSinSaldo.UserClick();
-        if (forma.sinMovtos) ventana.chkSinMovtos.UserClick();
-        if (forma.agrupado)
-            for (controles::Node& nodo : ventana.tvwGral(0).Nodes())
-                if (!nodo.Parent()) ventana.tvwGral(0).UserCheck(nodo);
-        if (forma.region) {
-            ventana.chkRegion.UserClick();
-            ventana.cmbRegion(0).SetListIndex(0);
-        }
+        fija(ventana);
         ventana.cmdFunciones(0).UserClick();
         EXPECT_TRUE(guion.errores.isEmpty()) << variable << ": " << guion.errores.join(u'\n').toStdString();
         guion.errores.clear();
         modConGastos::CierraConexion();
         return listado;
+    }
+
+    void ComparaMotores(const char* nombre, const std::function<void(gastos::frmConGastos&)>& fija) {
+        const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", fija);
+        ComparaListados(deSqlite, Corre("ZR_PG_CONEXION", fija), nombre, "ZR_PG_CONEXION");
+    }
+
+    // Every first-level node, as the user ticks it (its children follow).
+    static void MarcaGrupos(controles::TreeView& arbol) {
+        for (controles::Node& nodo : arbol.Nodes())
+            if (!nodo.Parent()) arbol.UserCheck(nodo);
     }
 
     void ComparaMotores(std::initializer_list<Forma> formas) {
@@ -121,6 +138,62 @@ TEST_F(AuxiliarEnAmbosMotores, MismoListado) {
         {"Auxiliar resumido", 0, false, false, false, 1},
         {"Auxiliar detallado, todos, agrupado", 0, true, true, false, 1, true, true},
         {"Auxiliar resumido sin saldo, por ciudad", 0, false, false, true, 1, true},
+    });
+}
+
+// The movements of the first half of 2025 in each order and detail, plain and grouped, and with
+// each filter; the petty cash of the same months in its four forms, for one cheque and by concept.
+using MovimientosEnAmbosMotores = CatalogoEnAmbosMotores;
+TEST_F(MovimientosEnAmbosMotores, MismoListado) {
+    const auto periodo = [](gastos::frmConGastos& v, int consulta, bool porConcepto, bool detallado) {
+        v.cmbConsulta.SetListIndex(consulta);
+        v.dtpFecha(0).SetValue(QDate(2025, 1, 1));
+        v.dtpFecha(1).SetValue(QDate(2025, 6, 30));
+        v.optOrden(porConcepto ? 1 : 0).UserClick();
+        v.optTipo(detallado ? 0 : 1).UserClick();
+    };
+    const auto marca = [](gastos::frmConGastos& v, const char* clave) {
+        v.tvwGral(1).UserCheck(v.tvwGral(1).Nodes().Item(QString::fromLatin1(clave)));
+    };
+    for (int forma = 0; forma < 8; ++forma) {
+        const bool porConcepto = forma & 1, detallado = forma & 2, agrupado = forma & 4;
+        const std::string nombre = std::string("Movimientos") + (porConcepto ? " por concepto" : " por acreedor") +
+                                   (detallado ? " detallado" : " resumido") + (agrupado ? " agrupado" : "");
+        ComparaMotores(nombre.c_str(), [&](gastos::frmConGastos& v) {
+            periodo(v, 2, porConcepto, detallado);
+            if (agrupado) MarcaGrupos(v.tvwGral(0));
+        });
+    }
+    ComparaMotores("Movimientos cancelados, por ciudad", [&](gastos::frmConGastos& v) {
+        periodo(v, 2, false, true);
+        v.chkStatus(1).UserClick();
+        v.chkRegion.UserClick();
+        v.cmbRegion(0).SetListIndex(0);
+    });
+    ComparaMotores("Movimientos de dos conceptos", [&](gastos::frmConGastos& v) {
+        periodo(v, 2, true, true);
+        marca(v, "ALUZ");
+        marca(v, "APAGTR");
+    });
+    ComparaMotores("Movimientos de un acreedor", [&](gastos::frmConGastos& v) {
+        periodo(v, 2, false, true);
+        v.txtCodAcreedor.SetText(QStringLiteral("ACR0003"));
+    });
+
+    for (int forma = 0; forma < 4; ++forma) {
+        const bool porConcepto = forma & 1, detallado = forma & 2;
+        const std::string nombre = std::string("Reposición") + (porConcepto ? " por concepto" : " por folio") +
+                                   (detallado ? " detallada" : " resumida");
+        ComparaMotores(nombre.c_str(), [&](gastos::frmConGastos& v) { periodo(v, 4, porConcepto, detallado); });
+    }
+    ComparaMotores("Reposición de un cheque", [&](gastos::frmConGastos& v) {
+        periodo(v, 4, false, true);
+        v.txtFolioCheque.SetText(QStringLiteral("0000003"));
+    });
+    ComparaMotores("Reposición de dos conceptos", [&](gastos::frmConGastos& v) {
+        periodo(v, 4, true, true);
+        marca(v, "ACOMBU");
+        marca(v, "AHONOR");
     });
 }
 
