@@ -1,7 +1,7 @@
 #pragma once
 // Tables of the real schema (with its column types) and the catalogs every expense fixture shares:
 // cities, states, countries, statuses, groups and agrupaciones, folios and concepts, company 1;
-// movements and petty-cash documents are each test's own.
+// the expense and bank movement tables and the petty-cash documents, empty.
 #include <string>
 
 namespace prueba {
@@ -32,7 +32,9 @@ CREATE TABLE tblGastosEnc(NUM_MOV INTEGER PRIMARY KEY, FOL_MOV VARCHAR(20), COD_
   COD_CON VARCHAR(10), FEC_MOV DATE, PLA_PAG INTEGER, IMP_MOV CURRENCY, SAL_MOV CURRENCY, COD_ESTATUS INTEGER,
   COD_SUCU VARCHAR(4), IVA_MOV CURRENCY, RET_TOT CURRENCY, RET_ISRTOT CURRENCY);
 CREATE TABLE tblEstatusGyT(COD_ESTATUS INTEGER PRIMARY KEY, DES_ESTATUS VARCHAR(30));
-CREATE TABLE tblIngreEgre(MOVIMIENTO INTEGER PRIMARY KEY, FOL_GRL INTEGER, NUM_CTA VARCHAR(20));
+CREATE TABLE tblIngreEgre(MOVIMIENTO INTEGER PRIMARY KEY, FOL_GRL INTEGER, NUM_CTA VARCHAR(20), CON_GRL VARCHAR(4),
+  COD_CON VARCHAR(10), FEC_MOV DATE, FEC_APLI DATE, FOL_MOV VARCHAR(20), FOL_CHEQUE VARCHAR(20), NOMBRE VARCHAR(100),
+  ACRE_PROV VARCHAR(10), NOTAS VARCHAR(500), IMP_MOV CURRENCY, TIP_CAM CURRENCY, COD_ESTATUS INTEGER);
 CREATE TABLE tblReposicionCaja(FOL_DOC VARCHAR(20) PRIMARY KEY, FOL_GRL INTEGER, FOL_CHEQUE VARCHAR(20), FEC_DOC DATE,
   IMP_CHEQUE CURRENCY, TOT_DOC CURRENCY);
 CREATE TABLE tblReposicionCajaMov(FOL_DOC VARCHAR(20), NUM_REN INTEGER, CON_MOV VARCHAR(10), REF_MOV VARCHAR(60),
@@ -49,7 +51,7 @@ INSERT INTO tblAgrProveedor VALUES(10,1,'Papelería'),(11,1,'Limpieza'),(20,2,'I
 INSERT INTO tblFolioGralesGyT VALUES('AACR','Abonos'),('GTOS','Gastos'),('INGR','Ingresos');
 INSERT INTO tblConceptosGyT VALUES('RENTA','GTOS','Renta'),('LUZ','GTOS','Luz'),('DEVOL','AACR','Devolución'),
   ('DEP','INGR','Depósito');
-INSERT INTO tblEstatusGyT VALUES(1,'APLICADO'),(2,'CANCELADO'),(5,'PAGADO');
+INSERT INTO tblEstatusGyT VALUES(1,'Aplicado'),(2,'Cancelado'),(3,'En Tránsito'),(4,'Conciliado');
 )SQL";
 }
 

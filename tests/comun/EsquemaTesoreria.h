@@ -1,6 +1,7 @@
 #pragma once
 // Tables of the bank side of the real schema (with its column types) added to the shared ones:
-// currencies, banks, rubros, accounts, movement statuses, bank movements, reconciliations and their movements.
+// currencies, banks, rubros, accounts, reconciliations and their movements (movement statuses and
+// bank movements are shared with the petty-cash report).
 #include "EsquemaGastos.h"
 
 namespace prueba {
@@ -12,10 +13,6 @@ CREATE TABLE tblBancos(COD_BANCO INTEGER PRIMARY KEY, NOM_BANCO VARCHAR(80), EJE
 CREATE TABLE tblCatRubros(COD_RUBRO INTEGER PRIMARY KEY, DES_RUBRO VARCHAR(60));
 CREATE TABLE tblCatCtasBancos(NUM_CUENTA VARCHAR(20) PRIMARY KEY, COD_BANCO INTEGER, COD_MONCTA INTEGER,
   COD_RUBRO INTEGER, DIA_CORTE SMALLINT, GEN_CHEQUE SMALLINT, SAL_INICIAL CURRENCY);
-CREATE TABLE tblEstatusGyT(COD_ESTATUS INTEGER PRIMARY KEY, DES_ESTATUS VARCHAR(30));
-CREATE TABLE tblIngreEgre(MOVIMIENTO INTEGER PRIMARY KEY, FOL_GRL INTEGER, NUM_CTA VARCHAR(20), CON_GRL VARCHAR(4),
-  COD_CON VARCHAR(10), FEC_MOV DATE, FEC_APLI DATE, FOL_MOV VARCHAR(20), FOL_CHEQUE VARCHAR(20), NOMBRE VARCHAR(100),
-  ACRE_PROV VARCHAR(10), NOTAS VARCHAR(500), IMP_MOV CURRENCY, TIP_CAM CURRENCY, COD_ESTATUS INTEGER);
 CREATE TABLE tblConciliaEnc(FOL_CONCI VARCHAR(20) PRIMARY KEY, NUM_CUENTA VARCHAR(20), FEC_INI DATE, FEC_FIN DATE,
   SAL_INI CURRENCY, IMP_ING CURRENCY, IMP_EGRE CURRENCY, IMP_TRAN CURRENCY, SAL_EDO CURRENCY, CERRADA BOOLEAN);
 CREATE TABLE tblConciliaciones(MOVIMIENTO INTEGER PRIMARY KEY, FOL_CONCI VARCHAR(20), CONCI_FOL VARCHAR(20),
@@ -27,7 +24,6 @@ INSERT INTO tblConceptosGyT VALUES('COMIS','EGRE','Comisiones bancarias'),('PAGO
   ('TRSF','EGRE','Traspaso a terceros'),('TRCT','EGRE','Traspaso entre cuentas'),('RTRC','INGR','Recepción de traspaso');
 INSERT INTO tblMonedas VALUES(1,'Pesos','M.N.'),(2,'Dólares','USD');
 INSERT INTO tblCatRubros VALUES(1,'Operación'),(2,'Inversión');
-INSERT INTO tblEstatusGyT VALUES(1,'Aplicado'),(2,'Cancelado'),(3,'En Tránsito'),(4,'Conciliado');
 )SQL";
 }
 

@@ -12,6 +12,7 @@ namespace {
 const char* const Movimientos = R"SQL(
 UPDATE tblGastosEnc SET COD_SUCU='01', FOL_MOV='F-'||NUM_MOV, IVA_MOV=0, RET_TOT=0, RET_ISRTOT=0;
 UPDATE tblGastosEnc SET COD_ESTATUS=5 WHERE NUM_MOV=6;
+INSERT INTO tblEstatusGyT VALUES(5,'Pagado');
 INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,IVA_MOV,RET_TOT,
   RET_ISRTOT,SAL_MOV,COD_ESTATUS) VALUES
  (8,'01','FAC-2024-000123','A002','GTOS','LUZ','2024-06-30',0,953.33,160,106.67,100,953.33,1),
@@ -68,17 +69,17 @@ TEST_F(Movtos, PorAcreedorDetallado) {
     // Creditor heading, then its movements by concept and folio, bold as the heading left them.
     EXPECT_EQ(EnLinea(doc, 1, 2100), (QStringList{"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V."}));
     EXPECT_EQ(Rasgos(doc, QStringLiteral("A001")), "p1 200,2100 a0 s7 n1 c16711680");
-    EXPECT_EQ(EnLinea(doc, 1, 2350), (QStringList{"01/05/2024", "(DEVOL) Devolución", "F-4", "APLICADO", "50.00", "0.00",
+    EXPECT_EQ(EnLinea(doc, 1, 2350), (QStringList{"01/05/2024", "(DEVOL) Devolución", "F-4", "Aplicado", "50.00", "0.00",
                                                   "0.00", "0.00", "50.00"}));
     EXPECT_EQ(Rasgos(doc, QStringLiteral("F-4")), "p1 3800,2350 a0 s7 n1 c0");
     EXPECT_EQ(Folios(doc), (QStringList{"F-4", "F-2", "F-1", "F-3", "F-5", "F-6", "024-000123", "F-11", "F-7"}));
-    EXPECT_EQ(EnLinea(doc, 1, 3150).mid(2, 3), (QStringList{"F-5", "CANCELADO", "70.00"}));
+    EXPECT_EQ(EnLinea(doc, 1, 3150).mid(2, 3), (QStringList{"F-5", "Cancelado", "70.00"}));
     // The credit takes 50.00 off: 1,000.00 + 200.25 + 300.25 + 70.00 + 80.00 - 50.00.
     EXPECT_EQ(EnLinea(doc, 1, 3550), (QStringList{"TOTAL ACREEDOR", "1,600.50"}));
     EXPECT_EQ(Rasgos(doc, QStringLiteral("1,600.50")), "p1 10500,3550 a2 s7 n1 c0");
 
     // The amount before tax puts back the tax withheld; the folio shows its last 10 characters.
-    EXPECT_EQ(EnLinea(doc, 1, 4050), (QStringList{"30/06/2024", "(LUZ) Luz", "024-000123", "APLICADO", "1,000.00",
+    EXPECT_EQ(EnLinea(doc, 1, 4050), (QStringList{"30/06/2024", "(LUZ) Luz", "024-000123", "Aplicado", "1,000.00",
                                                   "160.00", "106.67", "100.00", "953.33"}));
     EXPECT_EQ(EnLinea(doc, 1, 4450), (QStringList{"TOTAL ACREEDOR", "1,353.33"}));
     EXPECT_EQ(EnLinea(doc, 1, 4700), (QStringList{"A003", "Importadora del Pacífico"}));

@@ -11,7 +11,8 @@ namespace {
 // date, the third a day after) and one the day before. RC-2024-0002 has an expense without amount.
 const char* const Caja = R"SQL(
 INSERT INTO tblConceptosGyT VALUES('HONOR','GTOS','Honorarios por asesoría contable del mes');
-INSERT INTO tblIngreEgre VALUES(1,100,'0100017001'),(2,101,'0100017001'),(3,102,'0100017002'),(4,103,'0100017001');
+INSERT INTO tblIngreEgre(MOVIMIENTO,FOL_GRL,NUM_CTA) VALUES(1,100,'0100017001'),(2,101,'0100017001'),(3,102,'0100017002'),
+  (4,103,'0100017001');
 INSERT INTO tblReposicionCaja VALUES
  ('RC-2024-0001',100,'CH-0000000123','2024-06-01',1500,1293),
  ('RC-2024-0002',101,'CH-124','2024-06-30',250,232),
@@ -153,7 +154,7 @@ class Largo : public Reposicion {
 protected:
     Largo()
         : Reposicion(prueba::Esquema() +
-                     "INSERT INTO tblIngreEgre VALUES(1,1,'C1'),(2,2,'C1');"
+                     "INSERT INTO tblIngreEgre(MOVIMIENTO,FOL_GRL,NUM_CTA) VALUES(1,1,'C1'),(2,2,'C1');"
                      "INSERT INTO tblReposicionCaja VALUES('RC-A',1,'CH-1','2024-06-10',0,0),('RC-B',2,'CH-2','2024-06-11',0,0);"
                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + std::to_string(M) +
                      ") INSERT INTO tblReposicionCajaMov SELECT 'RC-A',i,'LUZ',printf('R%03d',i),'2024-06-01',10,0,0,0 FROM n;"
