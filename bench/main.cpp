@@ -1,10 +1,12 @@
 // zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf]
 // Builds (or reuses) the demo company at that scale, runs the creditor reports (the catalog in its
-// four forms, the balances, the ledger in both forms) through `zrconsgt reporte`, and prints per
-// form: wall time, pages, peak memory and CPU of the run, and the time its SQL takes alone.
+// four forms, the balances, the ledger in both forms, the movements and the petty cash in four forms
+// each) through `zrconsgt reporte`, and prints per form: wall time, pages, peak memory and CPU of
+// the run, and the time its SQL takes alone.
 // Medians over the runs; memory is the largest.
 #include "medida.h"
 #include "sql_acreedores.h"
+#include "sql_movimientos.h"
 #include "sql_sola.h"
 #include "sql_tesoreria.h"
 #include "vb/ErrorEjecucion.h"
@@ -178,7 +180,7 @@ int main(int argc, char** argv) {
     // A month near the end of the demo's data: movements before, inside and after it.
     const QDate desde(2025, 10, 1), hasta(2025, 10, 31);
     const QStringList mes = {"cmbConsulta=1", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"};
-    const std::vector<Forma> formas = {
+    std::vector<Forma> formas = {
         catalogo("Directorio detallado", 0, 0),
         catalogo("Directorio resumido", 0, 1),
         catalogo("Parámetros detallado", 1, 0),
@@ -207,6 +209,25 @@ int main(int argc, char** argv) {
                   {"cmbConsulta=6", "cmbMeses(1)=0", "cmbAnios(1)=2024", "cmbMeses(2)=11", "cmbAnios(2)=2025"},
                   {6, QDate(2024, 1, 1), QDate(2025, 12, 1), {}}),
     };
+    // Movements of the demo's last year and petty cash of both, in their four forms each.
+    const auto movimientos = [&](const char* nombre, int consulta, bool porConcepto, bool detallado) {
+        const QDate inicio(consulta == 2 ? 2025 : 2024, 1, 1), fin(2025, 12, 31);
+        formas.push_back({nombre,
+                          {QStringLiteral("cmbConsulta=%1").arg(consulta),
+                           QStringLiteral("dtpFecha(0)=") + inicio.toString(Qt::ISODate),
+                           QStringLiteral("dtpFecha(1)=") + fin.toString(Qt::ISODate),
+                           QStringLiteral("optOrden(%1)=1").arg(porConcepto ? 1 : 0),
+                           QStringLiteral("optTipo(%1)=1").arg(detallado ? 0 : 1)},
+                          [=] { return bench::MideSqlMovimientos({consulta, porConcepto, detallado, inicio, fin}); }});
+    };
+    movimientos("Movimientos acr. det.", 2, false, true);
+    movimientos("Movimientos acr. res.", 2, false, false);
+    movimientos("Movimientos con. det.", 2, true, true);
+    movimientos("Movimientos con. res.", 2, true, false);
+    movimientos("Reposición folio det.", 4, false, true);
+    movimientos("Reposición folio res.", 4, false, false);
+    movimientos("Reposición con. det.", 4, true, true);
+    movimientos("Reposición con. res.", 4, true, false);
 
     const QList<QPair<QString, int>> columnas = {
         {"Forma", -22},     {"Acreed.", 8},      {"Consultas", 10}, {"Páginas", 8}, {"Reporte s", 10},

@@ -2,8 +2,8 @@
 # The main job: sets up, builds, makes the demo company in ./demo (or the folder given) and opens
 # "CONSULTAS DE GASTOS" on it. Without a display it renders the demo's creditor reports to PDF
 # instead (the catalog in its four forms, Directorio/Parámetros x Detallado/Resumido, the balances
-# as of today, and the ledger of October 2025 in both forms) and the demo's treasury reports, and
-# says where.
+# as of today, the ledger of October 2025 in both forms, the movements and the petty cash in their
+# four forms each) and the demo's treasury reports, and says where.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZR_BUILD:-$raiz/build}
@@ -51,6 +51,18 @@ reporte saldos cmbConsulta=3
 mes=(cmbConsulta=1 "dtpFecha(0)=2025-10-01" "dtpFecha(1)=2025-10-31")
 reporte auxiliar-detallado "${mes[@]}" "optTipo(0)=1"
 reporte auxiliar-resumido "${mes[@]}" "optTipo(1)=1"
+for orden in 0:acreedor 1:concepto; do
+  for detalle in 0:detallado 1:resumido; do
+    reporte "movimientos-${orden#*:}-${detalle#*:}" cmbConsulta=2 "dtpFecha(0)=2025-01-01" "dtpFecha(1)=2025-12-31" \
+      "optOrden(${orden%%:*})=1" "optTipo(${detalle%%:*})=1"
+  done
+done
+for orden in 0:folio 1:concepto; do
+  for detalle in 0:detallado 1:resumido; do
+    reporte "reposicion-${orden#*:}-${detalle#*:}" cmbConsulta=4 "dtpFecha(0)=2024-01-01" "dtpFecha(1)=2025-12-31" \
+      "optOrden(${orden%%:*})=1" "optTipo(${detalle%%:*})=1"
+  done
+done
 echo "Reportes de acreedores en PDF: $pdf"
 marzo=("dtpFecha(0)=2025-03-01" "dtpFecha(1)=2025-03-31")
 tesoreria catalogo-de-cuentas

@@ -67,8 +67,7 @@ void frmConGastos::ImprimeMovimientos() {
     const bool detallado = optTipo(0).Value();
     const bool porAcreedor = optOrden(0).Value();
     const int limite = detallado ? LimiteDetallado : LimiteResumido;
-    const QString codigo = txtCodAcreedor.Text();
-    Agrupado = codigo.isEmpty() ? ConsultaMovtosGrupo() : false;
+    Agrupado = txtCodAcreedor.Text().isEmpty() && ConsultaMovtosGrupo();
     if (!Agrupado) ConsultaMovtosAcreedor();
 
     EncabezadoMovimientos();
