@@ -2,7 +2,6 @@
 // creditors of the ticked agrupaciones; filtered by ticked concepts, statuses and region.
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
-#include "component/Catalogos.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
 #include "gastos/frmConGastos.h"
@@ -54,7 +53,6 @@ void frmConGastos::ConsultaMovtosAcreedor() {
     using modConGastos::ListaConceptos;
     using modConGastos::ListaEstatus;
     ArmaListaConceptos();
-    ListaEstatus.clear();
 
     QString sql = CamposAcreedor;
     const QString codigo = txtCodAcreedor.Text();
@@ -65,16 +63,8 @@ void frmConGastos::ConsultaMovtosAcreedor() {
     if (!ListaEstatus.isEmpty())
         sql += QStringLiteral("tblEstatusGyT.COD_ESTATUS IN(") + ListaEstatus.chopped(1) +
                QStringLiteral(") AND ");
-    if (chkRegion.Value() == controles::vbChecked) {
-        static const char16_t* const columnas[] = {u"COD_CID", u"COD_EST", u"COD_PAIS"};
-        for (int i = 0; i < 3; ++i) {
-            const QString region = modConGastos::CodigoOpcion(cmbRegion(i), rsOpciones[static_cast<size_t>(i)]);
-            if (cmbRegion(i).Text().isEmpty()) continue;
-            sql += QStringLiteral("(tblCatProveedor.") + QString::fromUtf16(columnas[i]) + QStringLiteral("='") +
-                   ado::Comillas(region) + QStringLiteral("') AND ");
-        }
-    }
     sql += QStringLiteral("(tblGastosEnc.FEC_MOV BETWEEN ") + FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')';
+    AgregaFiltroRegion(sql);
     sql += optOrden(0).Value() ? OrdenAcreedor : OrdenConcepto;
 
     rsAcreedores = ado::Recordset();
@@ -93,7 +83,6 @@ bool frmConGastos::ConsultaMovtosGrupo() {
     if (agrupaciones.isEmpty()) return false;
     agrupaciones.chop(1);
     ArmaListaConceptos();
-    ListaEstatus.clear();
 
     QString sql = CamposGrupo;
     if (!ListaConceptos.isEmpty()) sql += QStringLiteral("tblConceptosGyT.COD_CON IN(") + ListaConceptos + QStringLiteral(") AND ");

@@ -101,6 +101,13 @@ std::optional<report::Documento> VentanaGastos::Consulta() {
     return mostrado;
 }
 
+report::Documento VentanaGastos::ConsultaLimpia() {
+    auto doc = Consulta();
+    EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
+    EXPECT_TRUE(ArchivosDePagina().isEmpty());
+    return doc.value_or(report::Documento{});
+}
+
 void VentanaGastos::Marca(int arbol, const QString& clave) {
     ventana->tvwGral(arbol).UserCheck(ventana->tvwGral(arbol).Nodes().Item(clave));
 }

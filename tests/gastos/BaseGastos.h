@@ -36,6 +36,8 @@ protected:
 
     // "CONSULTAR [F10]" as the user presses it; the document the preview was shown, if any.
     std::optional<report::Documento> Consulta();
+    // The same for a run that must end clean: no error and no page file left behind.
+    report::Documento ConsultaLimpia();
     // Ticks a tree node as the user does.
     void Marca(int arbol, const QString& clave);
 

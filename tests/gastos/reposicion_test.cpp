@@ -37,10 +37,7 @@ protected:
         ventana->dtpFecha(1).SetValue(QDate(2024, 6, 30));
         ventana->optOrden(porConcepto ? 1 : 0).UserClick();
         ventana->optTipo(detallado ? 0 : 1).UserClick();
-        auto doc = Consulta();
-        EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
-        EXPECT_TRUE(ArchivosDePagina().isEmpty());
-        return doc.value_or(report::Documento{});
+        return ConsultaLimpia();
     }
 };
 
