@@ -1,11 +1,16 @@
 #include "ado/ProveedorSqlite.h"
 
 #include "ado/Errores.h"
+#include "ado/FormaSql.h"
 #include "ado/Lexico.h"
 #include "ado/SumaFechasSqlite.h"
 #include "ado/ValoresSqlite.h"
 
 #include <sqlite3.h>
+
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace ado::detalle {
 namespace {
@@ -29,9 +34,13 @@ const QString& TextoRechazo() {
     return t;
 }
 
+class SesionSqlite;
+
 class CursorSqlite final : public Cursor {
 public:
-    CursorSqlite(std::shared_ptr<Sesion> s, sqlite3* db, sqlite3_stmt* st) : Cursor(std::move(s)), db_(db), st_(st) {
+    // `forma` names the shape `st` is kept under for the next query of that shape, or is empty.
+    CursorSqlite(std::shared_ptr<Sesion> s, sqlite3* db, sqlite3_stmt* st, QString forma)
+        : Cursor(std::move(s)), db_(db), st_(st), forma_(std::move(forma)) {
         const int n = sqlite3_column_count(st_);
         nombres_.reserve(n);
         clases_.reserve(n);
@@ -69,14 +78,12 @@ public:
     void Reinicia() override { sqlite3_reset(st_); }
 
 protected:
-    void Libera() override {
-        sqlite3_finalize(st_);
-        st_ = nullptr;
-    }
+    void Libera() override;
 
 private:
     sqlite3* db_;
     sqlite3_stmt* st_;
+    QString forma_;
     std::vector<QString> nombres_;
     std::vector<Clase> clases_;
     std::vector<vb::Variant> valores_;
@@ -100,8 +107,59 @@ public:
         sqlite3_set_authorizer(db_, Autoriza, nullptr);
     }
 
+    // A query whose shape was prepared before reuses that statement with its values bound; the
+    // first query of a shape runs as written, so its columns can be checked against the shape's.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
         const QString texto = ReescribeSumaFechas(sql, fechas_);
+        FormaSql forma = SeparaValores(texto);
+        if (forma.valores.empty() || sinReuso_.contains(forma.clave))
+            return std::make_unique<CursorSqlite>(shared_from_this(), db_, PreparaConsulta(texto), QString());
+        sqlite3_stmt* st = TomaLibre(forma.clave);
+        if (!st && probadas_.contains(forma.clave)) st = PreparaConsulta(forma.sql);  // its twin is in use
+        if (st) {
+            Enlaza(st, forma.valores);
+            return std::make_unique<CursorSqlite>(shared_from_this(), db_, st, std::move(forma.clave));
+        }
+        sqlite3_stmt* literal = PreparaConsulta(texto);
+        sqlite3_stmt* conValores = nullptr;
+        try {
+            conValores = PreparaConsulta(forma.sql);
+        } catch (...) {
+            conValores = nullptr;
+        }
+        if (conValores && MismasColumnas(literal, conValores)) {
+            probadas_.insert(forma.clave);
+            Devuelve(forma.clave, conValores);
+        } else {
+            sqlite3_finalize(conValores);
+            sinReuso_.insert(forma.clave);
+        }
+        return std::make_unique<CursorSqlite>(shared_from_this(), db_, literal, QString());
+    }
+
+    // A finished statement waits, reset and unbound, for the next query of its shape.
+    void Devuelve(const QString& forma, sqlite3_stmt* st) {
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        if (libres_.size() >= MaximoLibres) {
+            sqlite3_finalize(st);
+            return;
+        }
+        libres_.emplace(forma, st);
+    }
+
+protected:
+    void Desconecta() override {
+        for (auto& [forma, st] : libres_) sqlite3_finalize(st);
+        libres_.clear();
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+
+private:
+    static constexpr std::size_t MaximoLibres = 64;
+
+    sqlite3_stmt* PreparaConsulta(const QString& texto) {
         sqlite3_stmt* st = nullptr;
         const void* resto = nullptr;
         const int rc = sqlite3_prepare16_v2(db_, texto.utf16(), int(texto.size() * 2), &st, &resto);
@@ -123,16 +181,38 @@ public:
             sqlite3_finalize(st);
             LanzaRechazo(TextoRechazo());
         }
-        return std::make_unique<CursorSqlite>(shared_from_this(), db_, st);
+        return st;
     }
 
-protected:
-    void Desconecta() override {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
+    sqlite3_stmt* TomaLibre(const QString& forma) {
+        const auto it = libres_.find(forma);
+        if (it == libres_.end()) return nullptr;
+        sqlite3_stmt* st = it->second;
+        libres_.erase(it);
+        return st;
     }
 
-private:
+    static void Enlaza(sqlite3_stmt* st, const std::vector<ValorSeparado>& valores) {
+        int n = 1;
+        for (const ValorSeparado& v : valores) {
+            if (v.entero) sqlite3_bind_int64(st, n++, v.numero);
+            else sqlite3_bind_text16(st, n++, v.texto.utf16(), int(v.texto.size() * 2), SQLITE_TRANSIENT);
+        }
+    }
+
+    // Names and declared types decide how the rows are read; a value that named a column
+    // (SELECT 'x') would name it differently as a parameter, so such a shape is not reused.
+    static bool MismasColumnas(sqlite3_stmt* a, sqlite3_stmt* b) {
+        const int n = sqlite3_column_count(a);
+        if (n != sqlite3_column_count(b)) return false;
+        auto igual = [](const char* x, const char* y) { return (!x && !y) || (x && y && std::strcmp(x, y) == 0); };
+        for (int i = 0; i < n; ++i)
+            if (!igual(sqlite3_column_name(a, i), sqlite3_column_name(b, i)) ||
+                !igual(sqlite3_column_decltype(a, i), sqlite3_column_decltype(b, i)))
+                return false;
+        return true;
+    }
+
     void LeeColumnasFecha() {
         const char* sql =
             "SELECT m.name, p.name, p.type FROM sqlite_schema m, pragma_table_info(m.name) p "
@@ -157,7 +237,16 @@ private:
 
     sqlite3* db_;
     ColumnasFecha fechas_;
+    std::unordered_multimap<QString, sqlite3_stmt*> libres_;
+    std::unordered_set<QString> probadas_;   // shapes whose columns match their literal form
+    std::unordered_set<QString> sinReuso_;   // shapes that must run as written
 };
+
+void CursorSqlite::Libera() {
+    if (forma_.isEmpty()) sqlite3_finalize(st_);
+    else static_cast<SesionSqlite&>(sesion()).Devuelve(forma_, st_);
+    st_ = nullptr;
+}
 
 }  // namespace
 

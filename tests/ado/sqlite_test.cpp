@@ -4,6 +4,7 @@
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "ado/Errores.h"
+#include "ado/FormaSql.h"
 
 #include <gtest/gtest.h>
 
@@ -189,6 +190,70 @@ TEST_F(Sqlite, FechaMasDiasComparadaConUnaFecha) {
     auto rs = con.Execute("SELECT (NUM_MOV + PLA_PAG) AS S, '(FEC_MOV + PLA_PAG)' AS T FROM tblGastosEnc WHERE NUM_MOV=1");
     EXPECT_EQ(rs.Fields("S").Value().CLng(), 31);
     EXPECT_EQ(rs.Fields("T").Value(), vb::Variant("(FEC_MOV + PLA_PAG)"));
+}
+
+// Queries that differ only in a compared value share one prepared statement; what they return
+// must be what each returns written out, on a connection that has seen none of the others.
+TEST_F(Sqlite, ConsultasDeUnaFormaDanLoQueDanEscritas) {
+    const QStringList consultas = {
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='A01' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='A02' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='O''B1' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='' ORDER BY NUM_MOV",
+        // The same shape with a number, text that looks like one, NULL: each keeps its meaning.
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG=30 ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG='30' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE NOTAS='30' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG=NULL ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG=15 ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG>15.5 ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG>20 ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE FEC_MOV BETWEEN '2024-01-01' AND '2024-01-20' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE FEC_MOV BETWEEN '2023-01-01' AND '2024-01-01' ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE ((FEC_MOV + PLA_PAG)<='2024-01-31') ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE ((FEC_MOV + PLA_PAG)<='2024-01-30') ORDER BY NUM_MOV",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV>1 ORDER BY 1 DESC",
+        "SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV>2 ORDER BY 1 DESC",
+    };
+    std::vector<std::vector<int>> escritas;
+    for (const QString& sql : consultas) {
+        ado::Connection nueva;
+        nueva.Open(base.Cadena());
+        std::vector<int> r;
+        for (auto rs = nueva.Execute(sql); !rs.EOF_(); rs.MoveNext()) r.push_back(rs.Fields("NUM_MOV").Value().CLng());
+        escritas.push_back(r);
+    }
+    for (int vuelta = 0; vuelta < 2; ++vuelta)
+        for (qsizetype i = 0; i < consultas.size(); ++i) EXPECT_EQ(Numeros(consultas[i]), escritas[i]) << consultas[i].toStdString();
+
+    // Two of one shape open at once, the inner one read while the outer is half way.
+    auto fuera = con.Execute("SELECT NUM_MOV, COD_ACRE FROM tblGastosEnc WHERE COD_ACRE='A01' ORDER BY NUM_MOV");
+    auto dentro = con.Execute("SELECT NUM_MOV, COD_ACRE FROM tblGastosEnc WHERE COD_ACRE='A02' ORDER BY NUM_MOV");
+    EXPECT_EQ(fuera.Fields("NUM_MOV").Value().CLng(), 1);
+    EXPECT_EQ(dentro.Fields("NUM_MOV").Value().CLng(), 5);
+    fuera.MoveNext();
+    EXPECT_EQ(fuera.Fields("NUM_MOV").Value().CLng(), 2);
+
+    // A value in the select list names its column; the name stays the one written.
+    for (const char* valor : {"'x'", "'y'"}) {
+        auto rs = con.Execute(QStringLiteral("SELECT NUM_MOV=%1 FROM tblGastosEnc WHERE NUM_MOV=1").arg(valor));
+        EXPECT_EQ(rs.Fields(0).Name(), QStringLiteral("NUM_MOV=%1").arg(valor));
+    }
+}
+
+TEST(FormaSql, SoloSaleLoQueUnParametroRepresentaIgual) {
+    using ado::detalle::SeparaValores;
+    const auto forma = SeparaValores(u"SELECT X'00', A FROM T WHERE A='o''b' AND B>=-3 AND C<>7 AND D BETWEEN '1' AND '2' "
+                                     u"AND E IN(1,5) AND F=1.5 AND G=0x1F AND H = NULL ORDER BY 1 LIMIT 3");
+    EXPECT_EQ(forma.sql, QStringLiteral("SELECT X'00', A FROM T WHERE A=? AND B>=-3 AND C<>? AND D BETWEEN ? AND ? "
+                                        "AND E IN(1,5) AND F=1.5 AND G=0x1F AND H = NULL ORDER BY 1 LIMIT 3"));
+    ASSERT_EQ(forma.valores.size(), 4u);
+    EXPECT_EQ(forma.valores[0].texto, QStringLiteral("o'b"));
+    EXPECT_TRUE(forma.valores[1].entero);
+    EXPECT_EQ(forma.valores[1].numero, 7);
+    // A text and a number in the same place are different shapes.
+    EXPECT_NE(SeparaValores(u"SELECT 1 FROM T WHERE A=5").clave, SeparaValores(u"SELECT 1 FROM T WHERE A='5'").clave);
+    EXPECT_EQ(SeparaValores(u"SELECT 1 FROM T WHERE A='x'").clave, SeparaValores(u"SELECT 1 FROM T WHERE A='y'").clave);
 }
 
 }  // namespace
