@@ -37,4 +37,13 @@ Recordset Connection::Execute(const QString& sql) {
     return rs;
 }
 
+void Connection::BeginTrans() {
+    if (!sesion_) LanzaCerrado();
+    sesion_->IniciaLectura();
+}
+
+void Connection::CommitTrans() {
+    if (sesion_) sesion_->TerminaLectura();
+}
+
 }  // namespace ado

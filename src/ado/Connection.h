@@ -33,6 +33,11 @@ public:
     // Runs one SELECT and returns it open, positioned on its first row (forward only).
     Recordset Execute(const QString& sql);
 
+    // A read-only transaction: the queries up to CommitTrans see one snapshot of the data, so a
+    // balance and its detail agree while the host writes. 3704 when closed.
+    void BeginTrans();
+    void CommitTrans();  // nothing when closed or with no transaction
+
 private:
     friend class Recordset;
     std::shared_ptr<detalle::Sesion> sesion_;

@@ -43,6 +43,10 @@ class Sesion : public std::enable_shared_from_this<Sesion> {
 public:
     virtual ~Sesion() = default;
     virtual std::unique_ptr<Cursor> Ejecuta(const QString& sql) = 0;
+    // One snapshot for every query between the two, read-only; a second start while one lasts
+    // keeps it. An engine without them reads each query on its own.
+    virtual void IniciaLectura() {}
+    virtual void TerminaLectura() {}
     // Frees the statements of every open cursor, then the session itself.
     void Cierra();
 

@@ -18,9 +18,11 @@ namespace {
 QString Mensaje(sqlite3* db) { return QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db)); }
 
 // Only reading: anything but SELECT, reading a column, calling a function or a recursive
-// query is refused while the statement is prepared.
-int Autoriza(void*, int accion, const char*, const char*, const char*, const char*) {
+// query is refused while the statement is prepared; the session itself may open and end its
+// read transaction (`datos` says when).
+int Autoriza(void* datos, int accion, const char*, const char*, const char*, const char*) {
     switch (accion) {
+    case SQLITE_TRANSACTION: return *static_cast<const bool*>(datos) ? SQLITE_OK : SQLITE_DENY;
     case SQLITE_SELECT:
     case SQLITE_READ:
     case SQLITE_FUNCTION:
@@ -104,7 +106,15 @@ public:
         sqlite3_busy_timeout(db_, 5000);
         if (sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) LanzaProveedor(Mensaje(db_));
         LeeColumnasFecha();
-        sqlite3_set_authorizer(db_, Autoriza, nullptr);
+        sqlite3_set_authorizer(db_, Autoriza, &transaccionPropia_);
+    }
+
+    // Deferred: the snapshot is taken by the first query and holds until the end.
+    void IniciaLectura() override {
+        if (sqlite3_get_autocommit(db_)) Transaccion("BEGIN DEFERRED");
+    }
+    void TerminaLectura() override {
+        if (!sqlite3_get_autocommit(db_)) Transaccion("COMMIT");
     }
 
     // A query whose shape was prepared before reuses that statement with its values bound; the
@@ -158,6 +168,13 @@ protected:
 
 private:
     static constexpr std::size_t MaximoLibres = 64;
+
+    void Transaccion(const char* sql) {
+        transaccionPropia_ = true;
+        const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+        transaccionPropia_ = false;
+        if (rc != SQLITE_OK) LanzaProveedor(Mensaje(db_));
+    }
 
     sqlite3_stmt* PreparaConsulta(const QString& texto) {
         sqlite3_stmt* st = nullptr;
@@ -236,6 +253,7 @@ private:
     }
 
     sqlite3* db_;
+    bool transaccionPropia_ = false;
     ColumnasFecha fechas_;
     std::unordered_multimap<QString, sqlite3_stmt*> libres_;
     std::unordered_set<QString> probadas_;   // shapes whose columns match their literal form

@@ -42,19 +42,42 @@ Superficie::Superficie(PuertoImpresion* impresora) : impresora_(impresora) {}
 
 void Superficie::StartDoc() {
     paginas_.assign(1, Pagina{});
+    textos_.clear();
     actual_ = 0;
     abierto_ = true;
     previewPage_ = 1;
 }
 
-void Superficie::EndDoc() { abierto_ = false; }
+void Superficie::EndDoc() {
+    if (abierto_) cierraPagina();
+    abierto_ = false;
+}
 
 void Superficie::NewPage() {
     if (!abierto_) LanzaLlamadaNoValida();
+    cierraPagina();
     vb::Integer cuenta = PageCount();
     cuenta += 1;  // a page count past 32767 overflows like any 16-bit counter
     paginas_.emplace_back();
     actual_ = paginas_.size() - 1;
+}
+
+// A finished page keeps no spare room, and its texts share the storage of equal texts of other
+// pages (headings, captions, concept names repeat on every page of a long report).
+void Superficie::cierraPagina() {
+    constexpr qsizetype MaximoTextosCompartidos = 4096;  // bounds the table, keeps the frequent ones
+    std::vector<Registro>& registros = paginas_[actual_].registros;
+    for (Registro& r : registros) {
+        auto* t = std::get_if<Texto>(&r);
+        if (!t) continue;
+        if (const auto igual = textos_.constFind(t->texto); igual != textos_.cend()) {
+            t->texto = *igual;
+            continue;
+        }
+        if (textos_.size() >= MaximoTextosCompartidos) textos_.clear();
+        textos_.insert(t->texto);
+    }
+    registros.shrink_to_fit();
 }
 
 Pagina& Superficie::paginaActual() {

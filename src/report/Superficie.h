@@ -5,6 +5,7 @@
 #include "report/SuperficieImpresion.h"
 #include "vb/Integer.h"
 
+#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -76,6 +77,7 @@ private:
     };
 
     Pagina& paginaActual();
+    void cierraPagina();
     void avisaVista();
 
     Documento paginas_;
@@ -83,6 +85,7 @@ private:
     bool abierto_ = false;
     Atributos atributos_;
     std::vector<Atributos> grupos_;
+    QSet<QString> textos_;  // texts of finished pages, shared by equal ones
     bool textOption_ = false;
     int32_t action_ = 0;
     vb::Integer previewPage_ = 1;

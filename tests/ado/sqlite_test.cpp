@@ -7,6 +7,7 @@
 #include "ado/FormaSql.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using vb::TipoVariant;
 
@@ -254,6 +255,34 @@ TEST(FormaSql, SoloSaleLoQueUnParametroRepresentaIgual) {
     // A text and a number in the same place are different shapes.
     EXPECT_NE(SeparaValores(u"SELECT 1 FROM T WHERE A=5").clave, SeparaValores(u"SELECT 1 FROM T WHERE A='5'").clave);
     EXPECT_EQ(SeparaValores(u"SELECT 1 FROM T WHERE A='x'").clave, SeparaValores(u"SELECT 1 FROM T WHERE A='y'").clave);
+}
+
+// A run reads one snapshot: what the host writes meanwhile shows only after it ends.
+TEST_F(Sqlite, UnaLecturaVeUnaSolaFotoDeLosDatos) {
+    sqlite3* escritor = nullptr;
+    ASSERT_EQ(sqlite3_open(base.Ruta().toUtf8().constData(), &escritor), SQLITE_OK);
+    const auto escribe = [&](const char* sql) { return sqlite3_exec(escritor, sql, nullptr, nullptr, nullptr); };
+    ASSERT_EQ(escribe("PRAGMA journal_mode=WAL"), SQLITE_OK);
+    con.Close();
+    con.Open(base.Cadena());
+    const QString todas = "SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV>0 ORDER BY NUM_MOV";
+
+    con.BeginTrans();
+    con.BeginTrans();  // a second start keeps the snapshot
+    EXPECT_EQ(Numeros(todas).size(), 6u);
+    EXPECT_EQ(escribe("INSERT INTO tblGastosEnc (NUM_MOV, COD_ACRE) VALUES (7, 'A03')"), SQLITE_OK);
+    EXPECT_EQ(Numeros(todas).size(), 6u);
+    auto abierta = con.Execute(todas);  // still being read when the run ends
+    con.CommitTrans();
+    EXPECT_EQ(abierta.Fields("NUM_MOV").Value().CLng(), 1);
+    abierta.Close();
+    EXPECT_EQ(Numeros(todas).size(), 7u);
+    con.CommitTrans();  // none left: nothing happens
+    // The transaction is the session's own: a query still cannot open one.
+    EXPECT_NE(NumeroDeError([&] { con.Execute("BEGIN"); }), 0);
+    sqlite3_close(escritor);
+    con.Close();
+    EXPECT_EQ(NumeroDeError([&] { con.BeginTrans(); }), vb::errores::OperacionNoPermitida);
 }
 
 }  // namespace
