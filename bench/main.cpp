@@ -231,7 +231,7 @@ int main(int argc, char** argv) {
 
     const QList<QPair<QString, int>> columnas = {
         {"Forma", -22},     {"Acreed.", 8},      {"Consultas", 10}, {"Páginas", 8}, {"Reporte s", 10},
-        {"SQL sola s", 11}, {"SQL/Reporte", 12}, {"ms/página", 10}, {"CPU s", 7},   {"Memoria MiB", 12}};
+        {"SQL sola s", 11}, {"Reporte/SQL", 12}, {"ms/página", 10}, {"CPU s", 7},   {"Memoria MiB", 12}};
     const auto fila = [&](const QStringList& celdas) {
         QString linea;
         for (qsizetype i = 0; i < celdas.size(); ++i) {
@@ -267,7 +267,7 @@ int main(int argc, char** argv) {
         }
         const double r = Mediana(reporte), s = Mediana(sql);
         fila({QString::fromUtf8(f.nombre), QString::number(t.acreedores), QString::number(t.consultas),
-              QString::number(ultima.paginas), Num(r, 3), Num(s, 3), Num(s / r, 3),
+              QString::number(ultima.paginas), Num(r, 3), Num(s, 3), Num(s > 0 ? r / s : 0, 2),
               Num(ultima.paginas > 0 ? 1000.0 * r / ultima.paginas : 0, 2), Num(Mediana(cpu), 3),
               Num(static_cast<double>(memoria) / 1024.0, 1)});
     }
