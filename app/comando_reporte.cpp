@@ -6,6 +6,7 @@
 #include "salidas.h"
 #include "component/clsConsGT.h"
 #include "render/Exportacion.h"
+#include "report/ArchivosEnCurso.h"
 
 #include <QDir>
 #include <cstdio>
@@ -89,6 +90,7 @@ int ComandoReporte(const QStringList& args) {
     } catch (const ErrorOpciones& e) {
         return Falla("reporte", e.mensaje, true);
     }
+    report::BorraArchivosEnCursoAlInterrumpir();  // an interrupted run leaves no page file or output
     component::clsConsGT consulta;
     const ResultadoReporte r = GeneraReporte(consulta, p, QStringLiteral("zrconsgt reporte"));
     if (r.error != 0) return r.mostrado ? 1 : Falla("reporte", r.mensaje);

@@ -5,6 +5,7 @@
 #include "component/DatosEmpresa.h"
 #include "report/Superficie.h"
 #include "report/Tabla.h"
+#include "report/SuperficieArchivos.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QDir>
@@ -38,7 +39,7 @@ void NombraArchivo(const char* que, const QString& archivo, F&& escribe) {
     } catch (const vb::ErrorEjecucion& e) {
         throw vb::ErrorEjecucion(e.numero(),
                                  QStringLiteral("No se pudo grabar %1 %2: %3")
-                                     .arg(QLatin1String(que), QDir::toNativeSeparators(archivo), e.descripcion()));
+                                     .arg(QString::fromUtf8(que), QDir::toNativeSeparators(archivo), e.descripcion()));
     }
 }
 
@@ -46,6 +47,7 @@ void NombraArchivo(const char* que, const QString& archivo, F&& escribe) {
 
 QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& documento) {
     QStringList escritos;
+    report::GrabacionDiferida grabacion;  // every output appears at the end, or none does
     try {
         if (!salidas.listado.isEmpty()) {
             CreaCarpetaDe(salidas.listado);
@@ -88,6 +90,7 @@ QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& doc
         if (!salidas.png.isEmpty())
             escritos << render::ExportaPng(documento.Paginas(), salidas.png,
                                            salidas.ppp > 0 ? salidas.ppp : render::PppPredeterminado);
+        grabacion.Confirma();
     } catch (const vb::ErrorEjecucion&) {
         for (const QString& archivo : std::as_const(escritos)) QFile::remove(archivo);
         throw;

@@ -10,7 +10,7 @@
 #include "vb/ErrorEjecucion.h"
 #include "vb/Variant.h"
 
-#include <QFile>
+#include <QDir>
 
 namespace report {
 
@@ -30,8 +30,32 @@ void EscritorPaginas::LeeDirConsultas() {
 }
 
 QString EscritorPaginas::ArchivoPagina(int32_t pagina) const {
-    return component::RutaLocal(DirectorioPaginas() + SelloReporte + u'_' + QString::number(pagina) +
-                                QStringLiteral(".emf"));
+    const QString nombre = SelloReporte + u'_' + QString::number(pagina) + QStringLiteral(".emf");
+    if (carpetaResuelta_) return carpetaPaginas_ + nombre;
+    return component::RutaLocal(DirectorioPaginas() + nombre);
+}
+
+// Page 1 is created at once, so a second run of the same company in the same second sees the
+// name taken and takes the stamp with the next free suffix ("09050712-2") instead of mixing its
+// pages with ours.
+void EscritorPaginas::ReservaSello() {
+    QString carpeta = DirectorioPaginas();
+    carpetaPaginas_ = carpeta.isEmpty() ? QString() : component::RutaLocal(carpeta);
+    if (!carpetaPaginas_.isEmpty() && !carpetaPaginas_.endsWith(u'/')) carpetaPaginas_ += u'/';
+    carpetaResuelta_ = true;
+    const QString base = SelloReporte;
+    constexpr int MaximoSufijo = 1000;
+    for (int sufijo = 2; sufijo <= MaximoSufijo + 1; ++sufijo) {
+        if (std::optional<ArchivoDePagina> primera = ArchivoDePagina::Crea(ArchivoPagina(1))) {
+            paginas_.push_back(std::move(*primera));
+            return;
+        }
+        SelloReporte = base + u'-' + QString::number(sufijo);
+    }
+    throw vb::ErrorEjecucion(vb::errores::ArchivoYaExiste,
+                             QStringLiteral("Ya existen %1 archivos de página %2_1.emf con sufijo en %3")
+                                 .arg(MaximoSufijo)
+                                 .arg(base, QDir::toNativeSeparators(carpetaPaginas_)));
 }
 
 void EscritorPaginas::GeneraConsulta() {
@@ -40,6 +64,7 @@ void EscritorPaginas::GeneraConsulta() {
     // Whatever ends the run early, no page file of it stays behind and the next run starts afresh.
     auto abandona = [&]() noexcept {
         BorraPaginasEscritas();
+        carpetaResuelta_ = false;
         Superficie.reset();
         try {
             if (preview) controles::Unload(*preview);
@@ -64,6 +89,7 @@ void EscritorPaginas::GeneraConsulta() {
         Superficie->StartDoc();
         PaginaActual = 1;
         SelloReporte = modConGastos::SelloTiempo();
+        ReservaSello();
 
         ImprimeConsulta();
 
@@ -82,6 +108,7 @@ void EscritorPaginas::GeneraConsulta() {
         throw;
     }
     Superficie.reset();
+    carpetaResuelta_ = false;
 }
 
 report::Superficie& EscritorPaginas::SuperficieVinculada() const {
@@ -101,9 +128,18 @@ void EscritorPaginas::NuevaPagina(vb::Integer tipo) {
 
 // Each drawn page is its own one-page document, saved the moment it is done.
 void EscritorPaginas::GrabaPaginaActual() {
-    const QString archivo = ArchivoPagina(PaginaActual);
-    Superficie->SavePage(archivo, 1);
-    paginasEscritas_ << archivo;
+    const QByteArray datos = Superficie->PageData(1);
+    if (static_cast<std::size_t>(PaginaActual) != paginas_.size()) {
+        const QString archivo = ArchivoPagina(PaginaActual);
+        std::optional<ArchivoDePagina> nuevo = ArchivoDePagina::Crea(archivo);
+        if (!nuevo)
+            throw vb::ErrorEjecucion(vb::errores::ArchivoYaExiste,
+                                     QStringLiteral("Ya existe el archivo de página %1: otra consulta o un "
+                                                    "archivo ajeno ocupa ese nombre")
+                                         .arg(QDir::toNativeSeparators(archivo)));
+        paginas_.push_back(std::move(*nuevo));
+    }
+    paginas_.back().Graba(datos);
     Superficie->Action(0);
 }
 
@@ -117,29 +153,22 @@ void EscritorPaginas::NumeraPaginas() {
     s.FontBold(false);
     s.FontSize(8);
     for (int32_t n = 1; n <= total; ++n) {
-        const QString archivo = ArchivoPagina(n);
-        s.LoadPage(archivo);
+        ArchivoDePagina& archivo = paginas_.at(static_cast<std::size_t>(n - 1));
+        s.LoadPageData(archivo.Lee());
         s.PrintText(7000, 720, QStringLiteral("Página  : %1 / %2").arg(n).arg(total));
-        BorraArchivo(archivo);
+        archivo.Borra();
         if (n < total) s.NewPage();
     }
+    paginas_.clear();
     s.EndDoc();
     s.Action(0);
     s.PreviewPage(1);
     s.RefreshPreview();
 }
 
-void EscritorPaginas::BorraArchivo(const QString& archivo) {
-    if (!QFile::remove(archivo)) {
-        if (!QFile::exists(archivo)) throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
-        throw vb::ErrorEjecucion(vb::errores::AccesoNoValido);
-    }
-    paginasEscritas_.removeAll(archivo);
-}
-
 void EscritorPaginas::BorraPaginasEscritas() noexcept {
-    for (const QString& archivo : std::as_const(paginasEscritas_)) QFile::remove(archivo);
-    paginasEscritas_.clear();
+    for (ArchivoDePagina& archivo : paginas_) archivo.Borra();
+    paginas_.clear();
 }
 
 }  // namespace report

@@ -3,6 +3,7 @@
 // the window's report routine draw one page file per full page, numbers the pages into one
 // document and shows the preview. A window derives from it (besides controles::Form) and
 // supplies the hooks below.
+#include "report/ArchivoDePagina.h"
 #include "vb/Integer.h"
 
 #include <QDate>
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace report {
 
@@ -27,7 +29,7 @@ public:
     // The company and report heading at the top of the page; leaves LineaActual under it.
     void EncabezadoPagina(const QString& titulo);
 
-    // Page file of page n, resolved to a local path.
+    // Page file of page n, resolved to a local path (the folder once per run).
     QString ArchivoPagina(int32_t pagina) const;
 
     // The preview's surface while a run lasts; holding it keeps the preview window alive.
@@ -59,12 +61,14 @@ protected:
 
 private:
     report::Superficie& SuperficieVinculada() const;  // error 91 outside a run
+    void ReservaSello();
     void GrabaPaginaActual();
     void NumeraPaginas();
-    void BorraArchivo(const QString& archivo);
     void BorraPaginasEscritas() noexcept;
 
-    QStringList paginasEscritas_;  // page files of this run still on disk
+    QString carpetaPaginas_;                // DirectorioPaginas() resolved, for this run
+    bool carpetaResuelta_ = false;
+    std::vector<ArchivoDePagina> paginas_;  // page files of this run still on disk, from page 1
 };
 
 }  // namespace report

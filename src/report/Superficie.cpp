@@ -114,13 +114,21 @@ void Superficie::EndGroup() {
 }
 
 void Superficie::SavePage(const QString& archivo, vb::Integer pagina) const {
+    GrabaArchivo(archivo, PageData(pagina));
+}
+
+QByteArray Superficie::PageData(vb::Integer pagina) const {
     if (pagina < 1 || pagina > static_cast<int32_t>(paginas_.size())) LanzaLlamadaNoValida();
-    GrabaArchivo(archivo, EscribeEmf(paginas_[static_cast<std::size_t>(pagina - 1)]));
+    return EscribeEmf(paginas_[static_cast<std::size_t>(pagina - 1)]);
 }
 
 void Superficie::LoadPage(const QString& archivo) {
+    paginaActual();
+    LoadPageData(LeeArchivo(archivo));
+}
+
+void Superficie::LoadPageData(const QByteArray& datos) {
     Pagina& pagina = paginaActual();
-    const QByteArray datos = LeeArchivo(archivo);
     Pagina leida = LeeEmf(std::span<const char>(datos.constData(), static_cast<std::size_t>(datos.size())));
     pagina.registros.insert(pagina.registros.end(), std::make_move_iterator(leida.registros.begin()),
                             std::make_move_iterator(leida.registros.end()));

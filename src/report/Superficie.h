@@ -34,6 +34,9 @@ public:
     // Page files. The path is already resolved; SavePage never leaves a partial file behind.
     void SavePage(const QString& archivo, vb::Integer pagina) const;
     void LoadPage(const QString& archivo);  // appends the file's records to the current page
+    // The same for the page writer, which keeps its page files itself.
+    QByteArray PageData(vb::Integer pagina) const;
+    void LoadPageData(const QByteArray& emf);
 
     void RefreshPreview();
 

@@ -1,5 +1,6 @@
 #include "report/SuperficieArchivos.h"
 
+#include "report/ArchivosEnCurso.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QFile>
@@ -58,7 +59,28 @@ void GrabaEnSuLugar(const QByteArray& nombre, const QByteArray& datos) {
     if (cierre) LanzaErrorDeSistema(cierre);
 }
 
+GrabacionDiferida* diferida = nullptr;
+
 }  // namespace
+
+GrabacionDiferida::GrabacionDiferida() : anterior_(diferida) { diferida = this; }
+
+GrabacionDiferida::~GrabacionDiferida() {
+    diferida = anterior_;
+    for (const Pendiente& p : pendientes_) {
+        ::unlink(p.temporal.constData());
+        OlvidaArchivoEnCurso(p.temporal);
+    }
+}
+
+void GrabacionDiferida::Confirma() {
+    while (!pendientes_.empty()) {
+        const Pendiente& p = pendientes_.front();
+        if (::rename(p.temporal.constData(), p.final.constData()) != 0) LanzaErrorDeSistema(errno);
+        OlvidaArchivoEnCurso(p.temporal);
+        pendientes_.erase(pendientes_.begin());
+    }
+}
 
 void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
     const QByteArray nombre = QFile::encodeName(ruta);
@@ -74,16 +96,20 @@ void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
     QByteArray temporal = nombre + ".XXXXXX";
     const int fd = ::mkstemp(temporal.data());
     if (fd < 0) LanzaErrorDeSistema(errno);
+    RegistraArchivoEnCurso(temporal);
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
     int error = ::fchmod(fd, 0666 & ~mascara) == 0 ? 0 : errno;
     if (!error) error = EscribeTodo(fd, datos);
     if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temporal.constData(), nombre.constData()) != 0) error = errno;
-    if (error) {
-        ::unlink(temporal.constData());
-        LanzaErrorDeSistema(error);
+    if (!error && diferida) {
+        diferida->pendientes_.push_back({temporal, nombre});
+        return;
     }
+    if (!error && ::rename(temporal.constData(), nombre.constData()) != 0) error = errno;
+    if (error) ::unlink(temporal.constData());
+    OlvidaArchivoEnCurso(temporal);
+    if (error) LanzaErrorDeSistema(error);
 }
 
 QByteArray LeeArchivo(const QString& ruta, qint64 limite) {

@@ -4,12 +4,37 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace report {
 
 // Writes all bytes or nothing: a regular file goes through a temporary name in the same folder
 // and a rename, so a failed write (full disk, no permission) leaves no file behind. A device or
 // other non-regular target is written in place and never removed.
 void GrabaArchivo(const QString& ruta, const QByteArray& datos);
+
+// While one lives, GrabaArchivo writes regular files under a temporary name beside the final one
+// and Confirma gives them all their names at the end, so a run that fails or is interrupted
+// leaves no complete-looking output: the destructor, or a signal, deletes what was not confirmed.
+class GrabacionDiferida {
+public:
+    GrabacionDiferida();
+    ~GrabacionDiferida();
+    GrabacionDiferida(const GrabacionDiferida&) = delete;
+    GrabacionDiferida& operator=(const GrabacionDiferida&) = delete;
+
+    void Confirma();
+
+    struct Pendiente {
+        QByteArray temporal;
+        QByteArray final;
+    };
+
+private:
+    std::vector<Pendiente> pendientes_;
+    GrabacionDiferida* anterior_;
+    friend void GrabaArchivo(const QString&, const QByteArray&);
+};
 
 // Reads a whole file. Files beyond the size limit are not page files: error 321.
 QByteArray LeeArchivo(const QString& ruta, qint64 limite = 64 * 1024 * 1024);

@@ -20,6 +20,7 @@ QString DescripcionError(int32_t numero) {
     case errores::TiposNoCoinciden: return QStringLiteral("No coinciden los tipos");
     case errores::ArchivoNoEncontrado: return QStringLiteral("No se encontró el archivo");
     case errores::ErrorEntradaSalida: return QStringLiteral("Error de E/S en el dispositivo");
+    case errores::ArchivoYaExiste: return QStringLiteral("El archivo ya existe");
     case errores::DiscoLleno: return QStringLiteral("Disco lleno");
     case errores::AccesoNoValido: return QStringLiteral("Error de acceso a la ruta o al archivo");
     case errores::RutaNoEncontrada: return QStringLiteral("No se encontró la ruta de acceso");

@@ -32,6 +32,7 @@ inline constexpr int32_t DivisionPorCero = 11;
 inline constexpr int32_t TiposNoCoinciden = 13;
 inline constexpr int32_t ArchivoNoEncontrado = 53;
 inline constexpr int32_t ErrorEntradaSalida = 57;
+inline constexpr int32_t ArchivoYaExiste = 58;
 inline constexpr int32_t DiscoLleno = 61;
 inline constexpr int32_t AccesoNoValido = 75;
 inline constexpr int32_t RutaNoEncontrada = 76;

@@ -2,6 +2,7 @@
 // their own: the listing, PDF, PNG and EMF outputs, settings reaching the report, and failures
 // that end with exit code 1 and a message instead of a document.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
 #include <QJsonDocument>
@@ -9,8 +10,18 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -240,6 +251,78 @@ TEST_F(Zrconsgt, TesoreriaConSusControles) {
     EXPECT_EQ(fecha.codigo, 1);
     EXPECT_TRUE(fecha.errores.contains(u"dtpFecha(0) está deshabilitado")) << fecha.errores.toStdString();
     EXPECT_FALSE(QFile::exists(listado));
+}
+
+// Three different reports of the same company started in the same second: each gets its own
+// pages, exactly as when it runs alone.
+TEST_F(Zrconsgt, CorridasDelMismoSegundoTienenCadaUnaSusPaginas) {
+    QProcessEnvironment entorno = SinPantalla();
+    entorno.insert(QStringLiteral("ZR_RELOJ"), QStringLiteral("2024-03-01T09:05:07"));
+    const QStringList formas[] = {{"--fijar", "cmbTipCatalogo=0", "--fijar", "optTipo(0)=1"},
+                                  {"--fijar", "cmbTipCatalogo=1", "--fijar", "optTipo(0)=1"},
+                                  {"--fijar", "cmbTipCatalogo=0", "--fijar", "optTipo(1)=1"}};
+    const auto argumentos = [&](int i, const QString& sufijo) {
+        return QStringList{"reporte", "--conexion", cadena, "--ruta", Demo()} + formas[i] +
+               QStringList{"--listado", Archivo(QStringLiteral("%1%2.jsonl").arg(i).arg(sufijo))};
+    };
+    std::vector<std::unique_ptr<QProcess>> corridas;
+    for (int i = 0; i < 3; ++i) {
+        corridas.push_back(std::make_unique<QProcess>());
+        corridas.back()->setProcessEnvironment(entorno);
+        corridas.back()->start(QStringLiteral(ZR_ZRCONSGT), argumentos(i, QStringLiteral("-juntas")));
+    }
+    for (auto& c : corridas) {
+        ASSERT_TRUE(c->waitForFinished(120000));
+        EXPECT_EQ(c->exitCode(), 0) << c->readAllStandardError().toStdString();
+    }
+    for (int i = 0; i < 3; ++i) {
+        const Resultado sola = Ejecuta(argumentos(i, QStringLiteral("-sola")), entorno);
+        ASSERT_EQ(sola.codigo, 0) << sola.errores.toStdString();
+        QFile juntas(Archivo(QStringLiteral("%1-juntas.jsonl").arg(i)));
+        QFile aparte(Archivo(QStringLiteral("%1-sola.jsonl").arg(i)));
+        ASSERT_TRUE(juntas.open(QIODevice::ReadOnly) && aparte.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(juntas.readAll() == aparte.readAll()) << i;
+    }
+    EXPECT_EQ(PaginasSueltas(), QStringList());
+}
+
+// A run ended by a signal while drawing, or while writing its outputs, leaves no page file and
+// no output behind.
+TEST_F(Zrconsgt, UnaCorridaInterrumpidaNoDejaNada) {
+    const QString grande = Archivo(QStringLiteral("grande"));
+    const Resultado demo = Ejecuta({"demo", grande, "--escala", "20"});
+    ASSERT_EQ(demo.codigo, 0) << demo.errores.toStdString();
+    const QString temp = grande + QStringLiteral("/Temp");
+    struct Caso {
+        int senal;
+        const char* esperaEn;  // the folder whose first file means the run is at that stage
+    };
+    for (const Caso& c : {Caso{SIGINT, "Temp"}, Caso{SIGTERM, "Temp"}, Caso{SIGHUP, "Temp"}, Caso{SIGTERM, "png"}}) {
+        SCOPED_TRACE(c.senal);
+        QDir(Archivo("png")).removeRecursively();
+        QProcess p;
+        p.setProcessEnvironment(SinPantalla());
+        p.start(QStringLiteral(ZR_ZRCONSGT),
+                {"reporte", "--conexion", demo.salida.trimmed(), "--ruta", grande, "--fijar", "cmbTipCatalogo=0",
+                 "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl"), "--pdf", Archivo("d.pdf"), "--png",
+                 Archivo("png"), "--ppp", "30"});
+        ASSERT_TRUE(p.waitForStarted());
+        const QString carpeta = QByteArray(c.esperaEn) == "Temp" ? temp : Archivo("png");
+        QElapsedTimer reloj;
+        reloj.start();
+        while (QDir(carpeta).entryList(QDir::Files).isEmpty() && p.state() == QProcess::Running &&
+               reloj.elapsed() < 60000)
+            QThread::msleep(5);
+        ASSERT_EQ(p.state(), QProcess::Running) << "the run ended before it could be interrupted";
+        ::kill(static_cast<pid_t>(p.processId()), c.senal);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(QDir(temp).entryList(QDir::Files), QStringList());
+        EXPECT_EQ(QDir(Archivo("png")).entryList(QDir::Files), QStringList());
+        EXPECT_FALSE(QFile::exists(Archivo("l.jsonl")));
+        EXPECT_FALSE(QFile::exists(Archivo("d.pdf")));
+        EXPECT_EQ(QDir(raiz.path()).entryList(QDir::Files), QStringList());
+    }
 }
 
 TEST_F(Zrconsgt, MostrarSinPantallaLoDiceEnLugarDeAbortar) {

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -216,6 +217,84 @@ TEST_F(Escritor, DirConsultasConYSinDiagonalFinalDaLosMismosNombres) {
     QDir::setCurrent(anterior);
     EXPECT_EQ(duranteElDibujo, QStringList{"09050712_1.emf"});
     EXPECT_TRUE(guion.errores.isEmpty());
+}
+
+// Page files belong to their run alone: a name already taken moves the run to a free stamp or
+// stops it with a clear message, and a file put in place of one of ours is never printed.
+TEST_F(Escritor, LosArchivosDePaginaSonSoloDeSuCorrida) {
+    const QString paginas = raiz.filePath(QStringLiteral("Paginas"));
+    const auto grabaAjeno = [&](const QString& nombre, const QByteArray& datos) {
+        QFile f(QDir(paginas).filePath(nombre));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(datos);
+    };
+    const auto contenido = [&](const QString& nombre) {
+        QFile f(QDir(paginas).filePath(nombre));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(falta)");
+    };
+
+    // Another run of the same second holds page 1: this run takes the next suffix, owner-only.
+    grabaAjeno(QStringLiteral("09050712_1.emf"), "otra corrida");
+    QStringList duranteElDibujo;
+    QFile::Permissions permisos;
+    ReporteDe(3, [&] {
+        duranteElDibujo = EnPaginas();
+        permisos = QFileInfo(ventana.ArchivoPagina(1)).permissions();
+    });
+    ventana.GeneraConsulta();
+    EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
+    EXPECT_EQ(duranteElDibujo, (QStringList{"09050712-2_1.emf", "09050712-2_2.emf", "09050712_1.emf"}));
+    EXPECT_EQ(permisos, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    ASSERT_EQ(vista.documento.size(), 3u);
+    EXPECT_TRUE(dobles::Textos(vista.documento[0]).contains(QStringLiteral("Línea de la página 1")));
+    EXPECT_EQ(EnPaginas(), QStringList{"09050712_1.emf"});
+    EXPECT_EQ(contenido(QStringLiteral("09050712_1.emf")), "otra corrida");
+    QFile::remove(QDir(paginas).filePath(QStringLiteral("09050712_1.emf")));
+
+    // A later page's name taken by a file or a link: the run stops and says why; the foreign
+    // file and the link's target are left as they were.
+    const QString destino = raiz.filePath(QStringLiteral("destino"));
+    grabaAjeno(QStringLiteral("../destino"), "intacto");
+    for (const bool enlace : {false, true}) {
+        guion.errores.clear();
+        ReporteDe(3, [&] {
+            if (enlace)
+                QFile::link(destino, QDir(paginas).filePath(QStringLiteral("09050712_3.emf")));
+            else
+                grabaAjeno(QStringLiteral("09050712_3.emf"), "ajeno");
+        });
+        ventana.GeneraConsulta();
+        ASSERT_EQ(guion.errores.size(), 1);
+        EXPECT_TRUE(guion.errores[0].startsWith(QStringLiteral("58 Ya existe el archivo de página "))) << enlace;
+        EXPECT_TRUE(guion.errores[0].contains(QStringLiteral("09050712_3.emf")));
+        EXPECT_EQ(EnPaginas(), QStringList{"09050712_3.emf"});
+        QFile::remove(QDir(paginas).filePath(QStringLiteral("09050712_3.emf")));
+    }
+    EXPECT_EQ(contenido(QStringLiteral("../destino")), "intacto");
+
+    // A page file replaced during the run, by another file or by an EMF page of another run,
+    // is an error: its pages never reach the preview.
+    for (const bool renombrado : {false, true}) {
+        guion.errores.clear();
+        const int antes = puerto.veces;
+        ReporteDe(3, [&] {
+            const QString primera = ventana.ArchivoPagina(1);
+            if (renombrado) {
+                QFile::remove(primera);
+                QFile::copy(ventana.ArchivoPagina(2), primera);  // a whole, valid page
+            } else {
+                QFile f(primera);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(contenido(QFileInfo(ventana.ArchivoPagina(2)).fileName()));
+            }
+        });
+        ventana.GeneraConsulta();
+        ASSERT_EQ(guion.errores.size(), 1) << renombrado;
+        EXPECT_TRUE(guion.errores[0].startsWith(QStringLiteral("75 El archivo de página "))) << guion.errores[0].toStdString();
+        EXPECT_TRUE(guion.errores[0].endsWith(QStringLiteral("fue sustituido durante la consulta")));
+        EXPECT_EQ(puerto.veces, antes);
+        for (const QString& f : EnPaginas()) QFile::remove(QDir(paginas).filePath(f));
+    }
 }
 
 TEST_F(Escritor, EncabezadoDePaginaSinNadaOpcionalYConTodo) {
