@@ -8,13 +8,19 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 
+#include <QStringList>
+
 #include <cerrno>
+#include <csignal>
 #include <cstddef>
 #include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace app {
@@ -22,6 +28,7 @@ namespace app {
 namespace {
 
 constexpr int EsperaTcpMs = 2000;
+constexpr int EsperaXMs = 5000;
 
 class Descriptor {
 public:
@@ -90,6 +97,53 @@ bool XAlcanzable(const QByteArray& display) {
     return ConectaTcp(host, 6000 + numero);
 }
 
+// Qt aborts the process when its X connection fails (a server that refuses our authorization)
+// and waits forever on a socket that is no X server. So the display is first opened the way Qt
+// will open it, in a child process that is given EsperaXMs to say how it went. "" when it opened.
+QString MotivoSinX(const QByteArray& display) {
+    const QString nombre = QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(display);
+    if (display.isEmpty()) return QStringLiteral("no hay pantalla X (DISPLAY no está definida)");
+    if (!XAlcanzable(display)) return QStringLiteral("no se pudo abrir la pantalla %1").arg(nombre);
+    using Conecta = void* (*)(const char*, int*);
+    using TieneError = int (*)(void*);
+    void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    const auto conecta = xcb ? reinterpret_cast<Conecta>(::dlsym(xcb, "xcb_connect")) : nullptr;
+    const auto tieneError = xcb ? reinterpret_cast<TieneError>(::dlsym(xcb, "xcb_connection_has_error")) : nullptr;
+    if (!conecta || !tieneError) return QStringLiteral("falta la biblioteca libxcb para abrir la pantalla %1").arg(nombre);
+
+    int tubo[2];
+    if (::pipe2(tubo, O_CLOEXEC) != 0) return QStringLiteral("no se pudo probar la pantalla %1").arg(nombre);
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        ::close(tubo[0]);
+        const unsigned char error = static_cast<unsigned char>(tieneError(conecta(display.constData(), nullptr)));
+        [[maybe_unused]] const ssize_t n = ::write(tubo[1], &error, 1);
+        ::_exit(0);
+    }
+    ::close(tubo[1]);
+    if (hijo < 0) {
+        ::close(tubo[0]);
+        return QStringLiteral("no se pudo probar la pantalla %1").arg(nombre);
+    }
+    pollfd espera{tubo[0], POLLIN, 0};
+    unsigned char error = 0;
+    int listo = 0;
+    do listo = ::poll(&espera, 1, EsperaXMs);
+    while (listo < 0 && errno == EINTR);
+    const bool respondio = listo == 1 && ::read(tubo[0], &error, 1) == 1;
+    ::close(tubo[0]);
+    if (!respondio) ::kill(hijo, SIGKILL);
+    while (::waitpid(hijo, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    if (!respondio)
+        return QStringLiteral("la pantalla %1 no respondió como un servidor X en %2 segundos")
+            .arg(nombre)
+            .arg(EsperaXMs / 1000);
+    if (error != 0)
+        return QStringLiteral("el servidor X de %1 rechazó la conexión (autorización o protocolo)").arg(nombre);
+    return {};
+}
+
 bool WaylandAlcanzable(const QByteArray& nombre) {
     if (nombre.isEmpty()) return false;
     if (nombre.startsWith('/')) return ConectaLocal(nombre, false);
@@ -97,37 +151,56 @@ bool WaylandAlcanzable(const QByteArray& nombre) {
     return !carpeta.isEmpty() && ConectaLocal(carpeta + '/' + nombre, false);
 }
 
-bool HayPluginPlataforma(const char* nombre) {
+bool HayPluginPlataforma(const QByteArray& nombre) {
     return QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libq") +
-                             QLatin1String(nombre) + QStringLiteral(".so"));
+                             QString::fromLocal8Bit(nombre) + QStringLiteral(".so"));
 }
 
-// The platform Qt is to open, "" when QT_QPA_PLATFORM decides; `motivo` says why there is none.
+// Why the platform "name[:options]" cannot show a window to a user, or "".
+QString MotivoSinPlataforma(const QByteArray& opcion) {
+    const QByteArray nombre = opcion.split(':').first().trimmed();
+    if (nombre.isEmpty()) return QStringLiteral("no nombra ninguna plataforma");
+    if (nombre == "offscreen" || nombre == "minimal" || nombre == "minimalegl")
+        return QStringLiteral("la plataforma %1 no muestra ventanas a nadie").arg(QString::fromLocal8Bit(nombre));
+    if (!HayPluginPlataforma(nombre))
+        return QStringLiteral("no existe la plataforma %1").arg(QString::fromLocal8Bit(nombre));
+    if (nombre == "xcb") return MotivoSinX(qgetenv("DISPLAY"));
+    if (nombre.startsWith("wayland") && !WaylandAlcanzable(qgetenv("WAYLAND_DISPLAY")))
+        return QStringLiteral("no se pudo abrir la pantalla WAYLAND_DISPLAY=%1")
+            .arg(QString::fromLocal8Bit(qgetenv("WAYLAND_DISPLAY")));
+    return {};
+}
+
+// The platform Qt is to open ("name[:options]"); `motivo` says why there is none.
 QByteArray PlataformaElegida(QString& motivo) {
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     const QByteArray pedida = qgetenv("QT_QPA_PLATFORM");
     if (!pedida.isEmpty()) {
         // "name[:options]", possibly several separated by ";", tried in order.
+        QStringList motivos;
         for (const QByteArray& opcion : pedida.split(';')) {
-            const QByteArray nombre = opcion.split(':').first().trimmed();
-            if (nombre == "xcb"                ? XAlcanzable(display)
-                : nombre.startsWith("wayland") ? WaylandAlcanzable(wayland)
-                                               : !nombre.isEmpty())
-                return {};
+            const QString porque = MotivoSinPlataforma(opcion);
+            if (porque.isEmpty()) return opcion.trimmed();
+            motivos << porque;
         }
-        motivo = QStringLiteral("QT_QPA_PLATFORM=%1 pide una pantalla que no está disponible")
-                     .arg(QString::fromLocal8Bit(pedida));
+        motivo = QStringLiteral("QT_QPA_PLATFORM=%1: %2").arg(QString::fromLocal8Bit(pedida), motivos.join(QStringLiteral("; ")));
         return {};
     }
-    if (XAlcanzable(display)) return "xcb";
-    if (WaylandAlcanzable(wayland) && HayPluginPlataforma("wayland")) return "wayland";
-    if (display.isEmpty() && wayland.isEmpty())
+    if (display.isEmpty() && wayland.isEmpty()) {
         motivo = QStringLiteral("no hay pantalla (DISPLAY, WAYLAND_DISPLAY y QT_QPA_PLATFORM no están definidas)");
-    else
-        motivo =
-            QStringLiteral("no se pudo abrir la pantalla %1")
-                .arg(QString::fromLocal8Bit(display.isEmpty() ? "WAYLAND_DISPLAY=" + wayland : "DISPLAY=" + display));
+        return {};
+    }
+    if (!wayland.isEmpty() && display.isEmpty()) {
+        motivo = MotivoSinPlataforma("wayland");
+        return motivo.isEmpty() ? QByteArray("wayland") : QByteArray();
+    }
+    motivo = MotivoSinPlataforma("xcb");
+    if (motivo.isEmpty()) return "xcb";
+    if (!wayland.isEmpty() && MotivoSinPlataforma("wayland").isEmpty()) {
+        motivo.clear();
+        return "wayland";
+    }
     return {};
 }
 
@@ -146,7 +219,7 @@ void PreparaPantalla(const char* programa) {
     } else {
         QString motivo;
         const QByteArray plataforma = PlataformaElegida(motivo);
-        if (!motivo.isEmpty()) SinVentanas(motivo);
+        if (plataforma.isEmpty()) SinVentanas(motivo);
         // Qt keeps argc and argv for the life of the application, which is the life of the process.
         static QByteArray nombre, opcion, valor;
         static int argc = 0;

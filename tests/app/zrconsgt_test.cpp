@@ -325,11 +325,97 @@ TEST_F(Zrconsgt, UnaCorridaInterrumpidaNoDejaNada) {
     }
 }
 
-TEST_F(Zrconsgt, MostrarSinPantallaLoDiceEnLugarDeAbortar) {
-    const Resultado r = Ejecuta({"mostrar", "gastos", "--conexion", cadena, "--ruta", Demo()});
-    EXPECT_EQ(r.codigo, 1);
-    EXPECT_TRUE(r.errores.contains(u"No se puede mostrar la ventana de consultas: no hay pantalla"))
-        << r.errores.toStdString();
+// Listens where X clients look first for display :numero (the abstract socket) and answers the
+// connection setup with `respuesta`, or never answers when it is empty.
+class FalsoServidorX {
+public:
+    FalsoServidorX(int numero, QByteArray respuesta) : respuesta_(std::move(respuesta)) {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un dir{};
+        dir.sun_family = AF_UNIX;
+        const QByteArray nombre = "/tmp/.X11-unix/X" + QByteArray::number(numero);
+        std::memcpy(dir.sun_path + 1, nombre.constData(), static_cast<size_t>(nombre.size()));
+        const auto largo = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<size_t>(nombre.size()));
+        listo_ = ::bind(fd_, reinterpret_cast<const sockaddr*>(&dir), largo) == 0 && ::listen(fd_, 8) == 0;
+        hilo_ = std::thread([this] { Atiende(); });
+    }
+    ~FalsoServidorX() {
+        fin_ = true;
+        hilo_.join();
+        for (int c : clientes_) ::close(c);
+        ::close(fd_);
+    }
+    bool Listo() const { return listo_; }
+
+private:
+    void Atiende() {
+        while (!fin_) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, 50) != 1) continue;
+            const int c = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+            if (c < 0) continue;
+            clientes_.push_back(c);
+            // A server answers once the client has sent its setup; a probe that only connects sends none.
+            pollfd pedido{c, POLLIN, 0};
+            char setup[64];
+            if (respuesta_.isEmpty() || ::poll(&pedido, 1, 1000) != 1 || ::read(c, setup, sizeof setup) <= 0) continue;
+            [[maybe_unused]] const ssize_t n =
+                ::send(c, respuesta_.constData(), static_cast<size_t>(respuesta_.size()), MSG_NOSIGNAL);
+        }
+    }
+
+    QByteArray respuesta_;
+    int fd_ = -1;
+    bool listo_ = false;
+    std::atomic<bool> fin_{false};
+    std::vector<int> clientes_;
+    std::thread hilo_;
+};
+
+// Whatever the display, `mostrar` ends with code 1 and says why, in a few seconds: no display,
+// a platform that does not exist or shows no window to anyone, a socket that never answers as an
+// X server, an X server that refuses us.
+TEST_F(Zrconsgt, MostrarSinPantallaUtilLoDiceEnLugarDeAbortarOColgarse) {
+    const int numero = 90 + static_cast<int>(::getpid() % 1000);
+    // "Failed" with its reason, as a server answers a client without the right authorization.
+    const QByteArray razon = "Authorization required..";  // 24 bytes, a multiple of 4
+    QByteArray rechazo("\0", 1);
+    rechazo += char(razon.size());
+    rechazo += QByteArray("\x0b\0\0\0", 4);
+    rechazo += char(razon.size() / 4);
+    rechazo += '\0';
+    rechazo += razon;
+    const FalsoServidorX mudo(numero, {});
+    const FalsoServidorX celoso(numero + 1, rechazo);
+    ASSERT_TRUE(mudo.Listo() && celoso.Listo());
+
+    struct Caso {
+        const char* variable;
+        QString valor;
+        const char* mensaje;
+    };
+    const Caso casos[] = {
+        {nullptr, {}, "no hay pantalla (DISPLAY, WAYLAND_DISPLAY y QT_QPA_PLATFORM no están definidas)"},
+        {"QT_QPA_PLATFORM", QStringLiteral("nada"), "QT_QPA_PLATFORM=nada: no existe la plataforma nada"},
+        {"QT_QPA_PLATFORM", QStringLiteral("offscreen"), "la plataforma offscreen no muestra ventanas a nadie"},
+        {"QT_QPA_PLATFORM", QStringLiteral("minimal;nada"), "minimal no muestra ventanas a nadie; no existe la plataforma nada"},
+        {"DISPLAY", QStringLiteral(":%1").arg(numero), "no respondió como un servidor X"},
+        {"DISPLAY", QStringLiteral(":%1").arg(numero + 1), "rechazó la conexión"},
+        {"DISPLAY", QStringLiteral(":%1").arg(numero + 2), "no se pudo abrir la pantalla DISPLAY="},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.mensaje);
+        QProcessEnvironment entorno = SinPantalla();
+        if (c.variable) entorno.insert(QString::fromLatin1(c.variable), c.valor);
+        QElapsedTimer reloj;
+        reloj.start();
+        const Resultado r = Ejecuta({"mostrar", "gastos", "--conexion", cadena, "--ruta", Demo()}, entorno);
+        EXPECT_LT(reloj.elapsed(), 15000);
+        EXPECT_EQ(r.codigo, 1);
+        EXPECT_TRUE(r.errores.contains(QStringLiteral("No se puede mostrar la ventana de consultas: ")))
+            << r.errores.toStdString();
+        EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.mensaje))) << r.errores.toStdString();
+    }
 }
 
 }  // namespace
