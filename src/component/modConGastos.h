@@ -35,10 +35,13 @@ bool AbreConexion(ado::Connection& conexion, const QString& cadena);
 void CierraConexion();
 
 // Settings file RutaBD & "\QUIROX.INI": the trimmed value, cut to 254 characters, or "(error)".
+// A file that is there but is no settings file (a folder, a FIFO, a device, binary, over 1 MiB)
+// raises a run-time error that names it and says why.
 QString LeeIni(const QString& seccion, const QString& clave);
 // The lookup itself, on the text of a profile file (sections and keys without regard to case).
 QString BuscaEnPerfil(const QString& contenido, const QString& seccion, const QString& clave);
-// The same on the file's bytes: UTF-8 when they decode as such, else the Windows code page.
+// The same on the file's bytes: UTF-16 or UTF-8 by their mark, UTF-8 when they decode as such,
+// else the Windows code page.
 QString LeePerfil(const QByteArray& contenido, const QString& seccion, const QString& clave);
 
 // SQL date literal of the current engine kind: 2 #yyyy/mm/dd#, 3 'yyyymmdd', other 'yyyy-mm-dd'.

@@ -1,10 +1,14 @@
 #include "component/Rutas.h"
 #include "component/modConGastos.h"
 
+#include "vb/ErrorEjecucion.h"
+
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace modConGastos;
 
@@ -49,6 +53,51 @@ TEST(LeeIni, LeeElArchivoDeRutaBD) {
     EXPECT_EQ(LeeIni(QStringLiteral("VARIOS"), QStringLiteral("DIRCONSULTAS")), QStringLiteral("/tmp/Año"));
     Escribe(dir.path() + QStringLiteral("/quirox.ini"), "[VARIOS]\nDIRCONSULTAS=C:\\A\xf1o\n");  // Windows code page
     EXPECT_EQ(LeeIni(QStringLiteral("varios"), QStringLiteral("dirconsultas")), QStringLiteral("C:\\Año"));
+    RutaBD.clear();
+}
+
+// A settings file that is no settings file is an error naming it and saying why, at once; a
+// Unicode file is read as the original platform reads it.
+TEST(LeeIni, UnArchivoQueNoEsDeConfiguracionEsUnErrorClaro) {
+    QTemporaryDir dir;
+    RutaBD = dir.path();
+    const QString ini = dir.filePath(QStringLiteral("QUIROX.INI"));
+    const auto error = [&]() -> QString {
+        try {
+            return QStringLiteral("sin error: ") + LeeIni(QStringLiteral("VARIOS"), QStringLiteral("DIRCONSULTAS"));
+        } catch (const vb::ErrorEjecucion& e) {
+            return QString::number(e.numero()) + u' ' + e.descripcion();
+        }
+    };
+    const QString prefijo = QStringLiteral(" No se puede leer el archivo de configuración %1: ").arg(ini);
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("QUIROX.INI")));
+    EXPECT_EQ(error(), "75" + prefijo + "es una carpeta");
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("QUIROX.INI")));
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);  // nobody ever writes to it
+    EXPECT_EQ(error(), "75" + prefijo + "es una tubería o un socket, no un archivo");
+    QFile::remove(ini);
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), ini));
+    EXPECT_EQ(error(), "75" + prefijo + "es un dispositivo, no un archivo");
+    QFile::remove(ini);
+
+    {
+        QFile grande(ini);
+        ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(qint64{3} << 30));  // sparse, 3 GiB
+    }
+    EXPECT_EQ(error(), "321" + prefijo + "mide más de 1048576 bytes");
+
+    Escribe(ini, QByteArray("[VARIOS]\nDIRCONSULTAS=C:\\x\n") + QByteArray(4, '\0') + "ELF");
+    EXPECT_EQ(error(), "321" + prefijo + "tiene datos binarios, no es texto");
+
+    const QString texto = QStringLiteral("[VARIOS]\r\nDIRCONSULTAS= C:\\Año \r\n");
+    for (const auto codificacion : {QStringConverter::Utf16LE, QStringConverter::Utf16BE, QStringConverter::Utf8}) {
+        QStringEncoder codificador(codificacion, QStringEncoder::Flag::WriteBom);
+        Escribe(ini, codificador.encode(texto));
+        EXPECT_EQ(error(), QStringLiteral("sin error: C:\\Año")) << codificacion;
+    }
     RutaBD.clear();
 }
 
