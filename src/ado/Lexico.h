@@ -15,6 +15,15 @@ enum class ClaseToken {
     Simbolo,        // one character of punctuation or operator
 };
 
+// How the engine reads the text. The provider makes a backslash an ordinary character in quoted
+// literals for the session (standard strings on PostgreSQL, NO_BACKSLASH_ESCAPES on MySQL and
+// MariaDB); what is left to tell apart is each engine's own quoting and comments.
+enum class Dialecto {
+    Estandar,  // SQLite, SQL Server and the rest: [bracketed] identifiers
+    Postgres,  // E'\'' escape strings, $tag$ quoting, nested /* */ comments
+    MySql,     // # comments, "-- " needs a blank, /*! */ comments are run by the server
+};
+
 struct Token {
     ClaseToken clase;
     qsizetype inicio;  // [inicio, fin) in the text
@@ -23,7 +32,7 @@ struct Token {
 
 // Blanks and comments (-- to end of line, /* */) are skipped; an unterminated literal or
 // comment runs to the end of the text (the engine reports it).
-std::vector<Token> Tokens(QStringView sql);
+std::vector<Token> Tokens(QStringView sql, Dialecto dialecto = Dialecto::Estandar);
 
 inline QStringView TextoDe(QStringView sql, const Token& t) { return sql.mid(t.inicio, t.fin - t.inicio); }
 inline bool EsSimbolo(QStringView sql, const Token& t, QChar c) {
@@ -35,6 +44,6 @@ bool UnaSolaSentencia(QStringView sql, const std::vector<Token>& tokens);
 
 // Why a statement given to a server through the generic provider is refused, or "" when it is
 // a single SELECT that creates nothing (no SELECT ... INTO).
-QString MotivoRechazo(QStringView sql);
+QString MotivoRechazo(QStringView sql, Dialecto dialecto = Dialecto::Estandar);
 
 }  // namespace ado::detalle

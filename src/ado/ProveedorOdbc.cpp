@@ -83,11 +83,11 @@ public:
                                    salida, SQLSMALLINT(std::size(salida)), &largo, SQL_DRIVER_NOPROMPT),
                  SQL_HANDLE_DBC, dbc_);
         conectada_ = true;
-        SesionDeSoloLectura();
+        PreparaSesion();
     }
 
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
-        if (const QString motivo = MotivoRechazo(sql); !motivo.isEmpty()) LanzaRechazo(motivo);
+        if (const QString motivo = MotivoRechazo(sql, dialecto_); !motivo.isEmpty()) LanzaRechazo(motivo);
         SQLHSTMT st = Sentencia();
         const SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(sql)), SQLINTEGER(sql.size()));
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
@@ -120,26 +120,43 @@ private:
         return st;
     }
 
-    // Drivers may ignore the access mode; servers that have a read-only session get one.
-    void SesionDeSoloLectura() {
-        SQLWCHAR nombre[128] = {0};
-        SQLSMALLINT largo = 0;
-        if (!SQL_SUCCEEDED(SQLGetInfoW(dbc_, SQL_DBMS_NAME, nombre, sizeof nombre, &largo))) return;
-        const QString motor = DeAncho(nombre, std::min<qsizetype>(largo / 2, std::size(nombre) - 1)).toLower();
-        QString orden;
-        if (motor.contains(u"postgres")) orden = QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
-        else if (motor.contains(u"mysql") || motor.contains(u"mariadb")) orden = QStringLiteral("SET SESSION TRANSACTION READ ONLY");
-        if (orden.isEmpty()) return;
+    // Runs one statement of the provider's own on the session; its failure ends the connection.
+    void Orden(const QString& orden, const QString& porque) {
         SQLHSTMT st = Sentencia();
         const SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(orden)), SQLINTEGER(orden.size()));
         const QString mensaje = SQL_SUCCEEDED(rc) ? QString() : Diagnostico(SQL_HANDLE_STMT, st);
         SQLFreeHandle(SQL_HANDLE_STMT, st);
-        if (!mensaje.isEmpty()) LanzaProveedor(mensaje);
+        if (!mensaje.isEmpty()) LanzaProveedor(porque + QStringLiteral(": ") + mensaje);
+    }
+
+    // The engine decides how quoted values are read. Quote doubling, the only escaping values
+    // get, holds only where a backslash is an ordinary character, so the session is made so
+    // before anything else is sent, or it is not used at all. Drivers may ignore the access
+    // mode, so servers that have a read-only session get one too.
+    void PreparaSesion() {
+        SQLWCHAR nombre[128] = {0};
+        SQLSMALLINT largo = 0;
+        if (!SQL_SUCCEEDED(SQLGetInfoW(dbc_, SQL_DBMS_NAME, nombre, sizeof nombre, &largo))) return;
+        const QString motor = DeAncho(nombre, std::min<qsizetype>(largo / 2, std::size(nombre) - 1)).toLower();
+        const QString sinEscapes = QStringLiteral("No se pudo hacer que la barra invertida sea un carácter común");
+        const QString soloLectura = QStringLiteral("No se pudo abrir una sesión de solo lectura");
+        if (motor.contains(u"postgres")) {
+            dialecto_ = Dialecto::Postgres;
+            Orden(QStringLiteral("SET standard_conforming_strings = on"), sinEscapes);
+            Orden(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"), soloLectura);
+        } else if (motor.contains(u"mysql") || motor.contains(u"mariadb")) {
+            dialecto_ = Dialecto::MySql;
+            Orden(QStringLiteral("SET SESSION sql_mode = TRIM(BOTH ',' FROM CONCAT(@@SESSION.sql_mode, "
+                                 "',NO_BACKSLASH_ESCAPES'))"),
+                  sinEscapes);
+            Orden(QStringLiteral("SET SESSION TRANSACTION READ ONLY"), soloLectura);
+        }
     }
 
     SQLHENV env_ = nullptr;
     SQLHDBC dbc_ = nullptr;
     bool conectada_ = false;
+    Dialecto dialecto_ = Dialecto::Estandar;
 };
 
 }  // namespace
