@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,7 +191,7 @@ void VistaFormulario::hideEvent(QHideEvent* evento) {
 }
 
 bool VistaFormulario::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType()) return false;
+    if (reenviando_ || evento->type() != QEvent::KeyPress || !objeto->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(objeto);
     if (widget->window() != this) return false;
     // Seen once, at the widget Qt delivers it to first, not again as it climbs to the parents.
@@ -201,8 +202,23 @@ bool VistaFormulario::eventFilter(QObject* objeto, QEvent* evento) {
     const int codigo = CodigoTecla(tecla->key(), tecla->modifiers());
     if (codigo == 0) return false;
     int resto = 0;
+    const QPointer<VistaFormulario> vista(this);
+    const QPointer<QWidget> destino(widget);
     Protege([&] { resto = form_.KeyDownFrom(ControlConFoco(), codigo, EstadoShift(tecla->modifiers())); });
-    return resto == 0;
+    // The form has seen the key; whatever it did, this event is done with here. A key the form
+    // let through goes on to the widget it was meant for and its parents as a copy, so a command
+    // that showed a modal window (the preview, a search) and so moved the focus is never run a
+    // second time when the event climbs to a widget that holds the focus now.
+    evento->accept();
+    if (resto != 0 && vista && destino) {
+        QKeyEvent copia(QEvent::KeyPress, tecla->key(), tecla->modifiers(), tecla->nativeScanCode(),
+                        tecla->nativeVirtualKey(), tecla->nativeModifiers(), tecla->text(), tecla->isAutoRepeat(),
+                        static_cast<quint16>(tecla->count()));
+        reenviando_ = true;
+        QCoreApplication::sendEvent(destino, &copia);
+        if (vista) reenviando_ = false;
+    }
+    return true;
 }
 
 controles::Control* VistaFormulario::ControlConFoco() const {

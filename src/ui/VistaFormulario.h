@@ -66,6 +66,7 @@ private:
     QHash<QWidget*, controles::Control*> controles_;
     std::vector<controles::Control*> vinculados_;
     bool filtrando_ = false;
+    bool reenviando_ = false;  // a key the form let through is on its way to its widget
 };
 
 // Paints a widget's background in a 0x00BBGGRR colour; a system colour (high bit set) leaves

@@ -10,13 +10,17 @@
 #include "ui/Anfitrion.h"
 #include "ui/ArbolQt.h"
 #include "ui/VistaConGastos.h"
+#include "ui/VistaPreview.h"
+#include "report/frmPreview.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +129,60 @@ TEST_F(VistaGastosTest, UnaMarcaDelUsuarioLlegaAlArbolDelFormulario) {
             EXPECT_TRUE(hijo->Checked());
             EXPECT_EQ(arbol->Elemento(hijo->Index())->checkState(0), Qt::Checked);
         }
+        vista.close();
+    });
+}
+
+// The creditor search as the real one behaves: a modal dialog that takes the focus while it is up.
+struct BuscaEnDialogo : component::BuscadorAcreedores {
+    explicit BuscaEnDialogo(int& veces) : veces(veces) {}
+    void MuestraBusqueda(const QString&, uint8_t, const QString&, const QString&, const QString&, const QString&,
+                         int32_t) override {
+        ++veces;
+        QDialog dialogo;
+        QLineEdit filtro(&dialogo);
+        QTimer::singleShot(50, &dialogo, &QDialog::reject);
+        dialogo.exec();
+    }
+    QString CodigoSeleccionado() const override { return {}; }
+    int& veces;
+};
+
+// A key runs its command once, even when the command shows a modal window (the preview, the
+// search) that takes the focus and is closed before the key's event is done.
+TEST_F(VistaGastosTest, CadaTeclaCorreSuOrdenUnaSolaVez) {
+    ASSERT_TRUE(dobles::EscribeIni(ruta.path(), ruta.path()));
+    int busquedas = 0, previas = 0;
+    component::ServiciosAnfitrion().buscadorAcreedores = [&] { return std::make_unique<BuscaEnDialogo>(busquedas); };
+    QTimer cierraPrevia;
+    QObject::connect(&cierraPrevia, &QTimer::timeout, [&] {
+        if (auto* previa = dynamic_cast<ui::VistaPreview*>(QApplication::activeModalWidget())) {
+            ++previas;
+            auto& preview = dynamic_cast<report::frmPreview&>(previa->Formulario());
+            ui::VistaFormulario::Protege([&] { preview.cmdFunciones(6).UserClick(); });
+        }
+    });
+    cierraPrevia.start(20);
+    Muestra([&](ui::VistaConGastos& vista) {
+        const auto pulsa = [&](Qt::Key tecla) {
+            QWidget* foco = QApplication::focusWidget();
+            QTest::keyClick(foco && foco->window() == &vista ? foco : &vista, tecla);
+        };
+        pulsa(Qt::Key_F10);
+        EXPECT_EQ(previas, 1);
+        pulsa(Qt::Key_F6);
+        EXPECT_EQ(busquedas, 1);
+        auto* codigo = De<QLineEdit>(vista, u"txtCodAcreedor");
+        vista.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
+        codigo->setFocus();
+        EXPECT_TRUE(codigo->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), codigo);
+        pulsa(Qt::Key_F6);
+        EXPECT_EQ(busquedas, 2);
+        // A key the form lets through still reaches the widget that has the focus.
+        QTest::keyClick(codigo, 'a');
+        EXPECT_EQ(codigo->text(), QStringLiteral("a"));
         vista.close();
     });
 }
