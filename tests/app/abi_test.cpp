@@ -77,6 +77,14 @@ TEST_F(Anfitrion, SinPantallaLaVentanaDevuelveUnErrorEnLugarDeAbortar) {
         EXPECT_STREQ(e.UltimoError(c), "No se puede mostrar la ventana de consultas: no hay pantalla (DISPLAY, "
                                        "WAYLAND_DISPLAY y QT_QPA_PLATFORM no están definidas)");
     }
+    // A platform that shows no window to anyone, or that does not exist, is refused the same way.
+    for (const char* plataforma : {"offscreen", "nada"}) {
+        setenv("QT_QPA_PLATFORM", plataforma, 1);
+        EXPECT_NE(e.MostrarConsulta(c, 0, cadena.constData(), 0, 1, "", "/tmp"), 0);
+        EXPECT_TRUE(QString::fromUtf8(e.UltimoError(c)).startsWith(QStringLiteral("No se puede mostrar la ventana de consultas: QT_QPA_PLATFORM=")))
+            << e.UltimoError(c);
+    }
+    unsetenv("QT_QPA_PLATFORM");
     EXPECT_EQ(QCoreApplication::instance(), nullptr);
     // The connection opened before the window was asked for; releasing the object closes it.
     EXPECT_EQ(DescriptoresAbiertos(base.Ruta()), 1);

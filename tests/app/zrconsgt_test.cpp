@@ -220,7 +220,10 @@ TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
         {{"--fijar", "cmbTipCatalogo=1"}, "falta al menos una salida"},
         // Reported by the run itself, through the message service, after the pages were drawn.
         {{"--listado", Archivo("estorbo/l.jsonl")}, "No se pudo crear la carpeta"},
+        // A folder where the first page's file should go; the message names it, unmangled.
+        {{"--listado", listado, "--emf", Archivo("emf")}, "No se pudo grabar la página "},
     };
+    ASSERT_TRUE(QDir().mkpath(Archivo("emf/pagina_001.emf")));
     for (const Caso& c : casos) {
         const Resultado r = Reporte(c.args);
         EXPECT_EQ(r.codigo, 1) << c.mensaje;
