@@ -47,7 +47,9 @@ QByteArray Huella(const QByteArray& datos) { return QCryptographicHash::hash(dat
 std::optional<ArchivoDePagina> ArchivoDePagina::Crea(const QString& ruta) {
     QByteArray nombre = QFile::encodeName(ruta);
     if (nombre.isEmpty()) throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
-    const int fd = ::open(nombre.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd = CreaArchivoEnCurso(nombre, [](QByteArray& n) {
+        return ::open(n.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    });
     if (fd < 0) {
         if (errno == EEXIST) return std::nullopt;
         LanzaError(errno, ruta);
@@ -57,9 +59,9 @@ std::optional<ArchivoDePagina> ArchivoDePagina::Crea(const QString& ruta) {
         const int error = errno;
         ::close(fd);
         ::unlink(nombre.constData());
+        OlvidaArchivoEnCurso(nombre);
         LanzaError(error, ruta);
     }
-    RegistraArchivoEnCurso(nombre);
     return ArchivoDePagina(ruta, std::move(nombre), fd, estado.st_dev, estado.st_ino);
 }
 

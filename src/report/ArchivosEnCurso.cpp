@@ -1,6 +1,7 @@
 #include "report/ArchivosEnCurso.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <string>
 #include <string_view>
@@ -57,10 +58,13 @@ void Manejador(int senal) {
 
 }  // namespace
 
-void RegistraArchivoEnCurso(const QByteArray& ruta) {
-    std::string copia(ruta.constData(), static_cast<std::size_t>(ruta.size()));
+int CreaArchivoEnCurso(QByteArray& ruta, const std::function<int(QByteArray&)>& crea) {
     const SenalesBloqueadas bloqueo;
-    Archivos().push_back(std::move(copia));
+    const int fd = crea(ruta);
+    const int error = errno;
+    if (fd >= 0) Archivos().emplace_back(ruta.constData(), static_cast<std::size_t>(ruta.size()));
+    errno = error;
+    return fd;
 }
 
 void OlvidaArchivoEnCurso(const QByteArray& ruta) {

@@ -4,9 +4,13 @@
 // leaves nothing behind. Registering and forgetting happen on the thread that runs reports.
 #include <QByteArray>
 
+#include <functional>
+
 namespace report {
 
-void RegistraArchivoEnCurso(const QByteArray& ruta);
+// Creates a file through `crea` (which may fill in the name and returns the descriptor, or -1 with
+// errno set) and registers it with the signals held off, so no interruption falls between the two.
+int CreaArchivoEnCurso(QByteArray& ruta, const std::function<int(QByteArray&)>& crea);
 void OlvidaArchivoEnCurso(const QByteArray& ruta);
 
 // Deletes every registered file; safe inside a signal handler.

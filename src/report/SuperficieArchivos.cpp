@@ -94,9 +94,8 @@ void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
     }
 
     QByteArray temporal = nombre + ".XXXXXX";
-    const int fd = ::mkstemp(temporal.data());
+    const int fd = CreaArchivoEnCurso(temporal, [](QByteArray& t) { return ::mkstemp(t.data()); });
     if (fd < 0) LanzaErrorDeSistema(errno);
-    RegistraArchivoEnCurso(temporal);
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
     int error = ::fchmod(fd, 0666 & ~mascara) == 0 ? 0 : errno;
