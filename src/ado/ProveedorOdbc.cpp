@@ -4,11 +4,13 @@
 #include "ado/Errores.h"
 #include "ado/Lexico.h"
 #include "ado/OdbcComun.h"
+#include "ado/SumaFechas.h"
 
 #include <sqlext.h>
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 // Sessions are read-only three ways: the driver's access mode, the server's own read-only
 // session where the engine has one, and only single SELECT statements are sent at all.
@@ -88,6 +90,21 @@ public:
 
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
         if (const QString motivo = MotivoRechazo(sql, dialecto_); !motivo.isEmpty()) LanzaRechazo(motivo);
+        return Abre(dialecto_ == Dialecto::MySql ? ConSumaDeDias(sql) : sql);
+    }
+
+protected:
+    void Desconecta() override {
+        if (conectada_) SQLDisconnect(dbc_);
+        conectada_ = false;
+        if (dbc_) SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+        if (env_) SQLFreeHandle(SQL_HANDLE_ENV, env_);
+        dbc_ = nullptr;
+        env_ = nullptr;
+    }
+
+private:
+    std::unique_ptr<Cursor> Abre(const QString& sql) {
         SQLHSTMT st = Sentencia();
         const SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(sql)), SQLINTEGER(sql.size()));
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
@@ -103,17 +120,24 @@ public:
         }
     }
 
-protected:
-    void Desconecta() override {
-        if (conectada_) SQLDisconnect(dbc_);
-        conectada_ = false;
-        if (dbc_) SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-        if (env_) SQLFreeHandle(SQL_HANDLE_ENV, env_);
-        dbc_ = nullptr;
-        env_ = nullptr;
+    // MySQL and MariaDB take a date plus a number as the number YYYYMMDD plus it; which columns
+    // hold dates is read from the server's catalog the first time a query adds anything.
+    QString ConSumaDeDias(const QString& sql) {
+        if (!sql.contains(u'+')) return sql;
+        if (!fechas_) {
+            ColumnasFecha f;
+            auto rs = Abre(QStringLiteral("SELECT TABLE_NAME, COLUMN_NAME, DATA_TYPE FROM information_schema.COLUMNS "
+                                          "WHERE TABLE_SCHEMA = DATABASE()"));
+            while (rs->Avanza()) {
+                const QString tipo = rs->Valor(2).Texto().toLower();
+                f.Agrega(rs->Valor(0).Texto(), rs->Valor(1).Texto(),
+                         tipo == u"date" || tipo == u"datetime" || tipo == u"timestamp");
+            }
+            fechas_ = std::move(f);
+        }
+        return ReescribeSumaFechas(sql, *fechas_, SumaDias::MySql);
     }
 
-private:
     SQLHSTMT Sentencia() {
         SQLHSTMT st = nullptr;
         Verifica(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st), SQL_HANDLE_DBC, dbc_);
@@ -157,6 +181,7 @@ private:
     SQLHDBC dbc_ = nullptr;
     bool conectada_ = false;
     Dialecto dialecto_ = Dialecto::Estandar;
+    std::optional<ColumnasFecha> fechas_;
 };
 
 }  // namespace

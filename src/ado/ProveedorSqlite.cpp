@@ -3,7 +3,7 @@
 #include "ado/Errores.h"
 #include "ado/FormaSql.h"
 #include "ado/Lexico.h"
-#include "ado/SumaFechasSqlite.h"
+#include "ado/SumaFechas.h"
 #include "ado/ValoresSqlite.h"
 
 #include <sqlite3.h>
@@ -120,7 +120,7 @@ public:
     // A query whose shape was prepared before reuses that statement with its values bound; the
     // first query of a shape runs as written, so its columns can be checked against the shape's.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
-        const QString texto = ReescribeSumaFechas(sql, fechas_);
+        const QString texto = ReescribeSumaFechas(sql, fechas_, SumaDias::Sqlite);
         FormaSql forma = SeparaValores(texto);
         if (forma.valores.empty() || sinReuso_.contains(forma.clave))
             return std::make_unique<CursorSqlite>(shared_from_this(), db_, PreparaConsulta(texto), QString());
@@ -238,15 +238,10 @@ private:
         if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK) LanzaProveedor(Mensaje(db_));
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            const QString tabla = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))).toUpper();
-            const QString col = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))).toUpper();
-            const bool fecha =
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))).trimmed().toUpper() == u"DATE";
-            fechas_.tablas.insert(tabla);
-            if (fecha) {
-                fechas_.calificadas.insert(tabla + u'.' + col);
-                fechas_.sinCalificar.insert(col);
-            }
+            const auto texto = [st](int i) {
+                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
+            };
+            fechas_.Agrega(texto(0), texto(1), texto(2).trimmed().toUpper() == u"DATE");
         }
         sqlite3_finalize(st);
         if (rc != SQLITE_DONE) LanzaProveedor(Mensaje(db_));

@@ -1,11 +1,12 @@
-// The same date questions asked of the SQLite and the PostgreSQL demo company must select the
-// same expense movements, and those must be the ones the dates themselves say.
+// The same date questions asked of the SQLite demo company and of the same company on each server
+// must select the same expense movements, and those must be the ones the dates themselves say.
 #include "Postgres.h"
 
 #include <algorithm>
 #include <functional>
-#include <optional>
+#include <list>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -19,6 +20,11 @@ protected:
     void SetUp() override {
         ConPostgres::SetUp();
         if (Listo()) Conecta("ZR_SQLITE_DEMO", sqlite);
+        for (const char* variable : Servidores()) {
+            if (!Listo()) return;
+            servidores.emplace_back(variable, ado::Connection());
+            Conecta(variable, servidores.back().second);
+        }
     }
 
     static std::vector<Fila> Filas(ado::Connection& con, const QString& condicion) {
@@ -43,8 +49,10 @@ protected:
         std::vector<int> obtenidos;
         for (const Fila& f : deSqlite) obtenidos.push_back(f[0].CLng());
         EXPECT_EQ(obtenidos, numeros) << condicion(Guiones).toStdString();
-        for (auto forma : {Guiones, Compacta})
-            EXPECT_EQ(Filas(pg, condicion(forma)), deSqlite) << condicion(forma).toStdString();
+        for (auto& [variable, servidor] : servidores)
+            for (auto forma : {Guiones, Compacta})
+                EXPECT_EQ(Filas(servidor, condicion(forma)), deSqlite)
+                    << variable << ": " << condicion(forma).toStdString();
     }
 
     struct Movimiento {
@@ -52,6 +60,7 @@ protected:
         std::optional<QDate> vence;
     };
     ado::Connection sqlite;
+    std::list<std::pair<const char*, ado::Connection>> servidores;
     std::multimap<int, Movimiento> movimientos;  // by NUM_MOV, from the raw columns
 };
 

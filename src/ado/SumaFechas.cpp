@@ -1,4 +1,4 @@
-#include "ado/SumaFechasSqlite.h"
+#include "ado/SumaFechas.h"
 
 #include "ado/Lexico.h"
 
@@ -39,10 +39,18 @@ bool EsColumnaFecha(const Operando& o, const ColumnasFecha& f) {
 
 }  // namespace
 
-QString ReescribeSumaFechas(const QString& sql, const ColumnasFecha& fechas) {
+void ColumnasFecha::Agrega(const QString& tabla, const QString& columna, bool esFecha) {
+    const QString t = tabla.toUpper(), c = columna.toUpper();
+    tablas.insert(t);
+    if (!esFecha) return;
+    calificadas.insert(t + u'.' + c);
+    sinCalificar.insert(c);
+}
+
+QString ReescribeSumaFechas(const QString& sql, const ColumnasFecha& fechas, SumaDias motor) {
     if (!sql.contains(u'+') || (fechas.sinCalificar.isEmpty() && fechas.calificadas.isEmpty())) return sql;
     const QStringView s(sql);
-    const std::vector<Token> t = Tokens(s);
+    const std::vector<Token> t = Tokens(s, motor == SumaDias::MySql ? Dialecto::MySql : Dialecto::Estandar);
     QString r;
     qsizetype copiado = 0;
     for (size_t i = 0; i < t.size(); ++i) {
@@ -55,12 +63,15 @@ QString ReescribeSumaFechas(const QString& sql, const ColumnasFecha& fechas) {
         const Token& finA = t[a->siguiente - 1];
         const Token& inicioB = t[a->siguiente + 1];
         const Token& finB = t[b->siguiente - 1];
+        const QStringView fecha = s.mid(t[i + 1].inicio, finA.fin - t[i + 1].inicio);
+        const QStringView dias = s.mid(inicioB.inicio, finB.fin - inicioB.inicio);
         r += s.mid(copiado, t[i].inicio - copiado);
-        r += u"(date(";
-        r += s.mid(t[i + 1].inicio, finA.fin - t[i + 1].inicio);
-        r += u", ";
-        r += s.mid(inicioB.inicio, finB.fin - inicioB.inicio);
-        r += u" || ' days'))";
+        const bool mysql = motor == SumaDias::MySql;
+        r += mysql ? u"(DATE_ADD(" : u"(date(";
+        r += fecha;
+        r += mysql ? u", INTERVAL " : u", ";
+        r += dias;
+        r += mysql ? u" DAY))" : u" || ' days'))";
         copiado = t[b->siguiente].fin;
         i = b->siguiente;
     }
