@@ -1,5 +1,5 @@
-// Every form of the creditor, movement and petty-cash reports drawn from the SQLite demo company and from the same company
-// on PostgreSQL must give the same listing, line for line.
+// Every form of the creditor, movement and petty-cash reports drawn from the SQLite demo company and
+// from the same company on each server must give the same listing, line for line.
 #include "DoblesVentanas.h"
 #include "Postgres.h"
 #include "component/modConGastos.h"
@@ -57,8 +57,9 @@ protected:
         qunsetenv("ZR_RELOJ");
     }
 
-    QByteArray Corre(const char* variable, const Forma& forma) {
-        return Corre(variable, [&forma](gastos::frmConGastos& ventana) {
+    // The catalog, ledger and balances filters of `forma`, as the user sets them.
+    static std::function<void(gastos::frmConGastos&)> Filtros(const Forma& forma) {
+        return [forma](gastos::frmConGastos& ventana) {
             ventana.cmbTipCatalogo.SetListIndex(forma.tipo);
             ventana.optTipo(forma.detallado ? 0 : 1).UserClick();
             ventana.cmbConsulta.SetListIndex(forma.consulta);
@@ -70,7 +71,7 @@ protected:
                 ventana.chkRegion.UserClick();
                 ventana.cmbRegion(0).SetListIndex(0);
             }
-        });
+        };
     }
 
     // One run on a freshly loaded window whose filters `fija` sets.
@@ -89,7 +90,7 @@ protected:
 
     void ComparaMotores(const char* nombre, const std::function<void(gastos::frmConGastos&)>& fija) {
         const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", fija);
-        ComparaListados(deSqlite, Corre("ZR_PG_CONEXION", fija), nombre, "ZR_PG_CONEXION");
+        for (const char* servidor : Servidores()) ComparaListados(deSqlite, Corre(servidor, fija), nombre, servidor);
     }
 
     // Every first-level node, as the user ticks it (its children follow).
@@ -99,12 +100,7 @@ protected:
     }
 
     void ComparaMotores(std::initializer_list<Forma> formas) {
-        for (const Forma& forma : formas) {
-            const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", forma);
-            // Not on MariaDB: the creditor list query has no ORDER BY, and MariaDB drives its join
-            // from the status table, so its creditors come grouped by status.
-            ComparaListados(deSqlite, Corre("ZR_PG_CONEXION", forma), forma.nombre, "ZR_PG_CONEXION");
-        }
+        for (const Forma& forma : formas) ComparaMotores(forma.nombre, Filtros(forma));
     }
 
     QTemporaryDir raiz;
