@@ -1,12 +1,5 @@
 #include "BaseGastos.h"
 
-#include "component/Servicios.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
-#include "report/frmPreview.h"
-
-#include <QDir>
-
 namespace prueba {
 
 std::string AcreedoresBase() {
@@ -55,51 +48,9 @@ std::string Generados(const char* prefijo, int n, int agrupacion, int grupo) {
            " FROM tblCatProveedor WHERE COD_PROV LIKE '" + p + "%';";
 }
 
-VentanaGastos::VentanaGastos(const std::string& guion_) : base(guion_.c_str()) {}
-
-void VentanaGastos::SetUp() {
-    qputenv("ZR_RELOJ", "2024-06-15T10:00:00");
-    ASSERT_TRUE(raiz.isValid());
-    QDir(raiz.path()).mkdir(QStringLiteral("Paginas"));
-    ASSERT_TRUE(dobles::EscribeIni(raiz.path(), raiz.path() + QStringLiteral("\\PAGINAS")));
-
-    using namespace modConGastos;
-    RutaBD = raiz.path();
-    EmpresaActual = 1;
-    ManejadorBD = 0;
-    CadenaConexion = base.Cadena();
-    ArchivoAyuda = QStringLiteral("C:\\Ayuda\\Gastos.chm");
-    ASSERT_TRUE(Conecta(CadenaConexion));
-
-    dobles::InstalaMensajes(guion);
-    component::ServiciosAnfitrion().abreDocumento = [this](const QString& archivo) {
-        ayudas << archivo;
-        return true;
-    };
-    controles::FijaPuertoUI(&puerto);
-    puerto.alMostrar = [this](controles::Form& f) {
-        auto& preview = dynamic_cast<report::frmPreview&>(f);
-        mostrado = preview.Preview.Paginas();
-        preview.cmdFunciones(6).UserClick();
-    };
-
-    ventana = std::make_shared<gastos::frmConGastos>();
-    controles::Load(*ventana);
-}
-
-void VentanaGastos::TearDown() {
-    ventana.reset();
-    controles::FijaPuertoUI(nullptr);
-    component::ServiciosAnfitrion() = component::Servicios();
-    modConGastos::CierraConexion();
-    qunsetenv("ZR_RELOJ");
-}
-
-std::optional<report::Documento> VentanaGastos::Consulta() {
-    mostrado.reset();
-    ventana->cmdFunciones(0).UserClick();
-    return mostrado;
-}
+VentanaGastos::VentanaGastos(const std::string& guion_)
+    : VentanaDePrueba(guion_, {QStringLiteral("Paginas"), QStringLiteral("\\PAGINAS"), true,
+                               QStringLiteral("C:\\Ayuda\\Gastos.chm")}) {}
 
 report::Documento VentanaGastos::ConsultaLimpia() {
     auto doc = Consulta();
@@ -110,10 +61,6 @@ report::Documento VentanaGastos::ConsultaLimpia() {
 
 void VentanaGastos::Marca(int arbol, const QString& clave) {
     ventana->tvwGral(arbol).UserCheck(ventana->tvwGral(arbol).Nodes().Item(clave));
-}
-
-QStringList VentanaGastos::ArchivosDePagina() const {
-    return QDir(raiz.filePath(QStringLiteral("Paginas"))).entryList(QDir::Files);
 }
 
 }  // namespace prueba

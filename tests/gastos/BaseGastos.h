@@ -2,17 +2,11 @@
 // A small expense company on a throw-away SQLite file, and the expense window loaded on it with
 // scripted host services: messages, searches, help, and a preview that keeps the document it was
 // shown and closes.
-#include "BaseSqlite.h"
-#include "DoblesVentanas.h"
-#include "Documento.h"
 #include "EsquemaGastos.h"
+#include "VentanaDePrueba.h"
 #include "gastos/frmConGastos.h"
 #include "report/Pagina.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 
@@ -27,16 +21,12 @@ std::string MasMovimientos();
 // n creditors "<prefijo>001".. in Guadalajara, all in one agrupación of one group.
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo);
 
-class VentanaGastos : public ::testing::Test {
+class VentanaGastos : public VentanaDePrueba<gastos::frmConGastos> {
 protected:
     // `guion` is the SQL of the database: Esquema() plus the rows of the test.
     explicit VentanaGastos(const std::string& guion = Esquema() + AcreedoresBase());
-    void SetUp() override;
-    void TearDown() override;
 
-    // "CONSULTAR [F10]" as the user presses it; the document the preview was shown, if any.
-    std::optional<report::Documento> Consulta();
-    // The same for a run that must end clean: no error and no page file left behind.
+    // "CONSULTAR [F10]" for a run for a run that must end clean: no error and no page file left behind.
     report::Documento ConsultaLimpia();
     // Ticks a tree node as the user does.
     void Marca(int arbol, const QString& clave);
@@ -48,15 +38,6 @@ protected:
         return prueba::EnLineaConX(doc, pagina, y);
     }
     static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
-    QStringList ArchivosDePagina() const;
-
-    QTemporaryDir raiz;
-    BaseSqlite base;
-    dobles::Guion guion;
-    dobles::PuertoModal puerto;
-    std::shared_ptr<gastos::frmConGastos> ventana;
-    std::optional<report::Documento> mostrado;
-    QStringList ayudas;  // documents the help opened
 };
 
 }  // namespace prueba

@@ -1,12 +1,5 @@
 #include "BaseTesoreria.h"
 
-#include "component/Servicios.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
-#include "report/frmPreview.h"
-
-#include <QDir>
-
 namespace prueba {
 
 std::string BancosBase() {
@@ -48,62 +41,16 @@ std::string MovimientosGenerados(const char* cuenta, int n) {
            "','EGRE','TRSF','2024-06-15','2024-06-15',printf('G-%03d',i),'','Generado','A001','Notas',1,1,1 FROM n;";
 }
 
-VentanaTesoreria::VentanaTesoreria(const std::string& guion_) : base(guion_.c_str()) {}
-
-void VentanaTesoreria::SetUp() {
-    qputenv("ZR_RELOJ", "2024-06-15T10:00:00");
-    ASSERT_TRUE(raiz.isValid());
-    // The window names its folder "TEMP"; the host's disk has it as "Temp".
-    QDir(raiz.path()).mkdir(QStringLiteral("Temp"));
-    ASSERT_TRUE(dobles::EscribeIni(raiz.path(), QStringLiteral("C:\\NO\\SE\\USA")));
-
-    using namespace modConGastos;
-    RutaBD = raiz.path();
-    EmpresaActual = 1;
-    ManejadorBD = 0;
-    CadenaConexion = base.Cadena();
-    ArchivoAyuda = QStringLiteral("C:\\Ayuda\\Tesoreria.chm");
-    ASSERT_TRUE(Conecta(CadenaConexion));
-
-    dobles::InstalaMensajes(guion);
-    component::ServiciosAnfitrion().abreDocumento = [this](const QString& archivo) {
-        ayudas << archivo;
-        return true;
-    };
-    controles::FijaPuertoUI(&puerto);
-    puerto.alMostrar = [this](controles::Form& f) {
-        auto& preview = dynamic_cast<report::frmPreview&>(f);
-        mostrado = preview.Preview.Paginas();
-        preview.cmdFunciones(6).UserClick();
-    };
-
-    ventana = std::make_shared<tesoreria::frmConTesoreria>();
-    controles::Load(*ventana);
-}
-
-void VentanaTesoreria::TearDown() {
-    ventana.reset();
-    controles::FijaPuertoUI(nullptr);
-    component::ServiciosAnfitrion() = component::Servicios();
-    modConGastos::CierraConexion();
-    qunsetenv("ZR_RELOJ");
-}
-
-std::optional<report::Documento> VentanaTesoreria::Consulta() {
-    mostrado.reset();
-    ventana->cmdFunciones(0).UserClick();
-    return mostrado;
-}
+// The window names its folder "TEMP"; the host's disk has it as "Temp".
+VentanaTesoreria::VentanaTesoreria(const std::string& guion_)
+    : VentanaDePrueba(guion_, {QStringLiteral("Temp"), QStringLiteral("C:\\NO\\SE\\USA"), false,
+                               QStringLiteral("C:\\Ayuda\\Tesoreria.chm")}) {}
 
 std::optional<report::Documento> VentanaTesoreria::ConsultaJunio(int consulta) {
     ventana->cmbConsulta.SetListIndex(consulta);
     ventana->dtpFecha(0).SetValue(QDate(2024, 6, 1));
     ventana->dtpFecha(1).SetValue(QDate(2024, 6, 30));
     return Consulta();
-}
-
-QStringList VentanaTesoreria::ArchivosDePagina() const {
-    return QDir(raiz.filePath(QStringLiteral("Temp"))).entryList(QDir::Files);
 }
 
 }  // namespace prueba
