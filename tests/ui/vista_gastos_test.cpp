@@ -1,79 +1,22 @@
-#include "BaseSqlite.h"
-#include "DoblesVentanas.h"
 #include "EmpresaPrueba.h"
-#include "MuestraModal.h"
+#include "VistaDePrueba.h"
 
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
 #include "gastos/frmConGastos.h"
-#include "report/PuertoImpresionActual.h"
-#include "ui/Anfitrion.h"
+#include "report/frmPreview.h"
 #include "ui/ArbolQt.h"
 #include "ui/VistaConGastos.h"
 #include "ui/VistaPreview.h"
-#include "report/frmPreview.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-// The text a widget shows for its control's caption; a button's key hint sits on a second line.
-QString TextoMostrado(QWidget* w) {
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().replace(u'\n', u' ');
-    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-    return QString();
-}
-
-class VistaGastosTest : public testing::Test {
+class VistaGastosTest : public VistaDePrueba<gastos::frmConGastos, ui::VistaConGastos> {
 protected:
-    VistaGastosTest() : base(EmpresaPrueba.c_str()) {}
-
-    void SetUp() override {
-        using namespace modConGastos;
-        RutaBD = ruta.path();
-        EmpresaActual = 1;
-        ManejadorBD = 0;
-        CadenaConexion = base.Cadena();
-        ASSERT_TRUE(Conecta(CadenaConexion));
-        ui::InstalaServiciosQt();
-        dobles::InstalaMensajes(guion);
-        form = std::make_shared<gastos::frmConGastos>();
-    }
-
-    void TearDown() override {
-        form.reset();
-        component::ServiciosAnfitrion() = component::Servicios();
-        controles::FijaPuertoUI(nullptr);
-        report::FijaPuertoImpresion(nullptr);
-        modConGastos::CierraConexion();
-        EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
-    }
-
-    // Shows the window as the component does and runs `pasos` on its view; the steps close it.
-    template <class Pasos>
-    void Muestra(Pasos pasos) { MuestraYHaz<ui::VistaConGastos>(*form, pasos); }
-
-    template <class W>
-    static W* De(ui::VistaConGastos& vista, QStringView control) {
-        auto* w = dynamic_cast<W*>(vista.Widget(control.toString()));
-        EXPECT_NE(w, nullptr) << control.toString().toStdString();
-        return w;
-    }
-
-    QTemporaryDir ruta;
-    BaseSqlite base;
-    dobles::Guion guion;
-    std::shared_ptr<gastos::frmConGastos> form;
+    VistaGastosTest() : VistaDePrueba(EmpresaPrueba.c_str()) {}
 };
 
 TEST_F(VistaGastosTest, MuestraCadaControlConSuTexto) {

@@ -1,73 +1,23 @@
 // The treasury window's view on the offscreen platform: every control has its widget with its
 // caption, the filters shown and greyed follow the report chosen, and a report reaches the preview.
-#include "BaseSqlite.h"
-#include "DoblesVentanas.h"
 #include "EsquemaTesoreria.h"
-#include "MuestraModal.h"
+#include "VistaDePrueba.h"
 
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
-#include "report/PuertoImpresionActual.h"
 #include "tesoreria/frmConTesoreria.h"
-#include "ui/Anfitrion.h"
 #include "ui/VistaConTesoreria.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
-
-QString TextoMostrado(QWidget* w) {
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text().replace(u'\n', u' ');
-    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-    return QString();
-}
 
 const std::string Empresa = prueba::EsquemaTesoreria() + R"SQL(
 INSERT INTO tblBancos VALUES(1,'Banco del Centro','Laura Díaz','33-1000'),(2,'Banco del Norte','','');
 INSERT INTO tblCatCtasBancos VALUES('0101',1,1,1,15,1,1000),('0201',2,1,1,10,0,0);
 )SQL";
 
-class VistaTesoreriaTest : public testing::Test {
+class VistaTesoreriaTest : public VistaDePrueba<tesoreria::frmConTesoreria, ui::VistaConTesoreria> {
 protected:
-    VistaTesoreriaTest() : base(Empresa.c_str()) {}
-
-    void SetUp() override {
-        using namespace modConGastos;
-        ASSERT_TRUE(QDir(ruta.path()).mkdir(QStringLiteral("TEMP")));
-        RutaBD = ruta.path();
-        EmpresaActual = 1;
-        ManejadorBD = 0;
-        CadenaConexion = base.Cadena();
-        ASSERT_TRUE(Conecta(CadenaConexion));
-        ui::InstalaServiciosQt();
-        dobles::InstalaMensajes(guion);
-        form = std::make_shared<tesoreria::frmConTesoreria>();
-    }
-
-    void TearDown() override {
-        form.reset();
-        component::ServiciosAnfitrion() = component::Servicios();
-        controles::FijaPuertoUI(nullptr);
-        report::FijaPuertoImpresion(nullptr);
-        modConGastos::CierraConexion();
-        EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
-    }
-
-    template <class Pasos>
-    void Muestra(Pasos pasos) { MuestraYHaz<ui::VistaConTesoreria>(*form, pasos); }
-
-    QTemporaryDir ruta;
-    BaseSqlite base;
-    dobles::Guion guion;
-    std::shared_ptr<tesoreria::frmConTesoreria> form;
+    VistaTesoreriaTest() : VistaDePrueba(Empresa.c_str(), QStringLiteral("TEMP")) {}
 };
 
 TEST_F(VistaTesoreriaTest, CadaControlConSuTextoYLaVisibilidadDelFormulario) {
