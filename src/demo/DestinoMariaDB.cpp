@@ -26,10 +26,10 @@ QByteArray LiteralMariaDB(const Valor& v) {
 }
 
 DestinoMariaDB::DestinoMariaDB(QString archivo, QString descripcion)
-    : archivo_(std::move(archivo)), descripcion_(std::move(descripcion)) {}
+    : DestinoScript(std::move(archivo), std::move(descripcion)) {}
 
 void DestinoMariaDB::Inicia(const Esquema& esquema) {
-    esquema_ = &esquema;
+    DestinoScript::Inicia(esquema);
     filas_.assign(esquema.tablas().size(), {});
 }
 
@@ -52,16 +52,14 @@ void DestinoMariaDB::Termina() {
     linea(QStringLiteral("SET NAMES utf8mb4;"));
     // The quotes of the texts below are doubled, never backslash-escaped.
     linea(QStringLiteral("SET SESSION sql_mode = 'STRICT_ALL_TABLES,NO_BACKSLASH_ESCAPES';"));
-    QStringList nombres;
-    for (const Tabla& t : esquema_->tablas()) nombres << t.nombre;
+    const QStringList nombres = NombresDeTablas();
     linea(QStringLiteral("DROP TABLE IF EXISTS ") + nombres.join(QStringLiteral(", ")) + u';');
     for (const QString& sql : esquema_->CreaTablas(Dialecto::MariaDB))
         linea(sql + QStringLiteral(" ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_bin;"));
     linea(QStringLiteral("START TRANSACTION;"));
     for (size_t i = 0; i < esquema_->tablas().size(); ++i) {
         const Tabla& t = esquema_->tablas()[i];
-        QStringList columnas;
-        for (const Columna& c : t.columnas) columnas << c.nombre;
+        const QStringList columnas = NombresDeColumnas(t);
         const QByteArray cabeza =
             (QStringLiteral("INSERT INTO ") + t.nombre + QStringLiteral(" (") + columnas.join(u',') +
              QStringLiteral(") VALUES\n"))

@@ -2,10 +2,9 @@
 // Writes a script for the mariadb client that creates the same tables in MariaDB and loads the
 // same rows with multi-row INSERTs inside one transaction; it drops the tables first, so loading
 // it again starts afresh.
-#include "demo/Salida.h"
+#include "demo/DestinoScript.h"
 
 #include <QByteArray>
-#include <QString>
 #include <vector>
 
 namespace demo {
@@ -14,7 +13,7 @@ namespace demo {
 // with its quotes doubled.
 QByteArray LiteralMariaDB(const Valor& v);
 
-class DestinoMariaDB : public Destino {
+class DestinoMariaDB : public DestinoScript {
 public:
     DestinoMariaDB(QString archivo, QString descripcion);
 
@@ -23,9 +22,6 @@ public:
     void Termina() override;
 
 private:
-    QString archivo_;
-    QString descripcion_;
-    const Esquema* esquema_ = nullptr;
     std::vector<std::vector<QByteArray>> filas_;  // the VALUES tuple of every row, per table
 };
 

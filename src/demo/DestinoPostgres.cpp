@@ -31,10 +31,10 @@ QByteArray CampoCopy(const Valor& v) {
 }
 
 DestinoPostgres::DestinoPostgres(QString archivo, QString descripcion)
-    : archivo_(std::move(archivo)), descripcion_(std::move(descripcion)) {}
+    : DestinoScript(std::move(archivo), std::move(descripcion)) {}
 
 void DestinoPostgres::Inicia(const Esquema& esquema) {
-    esquema_ = &esquema;
+    DestinoScript::Inicia(esquema);
     datos_.assign(esquema.tablas().size(), QByteArray());
 }
 
@@ -58,14 +58,12 @@ void DestinoPostgres::Termina() {
     linea(QStringLiteral("SET standard_conforming_strings = on;"));
     linea(QStringLiteral("SET client_min_messages = warning;"));
     linea(QStringLiteral("BEGIN;"));
-    QStringList nombres;
-    for (const Tabla& t : esquema_->tablas()) nombres << t.nombre;
+    const QStringList nombres = NombresDeTablas();
     linea(QStringLiteral("DROP TABLE IF EXISTS ") + nombres.join(QStringLiteral(", ")) + QStringLiteral(" CASCADE;"));
     for (const QString& sql : esquema_->CreaTablas(Dialecto::PostgreSQL)) linea(sql + u';');
     for (size_t i = 0; i < esquema_->tablas().size(); ++i) {
         const Tabla& t = esquema_->tablas()[i];
-        QStringList columnas;
-        for (const Columna& c : t.columnas) columnas << c.nombre;
+        const QStringList columnas = NombresDeColumnas(t);
         linea(QStringLiteral("COPY ") + t.nombre + QStringLiteral(" (") + columnas.join(QStringLiteral(", ")) +
               QStringLiteral(") FROM stdin;"));
         escribe(datos_[i]);

@@ -1,10 +1,9 @@
 #pragma once
 // Writes a psql script that creates the same tables in PostgreSQL and loads the same rows with
 // COPY, inside one transaction; it drops the tables first, so loading it again starts afresh.
-#include "demo/Salida.h"
+#include "demo/DestinoScript.h"
 
 #include <QByteArray>
-#include <QString>
 #include <vector>
 
 namespace demo {
@@ -12,7 +11,7 @@ namespace demo {
 // One field in COPY text format: \N for NULL, backslash, tab, newline and carriage return escaped.
 QByteArray CampoCopy(const Valor& v);
 
-class DestinoPostgres : public Destino {
+class DestinoPostgres : public DestinoScript {
 public:
     DestinoPostgres(QString archivo, QString descripcion);
 
@@ -21,9 +20,6 @@ public:
     void Termina() override;
 
 private:
-    QString archivo_;
-    QString descripcion_;
-    const Esquema* esquema_ = nullptr;
     std::vector<QByteArray> datos_;  // COPY lines of each table, written out at the end
 };
 
