@@ -1,6 +1,7 @@
 #include "report/ArchivoDePagina.h"
 
 #include "report/ArchivosEnCurso.h"
+#include "report/ErrorDeArchivo.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QCryptographicHash>
@@ -19,21 +20,8 @@ namespace {
 QByteArray Huella(const QByteArray& datos) { return QCryptographicHash::hash(datos, QCryptographicHash::Sha256); }
 
 [[noreturn]] void LanzaError(int codigo, const QString& ruta) {
-    const QString nombre = QDir::toNativeSeparators(ruta);
-    switch (codigo) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG: throw vb::ErrorEjecucion(vb::errores::RutaNoEncontrada);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: throw vb::ErrorEjecucion(vb::errores::DiscoLleno);
-    case EACCES:
-    case EPERM:
-    case EROFS: throw vb::ErrorEjecucion(vb::errores::AccesoNoValido);
-    default:
-        throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida,
-                                 QStringLiteral("Error de E/S en el archivo de página %1").arg(nombre));
-    }
+    LanzaErrorDeArchivo(codigo,
+                        QStringLiteral("Error de E/S en el archivo de página %1").arg(QDir::toNativeSeparators(ruta)));
 }
 
 [[noreturn]] void LanzaSustituido(const QString& ruta) {
@@ -102,14 +90,9 @@ void ArchivoDePagina::Cierra() noexcept {
 
 void ArchivoDePagina::Graba(const QByteArray& datos) {
     if (fd_ < 0) throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida);
-    const char* p = datos.constData();
-    qsizetype resta = datos.size();
-    while (resta > 0) {
-        const ssize_t n = ::write(fd_, p, static_cast<size_t>(resta));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) LanzaError(n < 0 ? errno : ENOSPC, ruta_);
-        p += n;
-        resta -= n;
+    if (const int error = EscribeTodo(fd_, datos)) {
+        Cierra();
+        LanzaError(error, ruta_);
     }
     const int cierre = ::close(fd_);
     fd_ = -1;

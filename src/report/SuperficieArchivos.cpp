@@ -1,6 +1,7 @@
 #include "report/SuperficieArchivos.h"
 
 #include "report/ArchivosEnCurso.h"
+#include "report/ErrorDeArchivo.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QFile>
@@ -15,48 +16,13 @@ namespace report {
 
 namespace {
 
-
-[[noreturn]] void LanzaErrorDeSistema(int codigo) {
-    switch (codigo) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG: throw vb::ErrorEjecucion(vb::errores::RutaNoEncontrada);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: throw vb::ErrorEjecucion(vb::errores::DiscoLleno);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY: throw vb::ErrorEjecucion(vb::errores::AccesoNoValido);
-    default: throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida);
-    }
-}
-
-// Writes every byte or returns the errno of the failure.
-int EscribeTodo(int fd, const QByteArray& datos) {
-    const char* p = datos.constData();
-    qsizetype resta = datos.size();
-    while (resta > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(resta));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (n == 0) return ENOSPC;
-        p += n;
-        resta -= n;
-    }
-    return 0;
-}
-
 void GrabaEnSuLugar(const QByteArray& nombre, const QByteArray& datos) {
     const int fd = ::open(nombre.constData(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) LanzaErrorDeSistema(errno);
+    if (fd < 0) LanzaErrorDeArchivo(errno);
     const int error = EscribeTodo(fd, datos);
     const int cierre = ::close(fd) == 0 ? 0 : errno;
-    if (error) LanzaErrorDeSistema(error);
-    if (cierre) LanzaErrorDeSistema(cierre);
+    if (error) LanzaErrorDeArchivo(error);
+    if (cierre) LanzaErrorDeArchivo(cierre);
 }
 
 GrabacionDiferida* diferida = nullptr;
@@ -76,7 +42,7 @@ GrabacionDiferida::~GrabacionDiferida() {
 void GrabacionDiferida::Confirma() {
     while (!pendientes_.empty()) {
         const Pendiente& p = pendientes_.front();
-        if (::rename(p.temporal.constData(), p.final.constData()) != 0) LanzaErrorDeSistema(errno);
+        if (::rename(p.temporal.constData(), p.final.constData()) != 0) LanzaErrorDeArchivo(errno);
         OlvidaArchivoEnCurso(p.temporal);
         pendientes_.erase(pendientes_.begin());
     }
@@ -88,14 +54,14 @@ void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
 
     struct stat estado {};
     if (::stat(nombre.constData(), &estado) == 0 && !S_ISREG(estado.st_mode)) {
-        if (S_ISDIR(estado.st_mode)) LanzaErrorDeSistema(EISDIR);
+        if (S_ISDIR(estado.st_mode)) LanzaErrorDeArchivo(EISDIR);
         GrabaEnSuLugar(nombre, datos);
         return;
     }
 
     QByteArray temporal = nombre + ".XXXXXX";
     const int fd = CreaArchivoEnCurso(temporal, [](QByteArray& t) { return ::mkstemp(t.data()); });
-    if (fd < 0) LanzaErrorDeSistema(errno);
+    if (fd < 0) LanzaErrorDeArchivo(errno);
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
     int error = ::fchmod(fd, 0666 & ~mascara) == 0 ? 0 : errno;
@@ -108,7 +74,7 @@ void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
     if (!error && ::rename(temporal.constData(), nombre.constData()) != 0) error = errno;
     if (error) ::unlink(temporal.constData());
     OlvidaArchivoEnCurso(temporal);
-    if (error) LanzaErrorDeSistema(error);
+    if (error) LanzaErrorDeArchivo(error);
 }
 
 QByteArray LeeArchivo(const QString& ruta, qint64 limite) {
@@ -116,16 +82,16 @@ QByteArray LeeArchivo(const QString& ruta, qint64 limite) {
     struct stat estado {};
     if (nombre.isEmpty() || ::stat(nombre.constData(), &estado) != 0)
         throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
-    if (S_ISDIR(estado.st_mode)) LanzaErrorDeSistema(EISDIR);
+    if (S_ISDIR(estado.st_mode)) LanzaErrorDeArchivo(EISDIR);
     if (S_ISREG(estado.st_mode) && estado.st_size > limite) throw vb::ErrorEjecucion(vb::errores::FormatoNoValido);
 
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly)) {
-        if (archivo.error() == QFileDevice::PermissionsError) LanzaErrorDeSistema(EACCES);
+        if (archivo.error() == QFileDevice::PermissionsError) LanzaErrorDeArchivo(EACCES);
         throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
     }
     QByteArray datos = archivo.readAll();
-    if (archivo.error() != QFileDevice::NoError) LanzaErrorDeSistema(EIO);
+    if (archivo.error() != QFileDevice::NoError) LanzaErrorDeArchivo(EIO);
     if (datos.size() > limite) throw vb::ErrorEjecucion(vb::errores::FormatoNoValido);
     return datos;
 }

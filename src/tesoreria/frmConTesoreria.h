@@ -176,6 +176,10 @@ public:
     void ImprimeTotalCuenta(const Totales& t, const QString& moneda);
     void ImprimeTotalBanco(Totales& t);
     void ImprimeTotalGlobal(const Totales& t);
+    // The two ends of a movement's line in the listings by date: its date and folio; then its status
+    // on a shaded band, the account's currency, the amount, the exchange rate and the amount in pesos.
+    void ImprimeFechaYFolio(int32_t y);
+    void ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos);
     // The concept groups of the two listings by date: `consulta` gives an account's movement query,
     // `detalle` draws a movement (when detailed) and gives its amount for the totals.
     void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const QString&)>& consulta,

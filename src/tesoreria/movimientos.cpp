@@ -24,6 +24,25 @@ const QString frmConTesoreria::CuentasConMoneda = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON,ABREVIA FROM tblCatCtasBancos INNER JOIN "
     "tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
 
+void frmConTesoreria::ImprimeFechaYFolio(int32_t y) {
+    report::Superficie& s = *Superficie;
+    s.PrintText(0, y, Campo(rsMovimientos, "FEC_MOV"));
+    s.PrintText(850, y, UltimosDiez(Campo(rsMovimientos, "FOL_MOV")));
+}
+
+void frmConTesoreria::ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos) {
+    report::Superficie& s = *Superficie;
+    s.DrawRule(6000, y, 4500, 200);
+    s.PrintText(6100, y, Campo(rsMovimientos, "DES_ESTATUS"));
+    s.PrintText(8250, y, Campo(rsCuentas, "ABREVIA"));
+    s.DrawRule(8810, y, 4500, 200);
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(8050, y, TextoDinero(importe));
+    s.PrintText(9350, y, vb::Format(rsMovimientos.Fields("TIP_CAM").Value(), u"#,##0.00"));
+    s.PrintText(10500, y, TextoDinero(enPesos));
+    s.TextAlign(report::AlineaIzquierda);
+}
+
 QString frmConTesoreria::Campo(const ado::Recordset& rs, const char* nombre) {
     return rs.Fields(nombre).Value().Texto();
 }

@@ -29,8 +29,7 @@ void frmConTesoreria::ImprimeRelacionMovimientos() {
         const vb::Currency enPesos = vb::Producto(importe, rsMovimientos.Fields("TIP_CAM").Value().CCur());
         if (!optTipo(0).Value()) return enPesos;
         const int32_t y = LineaActual;
-        s.PrintText(0, y, Campo(rsMovimientos, "FEC_MOV"));
-        s.PrintText(850, y, UltimosDiez(Campo(rsMovimientos, "FOL_MOV")));
+        ImprimeFechaYFolio(y);
         const QString cheque = Campo(rsMovimientos, "FOL_CHEQUE");
         if (cheque.isEmpty()) {
             s.PrintText(1900, y, Campo(rsMovimientos, "NOTAS"));
@@ -38,15 +37,7 @@ void frmConTesoreria::ImprimeRelacionMovimientos() {
             s.PrintText(1900, y, UltimosDiez(cheque));
             s.PrintText(3100, y, Campo(rsMovimientos, "NOMBRE"));
         }
-        s.DrawRule(6000, y, 4500, 200);
-        s.PrintText(6100, y, Campo(rsMovimientos, "DES_ESTATUS"));
-        s.PrintText(8250, y, Campo(rsCuentas, "ABREVIA"));
-        s.DrawRule(8810, y, 4500, 200);
-        s.TextAlign(report::AlineaDerecha);
-        s.PrintText(8050, y, TextoDinero(importe));
-        s.PrintText(9350, y, vb::Format(rsMovimientos.Fields("TIP_CAM").Value(), u"#,##0.00"));
-        s.PrintText(10500, y, TextoDinero(enPesos));
-        s.TextAlign(report::AlineaIzquierda);
+        ImprimeEstatusEImportes(y, importe, enPesos);
         LineaActual += 240;
         return enPesos;
     };
