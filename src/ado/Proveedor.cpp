@@ -32,8 +32,12 @@ void Sesion::Cierra() {
     Desconecta();
 }
 
+bool EsEmbebido(const QString& cadena) {
+    return ValorDeCadena(cadena, u"Provider").compare(u"SQLite", Qt::CaseInsensitive) == 0;
+}
+
 std::shared_ptr<Sesion> AbreSesion(const QString& cadena, const QString& usuario, const QString& clave) {
-    if (ValorDeCadena(cadena, u"Provider").compare(u"SQLite", Qt::CaseInsensitive) == 0)
+    if (EsEmbebido(cadena))
         return AbreSesionSqlite(ValorDeCadena(cadena, u"Data Source"));
     return AbreSesionOdbc(cadena, usuario, clave);
 }

@@ -32,12 +32,13 @@ const QString CamposGrupo =
 
 const QString CondicionAcreedor = QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 ");
 
-// The order is written out so every server lists the same creditors alike, whatever table its
-// join starts from: by code, as the table keeps them; grouped, each agrupación's creditors
-// together, since the reports head and total every run of one agrupación.
-const QString OrdenAcreedores = QStringLiteral(" ORDER BY tblCatProveedor.COD_PROV");
-const QString OrdenAcreedoresAgrupacion =
-    QStringLiteral(" ORDER BY tblGpoProveedor.COD_GPO,tblAgrProveedor.COD_AGR,tblCatProveedor.COD_PROV");
+// The creditor lists carry no order: the embedded database gives its creditors by code, and the
+// grouped reports head and total each run of one agrupación as it comes. A server's order follows
+// whichever table its join starts from, so it is asked for the embedded database's order.
+QString OrdenDelServidor() {
+    if (modConGastos::ConexionModulo().Provider() == u"SQLite") return {};
+    return QStringLiteral(" ORDER BY tblCatProveedor.COD_PROV");
+}
 
 }  // namespace
 
@@ -81,7 +82,7 @@ void frmConGastos::ConsultaAcreedores() {
     AgregaFiltroRegion(sql);
     if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled() && consulta != 1 && consulta != 3)
         sql += QStringLiteral(" AND SAL_PROV>0");
-    sql += OrdenAcreedores;
+    sql += OrdenDelServidor();
 
     rsAcreedores = ado::Recordset();
     rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
@@ -130,7 +131,7 @@ void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
                   u')';
     AgregaFiltroRegion(sql);
     if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled()) sql += QStringLiteral(" AND SAL_PROV>0");
-    sql += OrdenAcreedoresAgrupacion;
+    sql += OrdenDelServidor();
 
     rsAcreedores = ado::Recordset();
     rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
