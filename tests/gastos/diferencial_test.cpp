@@ -1,14 +1,8 @@
 // Every form of the creditor, movement and petty-cash reports drawn from the SQLite demo company and
 // from the same company on each server must give the same listing, line for line.
-#include "DoblesVentanas.h"
-#include "Postgres.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
+#include "ListadosEnServidores.h"
 #include "gastos/frmConGastos.h"
-#include "report/Listado.h"
-#include "report/frmPreview.h"
 
-#include <QTemporaryDir>
 #include <functional>
 
 namespace {
@@ -25,37 +19,9 @@ struct Forma {
     bool sinMovtos = false;
 };
 
-class CatalogoEnAmbosMotores : public ConPostgres {
+class CatalogoEnAmbosMotores : public ListadosEnServidores {
 protected:
-    void SetUp() override {
-        ConPostgres::SetUp();
-        if (!Listo()) return;
-        pg.Close();
-        ado::Connection sqlite;
-        Conecta("ZR_SQLITE_DEMO", sqlite);
-        if (!Listo()) return;
-        sqlite.Close();
-
-        qputenv("ZR_RELOJ", "2025-06-30T10:00:00");
-        ASSERT_TRUE(raiz.isValid());
-        ASSERT_TRUE(dobles::EscribeIni(raiz.path(), raiz.path()));
-        modConGastos::RutaBD = raiz.path();
-        modConGastos::ManejadorBD = 0;
-        modConGastos::EmpresaActual = 1;
-        dobles::InstalaMensajes(guion);
-        controles::FijaPuertoUI(&puerto);
-        puerto.alMostrar = [this](controles::Form& f) {
-            auto& preview = dynamic_cast<report::frmPreview&>(f);
-            listado = report::Listado(preview.Preview.Paginas());
-            preview.cmdFunciones(6).UserClick();
-        };
-    }
-    void TearDown() override {
-        controles::FijaPuertoUI(nullptr);
-        component::ServiciosAnfitrion() = component::Servicios();
-        modConGastos::CierraConexion();
-        qunsetenv("ZR_RELOJ");
-    }
+    CatalogoEnAmbosMotores() : ListadosEnServidores(true, {}) {}
 
     // The catalog, ledger and balances filters of `forma`, as the user sets them.
     static std::function<void(gastos::frmConGastos&)> Filtros(const Forma& forma) {
@@ -76,16 +42,12 @@ protected:
 
     // One run on a freshly loaded window whose filters `fija` sets.
     QByteArray Corre(const char* variable, const std::function<void(gastos::frmConGastos&)>& fija) {
-        listado.clear();
-        EXPECT_TRUE(modConGastos::Conecta(qEnvironmentVariable(variable)));
+        ConectaModulo(variable);
         gastos::frmConGastos ventana;
         controles::Load(ventana);
         fija(ventana);
         ventana.cmdFunciones(0).UserClick();
-        EXPECT_TRUE(guion.errores.isEmpty()) << variable << ": " << guion.errores.join(u'\n').toStdString();
-        guion.errores.clear();
-        modConGastos::CierraConexion();
-        return listado;
+        return TerminaCorrida(variable);
     }
 
     void ComparaMotores(const char* nombre, const std::function<void(gastos::frmConGastos&)>& fija,
@@ -108,10 +70,6 @@ protected:
                            forma.agrupado ? std::vector<const char*>{"ZR_PG_CONEXION"} : Servidores());
     }
 
-    QTemporaryDir raiz;
-    dobles::Guion guion;
-    dobles::PuertoModal puerto;
-    QByteArray listado;
 };
 
 TEST_F(CatalogoEnAmbosMotores, MismoListado) {

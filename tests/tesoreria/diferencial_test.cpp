@@ -1,15 +1,8 @@
 // Every treasury report and form drawn from the SQLite demo company and from the same company on
 // each server must give the same listing, line for line.
-#include "DoblesVentanas.h"
-#include "Postgres.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
-#include "report/Listado.h"
-#include "report/frmPreview.h"
+#include "ListadosEnServidores.h"
 #include "tesoreria/frmConTesoreria.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <functional>
 
 namespace {
@@ -40,41 +33,12 @@ void EligeFolio(Ventana& v, QStringView final) {
     if (elegida > 0) v.cmbConciliaciones.SetListIndex(elegida);
 }
 
-class TesoreriaEnAmbosMotores : public ConPostgres {
+class TesoreriaEnAmbosMotores : public ListadosEnServidores {
 protected:
-    void SetUp() override {
-        ConPostgres::SetUp();
-        if (!Listo()) return;
-        pg.Close();
-        ado::Connection sqlite;
-        Conecta("ZR_SQLITE_DEMO", sqlite);
-        if (!Listo()) return;
-        sqlite.Close();
-
-        qputenv("ZR_RELOJ", "2025-06-30T10:00:00");
-        ASSERT_TRUE(raiz.isValid());
-        ASSERT_TRUE(QDir(raiz.path()).mkdir(QStringLiteral("TEMP")));
-        modConGastos::RutaBD = raiz.path();
-        modConGastos::ManejadorBD = 0;
-        modConGastos::EmpresaActual = 1;
-        dobles::InstalaMensajes(guion);
-        controles::FijaPuertoUI(&puerto);
-        puerto.alMostrar = [this](controles::Form& f) {
-            auto& preview = dynamic_cast<report::frmPreview&>(f);
-            listado = report::Listado(preview.Preview.Paginas());
-            preview.cmdFunciones(6).UserClick();
-        };
-    }
-    void TearDown() override {
-        controles::FijaPuertoUI(nullptr);
-        component::ServiciosAnfitrion() = component::Servicios();
-        modConGastos::CierraConexion();
-        qunsetenv("ZR_RELOJ");
-    }
+    TesoreriaEnAmbosMotores() : ListadosEnServidores(false, QStringLiteral("TEMP")) {}
 
     QByteArray Corre(const char* variable, const Forma& forma) {
-        listado.clear();
-        EXPECT_TRUE(modConGastos::Conecta(qEnvironmentVariable(variable)));
+        ConectaModulo(variable);
         Ventana ventana;
         controles::Load(ventana);
         ventana.cmbConsulta.SetListIndex(forma.consulta);
@@ -82,16 +46,9 @@ protected:
         ventana.dtpFecha(1).SetValue(QDate(2025, 3, 31));
         if (forma.filtro) forma.filtro(ventana);
         ventana.cmdFunciones(0).UserClick();
-        EXPECT_TRUE(guion.errores.isEmpty()) << variable << ": " << guion.errores.join(u'\n').toStdString();
-        guion.errores.clear();
-        modConGastos::CierraConexion();
-        return listado;
+        return TerminaCorrida(variable);
     }
 
-    QTemporaryDir raiz;
-    dobles::Guion guion;
-    dobles::PuertoModal puerto;
-    QByteArray listado;
 };
 
 TEST_F(TesoreriaEnAmbosMotores, MismoListado) {
