@@ -70,18 +70,36 @@ struct Escribe {
     }
 };
 
-}  // namespace
-
-QByteArray Listado(const Documento& documento) {
+// The listing a piece at a time: the count line, then each page's records, handed to `entrega`
+// whenever some hundreds of KB are ready, so a long document is never listed whole in memory.
+template <class Entrega>
+void Lista(const Documento& documento, Entrega entrega) {
+    constexpr qsizetype Tramo = 512 * 1024;
     QByteArray salida = "{\"pages\":" + Numero(static_cast<int64_t>(documento.size())) + "}\n";
     int pagina = 0;
     for (const Pagina& p : documento) {
         ++pagina;
         for (const Registro& registro : p.registros) salida += std::visit(Escribe{pagina}, registro);
+        if (salida.size() >= Tramo) {
+            entrega(salida);
+            salida.clear();
+        }
     }
+    entrega(salida);
+}
+
+}  // namespace
+
+QByteArray Listado(const Documento& documento) {
+    QByteArray salida;
+    Lista(documento, [&](const QByteArray& tramo) { salida += tramo; });
     return salida;
 }
 
-void GrabaListado(const QString& ruta, const Documento& documento) { GrabaArchivo(ruta, Listado(documento)); }
+void GrabaListado(const QString& ruta, const Documento& documento) {
+    ArchivoDeSalida archivo(ruta);
+    Lista(documento, [&](const QByteArray& tramo) { archivo.Escribe(tramo); });
+    archivo.Termina();
+}
 
 }  // namespace report

@@ -16,15 +16,6 @@ namespace report {
 
 namespace {
 
-void GrabaEnSuLugar(const QByteArray& nombre, const QByteArray& datos) {
-    const int fd = ::open(nombre.constData(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) LanzaErrorDeArchivo(errno);
-    const int error = EscribeTodo(fd, datos);
-    const int cierre = ::close(fd) == 0 ? 0 : errno;
-    if (error) LanzaErrorDeArchivo(error);
-    if (cierre) LanzaErrorDeArchivo(cierre);
-}
-
 GrabacionDiferida* diferida = nullptr;
 
 }  // namespace
@@ -48,33 +39,69 @@ void GrabacionDiferida::Confirma() {
     }
 }
 
-void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
-    const QByteArray nombre = QFile::encodeName(ruta);
-    if (nombre.isEmpty()) throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
+ArchivoDeSalida::ArchivoDeSalida(const QString& ruta) : nombre_(QFile::encodeName(ruta)) {
+    if (nombre_.isEmpty()) throw vb::ErrorEjecucion(vb::errores::ArchivoNoEncontrado);
 
     struct stat estado {};
-    if (::stat(nombre.constData(), &estado) == 0 && !S_ISREG(estado.st_mode)) {
+    if (::stat(nombre_.constData(), &estado) == 0 && !S_ISREG(estado.st_mode)) {
         if (S_ISDIR(estado.st_mode)) LanzaErrorDeArchivo(EISDIR);
-        GrabaEnSuLugar(nombre, datos);
+        fd_ = ::open(nombre_.constData(), O_WRONLY | O_CLOEXEC);
+        if (fd_ < 0) LanzaErrorDeArchivo(errno);
         return;
     }
 
-    QByteArray temporal = nombre + ".XXXXXX";
-    const int fd = CreaArchivoEnCurso(temporal, [](QByteArray& t) { return ::mkstemp(t.data()); });
-    if (fd < 0) LanzaErrorDeArchivo(errno);
+    temporal_ = nombre_ + ".XXXXXX";
+    fd_ = CreaArchivoEnCurso(temporal_, [](QByteArray& t) { return ::mkstemp(t.data()); });
+    if (fd_ < 0) LanzaErrorDeArchivo(errno);
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
-    int error = ::fchmod(fd, 0666 & ~mascara) == 0 ? 0 : errno;
-    if (!error) error = EscribeTodo(fd, datos);
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && diferida) {
-        diferida->pendientes_.push_back({temporal, nombre});
+    if (::fchmod(fd_, 0666 & ~mascara) != 0) Falla(errno);
+}
+
+ArchivoDeSalida::~ArchivoDeSalida() {
+    if (fd_ >= 0) ::close(fd_);
+    Descarta();
+}
+
+void ArchivoDeSalida::Descarta() noexcept {
+    if (temporal_.isEmpty()) return;
+    ::unlink(temporal_.constData());
+    OlvidaArchivoEnCurso(temporal_);
+    temporal_.clear();
+}
+
+void ArchivoDeSalida::Falla(int error) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    Descarta();
+    LanzaErrorDeArchivo(error);
+}
+
+void ArchivoDeSalida::Escribe(const QByteArray& datos) {
+    if (fd_ < 0) throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida);
+    if (const int error = EscribeTodo(fd_, datos)) Falla(error);
+}
+
+void ArchivoDeSalida::Termina() {
+    if (fd_ < 0) throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida);
+    const int cierre = ::close(fd_) == 0 ? 0 : errno;
+    fd_ = -1;
+    if (cierre) Falla(cierre);
+    if (temporal_.isEmpty()) return;
+    if (diferida) {
+        diferida->pendientes_.push_back({temporal_, nombre_});
+        temporal_.clear();
         return;
     }
-    if (!error && ::rename(temporal.constData(), nombre.constData()) != 0) error = errno;
-    if (error) ::unlink(temporal.constData());
-    OlvidaArchivoEnCurso(temporal);
-    if (error) LanzaErrorDeArchivo(error);
+    if (::rename(temporal_.constData(), nombre_.constData()) != 0) Falla(errno);
+    OlvidaArchivoEnCurso(temporal_);
+    temporal_.clear();
+}
+
+void GrabaArchivo(const QString& ruta, const QByteArray& datos) {
+    ArchivoDeSalida archivo(ruta);
+    archivo.Escribe(datos);
+    archivo.Termina();
 }
 
 QByteArray LeeArchivo(const QString& ruta, qint64 limite) {

@@ -13,6 +13,27 @@ namespace report {
 // other non-regular target is written in place and never removed.
 void GrabaArchivo(const QString& ruta, const QByteArray& datos);
 
+// The same, written piece by piece, so a long output never has to be held whole: the pieces go to
+// the temporary name, and Termina gives it its name. Destroyed before Termina, it leaves nothing.
+class ArchivoDeSalida {
+public:
+    explicit ArchivoDeSalida(const QString& ruta);
+    ~ArchivoDeSalida();
+    ArchivoDeSalida(const ArchivoDeSalida&) = delete;
+    ArchivoDeSalida& operator=(const ArchivoDeSalida&) = delete;
+
+    void Escribe(const QByteArray& datos);
+    void Termina();
+
+private:
+    void Descarta() noexcept;
+    [[noreturn]] void Falla(int error);
+
+    QByteArray nombre_;
+    QByteArray temporal_;  // empty when writing in place
+    int fd_ = -1;
+};
+
 // While one lives, GrabaArchivo writes regular files under a temporary name beside the final one
 // and Confirma gives them all their names at the end, so a run that fails or is interrupted
 // leaves no complete-looking output: the destructor, or a signal, deletes what was not confirmed.
@@ -33,7 +54,7 @@ public:
 private:
     std::vector<Pendiente> pendientes_;
     GrabacionDiferida* anterior_;
-    friend void GrabaArchivo(const QString&, const QByteArray&);
+    friend class ArchivoDeSalida;
 };
 
 // Reads a whole file. Files beyond the size limit are not page files: error 321.

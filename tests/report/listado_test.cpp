@@ -1,4 +1,9 @@
 #include "report/Listado.h"
+#include "report/SuperficieArchivos.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,4 +29,27 @@ TEST(Listado, RenglonesJsonConLasClavesEnOrdenYPaginasNumeradas) {
 TEST(Listado, UnDocumentoVacioSoloDiceCuantasPaginas) {
     EXPECT_EQ(Listado(Documento{}), "{\"pages\":0}\n");
     EXPECT_EQ(Listado(Documento(1)), "{\"pages\":1}\n");
+}
+
+// A listing longer than one piece is written to its file exactly as built whole, and the file
+// appears only once it is complete: a write given up halfway leaves nothing in the folder.
+TEST(Listado, EnArchivoPorTramosIgualQueEntero) {
+    QTemporaryDir carpeta;
+    Documento d(300);
+    for (int p = 0; p < 300; ++p)
+        for (int i = 0; i < 40; ++i)
+            d[p].registros.push_back(Texto{i * 10, p, QStringLiteral("Renglón %1 de la página %2").arg(i).arg(p)});
+    const QString ruta = carpeta.filePath(QStringLiteral("listado.jsonl"));
+    GrabaListado(ruta, d);
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QByteArray escrito = archivo.readAll();
+    EXPECT_GT(escrito.size(), 1024 * 1024);
+    EXPECT_EQ(escrito, Listado(d));
+
+    {
+        ArchivoDeSalida abandonado(carpeta.filePath(QStringLiteral("a medias.jsonl")));
+        abandonado.Escribe("{\"pages\":1}\n");
+    }
+    EXPECT_EQ(QDir(carpeta.path()).entryList(QDir::Files), QStringList{QStringLiteral("listado.jsonl")});
 }
