@@ -50,4 +50,8 @@ void Connection::CommitTrans() {
     if (sesion_) sesion_->TerminaLectura();
 }
 
+void Connection::RollbackTrans() {
+    if (sesion_) sesion_->AbandonaLectura();
+}
+
 }  // namespace ado

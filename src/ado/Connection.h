@@ -38,7 +38,10 @@ public:
     // A read-only transaction: the queries up to CommitTrans see one snapshot of the data, so a
     // balance and its detail agree while the host writes. 3704 when closed.
     void BeginTrans();
-    void CommitTrans();  // nothing when closed or with no transaction
+    void CommitTrans();  // nothing when closed or with no transaction; open recordsets stay readable
+    // A run given up: ends the transaction and closes the recordsets opened since BeginTrans,
+    // which would otherwise hold the data half read.
+    void RollbackTrans();
 
 private:
     friend class Recordset;

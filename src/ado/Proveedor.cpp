@@ -8,7 +8,7 @@
 
 namespace ado::detalle {
 
-Cursor::Cursor(std::shared_ptr<Sesion> sesion) : sesion_(std::move(sesion)) {
+Cursor::Cursor(std::shared_ptr<Sesion> sesion) : sesion_(std::move(sesion)), numero_(sesion_->abiertos_++) {
     sesion_->cursores_.push_back(this);
 }
 
@@ -21,6 +21,31 @@ Cursor::~Cursor() {
 void Cursor::Desconecta() {
     Libera();
     sesion_.reset();
+}
+
+void Sesion::IniciaLectura() {
+    if (enLectura_) return;
+    AbreInstantanea();
+    enLectura_ = true;
+    primeroLectura_ = abiertos_;
+}
+
+void Sesion::TerminaLectura() {
+    if (!enLectura_) return;
+    enLectura_ = false;
+    CierraInstantanea();
+}
+
+void Sesion::AbandonaLectura() {
+    if (!enLectura_) return;
+    std::vector<Cursor*> deLaLectura;
+    std::erase_if(cursores_, [&](Cursor* c) {
+        if (c->numero_ < primeroLectura_) return false;
+        deLaLectura.push_back(c);
+        return true;
+    });
+    for (Cursor* c : deLaLectura) c->Desconecta();
+    TerminaLectura();
 }
 
 void Sesion::Cierra() {

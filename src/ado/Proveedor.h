@@ -2,6 +2,7 @@
 // What a database engine provides to Connection and Recordset: a read-only session that runs
 // one SELECT at a time and hands its rows over one by one.
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -27,7 +28,8 @@ public:
     virtual vb::Variant Valor(int i) = 0;     // of the current row
     virtual void Reinicia() = 0;              // run again from the first row (then Avanza)
 
-    // The session was closed under the cursor: its statement is gone and nothing may be read.
+    // The session was closed under the cursor, or the read it belonged to was given up: its
+    // statement is gone and nothing may be read.
     bool Vivo() const { return sesion_ != nullptr; }
     void Desconecta();
 
@@ -36,7 +38,9 @@ protected:
     Sesion& sesion() const { return *sesion_; }
 
 private:
+    friend class Sesion;
     std::shared_ptr<Sesion> sesion_;
+    uint64_t numero_;  // in the order the session opened its cursors
 };
 
 class Sesion : public std::enable_shared_from_this<Sesion> {
@@ -44,18 +48,27 @@ public:
     virtual ~Sesion() = default;
     virtual std::unique_ptr<Cursor> Ejecuta(const QString& sql) = 0;
     // One snapshot for every query between the two, read-only; a second start while one lasts
-    // keeps it. An engine without them reads each query on its own.
-    virtual void IniciaLectura() {}
-    virtual void TerminaLectura() {}
+    // keeps it. Cursors still open at the end stay readable.
+    void IniciaLectura();
+    void TerminaLectura();
+    // Ends the read and frees the statements of the cursors opened since it began: a statement
+    // left half read would otherwise keep holding the data (SQLite's lock on the file).
+    void AbandonaLectura();
     // Frees the statements of every open cursor, then the session itself.
     void Cierra();
 
 protected:
+    // The engine's snapshot; one without them reads each query on its own.
+    virtual void AbreInstantanea() {}
+    virtual void CierraInstantanea() {}
     virtual void Desconecta() = 0;
 
 private:
     friend class Cursor;
     std::vector<Cursor*> cursores_;
+    uint64_t abiertos_ = 0;       // cursors ever opened
+    uint64_t primeroLectura_ = 0; // number of the first cursor of the read
+    bool enLectura_ = false;
 };
 
 // Chooses the provider from the connection string and opens a session.

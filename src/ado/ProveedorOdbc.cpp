@@ -93,6 +93,29 @@ public:
         return Abre(dialecto_ == Dialecto::MySql ? ConSumaDeDias(sql) : sql);
     }
 
+    // One snapshot for every query up to CierraInstantanea. The statements that open it are
+    // the provider's own: PostgreSQL's transaction starts with the first statement once
+    // autocommit is off; MySQL and MariaDB take an explicit read-only one. Other engines read
+    // each query on its own.
+    void AbreInstantanea() override {
+        if (dialecto_ == Dialecto::Estandar) return;
+        Verifica(SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                 SQL_HANDLE_DBC, dbc_);
+        try {
+            OrdenesDeLectura();
+        } catch (...) {
+            CierraInstantanea();
+            throw;
+        }
+    }
+
+    // Nothing was written, so the transaction is rolled back; a failure here leaves nothing to undo.
+    void CierraInstantanea() override {
+        if (dialecto_ == Dialecto::Estandar) return;
+        SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
+        SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    }
+
 protected:
     void Desconecta() override {
         if (conectada_) SQLDisconnect(dbc_);
@@ -151,6 +174,16 @@ private:
         const QString mensaje = SQL_SUCCEEDED(rc) ? QString() : Diagnostico(SQL_HANDLE_STMT, st);
         SQLFreeHandle(SQL_HANDLE_STMT, st);
         if (!mensaje.isEmpty()) LanzaProveedor(porque + QStringLiteral(": ") + mensaje);
+    }
+
+    void OrdenesDeLectura() {
+        const QString motivo = QStringLiteral("No se pudo abrir la lectura de solo consulta");
+        if (dialecto_ == Dialecto::Postgres) {
+            Orden(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"), motivo);
+        } else {
+            Orden(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"), motivo);
+            Orden(QStringLiteral("START TRANSACTION READ ONLY"), motivo);
+        }
     }
 
     // The engine decides how quoted values are read. Quote doubling, the only escaping values

@@ -110,10 +110,10 @@ public:
     }
 
     // Deferred: the snapshot is taken by the first query and holds until the end.
-    void IniciaLectura() override {
+    void AbreInstantanea() override {
         if (sqlite3_get_autocommit(db_)) Transaccion("BEGIN DEFERRED");
     }
-    void TerminaLectura() override {
+    void CierraInstantanea() override {
         if (!sqlite3_get_autocommit(db_)) Transaccion("COMMIT");
     }
 

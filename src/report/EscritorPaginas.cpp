@@ -1,5 +1,6 @@
 #include "report/EscritorPaginas.h"
 
+#include "ado/Connection.h"
 #include "component/Rutas.h"
 #include "component/Servicios.h"
 #include "component/modConGastos.h"
@@ -11,6 +12,7 @@
 #include "vb/Variant.h"
 
 #include <QDir>
+#include <optional>
 
 namespace report {
 
@@ -18,6 +20,31 @@ namespace {
 
 constexpr int32_t Azul = 0xFF0000;
 constexpr int32_t ObjetoNoEstablecido = 91;
+
+// Every query of a run reads one snapshot of the module connection, so a balance and its detail
+// agree while the host writes. It ends before the preview shows, with whatever the run left half
+// read: a user looking at the pages, or at an error, must not hold the host's writers back.
+class LecturaDeCorrida {
+public:
+    LecturaDeCorrida() {
+        ado::Connection* c = modConGastos::Conexion.get();
+        if (!c || c->State() != 1) return;  // the report's first query says what is wrong
+        c->BeginTrans();
+        conexion_ = c;
+    }
+    ~LecturaDeCorrida() {
+        if (!conexion_) return;
+        try {
+            conexion_->RollbackTrans();
+        } catch (...) {
+        }
+    }
+    LecturaDeCorrida(const LecturaDeCorrida&) = delete;
+    LecturaDeCorrida& operator=(const LecturaDeCorrida&) = delete;
+
+private:
+    ado::Connection* conexion_ = nullptr;
+};
 
 }  // namespace
 
@@ -61,8 +88,10 @@ void EscritorPaginas::ReservaSello() {
 void EscritorPaginas::GeneraConsulta() {
     using controles::Screen;
     std::shared_ptr<frmPreview> preview;
+    std::optional<LecturaDeCorrida> lectura;
     // Whatever ends the run early, no page file of it stays behind and the next run starts afresh.
     auto abandona = [&]() noexcept {
+        lectura.reset();
         BorraPaginasEscritas();
         carpetaResuelta_ = false;
         Superficie.reset();
@@ -78,6 +107,7 @@ void EscritorPaginas::GeneraConsulta() {
     };
     try {
         Screen.SetMousePointer(controles::vbHourglass);
+        lectura.emplace();
         PreparaConsulta();
         FechaInicial = modConGastos::FechaSQL(vb::Variant(FechaConsulta(0)));
         FechaFinal = modConGastos::FechaSQL(vb::Variant(FechaConsulta(1)));
@@ -96,6 +126,7 @@ void EscritorPaginas::GeneraConsulta() {
         Superficie->EndDoc();
         GrabaPaginaActual();
         NumeraPaginas();
+        lectura.reset();
         preview->lblPagina.SetCaption(QStringLiteral("1/") + QString::number(PaginaActual));
         Screen.SetMousePointer(controles::vbDefault);
         preview->Show(controles::vbModal);

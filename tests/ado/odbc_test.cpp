@@ -4,6 +4,8 @@
 #include "ado/Comillas.h"
 #include "ado/Errores.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using vb::Currency;
@@ -61,6 +63,54 @@ TEST_F(Odbc, NingunaInstruccionPuedeEscribir) {
     auto rs = pg.Execute("SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='" + codigo + "'");
     EXPECT_TRUE(rs.EOF_());
     EXPECT_EQ(Huella(), antes);
+}
+
+// A run reads one snapshot on each server: what the host commits meanwhile shows only after it
+// ends, a failed query neither stops the queries after it nor loses the snapshot, and afterwards
+// the session reads as before.
+TEST_F(Odbc, UnaLecturaVeUnaSolaFotoDeLosDatos) {
+    if (!Listo()) return;
+    pg.Close();
+    const QString tabla = QStringLiteral("zr_foto_%1").arg(QCoreApplication::applicationPid());
+    const QString cuenta = "SELECT COUNT(*) AS N FROM " + tabla;
+    for (const char* servidor : Servidores()) {
+        SCOPED_TRACE(servidor);
+        ado::Connection lector;
+        Conecta(servidor, lector);
+        if (!Listo()) return;
+        EscritorOdbc escritor(qEnvironmentVariable(servidor));
+        const bool postgres = !lector.ConnectionString().contains(u"maodbc");
+        ASSERT_EQ(escritor.Ejecuta("DROP TABLE IF EXISTS " + tabla), "");
+        ASSERT_EQ(escritor.Ejecuta("CREATE TABLE " + tabla + " (n INTEGER)"), "");
+        ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (1)"), "");
+        const auto filas = [&] { return lector.Execute(cuenta).Fields("N").Value().CLng(); };
+
+        lector.BeginTrans();
+        lector.BeginTrans();  // a second start keeps the snapshot
+        EXPECT_EQ(filas(), 1);
+        if (postgres) {
+            auto rs = lector.Execute("SELECT current_setting('transaction_isolation') AS i, "
+                                     "current_setting('transaction_read_only') AS s");
+            EXPECT_EQ(rs.Fields("I").Value().CStr(), "repeatable read");
+            EXPECT_EQ(rs.Fields("S").Value().CStr(), "on");
+        }
+        ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (2)"), "");
+        EXPECT_EQ(filas(), 1);
+        auto abierta = lector.Execute("SELECT n FROM " + tabla + " ORDER BY n");
+        EXPECT_NE(NumeroDeError([&] { lector.Execute("SELECT n FROM tabla_que_no_existe"); }), 0);
+        ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (3)"), "");
+        EXPECT_EQ(filas(), 1);  // the driver rolls back the failed statement alone
+        lector.CommitTrans();
+        EXPECT_EQ(abierta.Fields("n").Value().CLng(), 1);  // read before the end, still readable
+        abierta.Close();
+        EXPECT_EQ(filas(), 3);
+        lector.CommitTrans();  // none left: nothing happens
+        // Outside the run each query reads what is committed, and the session still refuses writes.
+        ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (4)"), "");
+        EXPECT_EQ(filas(), 4);
+        EXPECT_NE(NumeroDeError([&] { lector.Execute("DELETE FROM " + tabla); }), 0);
+        EXPECT_EQ(escritor.Ejecuta("DROP TABLE " + tabla), "");
+    }
 }
 
 TEST(OdbcSinServidor, UnaConexionQueNoAbreQuedaCerrada) {

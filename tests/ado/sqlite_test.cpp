@@ -280,6 +280,20 @@ TEST_F(Sqlite, UnaLecturaVeUnaSolaFotoDeLosDatos) {
     con.CommitTrans();  // none left: nothing happens
     // The transaction is the session's own: a query still cannot open one.
     EXPECT_NE(NumeroDeError([&] { con.Execute("BEGIN"); }), 0);
+
+    // A read given up closes what it left half read, so the file is free; what was open before stays.
+    con.Close();
+    ASSERT_EQ(escribe("PRAGMA journal_mode=DELETE"), SQLITE_OK);  // a reader holds the file itself
+    con.Open(base.Cadena());
+    auto previa = con.Execute(todas);
+    previa.MoveNext();
+    con.BeginTrans();
+    auto aMedias = con.Execute(todas);
+    con.RollbackTrans();
+    EXPECT_EQ(aMedias.State(), 0);
+    EXPECT_EQ(previa.Fields("NUM_MOV").Value().CLng(), 2);
+    previa.Close();
+    EXPECT_EQ(base.Escribe("DELETE FROM tblGastosEnc WHERE NUM_MOV=7"), SQLITE_OK);
     sqlite3_close(escritor);
     con.Close();
     EXPECT_EQ(NumeroDeError([&] { con.BeginTrans(); }), vb::errores::OperacionNoPermitida);

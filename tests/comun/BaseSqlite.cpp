@@ -21,3 +21,11 @@ QByteArray BaseSqlite::Contenido() const {
     QFile f(ruta_);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+int BaseSqlite::Escribe(const char* sql) const {
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open(ruta_.toUtf8().constData(), &db);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return rc;
+}

@@ -12,6 +12,9 @@ public:
     QString Cadena() const;                   // the ado connection string
     QByteArray Contenido() const;             // the file's bytes, to prove nothing was written
     const QString& Ruta() const { return ruta_; }
+    // What the host writes meanwhile, on a connection of its own that does not wait for a lock:
+    // SQLITE_OK, or SQLITE_BUSY while a reader holds the file.
+    int Escribe(const char* sql) const;
 
 private:
     QTemporaryDir dir_;

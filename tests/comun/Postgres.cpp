@@ -3,6 +3,9 @@
 #include "vb/ErrorEjecucion.h"
 
 #include <QtGlobal>
+#include <sql.h>
+#include <sqlext.h>
+#include <sqlucode.h>
 
 void ConPostgres::Conecta(const char* variable, ado::Connection& con) {
     const bool exigido = qEnvironmentVariable("ZR_REQUIERE_PG") == u"1";
@@ -40,5 +43,51 @@ std::vector<const char*> Servidores() {
         r.push_back("ZR_MARIADB_CONEXION");
     else if (qEnvironmentVariable("ZR_REQUIERE_MARIADB") == u"1")
         ADD_FAILURE() << "ZR_MARIADB_CONEXION no está definida (ZR_REQUIERE_MARIADB=1)";
+    return r;
+}
+
+namespace {
+
+QString Diagnostico(SQLSMALLINT tipo, SQLHANDLE h) {
+    SQLWCHAR estado[6], texto[1024];
+    SQLINTEGER nativo = 0;
+    SQLSMALLINT largo = 0;
+    if (!SQL_SUCCEEDED(SQLGetDiagRecW(tipo, h, 1, estado, &nativo, texto, 1024, &largo)))
+        return QStringLiteral("error sin diagnóstico");
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(texto), std::min<qsizetype>(largo, 1023));
+}
+
+}  // namespace
+
+EscritorOdbc::EscritorOdbc(QString cadena) {
+    cadena.replace(QStringLiteral("zr_lector"), QStringLiteral("zr_dueno"));
+    SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env_);
+    SQLSetEnvAttr(env_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env_, &dbc_);
+    const SQLRETURN rc = SQLDriverConnectW(dbc_, nullptr, reinterpret_cast<SQLWCHAR*>(cadena.data()),
+                                           SQLSMALLINT(cadena.size()), nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        error_ = Diagnostico(SQL_HANDLE_DBC, dbc_);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+        dbc_ = nullptr;
+    }
+}
+
+EscritorOdbc::~EscritorOdbc() {
+    if (dbc_) {
+        SQLDisconnect(dbc_);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    }
+    SQLFreeHandle(SQL_HANDLE_ENV, env_);
+}
+
+QString EscritorOdbc::Ejecuta(const QString& sql) {
+    if (!dbc_) return error_;
+    SQLHSTMT st = nullptr;
+    SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st);
+    QString texto = sql;
+    const SQLRETURN rc = SQLExecDirectW(st, reinterpret_cast<SQLWCHAR*>(texto.data()), SQLINTEGER(texto.size()));
+    const QString r = SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA ? QString() : Diagnostico(SQL_HANDLE_STMT, st);
+    SQLFreeHandle(SQL_HANDLE_STMT, st);
     return r;
 }

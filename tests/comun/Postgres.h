@@ -28,3 +28,21 @@ qsizetype ComparaListados(const QByteArray& deSqlite, const QByteArray& deServid
 // connection string: PostgreSQL, and MariaDB when ZR_MARIADB_CONEXION is set (its absence fails
 // the test under ZR_REQUIERE_MARIADB=1).
 std::vector<const char*> Servidores();
+
+// The host writing meanwhile: the owner login the test scripts create beside the read-only one
+// (`cadena` with zr_lector's login changed to zr_dueno's), through the driver manager with
+// autocommit, so each statement is committed when it returns.
+class EscritorOdbc {
+public:
+    explicit EscritorOdbc(QString cadena);
+    ~EscritorOdbc();
+    EscritorOdbc(const EscritorOdbc&) = delete;
+    EscritorOdbc& operator=(const EscritorOdbc&) = delete;
+    // Empty when it ran, else the driver's message.
+    QString Ejecuta(const QString& sql);
+
+private:
+    void* env_ = nullptr;
+    void* dbc_ = nullptr;
+    QString error_;  // why it did not connect
+};
