@@ -130,7 +130,7 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
             ++r;
         }
         for (const report::Fila& f : tabla.filas) {
-            const int b = f.resumen ? 1 : 0;
+            const int b = f.Resumen() ? 1 : 0;
             for (std::size_t c = 0; c < f.celdas.size(); ++c) {
                 const report::Celda& celda = f.celdas[c];
                 const auto col = static_cast<lxw_col_t>(c);
@@ -149,7 +149,7 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
                 }
                 case report::Celda::Tipo::Texto:
                     e = worksheet_write_string(hoja, r, col, celda.texto.toUtf8().constData(), texto[b]);
-                    if (!f.resumen) ancho(c, celda.texto.size());
+                    if (!f.Resumen()) ancho(c, celda.texto.size());
                     break;
                 case report::Celda::Tipo::Vacia: break;
                 }

@@ -1,108 +1,80 @@
 #include "report/Tabla.h"
 
+#include "report/Renglones.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
-#include <cstdlib>
 #include <tuple>
 
 namespace report {
 
 namespace {
 
-constexpr int32_t Tolerancia = 5;          // twips two drawn positions may differ and still align
-constexpr int32_t SeparacionDoble = 40;    // the page heading closes with two rules this far apart
-constexpr int32_t AlturaMaximaEncabezado = 2000;
-constexpr int32_t GrosorBanda = 20;        // rules this close together are one thick rule
-constexpr int MinimoEstiloPropio = 8;      // texts a page needs to have a detail look of its own
+constexpr int32_t Tolerancia = 5;   // twips two drawn positions may differ and still align
+constexpr int MinimoPropias = 3;    // lines a page needs to have a detail look of its own
 
-bool ReglaCompleta(const Linea& l) {
-    return l.y1 == l.y2 && std::min(l.x1, l.x2) <= 100 && std::max(l.x1, l.x2) >= 10400;
-}
-
-// Where a page's heading ends: the double rule of the company heading, then the first rule across
-// the page after it, which closes the column captions. A page drawn without heading has none.
-struct Zona {
-    int32_t inicioTitulos = INT_MIN;  // captions start at the double rule
-    int32_t finTitulos = INT_MIN;     // the body starts below this rule
-};
-
-Zona ZonaDe(const Pagina& pagina) {
-    std::vector<int32_t> ys;
-    for (const Registro& r : pagina.registros)
-        if (const auto* l = std::get_if<Linea>(&r); l && ReglaCompleta(*l)) ys.push_back(l->y1);
-    std::sort(ys.begin(), ys.end());
-    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
-    Zona z;
-    for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
-        if (ys[i] > AlturaMaximaEncabezado) break;
-        if (ys[i + 1] - ys[i] != SeparacionDoble) continue;
-        z.inicioTitulos = z.finTitulos = ys[i + 1];
-        std::size_t j = i + 2;
-        if (j < ys.size()) {
-            z.finTitulos = ys[j];
-            while (j + 1 < ys.size() && ys[j + 1] - ys[j] <= GrosorBanda) z.finTitulos = ys[++j];
-        }
-        break;
-    }
-    return z;
-}
-
-// The texts of one drawn line (one y), left to right.
-struct Renglon {
-    std::size_t pagina = 0;
-    int32_t y = 0;
-    std::vector<const Texto*> textos;
-};
-
-std::vector<Renglon> Renglones(std::vector<const Texto*> textos) {
-    std::stable_sort(textos.begin(), textos.end(),
-                     [](const Texto* a, const Texto* b) { return std::tie(a->y, a->x) < std::tie(b->y, b->x); });
-    std::vector<Renglon> renglones;
-    for (const Texto* t : textos) {
-        if (renglones.empty() || renglones.back().y != t->y) renglones.push_back({0, t->y, {}});
-        renglones.back().textos.push_back(t);
-    }
-    return renglones;
-}
-
-// A caption: where it is drawn, how it is aligned there, and where its text starts (a right-
-// aligned caption's start is estimated from its length: half an em a character).
-struct Titulo {
-    int32_t x = 0;
-    int32_t alineacion = AlineaIzquierda;
-    QString texto;
-    int32_t inicio = 0;
-};
-
-Titulo TituloDe(const Texto& t) {
-    const QString texto = t.texto.trimmed();
-    const int32_t ancho = static_cast<int32_t>(texto.size()) * t.tamano * 10;
-    return {t.x, t.alineacion, texto, t.alineacion == AlineaDerecha ? t.x - ancho : t.x};
-}
-
-// A value drawn at the same place and with the same alignment as a caption.
-bool BajoTitulo(const Texto& t, const Titulo& c) {
-    return t.alineacion == c.alineacion && std::abs(c.x - t.x) <= Tolerancia;
-}
-
-using Estilo = std::tuple<int16_t, bool, uint32_t>;  // size, bold, colour
 bool EsTotal(const Texto& t) {
     static const QRegularExpression total(QStringLiteral("\\bTOTAL"), QRegularExpression::CaseInsensitiveOption);
     return total.match(t.texto).hasMatch();
 }
 
+using Estilo = std::tuple<int16_t, bool, uint32_t>;     // size, bold, colour
+using Aspecto = std::set<Estilo>;                       // the looks of a line's texts
+using Trazo = std::set<std::pair<int16_t, bool>>;       // the sizes and weights of a line's texts
+using Forma = std::vector<std::pair<int32_t, int32_t>>;  // where a line's texts are drawn, and how aligned
+
 Estilo EstiloDe(const Texto& t) { return {t.tamano, t.negrita, t.color}; }
 
-// Where a text's column starts looking: a right-aligned text ends at x, a left one starts there.
+Trazo TrazoDe(const Aspecto& aspecto) {
+    Trazo trazo;
+    for (const auto& [tamano, negrita, color] : aspecto) trazo.insert({tamano, negrita});
+    return trazo;
+}
+
+bool Alineados(const Texto& a, int32_t x, int32_t alineacion) {
+    return a.alineacion == alineacion && std::abs(a.x - x) <= Tolerancia;
+}
+
+// A value drawn at the same place and with the same alignment as a caption.
+bool BajoTitulo(const Texto& t, const Titulo& c) { return Alineados(t, c.x, c.alineacion); }
+
+int32_t Solape(const Extension& a, const Extension& b) {
+    return std::min(a.fin, b.fin) - std::max(a.inicio, b.inicio);
+}
+
+// Where a text's column starts looking when there are no captions: a right-aligned text ends at x.
 int32_t Posicion(const Texto& t) { return t.alineacion == AlineaDerecha ? t.x - 1 : t.x + Tolerancia; }
 
+// What a body line is in the table.
+enum class Papel {
+    Detalle,       // a record's line, or a later line of the record above (its notes, a second name)
+    Encabezado,    // a group heading, a range, a balance brought forward
+    Etiquetas,     // the captions of the amounts printed right under them
+    Valores,       // those amounts
+    Total,
+};
+
+// A body line with what its texts hold.
+struct Lectura {
+    const Renglon* renglon = nullptr;
+    std::vector<Celda> celdas;  // one per text
+    bool total = false;
+    bool soloImportes = true;
+    bool conDato = false;       // some amount or date
+    Aspecto aspecto;
+    Forma forma;
+    Papel papel = Papel::Encabezado;
+};
+
 // Columns are caption slots, ordered by caption line and position; a second value falling in a
-// slot already used by the same row gets a numbered slot beside it.
+// slot already used by the same row gets a numbered slot beside it. Lines past the captions hold
+// a record's continuation lines.
 struct Columna {
     int linea = 0;
     int32_t x = 0;
@@ -115,150 +87,234 @@ public:
     explicit Constructor(const Documento& documento) : documento_(documento) {}
 
     Tabla Construye() {
-        LeeEncabezados();
-        EstiloDeDetalle();
-        for (const Renglon& r : cuerpo_) Agrega(r);
+        cuerpo_ = CuerpoDeDocumento(documento_);
+        Lee();
+        AspectosDeDetalle();
+        Clasifica();
+        for (const Lectura& l : lecturas_) Agrega(l);
+        for (Parcial& p : filas_)
+            if (p.fuente) Resume(p);
         return Termina();
     }
 
 private:
-    void LeeEncabezados() {
-        bool conTitulos = false;
-        for (const Pagina& pagina : documento_) {
-            const Zona z = ZonaDe(pagina);
-            std::vector<const Texto*> titulos, cuerpo;
-            for (const Registro& r : pagina.registros) {
-                const auto* t = std::get_if<Texto>(&r);
-                if (!t) continue;
-                if (t->y > z.finTitulos) cuerpo.push_back(t);
-                else if (t->y >= z.inicioTitulos && z.finTitulos > z.inicioTitulos) titulos.push_back(t);
+    struct Parcial {
+        Fila::Clase clase = Fila::Clase::Detalle;
+        const Lectura* fuente = nullptr;  // a summary line, placed once every detail has taught its columns
+        std::map<Columna, Celda> celdas;
+    };
+
+    int LineasDeTitulos() const { return static_cast<int>(cuerpo_.titulos.size()); }
+
+    void Lee() {
+        lecturas_.reserve(cuerpo_.renglones.size());
+        for (const Renglon& r : cuerpo_.renglones) {
+            Lectura l;
+            l.renglon = &r;
+            for (const Texto* t : r.textos) {
+                l.celdas.push_back(CeldaDeTexto(t->texto));
+                const Celda::Tipo tipo = l.celdas.back().tipo;
+                l.total = l.total || EsTotal(*t);
+                l.soloImportes = l.soloImportes && tipo == Celda::Tipo::Importe;
+                l.conDato = l.conDato || tipo == Celda::Tipo::Importe || tipo == Celda::Tipo::Fecha;
+                l.aspecto.insert(EstiloDe(*t));
+                l.forma.emplace_back(t->x, t->alineacion);
             }
-            if (!conTitulos && !titulos.empty()) {
-                conTitulos = true;
-                for (const Renglon& r : Renglones(titulos)) {
-                    std::vector<Titulo> linea;
-                    for (const Texto* t : r.textos)
-                        if (!t->texto.trimmed().isEmpty()) linea.push_back(TituloDe(*t));
-                    std::sort(linea.begin(), linea.end(),
-                              [](const Titulo& a, const Titulo& b) { return a.inicio < b.inicio; });
-                    if (!linea.empty()) titulos_.push_back(std::move(linea));
-                }
-            }
-            for (Renglon& r : Renglones(cuerpo)) {
-                r.pagina = detallePagina_.size();
-                cuerpo_.push_back(std::move(r));
-            }
-            detallePagina_.emplace_back();
+            lecturas_.push_back(std::move(l));
         }
     }
 
-    // Detail lines share the look most body texts have. A page keeps the document's look when
-    // it has it at all; a page drawn wholly in another size (the first, in some reports) has its own.
-    void EstiloDeDetalle() {
-        using Cuenta = std::map<Estilo, int>;
+    // Lines that show the detail look: totals count too, so that a summary form printing only
+    // totals does not take its group headings for details.
+    static bool Candidata(const Lectura& l) { return l.renglon->textos.size() >= 2 && !l.soloImportes; }
+
+    // Detail lines share the look of the lines printing the most amounts and dates (or, where
+    // none prints any, of most lines). A page keeps the document's look when it has it at all; a
+    // page drawn wholly in another size (the first, in some reports) has its own. A line in
+    // another colour keeps the detail look when a detail line has its very shape (a movement
+    // coloured by its status).
+    void AspectosDeDetalle() {
+        using Peso = std::pair<int, int>;  // amounts and dates, lines
+        using Cuenta = std::map<Aspecto, Peso>;
         const auto moda = [](const Cuenta& cuenta) {
-            Estilo estilo{};
-            int maximo = 0;
-            for (const auto& [e, n] : cuenta)
-                if (n > maximo) std::tie(estilo, maximo) = std::tie(e, n);
-            return estilo;
+            const Aspecto* aspecto = nullptr;
+            Peso maximo{0, 0};
+            for (const auto& [a, peso] : cuenta)
+                if (peso > maximo) aspecto = &a, maximo = peso;
+            return aspecto ? *aspecto : Aspecto{};
+        };
+        const auto suma = [](Peso& peso, const Lectura& l) {
+            peso.first += static_cast<int>(std::count_if(l.celdas.begin(), l.celdas.end(), [](const Celda& c) {
+                return c.tipo == Celda::Tipo::Importe || c.tipo == Celda::Tipo::Fecha;
+            }));
+            ++peso.second;
         };
         Cuenta total;
-        std::vector<Cuenta> porPagina(detallePagina_.size());
-        for (const Renglon& r : cuerpo_)
-            for (const Texto* t : r.textos) {
-                ++total[EstiloDe(*t)];
-                ++porPagina[r.pagina][EstiloDe(*t)];
+        std::vector<Cuenta> porPagina(documento_.size());
+        for (const Lectura& l : lecturas_)
+            if (Candidata(l)) {
+                suma(total[l.aspecto], l);
+                suma(porPagina[l.renglon->pagina][l.aspecto], l);
             }
-        const Estilo general = moda(total);
+        const Aspecto general = moda(total);
+        detallePagina_.resize(documento_.size());
         for (std::size_t p = 0; p < porPagina.size(); ++p) {
-            const Estilo propio = moda(porPagina[p]);
-            const bool cuerpoPropio = !porPagina[p].count(general) && porPagina[p][propio] >= MinimoEstiloPropio;
+            const Aspecto propio = moda(porPagina[p]);
+            const bool cuerpoPropio = !porPagina[p].count(general) && porPagina[p][propio].second >= MinimoPropias;
             detallePagina_[p] = cuerpoPropio ? propio : general;
         }
+        for (const Lectura& l : lecturas_)
+            if (Candidata(l) && l.aspecto == detallePagina_[l.renglon->pagina]) formas_.insert({l.forma, TrazoDe(l.aspecto)});
     }
 
-    bool EsDetalle(const Renglon& r) const {
-        const Estilo detalle = detallePagina_[r.pagina];
-        // A lone text opens no record (region and caption lines look like details), but it may be
-        // a later line of one whose other values were empty.
-        const bool continua = lineaAnterior_ >= 0 && lineaAnterior_ + 1 < static_cast<int>(titulos_.size());
-        if (r.textos.size() < 2 && !continua) return false;
-        if (std::any_of(r.textos.begin(), r.textos.end(), [](const Texto* t) { return EsTotal(*t); })) return false;
-        return std::all_of(r.textos.begin(), r.textos.end(),
-                           [&](const Texto* t) { return EstiloDe(*t) == detalle; });
+    // A line may leave out some of the looks (a name without its amount), not add one.
+    bool AspectoDeDetalle(const Lectura& l) const {
+        const Aspecto& detalle = detallePagina_[l.renglon->pagina];
+        return std::includes(detalle.begin(), detalle.end(), l.aspecto.begin(), l.aspecto.end()) ||
+               formas_.count({l.forma, TrazoDe(l.aspecto)}) > 0;
+    }
+
+    // Captions of the amounts right under them: no amount or date of their own, and the next line
+    // of the page prints only amounts, one where each caption is.
+    bool SonEtiquetas(std::size_t i) const {
+        const Lectura& l = lecturas_[i];
+        if (l.conDato || l.total || l.renglon->textos.size() < 2 || i + 1 >= lecturas_.size()) return false;
+        const Lectura& siguiente = lecturas_[i + 1];
+        if (!siguiente.soloImportes || siguiente.renglon->pagina != l.renglon->pagina) return false;
+        return std::all_of(l.renglon->textos.begin(), l.renglon->textos.end(), [&](const Texto* t) {
+            return std::any_of(siguiente.renglon->textos.begin(), siguiente.renglon->textos.end(),
+                               [t](const Texto* v) { return Alineados(*v, t->x, t->alineacion); });
+        });
+    }
+
+    void Clasifica() {
+        for (std::size_t i = 0; i < lecturas_.size(); ++i) {
+            Lectura& l = lecturas_[i];
+            if (l.total) {
+                l.papel = Papel::Total;
+            } else if (SonEtiquetas(i)) {
+                l.papel = Papel::Etiquetas;
+            } else if (l.soloImportes) {
+                l.papel = i > 0 && lecturas_[i - 1].papel == Papel::Etiquetas ? Papel::Valores : Papel::Total;
+            } else if (l.renglon->textos.size() >= 2 && AspectoDeDetalle(l)) {
+                l.papel = Papel::Detalle;
+            } else {
+                l.papel = Papel::Encabezado;
+            }
+        }
     }
 
     // The caption line a detail line fills: the next one of the record being printed, unless the
     // line starts where the first caption line starts; after a complete record (or none), the
-    // caption line most of its left-aligned values sit under, which opens a new record.
+    // caption line most of its values sit under, which opens a new record.
     struct Lugar {
         int linea = 0;
         bool nuevo = true;
     };
 
     Lugar LineaDeRegistro(const Renglon& r) const {
-        const int k = static_cast<int>(titulos_.size());
+        const int k = LineasDeTitulos();
         if (k <= 1) return {0, true};
         if (lineaAnterior_ < 0 || lineaAnterior_ + 1 >= k) return {MejorLinea(r), true};
-        const int32_t x = r.textos.front()->x;
-        const auto empieza = [&](int j) { return std::abs(titulos_[j].front().inicio - x) <= Tolerancia; };
+        const int32_t x = ExtensionDe(*r.textos.front()).inicio;
+        const auto empieza = [&](int j) {
+            return std::abs(cuerpo_.titulos[static_cast<std::size_t>(j)].front().extension.inicio - x) <= Tolerancia;
+        };
         if (empieza(0) && !empieza(lineaAnterior_ + 1)) return {0, true};
         return {lineaAnterior_ + 1, false};
     }
 
     int MejorLinea(const Renglon& r) const {
         int mejor = 0, maximo = 0;
-        for (int j = 0; j < static_cast<int>(titulos_.size()); ++j) {
+        for (int j = 0; j < LineasDeTitulos(); ++j) {
             int n = 0;
             for (const Texto* t : r.textos)
-                for (const Titulo& c : titulos_[static_cast<std::size_t>(j)])
-                    n += BajoTitulo(*t, c);
+                for (const Titulo& c : cuerpo_.titulos[static_cast<std::size_t>(j)]) n += BajoTitulo(*t, c);
             if (n > maximo) std::tie(mejor, maximo) = std::tie(j, n);
         }
         return mejor;
     }
 
+    // A lone text is a later line of a record whose other values were empty, while the record's
+    // caption lines are not all filled.
+    bool Sigue(const Lectura& l) const {
+        return l.renglon->textos.size() == 1 && lineaAnterior_ >= 0 && lineaAnterior_ + 1 < LineasDeTitulos() &&
+               AspectoDeDetalle(l);
+    }
+
+    // A line under a one-line record, in the detail look, naming things only, and drawn right of
+    // where the record starts: the record's notes or a second name.
+    bool Continua(const Lectura& l) const {
+        if (LineasDeTitulos() > 1 || !registroAbierto_ || l.conDato || l.total) return false;
+        if (l.renglon->pagina != posiciones_.back()->pagina) return false;
+        if (!AspectoDeDetalle(l)) return false;
+        return std::all_of(l.renglon->textos.begin(), l.renglon->textos.end(),
+                           [&](const Texto* t) { return ExtensionDe(*t).inicio > inicioRegistro_ + Tolerancia; });
+    }
+
+    Columna Alineada(const Titulo& c, int linea) const { return {linea, c.extension.inicio, 0}; }
+
     // The caption a text is drawn exactly under, first caption line first.
     std::optional<Columna> ColumnaAlineada(const Texto& t) const {
-        for (std::size_t j = 0; j < titulos_.size(); ++j)
-            for (const Titulo& c : titulos_[j])
-                if (BajoTitulo(t, c)) return Columna{static_cast<int>(j), c.inicio, 0};
+        for (int j = 0; j < LineasDeTitulos(); ++j)
+            for (const Titulo& c : cuerpo_.titulos[static_cast<std::size_t>(j)])
+                if (BajoTitulo(t, c)) return Alineada(c, j);
         return std::nullopt;
     }
 
-    // The caption a value falls under: the one of its own caption line it is drawn exactly under;
-    // else the one of another line it is exactly under, when only one line has such a caption;
-    // else the last caption of its own line starting at or before the value.
+    // The caption of a line whose extent most overlaps the text's.
+    std::optional<Columna> ColumnaSolapada(int linea, const Texto& t) const {
+        const Extension e = ExtensionDe(t);
+        const Titulo* mejor = nullptr;
+        int32_t maximo = 0;
+        for (const Titulo& c : cuerpo_.titulos[static_cast<std::size_t>(linea)])
+            if (const int32_t s = Solape(c.extension, e); s > maximo) mejor = &c, maximo = s;
+        if (!mejor) return std::nullopt;
+        return Alineada(*mejor, linea);
+    }
+
+    // The caption a value falls under: the one of its own caption line it is drawn exactly under,
+    // or else overlaps most; else the one of another line it is exactly under, when only one line
+    // has such a caption; else the last caption of its own line starting at or before the value,
+    // and a column of its own when it starts left of them all.
     Columna ColumnaDe(int linea, const Texto& t) const {
-        if (titulos_.empty()) return {0, Posicion(t), 0};
-        const std::vector<Titulo>& propios = titulos_[static_cast<std::size_t>(linea)];
+        if (cuerpo_.titulos.empty()) return {0, Posicion(t), 0};
+        const std::vector<Titulo>& propios = cuerpo_.titulos[static_cast<std::size_t>(linea)];
         for (const Titulo& c : propios)
-            if (BajoTitulo(t, c)) return {linea, c.inicio, 0};
+            if (BajoTitulo(t, c)) return Alineada(c, linea);
+        if (const auto c = ColumnaSolapada(linea, t)) return *c;
         std::optional<Columna> otra;
         int encontradas = 0;
-        for (std::size_t j = 0; j < titulos_.size(); ++j)
-            for (const Titulo& c : titulos_[j])
+        for (int j = 0; j < LineasDeTitulos(); ++j)
+            for (const Titulo& c : cuerpo_.titulos[static_cast<std::size_t>(j)])
                 if (BajoTitulo(t, c)) {
-                    otra = Columna{static_cast<int>(j), c.inicio, 0};
+                    otra = Alineada(c, j);
                     ++encontradas;
                 }
         if (encontradas == 1) return *otra;
         const int32_t p = Posicion(t);
+        if (propios.front().extension.inicio > p) return {linea, ExtensionDe(t).inicio, 0};
         std::size_t i = 0;
-        while (i + 1 < propios.size() && propios[i + 1].inicio <= p) ++i;
-        return {linea, propios[i].inicio, 0};
+        while (i + 1 < propios.size() && propios[i + 1].extension.inicio <= p) ++i;
+        return Alineada(propios[i], linea);
     }
 
-    // A summary line's amounts go where detail amounts printed at the same place went.
-    Columna ColumnaDeImporte(const Texto& t) const {
+    // A summary line's amounts and dates go where detail values printed at the same place went;
+    // else under the caption they are drawn exactly under or overlap most, unless the line is a
+    // total and the caption's details hold values of another kind (an amount under the dates);
+    // else in a column of their own.
+    Columna ColumnaDeDato(const Texto& t, Celda::Tipo tipo, bool total) const {
         if (const auto c = aprendidas_.find({t.x, t.alineacion}); c != aprendidas_.end()) return c->second;
-        Columna mejor = ColumnaDe(0, t);
-        for (int j = 1; j < static_cast<int>(titulos_.size()); ++j) {
-            const Columna c = ColumnaDe(j, t);
-            if (c.x > mejor.x && c.x <= Posicion(t)) mejor = c;
-        }
-        return mejor;
+        const Extension e = ExtensionDe(t);
+        if (cuerpo_.titulos.empty()) return {0, Posicion(t), 0};
+        std::optional<Columna> elegida = ColumnaAlineada(t);
+        int32_t maximo = 0;
+        for (int j = 0; !elegida && j < LineasDeTitulos(); ++j)
+            for (const Titulo& c : cuerpo_.titulos[static_cast<std::size_t>(j)])
+                if (const int32_t s = Solape(c.extension, e); s > maximo) elegida = Alineada(c, j), maximo = s;
+        const auto tipos = elegida ? tiposDetalle_.find(*elegida) : tiposDetalle_.end();
+        const bool ajena = total && tipos != tiposDetalle_.end() && (tipos->second.size() > 1 || !tipos->second.count(tipo));
+        return elegida && !ajena ? *elegida : Columna{0, e.inicio, 0};
     }
 
     Columna Pon(std::map<Columna, Celda>& fila, Columna c, Celda celda) {
@@ -268,72 +324,180 @@ private:
         return c;
     }
 
-    void Agrega(const Renglon& r) {
-        if (EsDetalle(r)) {
-            const auto [linea, nuevo] = LineaDeRegistro(r);
-            if (nuevo || filas_.empty() || filas_.back().resumen) filas_.push_back({false, {}});
-            lineaAnterior_ = linea;
-            for (const Texto* t : r.textos) {
-                Celda celda = CeldaDeTexto(t->texto);
-                if (celda.tipo == Celda::Tipo::Vacia) continue;
-                const Columna c = Pon(filas_.back().celdas, ColumnaDe(linea, *t), std::move(celda));
-                aprendidas_.emplace(std::pair{t->x, t->alineacion}, c);
-            }
+    void AgregaDetalle(const Lectura& l) {
+        const auto [linea, nuevo] = LineaDeRegistro(*l.renglon);
+        if (nuevo || filas_.empty() || filas_.back().fuente) {
+            filas_.push_back(Parcial{Fila::Clase::Detalle, nullptr, {}});
+            posiciones_.push_back(l.renglon);
+            inicioRegistro_ = ExtensionDe(*l.renglon->textos.front()).inicio;
+            registroAbierto_ = true;
+            continuacion_ = 0;
+            notaX_.reset();
+        }
+        lineaAnterior_ = linea;
+        for (std::size_t i = 0; i < l.celdas.size(); ++i) {
+            if (l.celdas[i].tipo == Celda::Tipo::Vacia) continue;
+            const Texto& t = *l.renglon->textos[i];
+            const Columna c = Pon(filas_.back().celdas, ColumnaDe(linea, t), l.celdas[i]);
+            aprendidas_.emplace(std::pair{t.x, t.alineacion}, c);
+            tiposDetalle_[c].insert(l.celdas[i].tipo);
+        }
+    }
+
+    // Continuation lines fill columns of their own past the captions, one per line and position;
+    // a lone text under another lone text at the same place is the same text wrapped.
+    void AgregaContinuacion(const Lectura& l) {
+        const int base = std::max(LineasDeTitulos(), 1);
+        const Texto& primero = *l.renglon->textos.front();
+        auto& celdas = filas_.back().celdas;
+        if (l.renglon->textos.size() == 1 && notaX_ && *notaX_ == primero.x) {
+            for (auto& [c, celda] : celdas)
+                if (c.linea == base + continuacion_ - 1 && c.x == ExtensionDe(primero).inicio) {
+                    // Wrapping cut words anywhere, and dropped the space after a sentence's end.
+                    const bool frase = celda.texto.endsWith(u'.') && !primero.texto.front().isSpace();
+                    celda.texto += (frase ? QStringLiteral(" ") : QString()) + primero.texto;
+                    return;
+                }
+        }
+        for (std::size_t i = 0; i < l.celdas.size(); ++i)
+            Pon(celdas, Columna{base + continuacion_, ExtensionDe(*l.renglon->textos[i]).inicio, 0}, l.celdas[i]);
+        notaX_ = l.renglon->textos.size() == 1 ? std::optional<int32_t>(primero.x) : std::nullopt;
+        ++continuacion_;
+    }
+
+    void Agrega(const Lectura& l) {
+        if (l.papel != Papel::Total && Continua(l)) {
+            AgregaContinuacion(l);
+            return;
+        }
+        if (l.papel == Papel::Detalle || Sigue(l)) {
+            AgregaDetalle(l);
             return;
         }
         lineaAnterior_ = -1;
-        Parcial fila{true, {}};
+        registroAbierto_ = false;
+        const bool total = l.papel == Papel::Total;
+        filas_.push_back(Parcial{total ? Fila::Clase::Total : Fila::Clase::Encabezado, &l, {}});
+        posiciones_.push_back(l.renglon);
+    }
+
+    // A heading whose every text sits under a caption (a bank above its accounts) keeps its
+    // columns; captions of the amounts below go where those amounts go; any other summary line is
+    // one caption in the first column, its amounts and dates under their columns.
+    void Resume(Parcial& fila) {
+        const Lectura& l = *fila.fuente;
+        const auto& textos = l.renglon->textos;
+        const bool reparte = l.papel == Papel::Encabezado && textos.size() > 1 &&
+                             std::all_of(textos.begin(), textos.end(), [&](const Texto* t) {
+                                 const Celda::Tipo tipo = CeldaDeTexto(t->texto).tipo;
+                                 return tipo == Celda::Tipo::Importe || tipo == Celda::Tipo::Fecha || ColumnaAlineada(*t);
+                             });
         QStringList leyenda;
-        // Amounts go under their column. A line whose every text sits under a caption (a bank
-        // above its accounts) keeps its columns; any other is one caption in the first column.
-        const bool reparte = std::all_of(r.textos.begin(), r.textos.end(), [&](const Texto* t) {
-            const Celda c = CeldaDeTexto(t->texto);
-            return c.tipo == Celda::Tipo::Importe || c.tipo == Celda::Tipo::Vacia ||
-                   (ColumnaAlineada(*t) && !EsTotal(*t));
-        });
-        for (const Texto* t : r.textos) {
-            Celda celda = CeldaDeTexto(t->texto);
-            if (celda.tipo == Celda::Tipo::Vacia) continue;
-            if (celda.tipo == Celda::Tipo::Importe) Pon(fila.celdas, ColumnaDeImporte(*t), std::move(celda));
-            else if (reparte) Pon(fila.celdas, *ColumnaAlineada(*t), std::move(celda));
-            else leyenda << t->texto.simplified();
+        for (std::size_t i = 0; i < textos.size(); ++i) {
+            const Celda& celda = l.celdas[i];
+            const Texto& t = *textos[i];
+            if (celda.tipo == Celda::Tipo::Importe || celda.tipo == Celda::Tipo::Fecha)
+                Pon(fila.celdas, ColumnaDeDato(t, celda.tipo, fila.clase == Fila::Clase::Total), celda);
+            else if (l.papel == Papel::Etiquetas)
+                Pon(fila.celdas, ColumnaDeDato(ValorBajo(l, t), Celda::Tipo::Importe, false), celda);
+            else if (reparte) Pon(fila.celdas, *ColumnaAlineada(t), celda);
+            else leyenda << t.texto.simplified();
         }
-        if (!leyenda.isEmpty()) {
-            Celda c;
-            c.tipo = Celda::Tipo::Texto;
-            c.texto = leyenda.join(u' ');
-            const Columna primera{-1, INT_MIN, 0};
-            usadas_.insert(primera);
-            fila.celdas[primera] = std::move(c);
+        if (!leyenda.isEmpty()) PonLeyenda(fila, leyenda.join(u' '));
+    }
+
+    const Texto& ValorBajo(const Lectura& etiquetas, const Texto& t) const {
+        const Lectura& valores = *(&etiquetas + 1);
+        for (const Texto* v : valores.renglon->textos)
+            if (Alineados(*v, t.x, t.alineacion)) return *v;
+        return t;
+    }
+
+    void PonLeyenda(Parcial& fila, const QString& texto) {
+        Celda c;
+        c.tipo = Celda::Tipo::Texto;
+        c.texto = texto;
+        const Columna primera{-1, INT_MIN, 0};
+        usadas_.insert(primera);
+        fila.celdas[primera] = std::move(c);
+    }
+
+    static QString TextoDe(const Parcial& fila) {
+        QStringList textos;
+        for (const auto& [c, celda] : fila.celdas)
+            if (celda.tipo == Celda::Tipo::Texto) textos << celda.texto.simplified();
+        return textos.join(u' ');
+    }
+
+    // Headings printed in one look at one place more than once are group headings; the first of
+    // them after details or totals opens a group. A total printed without caption is named after
+    // the group it closes; the most prominent look of those opening groups makes the outline.
+    std::vector<Grupo> Grupos() {
+        using Clave = std::pair<Estilo, int32_t>;
+        const auto clave = [this](std::size_t i) {
+            const Texto& t = *posiciones_[i]->textos.front();
+            return Clave{EstiloDe(t), t.x};
+        };
+        const auto encabezado = [this](std::size_t i) {
+            return filas_[i].clase == Fila::Clase::Encabezado && filas_[i].fuente->papel == Papel::Encabezado;
+        };
+        std::map<Clave, int> veces;
+        for (std::size_t i = 0; i < filas_.size(); ++i)
+            if (encabezado(i)) ++veces[clave(i)];
+
+        std::optional<std::size_t> abierto;
+        std::optional<Clave> mejor;
+        bool abre = true;  // no group heading yet among the headings since the last detail or total
+        for (std::size_t i = 0; i < filas_.size(); ++i) {
+            if (filas_[i].clase != Fila::Clase::Encabezado) abre = true;
+            if (abre && encabezado(i) && veces[clave(i)] >= 2) {
+                abre = false;
+                abierto = i;
+                const auto realce = [](const Clave& c) { return std::pair{std::get<0>(c.first), std::get<1>(c.first)}; };
+                if (!mejor || realce(clave(i)) > realce(*mejor)) mejor = clave(i);
+            }
+            if (filas_[i].clase == Fila::Clase::Total && TextoDe(filas_[i]).isEmpty()) {
+                const QString grupo = abierto ? TextoDe(filas_[*abierto]) : QString();
+                PonLeyenda(filas_[i], grupo.isEmpty() ? QStringLiteral("TOTAL") : QStringLiteral("TOTAL ") + grupo);
+                abierto.reset();
+            }
         }
-        if (!fila.celdas.empty()) filas_.push_back(std::move(fila));
+        std::vector<Grupo> grupos;
+        for (std::size_t i = 0; mejor && i < filas_.size(); ++i)
+            if (encabezado(i) && clave(i) == *mejor)
+                grupos.push_back({TextoDe(filas_[i]), posiciones_[i]->pagina, posiciones_[i]->y});
+        return grupos;
     }
 
     Tabla Termina() {
+        Tabla tabla;
+        tabla.titulo = TituloDocumento(documento_);
+        tabla.grupos = Grupos();
         // The first column takes the summary captions; it is the first caption slot when there is one.
         std::vector<Columna> orden;
-        for (std::size_t j = 0; j < titulos_.size(); ++j)
-            for (const Titulo& t : titulos_[j]) orden.push_back({static_cast<int>(j), t.inicio, 0});
+        for (int j = 0; j < LineasDeTitulos(); ++j)
+            for (const Titulo& t : cuerpo_.titulos[static_cast<std::size_t>(j)]) orden.push_back(Alineada(t, j));
         for (const Columna& c : usadas_)
             if (c.linea >= 0 && std::find(orden.begin(), orden.end(), c) == orden.end()) orden.push_back(c);
         std::stable_sort(orden.begin(), orden.end());
+        orden.erase(std::unique(orden.begin(), orden.end()), orden.end());
         if (orden.empty()) orden.push_back({0, INT_MIN, 0});
 
-        Tabla tabla;
-        tabla.titulo = TituloDocumento(documento_);
         std::map<Columna, std::size_t> indice;
         for (std::size_t i = 0; i < orden.size(); ++i) indice[orden[i]] = i;
-        if (!titulos_.empty()) {
+        if (!cuerpo_.titulos.empty()) {
             for (const Columna& c : orden) {
                 QString nombre;
-                for (const Titulo& t : titulos_[static_cast<std::size_t>(c.linea)])
-                    if (t.inicio == c.x) nombre = t.texto;
+                if (c.linea < LineasDeTitulos())
+                    for (const Titulo& t : cuerpo_.titulos[static_cast<std::size_t>(c.linea)])
+                        if (t.extension.inicio == c.x) nombre = t.texto;
                 if (c.repeticion > 0) nombre += QStringLiteral(" (%1)").arg(c.repeticion + 1);
                 tabla.columnas << nombre;
             }
         }
-        for (Parcial& p : filas_) {
-            Fila f{p.resumen, std::vector<Celda>(orden.size())};
+        for (std::size_t n = 0; n < filas_.size(); ++n) {
+            Parcial& p = filas_[n];
+            Fila f{p.clase, posiciones_[n]->pagina, posiciones_[n]->y, std::vector<Celda>(orden.size())};
             for (auto& [c, celda] : p.celdas) {
                 // The caption comes first in the map; a text under the first caption joins it.
                 const std::size_t i = c.linea < 0 ? 0 : indice.at(c);
@@ -347,19 +511,21 @@ private:
         return tabla;
     }
 
-    struct Parcial {
-        bool resumen = false;
-        std::map<Columna, Celda> celdas;
-    };
-
     const Documento& documento_;
-    std::vector<std::vector<Titulo>> titulos_;
-    std::vector<Renglon> cuerpo_;
-    std::vector<Estilo> detallePagina_;  // the detail look of each page
+    Cuerpo cuerpo_;
+    std::vector<Lectura> lecturas_;
+    std::vector<Aspecto> detallePagina_;  // the detail look of each page
+    std::set<std::pair<Forma, Trazo>> formas_;  // the shapes detail lines are printed in
     int lineaAnterior_ = -1;
+    bool registroAbierto_ = false;
+    int32_t inicioRegistro_ = 0;
+    int continuacion_ = 0;
+    std::optional<int32_t> notaX_;
     std::map<std::pair<int32_t, int32_t>, Columna> aprendidas_;
+    std::map<Columna, std::set<Celda::Tipo>> tiposDetalle_;  // what the detail rows hold in each column
     std::set<Columna> usadas_;
     std::vector<Parcial> filas_;
+    std::vector<const Renglon*> posiciones_;  // the first line of each row
 };
 
 std::optional<QDate> Fecha(const QString& t) {
@@ -388,7 +554,7 @@ std::optional<QDate> Fecha(const QString& t) {
 
 Celda CeldaDeTexto(const QString& texto) {
     static const QRegularExpression importe(
-        QStringLiteral("^(-?)\\s*(\\$?)\\s*(-?)\\s*(\\d{1,3}(?:,\\d{3})*\\.\\d{2})$"));
+        QStringLiteral("^(-?)\\s*(\\$?)\\s*(-?)\\s*(\\d{1,3}(?:,\\d{3})*\\.\\d{2})(?:\\s+[A-Z]{3})?$"));
     Celda c;
     const QString t = texto.trimmed();
     if (t.isEmpty()) return c;

@@ -3,6 +3,7 @@
 // captions under the page heading become the header row once, each printed detail line (or the
 // lines of one multi-line record) one row, and totals, subtotals and group headings rows of
 // their own with their caption in the first column. Page headings and page numbers are dropped.
+// The group headings are also the document's outline.
 #include "report/Pagina.h"
 #include "vb/Currency.h"
 
@@ -22,14 +23,26 @@ struct Celda {
 };
 
 struct Fila {
-    bool resumen = false;  // a total, subtotal or group heading line rather than a detail line
+    enum class Clase { Detalle, Encabezado, Total };
+    Clase clase = Clase::Detalle;
+    std::size_t pagina = 0;  // where the line is printed
+    int32_t y = 0;
     std::vector<Celda> celdas;  // one per column
+    bool Resumen() const { return clase != Clase::Detalle; }
+};
+
+// A group heading the report prints (an agrupación, a bank, an account) and where.
+struct Grupo {
+    QString titulo;
+    std::size_t pagina = 0;
+    int32_t y = 0;
 };
 
 struct Tabla {
     QString titulo;        // the report's name as its page heading prints it
     QStringList columnas;  // the header row; empty when the report prints no captions
     std::vector<Fila> filas;
+    std::vector<Grupo> grupos;  // empty when the report prints no recurring group heading
 };
 
 Tabla TablaDeDocumento(const Documento& documento);
@@ -37,7 +50,8 @@ Tabla TablaDeDocumento(const Documento& documento);
 // The report's name as the first page heading prints it after "Reporte :"; empty without one.
 QString TituloDocumento(const Documento& documento);
 
-// What a printed text holds: "#,##0.00" amounts (with an optional "$"), "dd/mm/yyyy" and
+// What a printed text holds: "#,##0.00" amounts (with an optional "$" before and an optional
+// currency code after: "$ 12.50  MXN"), "dd/mm/yyyy" and
 // "dd/mmm/yyyy" dates; anything else, codes with leading zeros included, stays text.
 Celda CeldaDeTexto(const QString& texto);
 

@@ -19,32 +19,82 @@ from pathlib import Path
 import openpyxl
 
 AÑO = ["--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"]
+OCTUBRE = ["--fijar", "dtpFecha(0)=2025-10-01", "--fijar", "dtpFecha(1)=2025-10-31"]
+DICIEMBRE = ["--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"]
+CAJA = ["--fijar", "dtpFecha(0)=2024-01-01", "--fijar", "dtpFecha(1)=2025-12-31"]
+AGRUPADO = ["--marcar", "tvwGral(0):G1"]
+DETALLADO, RESUMIDO = ["--fijar", "optTipo(0)=1"], ["--fijar", "optTipo(1)=1"]
+POR_CONCEPTO = ["--fijar", "optOrden(1)=1"]
 
-# name, window, settings (--fijar / --marcar pairs as the command line takes them), and the
-# captions of columns printed rounded line by line while the report totals the unrounded values
-# (an amount times an exchange rate): those totals may differ from the rows by half a cent a row.
+
+def consulta(numero, *ajustes):
+    return ["--fijar", f"cmbConsulta={numero}", *[a for grupo in ajustes for a in grupo]]
+
+
+def catalogo(tipo, *ajustes):
+    return ["--fijar", f"cmbTipCatalogo={tipo}", *[a for grupo in ajustes for a in grupo]]
+
+
+# What a report prints as a total that is not the sum of the detail rows above it:
+#  - redondeadas: captions of columns printed rounded line by line while the report totals the
+#    unrounded values (an amount times an exchange rate, a percentage of an amount), so their
+#    totals may differ from the rows by half a cent a row;
+#  - no_sumables: captions of columns whose totals are not sums, each with the reason;
+#  - sin_revisar: captions of totals printed again out of place, each with the reason.
+SALDO_CORRIDO = "each line prints the running balance; a subtotal repeats the last one"
+CON_SIGNO = "a charge adds and a payment subtracts, while every line prints its amount without sign"
+POR_CUENTA = "the summary prints each account's sums and final balance, not its movements"
+ULTIMO_DE_NUEVO = "the summary prints its last group's totals once more, over that group's line"
+POR_PORCENTAJE = {"Impuesto", "Ret. IVA", "Ret. ISR", "Total"}
+CAJA_DETALLADA = {"redondeadas": POR_PORCENTAJE}
+CAJA_RESUMIDA = {"redondeadas": POR_PORCENTAJE, "sin_revisar": {"TOTAL": ULTIMO_DE_NUEVO}}
+
+# name, window, settings (--fijar / --marcar pairs as the command line takes them), exceptions.
 REPORTES = [
-    ("Directorio detallado", "gastos", ["--fijar", "cmbTipCatalogo=0", "--fijar", "optTipo(0)=1"]),
-    ("Directorio resumido", "gastos", ["--fijar", "cmbTipCatalogo=0", "--fijar", "optTipo(1)=1"]),
-    ("Parámetros detallado", "gastos", ["--fijar", "cmbTipCatalogo=1", "--fijar", "optTipo(0)=1"]),
-    ("Parámetros resumido", "gastos", ["--fijar", "cmbTipCatalogo=1", "--fijar", "optTipo(1)=1"]),
-    ("Parámetros agrupado", "gastos",
-     ["--fijar", "cmbTipCatalogo=1", "--fijar", "optTipo(0)=1", "--marcar", "tvwGral(0):G1"]),
+    ("Directorio detallado", "gastos", catalogo(0, DETALLADO)),
+    ("Directorio resumido", "gastos", catalogo(0, RESUMIDO)),
+    ("Parámetros detallado", "gastos", catalogo(1, DETALLADO)),
+    ("Parámetros resumido", "gastos", catalogo(1, RESUMIDO)),
+    ("Parámetros agrupado", "gastos", catalogo(1, DETALLADO, AGRUPADO)),
     ("Parámetros por ciudad", "gastos",
-     ["--fijar", "cmbTipCatalogo=1", "--fijar", "chkRegion=1", "--fijar", "cmbRegion(0)=Guadalajara"]),
-    ("Catálogo de Cuentas", "tesoreria", ["--fijar", "cmbConsulta=Catálogo de Cuentas"]),
-    ("Movimientos por fecha", "tesoreria", ["--fijar", "cmbConsulta=1", *AÑO], {"Importe M.N."}),
-    ("Auxiliar de bancos", "tesoreria", ["--fijar", "cmbConsulta=2", *AÑO]),
-    ("Movimientos por aplicación", "tesoreria", ["--fijar", "cmbConsulta=7", *AÑO]),
-    ("Traspasos", "tesoreria", ["--fijar", "cmbConsulta=8", *AÑO]),
-    ("Relación de Conciliaciones", "tesoreria", ["--fijar", "cmbConsulta=4", *AÑO]),
-    ("Promedio diario mensual", "tesoreria", ["--fijar", "cmbConsulta=5"]),
-    ("Promedio mensual", "tesoreria", ["--fijar", "cmbConsulta=6"]),
+     catalogo(1, ["--fijar", "chkRegion=1", "--fijar", "cmbRegion(0)=Guadalajara"])),
+    ("Saldos", "gastos", consulta(3)),
+    ("Saldos agrupado con ceros", "gastos", consulta(3, AGRUPADO, ["--fijar", "chkSinSaldo=1"])),
+    ("Auxiliar detallado", "gastos", consulta(1, OCTUBRE, DETALLADO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
+    ("Auxiliar detallado agrupado", "gastos", consulta(1, OCTUBRE, DETALLADO, AGRUPADO),
+     {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
+    ("Auxiliar resumido", "gastos", consulta(1, OCTUBRE, RESUMIDO)),
+    ("Auxiliar resumido agrupado", "gastos", consulta(1, OCTUBRE, RESUMIDO, AGRUPADO)),
+    ("Movimientos por acreedor", "gastos", consulta(2, AÑO, DETALLADO), {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por acreedor resumido", "gastos", consulta(2, AÑO, RESUMIDO)),
+    ("Movimientos por acreedor agrupado", "gastos", consulta(2, AÑO, DETALLADO, AGRUPADO),
+     {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por concepto", "gastos", consulta(2, AÑO, POR_CONCEPTO, DETALLADO),
+     {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por concepto resumido", "gastos", consulta(2, AÑO, POR_CONCEPTO, RESUMIDO)),
+    ("Caja por folio", "gastos", consulta(4, CAJA, DETALLADO), CAJA_DETALLADA),
+    ("Caja por folio resumido", "gastos", consulta(4, CAJA, RESUMIDO), CAJA_RESUMIDA),
+    ("Caja por concepto", "gastos", consulta(4, CAJA, POR_CONCEPTO, DETALLADO), CAJA_DETALLADA),
+    ("Caja por concepto resumido", "gastos", consulta(4, CAJA, POR_CONCEPTO, RESUMIDO), CAJA_RESUMIDA),
+    ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
+    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO), {"redondeadas": {"Importe M.N."}}),
+    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO), {"redondeadas": {"Importe M.N."}}),
+    ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
+    ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO),
+     {"no_sumables": {"Ingresos": POR_CUENTA, "Egresos": POR_CUENTA, "Saldo": POR_CUENTA}}),
+    ("Libro de Bancos", "tesoreria", consulta(3, DICIEMBRE)),
+    ("Relación de Conciliaciones", "tesoreria", consulta(4, AÑO)),
+    ("Promedio diario mensual", "tesoreria", consulta(5)),
+    ("Promedio mensual", "tesoreria", consulta(6)),
+    ("Movimientos por aplicación", "tesoreria", consulta(7, AÑO)),
+    ("Movimientos por aplicación resumido", "tesoreria", consulta(7, AÑO, RESUMIDO)),
+    ("Traspasos", "tesoreria", consulta(8, AÑO)),
+    ("Traspasos a terceros", "tesoreria", consulta(8, AÑO, ["--fijar", "cmbTras=1"])),
 ]
 
-IMPORTE = re.compile(r"^-?\s*\$?\s*-?\s*\d{1,3}(,\d{3})*\.\d{2}$")
+IMPORTE = re.compile(r"^-?\s*\$?\s*-?\s*\d{1,3}(,\d{3})*\.\d{2}(\s+[A-Z]{3})?$")
 FECHA = re.compile(r"^\d{2}/(\d{2}|[A-Za-z]{3})/\d{4}$")
-CUENTA = re.compile(r"TOTAL\b[^$\d]*?(?<![\d.,])(\d+)\s+[A-Za-z]", re.IGNORECASE)
+CUENTA = re.compile(r"TOTAL\b[^$\d]*?(?<![\d.,])(\d+)\s+\w+\((?:es|s)\)", re.IGNORECASE)
 
 
 def ejecuta(args):
@@ -55,17 +105,24 @@ def ejecuta(args):
 
 
 def impresos(listado):
-    """The amount and date texts the pages print (the page heading prints neither on its own)."""
-    importes = fechas = 0
+    """The amount and date texts the pages print (the company heading prints neither on its own).
+    A line a page prints exactly as the page before printed it at the same height is a heading
+    carried over, which the sheet holds once."""
+    paginas = {}
     with open(listado, encoding="utf-8") as f:
         next(f)
         for linea in f:
             r = json.loads(linea)
-            if r["op"] != "text":
+            if r["op"] == "text":
+                paginas.setdefault(r["page"], {}).setdefault(r["y"], []).append((r["x"], r["text"].strip()))
+    importes = fechas = 0
+    for n, lineas in paginas.items():
+        anterior = paginas.get(n - 1, {})
+        for y, textos in lineas.items():
+            if sorted(textos) == sorted(anterior.get(y, [])):
                 continue
-            t = r["text"].strip()
-            importes += bool(IMPORTE.match(t))
-            fechas += bool(FECHA.match(t))
+            importes += sum(bool(IMPORTE.match(t)) for _, t in textos)
+            fechas += sum(bool(FECHA.match(t)) for _, t in textos)
     return importes, fechas
 
 
@@ -73,7 +130,7 @@ def centavos(v):
     return Decimal(str(v)).quantize(Decimal("0.01"))
 
 
-def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset()):
+def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=frozenset(), sin_revisar=frozenset()):
     fallas = []
     libro = openpyxl.load_workbook(xlsx)
     hoja = libro.active
@@ -102,11 +159,20 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset()):
         fallas.append(f"{nombre}: {fechas} fechas en la hoja, {fechas_impresas} impresas")
 
     # Totals: bold rows whose caption says TOTAL. Each amount they print, in its column or inside
-    # the caption, equals a sum of the detail rows of one column: since the previous total with
-    # the same caption, since the previous total of any kind, or since the start; a running
-    # balance carried into the total equals the last detail value. A printed count equals the
-    # detail rows since the previous total.
-    todo, tramo, ultimo, por_leyenda, detalles_tramo = {}, {}, {}, {}, 0
+    # the caption, equals the sum of one column over the detail rows since the previous total with
+    # the same caption, since the previous total of any kind, or since the start; or the sum of
+    # the totals of one lower kind printed since the previous total with its caption (an account
+    # over its concepts). A summary form prints totals with no detail rows under them: those are
+    # checked only through the totals above them. A printed count equals the detail rows since the
+    # previous total. A total may also sum what the group headings since the previous one print
+    # in one column (each cheque of the petty cash, each balance brought forward). Columns the
+    # report does not total by summing, and totals printed again out of place, are named with the
+    # reason where the report is listed.
+    todo, tramo, por_leyenda, detalles_tramo, encabezados_todo = {}, {}, {}, 0, {}
+    encabezados = {}   # caption -> sum of the amounts group headings printed since that total's last
+    rango = {}         # caption -> order of first appearance: lower totals appear first
+    desde_inicio = {}  # caption -> column -> sum of its totals since the start
+    inferiores = {}    # caption -> other caption -> column -> sum of those since this caption's last
     for fila in cuerpo:
         if not fila[0].font.bold:
             detalles_tramo += 1
@@ -115,36 +181,55 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset()):
                     v = centavos(c.value)
                     for sumas in (todo, tramo, *por_leyenda.values()):
                         sumas[i] = sumas.get(i, Decimal(0)) + v
-                    ultimo[i] = v
             continue
         leyenda = str(fila[0].value or "")
         if not re.search(r"\bTOTAL", leyenda, re.IGNORECASE):
-            continue  # a group heading or an opening balance
-        clave = re.sub(r"[\d$.,()-]+", "", leyenda).split(":")[0].strip().upper()
+            for i, c in enumerate(fila):
+                if isinstance(c.value, (int, float)):
+                    for sumas in (encabezados_todo, *encabezados.values()):
+                        sumas[i] = sumas.get(i, Decimal(0)) + centavos(c.value)
+            continue
+        clave = re.search(r"TOTAL[^:\d$]*", leyenda, re.IGNORECASE).group(0).strip().upper()
+        importes = {i: centavos(c.value) for i, c in enumerate(fila) if isinstance(c.value, (int, float))}
+        en_leyenda = [Decimal(m.group(0).replace(",", "")) for m in re.finditer(r"-?\d{1,3}(?:,\d{3})*\.\d{2}", leyenda)]
         propio = por_leyenda.get(clave, todo)
-        candidatos = lambda i: {propio.get(i, Decimal(0)), tramo.get(i, Decimal(0)), todo.get(i, Decimal(0)),
-                                ultimo.get(i)}
+        if clave in rango:
+            debajo = [s for otra, s in inferiores[clave].items() if rango[otra] < rango[clave]]
+        else:
+            debajo = [s for otra, s in desde_inicio.items() if otra != clave]
+            rango[clave] = len(rango)
+        revisable = clave not in sin_revisar and (detalles_tramo > 0 or debajo)
+
+        def candidatos(i):
+            return {propio.get(i, Decimal(0)), tramo.get(i, Decimal(0)), todo.get(i, Decimal(0)),
+                    *encabezados.get(clave, encabezados_todo).values(), *(sumas[i] for sumas in debajo if i in sumas)}
+
         def cuadra(i, v):
             if v in candidatos(i):
                 return True
             if encabezado[i].value not in redondeadas:
                 return False
             margen = Decimal("0.005") * max(detalles_tramo, 1) + Decimal("0.01")
-            return any(abs(v - s) <= margen for s in candidatos(i) if s is not None)
+            return any(abs(v - s) <= margen for s in candidatos(i))
 
-        for i, c in enumerate(fila):
-            if isinstance(c.value, (int, float)) and not cuadra(i, centavos(c.value)):
-                fallas.append(f"{nombre}: «{leyenda}» imprime {c.value} en la columna {i + 1}; "
-                              f"los renglones suman {propio.get(i, Decimal(0))}")
-        columnas = set(todo) | set(tramo)
-        for m in re.finditer(r"-?\d{1,3}(?:,\d{3})*\.\d{2}", leyenda):
-            v = Decimal(m.group(0).replace(",", ""))
-            if not any(cuadra(i, v) for i in columnas):
+        sumables = {i for i, c in enumerate(encabezado) if c.value not in no_sumables}
+        for i, v in importes.items():
+            if revisable and i in sumables and not cuadra(i, v):
+                fallas.append(f"{nombre}: «{leyenda}» imprime {v} en la columna {i + 1}; "
+                              f"los renglones suman {tramo.get(i, Decimal(0))}")
+        columnas = (set(todo) | set(tramo) | {i for sumas in debajo for i in sumas}) & sumables
+        for v in en_leyenda:
+            if revisable and not any(cuadra(i, v) for i in columnas):
                 fallas.append(f"{nombre}: «{leyenda}» imprime {v}, que no suma ninguna columna")
         cuenta = CUENTA.search(leyenda)
         if cuenta and int(cuenta.group(1)) != detalles_tramo:
             fallas.append(f"{nombre}: «{leyenda}» cuenta {cuenta.group(1)}; hay {detalles_tramo} renglones")
+        for sumas in [desde_inicio.setdefault(clave, {})] + [s.setdefault(clave, {}) for o, s in inferiores.items() if o != clave]:
+            for i, v in importes.items():
+                sumas[i] = sumas.get(i, Decimal(0)) + v
+        inferiores[clave] = {}
         por_leyenda[clave] = {}
+        encabezados[clave] = {}
         tramo, detalles_tramo = {}, 0
 
     # The CSV: the same rows and values, amounts with a dot and no grouping, dates yyyy-mm-dd.
@@ -174,12 +259,12 @@ def main():
         demo = Path(raiz) / "demo"
         cadena = ejecuta([zrconsgt, "demo", str(demo)]).strip()
         fallas = []
-        for n, (nombre, ventana, ajustes, *redondeadas) in enumerate(REPORTES):
+        for n, (nombre, ventana, ajustes, *opciones) in enumerate(REPORTES):
             base = Path(raiz) / f"r{n}"
             salidas = [str(base.with_suffix(e)) for e in (".xlsx", ".csv", ".jsonl")]
             ejecuta([zrconsgt, "reporte", "--conexion", cadena, "--ruta", str(demo), "--ventana", ventana,
                      *ajustes, "--xlsx", salidas[0], "--csv", salidas[1], "--listado", salidas[2]])
-            encontradas = revisa(nombre, *salidas, redondeadas[0] if redondeadas else set())
+            encontradas = revisa(nombre, *salidas, **(opciones[0] if opciones else {}))
             print(f"{nombre}: {'bien' if not encontradas else 'MAL'}")
             fallas += encontradas
     for f in fallas:
