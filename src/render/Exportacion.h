@@ -49,8 +49,8 @@ QImage ImagenPagina(const report::Pagina& pagina, int ppp);
 // inch (PppMinimo to PppMaximo). Returns the files written; after a failure none is left.
 QStringList ExportaPng(const report::Documento& documento, const QString& carpeta, int ppp);
 
-// The rows of a document (report::TablaDeDocumento) as CSV: UTF-8, comma-separated, CRLF,
-// amounts with a dot and no grouping, dates as yyyy-mm-dd.
+// The rows of a document (report::TablaDeDocumento) as CSV: UTF-8 starting with the byte order
+// mark, comma-separated, CRLF, amounts with a dot and no grouping, dates as yyyy-mm-dd.
 void ExportaCsv(const report::Tabla& tabla, const QString& archivo);
 
 // The same rows as one XLSX sheet named after the report; `autor` goes into its properties.

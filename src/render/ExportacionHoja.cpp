@@ -1,5 +1,6 @@
-// The spreadsheet outputs of a document's rows: CSV (comma-separated, UTF-8, CRLF, fields quoted
-// when they need it) and XLSX (amounts as numbers, dates as dates, captions and totals in bold).
+// The spreadsheet outputs of a document's rows: CSV (comma-separated, UTF-8 with its byte order
+// mark, CRLF, fields quoted when they need it) and XLSX (amounts as numbers, dates as dates,
+// captions and totals in bold).
 #include "render/Exportacion.h"
 
 #include "report/SuperficieArchivos.h"
@@ -82,7 +83,9 @@ void ExportaCsv(const report::Tabla& tabla, const QString& archivo) {
         for (const report::Celda& c : f.celdas) campos << TextoCsv(c);
         linea(campos);
     }
-    GrabaExportacion(archivo, texto.toUtf8());
+    // The byte order mark is what tells a spreadsheet program opening the file that it is UTF-8,
+    // so accents show right; CSV readers take it as the file's encoding mark.
+    GrabaExportacion(archivo, QByteArrayLiteral("\xEF\xBB\xBF") + texto.toUtf8());
 }
 
 void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QString& autor) {

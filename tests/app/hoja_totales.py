@@ -232,9 +232,13 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
         encabezados[clave] = {}
         tramo, detalles_tramo = {}, 0
 
-    # The CSV: the same rows and values, amounts with a dot and no grouping, dates yyyy-mm-dd.
+    # The CSV: the UTF-8 mark a spreadsheet program needs to show accents right, then the same
+    # rows and values, amounts with a dot and no grouping, dates yyyy-mm-dd.
     with open(csv_, encoding="utf-8", newline="") as f:
         texto = f.read()
+    if not texto.startswith("\ufeff"):
+        fallas.append(f"{nombre}: el CSV no empieza con la marca de UTF-8")
+    texto = texto.removeprefix("\ufeff")
     if not texto.endswith("\r\n") or texto.count("\n") != texto.count("\r\n"):
         fallas.append(f"{nombre}: el CSV no separa los renglones con CRLF")
     renglones = list(csv.reader(texto.splitlines(keepends=True)))

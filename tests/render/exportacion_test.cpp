@@ -1,5 +1,7 @@
 #include "render/Exportacion.h"
 
+#include "report/Tabla.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -112,4 +114,30 @@ TEST(Png, UnArchivoPorPaginaConSuResolucion) {
     const QImage img(grabados.at(1));
     EXPECT_EQ(img.size(), QSize(612, 792));
     EXPECT_NEAR(img.dotsPerMeterX() * 0.0254, 72, 0.5);
+}
+
+// The CSV a spreadsheet program opens with its accents right: the UTF-8 mark first, a field
+// quoted when it holds a comma, a quote or a line break, amounts with a dot and no grouping (the
+// sign kept, a half cent never printed), dates as yyyy-mm-dd, and every row ends in CRLF.
+TEST(Csv, MarcaUtf8ComillasYValores) {
+    const auto texto = [](const QString& t) { return CeldaDeTexto(t); };
+    Tabla tabla;
+    tabla.columnas = {QStringLiteral("Código"), QStringLiteral("Nombre, razón"), QStringLiteral("Fecha"),
+                      QStringLiteral("Saldo")};
+    tabla.filas.push_back({Fila::Clase::Detalle, 0, 0,
+                           {texto(QStringLiteral("0012")), texto(QStringLiteral("Peña \"La Güera\", S.A.")),
+                            texto(QStringLiteral("05/ene/2026")), texto(QStringLiteral("-1,234,567.80"))}});
+    tabla.filas.push_back({Fila::Clase::Total, 0, 0,
+                           {texto(QStringLiteral("TOTAL")), texto(QStringLiteral("dos\nrenglones")), Celda{},
+                            texto(QStringLiteral("$ 0.05"))}});
+    QTemporaryDir dir;
+    const QString archivo = dir.filePath(QStringLiteral("r.csv"));
+    render::ExportaCsv(tabla, archivo);
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArrayLiteral("\xEF\xBB\xBF") +
+                               QStringLiteral("Código,\"Nombre, razón\",Fecha,Saldo\r\n"
+                                              "0012,\"Peña \"\"La Güera\"\", S.A.\",2026-01-05,-1234567.80\r\n"
+                                              "TOTAL,\"dos\nrenglones\",,0.05\r\n")
+                                   .toUtf8());
 }
