@@ -1,10 +1,11 @@
 // The document's PDF written directly from its records: one content stream per page with real
 // text in the page font (Arial's metrics, so right-aligned text ends where the pages put it),
-// lines and grey bands; title, author and date; one bookmark per page. No painting, no shaping:
-// every width comes from the font's advance table.
+// lines and grey bands; title, author and date; one bookmark per group heading, or per page.
+// No painting, no shaping: every width comes from the font's advance table.
 #include "render/Exportacion.h"
 
 #include "report/EmfMetricas.h"
+#include "report/Tabla.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -176,6 +177,27 @@ private:
 
 QByteArray Ref(int n) { return QByteArray::number(n) + " 0 R"; }
 
+// An outline entry: its title, its page and how high on the sheet it points, in points.
+struct Marcador {
+    QString titulo;
+    std::size_t pagina = 0;
+    int alto = 792;
+};
+
+// One entry per group heading the report prints (agrupación, bank, account), a little above it;
+// one per page when it prints none.
+std::vector<Marcador> Marcadores(const report::Documento& documento, std::size_t paginas) {
+    constexpr int32_t Holgura = 240;  // twips shown above the heading
+    std::vector<Marcador> lista;
+    for (const report::Grupo& g : report::GruposDeDocumento(documento)) {
+        const int32_t y = std::max(0, report::OrigenY + g.y - Holgura);
+        lista.push_back({g.titulo, g.pagina, (report::AltoHoja - y) / 20});
+    }
+    if (lista.empty())
+        for (std::size_t i = 0; i < paginas; ++i) lista.push_back({QStringLiteral("Página %1").arg(i + 1), i, 792});
+    return lista;
+}
+
 }  // namespace
 
 QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos) {
@@ -183,12 +205,14 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     const int catalogo = o.Reserva(), paginas = o.Reserva(), normal = o.Reserva(), negrita = o.Reserva(),
               info = o.Reserva(), marcadores = o.Reserva();
     const std::size_t n = std::max<std::size_t>(documento.size(), 1);
-    std::vector<int> pagina(n), contenido(n), marcador(n);
+    std::vector<int> pagina(n), contenido(n);
     for (std::size_t i = 0; i < n; ++i) {
         pagina[i] = o.Reserva();
         contenido[i] = o.Reserva();
-        marcador[i] = o.Reserva();
     }
+    const std::vector<Marcador> lista = Marcadores(documento, n);
+    std::vector<int> marcador(lista.size());
+    for (int& m : marcador) m = o.Reserva();
 
     o.Escribe(catalogo, "<< /Type /Catalog /Pages " + Ref(paginas) + " /Outlines " + Ref(marcadores) +
                             " /PageMode /UseOutlines >>");
@@ -205,14 +229,16 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
                         " /Creator (ZR_ConsultasGT) /Producer (ZR_ConsultasGT) /CreationDate " + cuando +
                         " /ModDate " + cuando + " >>");
     o.Escribe(marcadores, "<< /Type /Outlines /First " + Ref(marcador.front()) + " /Last " + Ref(marcador.back()) +
-                              " /Count " + QByteArray::number(static_cast<qulonglong>(n)) + " >>");
+                              " /Count " + QByteArray::number(static_cast<qulonglong>(lista.size())) + " >>");
     for (std::size_t i = 0; i < n; ++i) {
         o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) + " >>");
         o.Flujo(contenido[i], i < documento.size() ? ContenidoPagina(documento[i]) : QByteArray());
-        QByteArray m = "<< /Title " + CadenaUnicode(QStringLiteral("Página %1").arg(i + 1)) + " /Parent " +
-                       Ref(marcadores) + " /Dest [" + Ref(pagina[i]) + " /XYZ 0 792 0]";
+    }
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        QByteArray m = "<< /Title " + CadenaUnicode(lista[i].titulo) + " /Parent " + Ref(marcadores) + " /Dest [" +
+                       Ref(pagina[lista[i].pagina]) + " /XYZ 0 " + QByteArray::number(lista[i].alto) + " 0]";
         if (i > 0) m += " /Prev " + Ref(marcador[i - 1]);
-        if (i + 1 < n) m += " /Next " + Ref(marcador[i + 1]);
+        if (i + 1 < lista.size()) m += " /Next " + Ref(marcador[i + 1]);
         o.Escribe(marcador[i], m + " >>");
     }
     return o.Termina(catalogo, info);

@@ -88,6 +88,12 @@ std::vector<uint32_t> AvancesTexto(const QString& texto, int32_t puntos, bool ne
     return avances;
 }
 
+int32_t AnchoTexto(const QString& texto, int32_t puntos, bool negrita) {
+    int64_t unidades = 0;
+    for (const QChar c : texto) unidades += AnchoUnidades(c.unicode(), negrita);
+    return static_cast<int32_t>((unidades * int64_t{puntos} * 20 + UnidadesPorEm / 2) / UnidadesPorEm);
+}
+
 int32_t AltoLinea(int32_t puntos) {
     return static_cast<int32_t>((int64_t{puntos} * 20 * AscendenteMasDescendente + UnidadesPorEm / 2) / UnidadesPorEm);
 }

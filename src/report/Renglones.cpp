@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <map>
-#include <numeric>
 #include <set>
 
 namespace report {
@@ -24,10 +23,7 @@ bool ReglaCompleta(const Linea& l) {
     return l.y1 == l.y2 && std::min(l.x1, l.x2) <= 100 && std::max(l.x1, l.x2) >= 10400;
 }
 
-int32_t Ancho(const QString& texto, const Texto& t) {
-    const std::vector<uint32_t> avances = AvancesTexto(texto, t.tamano, t.negrita);
-    return static_cast<int32_t>(std::accumulate(avances.begin(), avances.end(), int64_t{0}));
-}
+int32_t Ancho(const QString& texto, const Texto& t) { return AnchoTexto(texto, t.tamano, t.negrita); }
 
 // A band of the page between rules across it. The first starts at the company heading's double
 // rule and takes texts on it; the others take texts below their top rule down to their bottom
@@ -83,24 +79,21 @@ std::map<int32_t, std::vector<const Texto*>> PorAltura(const std::vector<const T
 // Which band holds a page's captions: the last band above the page's first record whose texts
 // are neither amounts nor dates.
 int FranjaDeTitulos(const Plano& plano, const std::map<int32_t, std::vector<const Texto*>>& porAltura) {
-    int32_t registro = INT_MIN;
-    for (const auto& [y, textos] : porAltura)
-        if (y >= plano.inicio && EsRegistro(textos)) {
-            registro = y;
-            break;
-        }
-    if (registro == INT_MIN) return -1;
-    int elegida = SinTitulos;
-    for (std::size_t k = 0; k < plano.franjas.size() && plano.franjas[k].hasta < registro; ++k) {
-        bool conTexto = false, conDato = false;
-        for (const auto& [y, textos] : porAltura)
-            if (plano.franjas[k].Contiene(y))
-                for (const Texto* t : textos) {
-                    conTexto = true;
-                    conDato = conDato || EsDato(*t);
-                }
-        if (conTexto && !conDato) elegida = static_cast<int>(k);
+    const auto registro = std::find_if(porAltura.lower_bound(plano.inicio), porAltura.end(),
+                                       [](const auto& linea) { return EsRegistro(linea.second); });
+    if (registro == porAltura.end()) return SinRegistro;
+    std::vector<bool> conTexto(plano.franjas.size()), conDato(plano.franjas.size());
+    for (auto linea = porAltura.lower_bound(plano.inicio); linea != registro; ++linea) {
+        const auto franja = std::find_if(plano.franjas.begin(), plano.franjas.end(),
+                                         [&](const Franja& f) { return f.Contiene(linea->first); });
+        if (franja == plano.franjas.end()) continue;
+        const auto k = static_cast<std::size_t>(franja - plano.franjas.begin());
+        conTexto[k] = true;
+        for (const Texto* t : linea->second) conDato[k] = conDato[k] || EsDato(*t);
     }
+    int elegida = SinTitulos;
+    for (std::size_t k = 0; k < plano.franjas.size() && plano.franjas[k].hasta < registro->first; ++k)
+        if (conTexto[k] && !conDato[k]) elegida = static_cast<int>(k);
     return elegida;
 }
 
@@ -156,7 +149,12 @@ std::vector<Renglon> Separa(std::size_t pagina, int32_t y, const std::vector<con
 // the page before, so the look is not part of it.
 QString Firma(const Renglon& r) {
     QString firma = QString::number(r.y);
-    for (const Texto* t : r.textos) firma += QStringLiteral("|%1,%2,").arg(t->x).arg(t->alineacion) + t->texto;
+    for (const Texto* t : r.textos) {
+        firma += u'|';
+        firma += QString::number(t->x);
+        firma += t->alineacion == AlineaDerecha ? u'>' : u'<';
+        firma += t->texto;
+    }
     return firma;
 }
 

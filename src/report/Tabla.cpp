@@ -21,7 +21,7 @@ constexpr int MinimoPropias = 3;    // lines a page needs to have a detail look 
 
 bool EsTotal(const Texto& t) {
     static const QRegularExpression total(QStringLiteral("\\bTOTAL"), QRegularExpression::CaseInsensitiveOption);
-    return total.match(t.texto).hasMatch();
+    return t.texto.contains(QLatin1StringView("total"), Qt::CaseInsensitive) && total.match(t.texto).hasMatch();
 }
 
 using Estilo = std::tuple<int16_t, bool, uint32_t>;     // size, bold, colour
@@ -558,7 +558,14 @@ Celda CeldaDeTexto(const QString& texto) {
     Celda c;
     const QString t = texto.trimmed();
     if (t.isEmpty()) return c;
-    if (const auto m = importe.match(t); m.hasMatch() && !(m.captured(1) == u"-" && m.captured(3) == u"-")) {
+    // Amounts and dates start with a digit, a sign or "$"; most texts are names.
+    if (const QChar p = t.front(); !p.isDigit() && p != u'-' && p != u'$') {
+        c.tipo = Celda::Tipo::Texto;
+        c.texto = texto;
+        return c;
+    }
+    if (const auto m = t.contains(u'.') ? importe.match(t) : QRegularExpressionMatch();
+        m.hasMatch() && !(m.captured(1) == u"-" && m.captured(3) == u"-")) {
         QString cifra = m.captured(4);
         cifra.remove(u',');
         if (const auto v = vb::Currency::DesdeTexto(cifra)) {
@@ -567,7 +574,7 @@ Celda CeldaDeTexto(const QString& texto) {
             return c;
         }
     }
-    if (const auto d = Fecha(t)) {
+    if (const auto d = t.size() >= 10 && t.size() <= 11 && t[2] == u'/' ? Fecha(t) : std::nullopt) {
         c.tipo = Celda::Tipo::Fecha;
         c.fecha = *d;
         return c;
@@ -578,6 +585,8 @@ Celda CeldaDeTexto(const QString& texto) {
 }
 
 Tabla TablaDeDocumento(const Documento& documento) { return Constructor(documento).Construye(); }
+
+std::vector<Grupo> GruposDeDocumento(const Documento& documento) { return TablaDeDocumento(documento).grupos; }
 
 QString TituloDocumento(const Documento& documento) {
     static const QRegularExpression reporte(QStringLiteral("^Reporte\\s*:(.*)$"));

@@ -47,6 +47,9 @@ struct Tabla {
 
 Tabla TablaDeDocumento(const Documento& documento);
 
+// The group headings alone: what a document's outline shows.
+std::vector<Grupo> GruposDeDocumento(const Documento& documento);
+
 // The report's name as the first page heading prints it after "Reporte :"; empty without one.
 QString TituloDocumento(const Documento& documento);
 
