@@ -21,6 +21,9 @@ namespace render {
 
 namespace {
 
+constexpr uint8_t PapelCarta = 1;       // the sheet's paper code for US Letter
+constexpr double AnchoVertical = 110;  // characters of columns that still fit across a portrait page
+
 // Amounts print with two decimals, dot separator and no grouping.
 QString Cifra(vb::Currency importe) {
     const int64_t d = importe.diezmilesimos();
@@ -112,6 +115,8 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
             return f;
         };
         lxw_format* texto[2] = {nullptr, formato(true, nullptr)};
+        lxw_format* tituloImporte = formato(true, nullptr);  // over a column of amounts, at their edge
+        format_set_align(tituloImporte, LXW_ALIGN_RIGHT);
         lxw_format* importe[2] = {formato(false, "#,##0.00"), formato(true, "#,##0.00")};
         lxw_format* fecha[2] = {formato(false, "dd/mm/yyyy"), formato(true, "dd/mm/yyyy")};
 
@@ -120,13 +125,18 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
                                   tabla.filas.empty() ? 0 : tabla.filas.front().celdas.size());
         std::vector<double> anchos(ncolumnas, 8.0);
         const auto ancho = [&anchos](std::size_t c, qsizetype n) {
-            anchos[c] = std::min(60.0, std::max(anchos[c], static_cast<double>(n) + 2.0));
+            anchos[c] = std::min(60.0, std::max(anchos[c], static_cast<double>(n) + 3.0));
         };
+        std::vector<bool> deImportes(ncolumnas);
+        for (const report::Fila& f : tabla.filas)
+            for (std::size_t c = 0; c < f.celdas.size() && !f.Resumen(); ++c)
+                if (f.celdas[c].tipo == report::Celda::Tipo::Importe) deImportes[c] = true;
         lxw_row_t r = 0;
         if (!tabla.columnas.isEmpty()) {
             for (std::size_t c = 0; c < ncolumnas && c < static_cast<std::size_t>(tabla.columnas.size()); ++c) {
                 const QString& nombre = tabla.columnas[static_cast<qsizetype>(c)];
-                worksheet_write_string(hoja, r, static_cast<lxw_col_t>(c), nombre.toUtf8().constData(), texto[1]);
+                worksheet_write_string(hoja, r, static_cast<lxw_col_t>(c), nombre.toUtf8().constData(),
+                                       deImportes[c] ? tituloImporte : texto[1]);
                 ancho(c, nombre.size());
             }
             worksheet_freeze_panes(hoja, 1, 0);
@@ -160,8 +170,20 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
             }
             ++r;
         }
-        for (std::size_t c = 0; c < ncolumnas; ++c)
+        double total = 0;
+        for (std::size_t c = 0; c < ncolumnas; ++c) {
             worksheet_set_column(hoja, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), anchos[c], nullptr);
+            total += anchos[c];
+        }
+        // Printed as the report is: on Letter, every column on the page's width (turned when that
+        // is too many), the captions on every page; and the header row filters the rows.
+        worksheet_set_paper(hoja, PapelCarta);
+        if (total > AnchoVertical) worksheet_set_landscape(hoja);
+        worksheet_fit_to_pages(hoja, 1, 0);
+        if (!tabla.columnas.isEmpty() && ncolumnas > 0) {
+            worksheet_repeat_rows(hoja, 0, 0);
+            worksheet_autofilter(hoja, 0, 0, r > 0 ? r - 1 : 0, static_cast<lxw_col_t>(ncolumnas - 1));
+        }
         const lxw_error e = workbook_close(cierre.release());
         if (e != LXW_NO_ERROR) FallaHoja(archivo, lxw_strerror(e));
     }
