@@ -107,6 +107,22 @@ std::vector<Token> Tokens(QStringView s, Dialecto dialecto) {
     return r;
 }
 
+// A bare or qualified column name (a.b), or a whole number, starting at token i.
+std::optional<Operando> LeeOperando(QStringView sql, const std::vector<Token>& t, size_t i) {
+    if (i >= t.size()) return std::nullopt;
+    if (t[i].clase == ClaseToken::Numero) {
+        const QStringView n = TextoDe(sql, t[i]);
+        for (QChar c : n)
+            if (!c.isDigit()) return std::nullopt;
+        return Operando{i + 1, {}, {}, true};
+    }
+    if (t[i].clase != ClaseToken::Palabra) return std::nullopt;
+    if (i + 2 < t.size() && EsSimbolo(sql, t[i + 1], u'.') && t[i + 2].clase == ClaseToken::Palabra
+        && t[i + 1].inicio == t[i].fin && t[i + 2].inicio == t[i + 1].fin)
+        return Operando{i + 3, TextoDe(sql, t[i]).toString().toUpper(), TextoDe(sql, t[i + 2]).toString().toUpper()};
+    return Operando{i + 1, {}, TextoDe(sql, t[i]).toString().toUpper()};
+}
+
 bool UnaSolaSentencia(QStringView sql, const std::vector<Token>& tokens) {
     bool terminada = false;
     for (const Token& t : tokens) {

@@ -3,6 +3,7 @@
 // read-only checks and the date rewrite never look inside a quoted value.
 #include <QString>
 #include <QStringView>
+#include <optional>
 #include <vector>
 
 namespace ado::detalle {
@@ -38,6 +39,15 @@ inline QStringView TextoDe(QStringView sql, const Token& t) { return sql.mid(t.i
 inline bool EsSimbolo(QStringView sql, const Token& t, QChar c) {
     return t.clase == ClaseToken::Simbolo && sql[t.inicio] == c;
 }
+
+// A bare or qualified column name (a.b), or a whole number, starting at token i.
+struct Operando {
+    size_t siguiente;  // index of the token after the operand
+    QString tabla;     // upper case, empty when bare
+    QString columna;   // upper case
+    bool numero = false;
+};
+std::optional<Operando> LeeOperando(QStringView sql, const std::vector<Token>& t, size_t i);
 
 // True when nothing but ';' follows the first ';' outside literals and comments.
 bool UnaSolaSentencia(QStringView sql, const std::vector<Token>& tokens);

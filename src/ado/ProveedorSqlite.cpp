@@ -4,11 +4,13 @@
 #include "ado/FormaSql.h"
 #include "ado/Lexico.h"
 #include "ado/SumaFechas.h"
+#include "ado/SumasSqlite.h"
 #include "ado/ValoresSqlite.h"
 
 #include <sqlite3.h>
 
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -41,8 +43,8 @@ class SesionSqlite;
 class CursorSqlite final : public Cursor {
 public:
     // `forma` names the shape `st` is kept under for the next query of that shape, or is empty.
-    CursorSqlite(std::shared_ptr<Sesion> s, sqlite3* db, sqlite3_stmt* st, QString forma)
-        : Cursor(std::move(s)), db_(db), st_(st), forma_(std::move(forma)) {
+    CursorSqlite(std::shared_ptr<Sesion> s, sqlite3_stmt* st, QString forma)
+        : Cursor(std::move(s)), st_(st), forma_(std::move(forma)) {
         const int n = sqlite3_column_count(st_);
         nombres_.reserve(n);
         clases_.reserve(n);
@@ -61,13 +63,7 @@ public:
     const QString& NombreCampo(int i) const override { return nombres_[i]; }
     int TipoCampo(int i) const override { return TipoAdo(clases_[i]); }
 
-    bool Avanza() override {
-        ++fila_;  // values cached for the previous row are stale from here on
-        const int rc = sqlite3_step(st_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
-        LanzaProveedor(Mensaje(db_));
-    }
+    bool Avanza() override;
 
     vb::Variant Valor(int i) override {
         if (leidos_[i] != fila_) {
@@ -83,7 +79,6 @@ protected:
     void Libera() override;
 
 private:
-    sqlite3* db_;
     sqlite3_stmt* st_;
     QString forma_;
     std::vector<QString> nombres_;
@@ -106,6 +101,7 @@ public:
         sqlite3_busy_timeout(db_, 5000);
         if (sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) LanzaProveedor(Mensaje(db_));
         LeeColumnasFecha();
+        RegistraCompruebaNumero(db_, &errorDeDato_);
         sqlite3_set_authorizer(db_, Autoriza, &transaccionPropia_);
     }
 
@@ -120,15 +116,15 @@ public:
     // A query whose shape was prepared before reuses that statement with its values bound; the
     // first query of a shape runs as written, so its columns can be checked against the shape's.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
-        const QString texto = ReescribeSumaFechas(sql, fechas_, SumaDias::Sqlite);
+        const QString texto = ReescribeSumas(ReescribeSumaFechas(sql, fechas_, SumaDias::Sqlite));
         FormaSql forma = SeparaValores(texto);
         if (forma.valores.empty() || sinReuso_.contains(forma.clave))
-            return std::make_unique<CursorSqlite>(shared_from_this(), db_, PreparaConsulta(texto), QString());
+            return std::make_unique<CursorSqlite>(shared_from_this(), PreparaConsulta(texto), QString());
         sqlite3_stmt* st = TomaLibre(forma.clave);
         if (!st && probadas_.contains(forma.clave)) st = PreparaConsulta(forma.sql);  // its twin is in use
         if (st) {
             Enlaza(st, forma.valores);
-            return std::make_unique<CursorSqlite>(shared_from_this(), db_, st, std::move(forma.clave));
+            return std::make_unique<CursorSqlite>(shared_from_this(), st, std::move(forma.clave));
         }
         sqlite3_stmt* literal = PreparaConsulta(texto);
         sqlite3_stmt* conValores = nullptr;
@@ -144,7 +140,7 @@ public:
             sqlite3_finalize(conValores);
             sinReuso_.insert(forma.clave);
         }
-        return std::make_unique<CursorSqlite>(shared_from_this(), db_, literal, QString());
+        return std::make_unique<CursorSqlite>(shared_from_this(), literal, QString());
     }
 
     // A finished statement waits, reset and unbound, for the next query of its shape.
@@ -156,6 +152,16 @@ public:
             return;
         }
         libres_.emplace(forma, st);
+    }
+
+    // Why the statement's last step failed: a value a sum could not read, or the engine's text.
+    [[noreturn]] void LanzaFalloPaso() {
+        if (errorDeDato_) {
+            const vb::ErrorEjecucion e = *errorDeDato_;
+            errorDeDato_.reset();
+            throw e;
+        }
+        LanzaProveedor(Mensaje(db_));
     }
 
 protected:
@@ -250,10 +256,19 @@ private:
     sqlite3* db_;
     bool transaccionPropia_ = false;
     ColumnasFecha fechas_;
+    std::optional<vb::ErrorEjecucion> errorDeDato_;  // set by compruebanumero as it stops a statement
     std::unordered_multimap<QString, sqlite3_stmt*> libres_;
     std::unordered_set<QString> probadas_;   // shapes whose columns match their literal form
     std::unordered_set<QString> sinReuso_;   // shapes that must run as written
 };
+
+bool CursorSqlite::Avanza() {
+    ++fila_;  // values cached for the previous row are stale from here on
+    const int rc = sqlite3_step(st_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    static_cast<SesionSqlite&>(sesion()).LanzaFalloPaso();
+}
 
 void CursorSqlite::Libera() {
     if (forma_.isEmpty()) sqlite3_finalize(st_);

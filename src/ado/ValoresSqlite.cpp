@@ -70,17 +70,35 @@ int Digitos(std::string_view s, size_t i, size_t n) {
     return v;
 }
 
-// 'YYYY-MM-DD', optionally followed by ' HH:MM:SS' or 'THH:MM:SS'.
+// 'YYYY-MM-DD', optionally followed by ' HH:MM:SS' or 'THH:MM:SS' (and a fraction).
 std::optional<vb::Fecha> FechaIso(std::string_view s) {
     if (s.size() < 10 || s[4] != '-' || s[7] != '-') return std::nullopt;
     const QDate d(Digitos(s, 0, 4), Digitos(s, 5, 2), Digitos(s, 8, 2));
     if (!d.isValid()) return std::nullopt;
     if (s.size() == 10) return vb::Fecha{d, QTime(0, 0)};
-    if (s.size() == 19 && (s[10] == ' ' || s[10] == 'T') && s[13] == ':' && s[16] == ':') {
+    // Fractions of a second are below what a Date holds.
+    const bool fraccion = s.size() > 20 && s[19] == '.' && Digitos(s, 20, std::min<size_t>(s.size() - 20, 9)) >= 0 &&
+                          s.size() <= 29;
+    if ((s.size() == 19 || fraccion) && (s[10] == ' ' || s[10] == 'T') && s[13] == ':' && s[16] == ':') {
         const QTime h(Digitos(s, 11, 2), Digitos(s, 14, 2), Digitos(s, 17, 2));
         if (h.isValid()) return vb::Fecha{d, h};
     }
     return std::nullopt;
+}
+
+// "tblGastosEnc, columna IMP_MOV" when the value comes straight from a table, else the
+// result column's own name.
+QString NombreColumna(sqlite3_stmt* st, int i) {
+    const char* tabla = sqlite3_column_table_name(st, i);
+    const char* origen = sqlite3_column_origin_name(st, i);
+    if (tabla && origen) return QStringLiteral("%1, columna %2").arg(QString::fromUtf8(tabla), QString::fromUtf8(origen));
+    return QStringLiteral("columna ") + QString::fromUtf8(sqlite3_column_name(st, i));
+}
+
+// `tipo` is the value's type as stored: reading it as text changes what SQLite reports.
+[[noreturn]] void LanzaDeColumna(sqlite3_stmt* st, int i, int tipo, int32_t numero) {
+    const unsigned char* texto = tipo == SQLITE_BLOB ? nullptr : sqlite3_column_text(st, i);
+    LanzaValorAjeno(numero, NombreColumna(st, i), MuestraValor(tipo, texto, sqlite3_column_bytes(st, i)));
 }
 
 vb::Variant SegunValor(sqlite3_stmt* st, int i) {
@@ -134,34 +152,91 @@ vb::Variant Convierte(sqlite3_stmt* st, int i, Clase clase) {
         if (tipo == SQLITE_TEXT) {
             const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
             if (const auto f = FechaIso(std::string_view(p, size_t(sqlite3_column_bytes(st, i))))) return vb::Variant(*f);
-            return vb::Variant(TextoColumna(st, i));
         }
-        break;
+        LanzaDeColumna(st, i, tipo, vb::errores::TiposNoCoinciden);
     case Clase::Moneda:
     case Clase::Expresion: {
         std::optional<vb::Currency> c;
         if (tipo == SQLITE_INTEGER) c = MonedaDeEntero(sqlite3_column_int64(st, i));
         else if (tipo == SQLITE_FLOAT) c = MonedaDeReal(sqlite3_column_double(st, i));
         else if (clase == Clase::Moneda) {
-            const QString t = TextoColumna(st, i);
-            c = vb::Currency::DesdeTexto(t);
-            if (!c) return vb::Variant(t);
+            if (tipo == SQLITE_BLOB) LanzaDeColumna(st, i, tipo, vb::errores::TiposNoCoinciden);
+            try {
+                c = vb::Currency::DesdeTexto(TextoColumna(st, i));
+            } catch (const vb::ErrorEjecucion&) {
+                LanzaDeColumna(st, i, tipo, vb::errores::Desbordamiento);
+            }
+            if (!c) LanzaDeColumna(st, i, tipo, vb::errores::TiposNoCoinciden);
         }
         if (c) return vb::Variant(*c);
+        // A whole number or a finite real beyond the Currency range is only allowed in an expression.
+        if (tipo == SQLITE_FLOAT && (clase == Clase::Moneda || !std::isfinite(sqlite3_column_double(st, i))))
+            LanzaDeColumna(st, i, tipo, vb::errores::Desbordamiento);
+        if (tipo == SQLITE_INTEGER && clase == Clase::Moneda) LanzaDeColumna(st, i, tipo, vb::errores::Desbordamiento);
         break;
     }
     case Clase::Entero:
-        if (tipo == SQLITE_INTEGER) return Entero(sqlite3_column_int64(st, i));
+    case Clase::Doble:
+        if (tipo == SQLITE_TEXT || tipo == SQLITE_BLOB) LanzaDeColumna(st, i, tipo, vb::errores::TiposNoCoinciden);
+        if (tipo == SQLITE_FLOAT && !std::isfinite(sqlite3_column_double(st, i))) LanzaDeColumna(st, i, tipo, vb::errores::Desbordamiento);
+        if (clase == Clase::Entero && tipo == SQLITE_INTEGER) return Entero(sqlite3_column_int64(st, i));
+        if (clase == Clase::Doble) return vb::Variant(sqlite3_column_double(st, i));
         break;
     case Clase::Logico:
         if (tipo == SQLITE_INTEGER || tipo == SQLITE_FLOAT) return vb::Variant(sqlite3_column_double(st, i) != 0);
         break;
-    case Clase::Doble:
-        if (tipo == SQLITE_INTEGER || tipo == SQLITE_FLOAT) return vb::Variant(sqlite3_column_double(st, i));
-        break;
     case Clase::SegunValor: break;
     }
     return SegunValor(st, i);
+}
+
+void LanzaValorAjeno(int32_t numero, const QString& columna, const QString& valor) {
+    throw vb::ErrorEjecucion(numero, QStringLiteral("%1: %2: %3").arg(vb::DescripcionError(numero), columna, valor));
+}
+
+QString MuestraValor(int tipo, const unsigned char* texto, int bytes) {
+    if (tipo == SQLITE_BLOB) return QStringLiteral("%1 bytes binarios").arg(bytes);
+    QString t = QString::fromUtf8(reinterpret_cast<const char*>(texto), bytes);
+    if (tipo != SQLITE_TEXT) return t;
+    constexpr qsizetype Largo = 40;
+    if (t.size() > Largo) t = t.left(Largo) + u'…';
+    return u'\'' + t + u'\'';
+}
+
+}  // namespace ado::detalle
+
+namespace ado::detalle {
+namespace {
+
+// compruebanumero(valor, 'COLUMNA'): the value an aggregate sums, unchanged, when it is a finite
+// number (text that reads as one becomes it, as the aggregate would read it); anything else is
+// the runtime's error, kept for the cursor and reported to SQLite to stop the statement.
+void CompruebaNumero(sqlite3_context* ctx, int, sqlite3_value** args) {
+    sqlite3_value* v = args[0];
+    const int tipo = sqlite3_value_numeric_type(v);
+    int32_t numero = 0;
+    if (tipo == SQLITE_TEXT || tipo == SQLITE_BLOB) numero = vb::errores::TiposNoCoinciden;
+    else if (tipo == SQLITE_FLOAT && !std::isfinite(sqlite3_value_double(v))) numero = vb::errores::Desbordamiento;
+    if (numero == 0) {
+        sqlite3_result_value(ctx, v);
+        return;
+    }
+    const QString columna = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(args[1])));
+    const unsigned char* texto = tipo == SQLITE_BLOB ? nullptr : sqlite3_value_text(v);
+    auto* pendiente = static_cast<std::optional<vb::ErrorEjecucion>*>(sqlite3_user_data(ctx));
+    try {
+        LanzaValorAjeno(numero, QStringLiteral("columna ") + columna, MuestraValor(tipo, texto, sqlite3_value_bytes(v)));
+    } catch (const vb::ErrorEjecucion& e) {
+        pendiente->emplace(e);
+        sqlite3_result_error(ctx, e.what(), -1);
+    }
+}
+
+}  // namespace
+
+void RegistraCompruebaNumero(sqlite3* db, std::optional<vb::ErrorEjecucion>* pendiente) {
+    sqlite3_create_function_v2(db, "compruebanumero", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, pendiente,
+                               CompruebaNumero, nullptr, nullptr, nullptr);
 }
 
 }  // namespace ado::detalle

@@ -4,8 +4,12 @@
 // columns declared BOOLEAN. A result column without a declared type is an expression; the only
 // ones the reports write are money (SUM(IMP_MOV), LIM_CRE-SAL_PROV), so a number there arrives
 // as Currency.
+#include "vb/ErrorEjecucion.h"
 #include "vb/Variant.h"
 
+#include <optional>
+
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace ado::detalle {
@@ -15,7 +19,19 @@ enum class Clase { Texto, Fecha, Moneda, Entero, Logico, Doble, Expresion, Segun
 // From the column's declared type (null for an expression).
 Clase ClaseDeclarada(const char* tipoDeclarado);
 int TipoAdo(Clase c);
-// The value of column i of the statement's current row.
+// The value of column i of the statement's current row. A stored value its declared type cannot
+// hold (text in an amount, number or date column, an infinite real) raises the runtime's error 13
+// or 6 naming the column and the value, instead of reading as something else.
 vb::Variant Convierte(sqlite3_stmt* st, int i, Clase clase);
+
+// That error, for a value shown as MuestraValor shows it.
+[[noreturn]] void LanzaValorAjeno(int32_t numero, const QString& columna, const QString& valor);
+// A stored value as an error names it: text quoted (long text cut), numbers as SQLite writes them.
+QString MuestraValor(int tipo, const unsigned char* texto, int bytes);
+
+// The SQL function compruebanumero(valor, 'COLUMNA') the rewritten sums call on each value: the
+// value itself when it is a finite number, else the statement stops and `pendiente` holds the
+// error to raise.
+void RegistraCompruebaNumero(sqlite3* db, std::optional<vb::ErrorEjecucion>* pendiente);
 
 }  // namespace ado::detalle

@@ -5,6 +5,7 @@
 #include "ado/Connection.h"
 #include "ado/Errores.h"
 #include "ado/FormaSql.h"
+#include "ado/SumasSqlite.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -79,6 +80,90 @@ TEST_F(Sqlite, ExpresionesDeDineroSonCurrencyExacto) {
     EXPECT_EQ(rs.Fields("D").Value().Tipo(), TipoVariant::Double);  // beyond any amount
     rs = con.Execute("SELECT SUM(SAL_MOV) AS SALDO FROM tblGastosEnc WHERE COD_ACRE='nadie'");
     EXPECT_TRUE(rs.Fields("SALDO").Value().IsNull());
+}
+
+// SQLite stores whatever it is given; a value its declared column cannot hold stops the read with
+// the runtime's error naming the column and the value, directly and through a sum, where SQLite
+// itself would read the text as 0.
+TEST(SqliteDatosAjenos, SonErrorDeTiposODesbordamientoConColumnaYValor) {
+    BaseSqlite base(R"(
+CREATE TABLE tblGastosEnc (NUM_MOV INTEGER, COD_ACRE VARCHAR(10), FEC_MOV DATE, PLA_PAG INTEGER, IMP_MOV CURRENCY,
+  TIP_CAM DOUBLE, SAL_MOV CURRENCY);
+INSERT INTO tblGastosEnc VALUES
+  (1, 'A01', '2024-01-01 10:00:00.250', 30, 10.5, 1.5, 1),
+  (2, 'B02', '2024-02-30', 'treinta', 'abc', 'NaN', 2),
+  (3, 'C03', 45000, 30, 9e999, -9e999, '  12.5 '),
+  (4, 'D04', '2024-01-02', 1.5, '1e30', 2, x'00ff');
+)");
+    ado::Connection con;
+    con.Open(base.Cadena());
+    const auto error = [&](const QString& sql, const char* campo) -> std::pair<int, QString> {
+        try {
+            auto rs = con.Execute(sql);
+            rs.Fields(campo).Value();
+        } catch (const vb::ErrorEjecucion& e) {
+            return {e.numero(), e.descripcion()};
+        }
+        return {0, QString()};
+    };
+    using vb::errores::Desbordamiento;
+    using vb::errores::TiposNoCoinciden;
+    const struct {
+        int fila;
+        const char* campo;
+        int numero;
+        const char* texto;
+    } casos[] = {
+        {2, "IMP_MOV", TiposNoCoinciden, "No coinciden los tipos: tblGastosEnc, columna IMP_MOV: 'abc'"},
+        {2, "FEC_MOV", TiposNoCoinciden, "columna FEC_MOV: '2024-02-30'"},
+        {2, "PLA_PAG", TiposNoCoinciden, "columna PLA_PAG: 'treinta'"},
+        {2, "TIP_CAM", TiposNoCoinciden, "columna TIP_CAM: 'NaN'"},
+        {3, "FEC_MOV", TiposNoCoinciden, "columna FEC_MOV: 45000"},
+        {3, "IMP_MOV", Desbordamiento, "Desbordamiento: tblGastosEnc, columna IMP_MOV: Inf"},
+        {3, "TIP_CAM", Desbordamiento, "columna TIP_CAM: -Inf"},
+        {4, "IMP_MOV", Desbordamiento, "columna IMP_MOV: 1.0e+30"},  // stored as a real: beyond Currency
+        {4, "SAL_MOV", TiposNoCoinciden, "columna SAL_MOV: 2 bytes binarios"},
+    };
+    for (const auto& c : casos) {
+        const auto [numero, texto] =
+            error(QStringLiteral("SELECT %1 FROM tblGastosEnc WHERE NUM_MOV=%2").arg(c.campo).arg(c.fila), c.campo);
+        EXPECT_EQ(numero, c.numero) << c.campo << " " << c.fila;
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(c.texto))) << texto.toStdString();
+    }
+    // Through an alias the column is still named by its table's name for it.
+    EXPECT_EQ(error("SELECT IMP_MOV AS IMPORTE FROM tblGastosEnc WHERE NUM_MOV=2", "IMPORTE").second,
+              "No coinciden los tipos: tblGastosEnc, columna IMP_MOV: 'abc'");
+
+    // A sum stops at the first value it cannot add; a sum of good values is what it was.
+    EXPECT_EQ(error("SELECT SUM(IMP_MOV) AS S FROM tblGastosEnc", "S"),
+              std::make_pair(int(TiposNoCoinciden), QStringLiteral("No coinciden los tipos: columna IMP_MOV: 'abc'")));
+    EXPECT_EQ(error("SELECT TOTAL(g.IMP_MOV) AS S FROM tblGastosEnc g WHERE NUM_MOV<>2", "S"),
+              std::make_pair(int(Desbordamiento), QStringLiteral("Desbordamiento: columna g.IMP_MOV: Inf")));
+    auto rs = con.Execute("SELECT SUM(IMP_MOV) AS S, AVG(SAL_MOV) AS M, COUNT(IMP_MOV) AS N FROM tblGastosEnc WHERE NUM_MOV<=1");
+    EXPECT_EQ(rs.Fields("S").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(105000)));
+    EXPECT_EQ(rs.Fields("M").Value(), vb::Variant(vb::Currency::DesdeEntero(1)));
+    // Text that reads as a number is added as the number, as SQLite adds it.
+    rs = con.Execute("SELECT SUM(SAL_MOV) AS S FROM tblGastosEnc WHERE NUM_MOV IN (1, 3)");
+    EXPECT_EQ(rs.Fields("S").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(135000)));
+
+    // Good values of the same rows still read, the fraction of a second is below a Date, and the
+    // connection goes on after each error.
+    rs = con.Execute("SELECT NUM_MOV, COD_ACRE, FEC_MOV FROM tblGastosEnc WHERE NUM_MOV IN (1, 2) ORDER BY NUM_MOV");
+    EXPECT_EQ(rs.Fields("FEC_MOV").Value(), vb::Variant(vb::Fecha{QDate(2024, 1, 1), QTime(10, 0)}));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("COD_ACRE").Value(), vb::Variant("B02"));
+    // A whole number stored in a column declared INTEGER as a real stays the number it is.
+    rs = con.Execute("SELECT PLA_PAG FROM tblGastosEnc WHERE NUM_MOV=4");
+    EXPECT_EQ(rs.Fields("PLA_PAG").Value(), vb::Variant(1.5));
+}
+
+TEST(ReescribeSumas, SoloLasSumasDeUnaColumna) {
+    using ado::detalle::ReescribeSumas;
+    EXPECT_EQ(ReescribeSumas("SELECT sum( g.IMP_MOV ) AS A, TOTAL(X) FROM T g"),
+              "SELECT sum( compruebanumero(g.IMP_MOV,'g.IMP_MOV') ) AS A, TOTAL(compruebanumero(X,'X')) FROM T g");
+    for (const char* igual : {"SELECT SUM(DISTINCT X) FROM T", "SELECT SUM(A+B) FROM T", "SELECT SUM(1) FROM T",
+                              "SELECT 'SUM(X)', COUNT(X), MAX(X) FROM T -- SUM(Y)", "SELECT SUM(\"X\") FROM T"})
+        EXPECT_EQ(ReescribeSumas(igual), igual);
 }
 
 TEST_F(Sqlite, CamposPorNombreSinDistinguirMayusculas) {
