@@ -1,6 +1,8 @@
 // `zrconsgt reporte` and `mostrar` run as a user runs them, on the demo company in a folder of
 // their own: the listing, PDF, PNG and EMF outputs, settings reaching the report, and failures
 // that end with exit code 1 and a message instead of a document.
+#include "BaseSqlite.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -254,6 +256,51 @@ TEST_F(Zrconsgt, TesoreriaConSusControles) {
     EXPECT_EQ(fecha.codigo, 1);
     EXPECT_TRUE(fecha.errores.contains(u"dtpFecha(0) está deshabilitado")) << fecha.errores.toStdString();
     EXPECT_FALSE(QFile::exists(listado));
+}
+
+// The host's data with a text where an amount is, an infinite amount, a day that does not exist:
+// the run stops on the first with the error naming the column and the value, after pages were
+// written, and leaves no page file and no output.
+TEST_F(Zrconsgt, DatosQueNoSonDeSuTipoTerminanLaCorridaConColumnaYValor) {
+    const QString base = Demo() + QStringLiteral("/demo.sqlite");
+    const QString listado = Archivo("l.jsonl");
+    const QStringList anio = {"--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"};
+    // Each case spoils the last row its report prints, so pages are on disk when it is read.
+#define ULTIMO_MOVIMIENTO                                                                                           \
+    "(SELECT g.NUM_MOV FROM tblGastosEnc g JOIN tblCatProveedor p ON g.COD_ACRE=p.COD_PROV WHERE p.ES_ACREED=1 "  \
+    "AND g.COD_ESTATUS IN (1,2) AND g.FEC_MOV BETWEEN '2025-01-01' AND '2025-12-31' ORDER BY g.COD_ACRE DESC, "  \
+    "g.COD_CON DESC, g.COD_SUCU DESC, g.FOL_MOV DESC, g.NUM_MOV DESC LIMIT 1)"
+    const struct {
+        const char* dato;
+        QStringList ajustes;
+        const char* error;
+    } casos[] = {
+        {"UPDATE tblGastosEnc SET IMP_MOV='1.234,50' WHERE NUM_MOV=" ULTIMO_MOVIMIENTO,
+         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna IMP_MOV: '1.234,50'"},
+        {"UPDATE tblGastosEnc SET FEC_MOV='2025-11-31' WHERE NUM_MOV=" ULTIMO_MOVIMIENTO,
+         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna FEC_MOV: '2025-11-31'"},
+        {"UPDATE tblIngreEgre SET IMP_MOV=9e999 WHERE MOVIMIENTO=(SELECT MAX(MOVIMIENTO) FROM tblIngreEgre WHERE "
+         "FEC_MOV BETWEEN '2025-03-01' AND '2025-03-31')",
+         {"--ventana", "tesoreria", "--fijar", "cmbConsulta=Relación de Movimientos", "--fijar", "dtpFecha(0)=2025-03-01",
+          "--fijar", "dtpFecha(1)=2025-03-31"},
+         "error 6: Desbordamiento: tblIngreEgre, columna IMP_MOV: Inf"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.dato);
+        const QByteArray original = [&] {
+            QFile f(base);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        ASSERT_EQ(EscribeSqlite(base, c.dato), 0);  // SQLITE_OK
+        const Resultado r = Reporte(c.ajustes + QStringList{"--listado", listado});
+        EXPECT_EQ(r.codigo, 1);
+        EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.error))) << r.errores.toStdString();
+        EXPECT_FALSE(QFile::exists(listado));
+        EXPECT_EQ(PaginasSueltas(), QStringList());
+        QFile f(base);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(original) == original.size());
+    }
+#undef ULTIMO_MOVIMIENTO
 }
 
 // Three different reports of the same company started in the same second: each gets its own

@@ -22,10 +22,12 @@ QByteArray BaseSqlite::Contenido() const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-int BaseSqlite::Escribe(const char* sql) const {
+int EscribeSqlite(const QString& archivo, const char* sql) {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open(ruta_.toUtf8().constData(), &db);
+    int rc = sqlite3_open(archivo.toUtf8().constData(), &db);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     sqlite3_close(db);
     return rc;
 }
+
+int BaseSqlite::Escribe(const char* sql) const { return EscribeSqlite(ruta_, sql); }

@@ -6,6 +6,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// What a host writes to a SQLite file, on a connection of its own that does not wait for a lock:
+// SQLITE_OK, or SQLITE_BUSY while a reader holds the file.
+int EscribeSqlite(const QString& archivo, const char* sql);
+
 class BaseSqlite {
 public:
     explicit BaseSqlite(const char* guion);  // SQL run once to create and fill the file

@@ -6,6 +6,8 @@
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
 
+#include <sqlite3.h>
+
 using namespace controles;
 using prueba::VentanaGastos;
 
@@ -60,6 +62,47 @@ TEST_F(Ventana, UnArbolQueNoSeLlenaImpideAbrirLaVentana) {
     // The load is not a user's action: its error goes back to whoever opened the window.
     EXPECT_NE(NumeroDeError([&] { controles::Load(otra); }), 0);
     EXPECT_TRUE(guion.errores.isEmpty());
+}
+
+// What the host's database holds where an amount or a date should be stops the run with an error
+// naming the column and the value, instead of printing 0.00; no page is left, the host may write,
+// and the next run, once the data is right, prints.
+TEST_F(Ventana, UnDatoQueNoEsLoQueDiceSuColumnaDetieneLaCorridaYLaVentanaSigue) {
+    gastos::frmConGastos& v = *ventana;
+    const struct {
+        int consulta;
+        const char* dato;
+        const char* error;
+    } casos[] = {
+        {2, "UPDATE tblGastosEnc SET IMP_MOV='abc' WHERE NUM_MOV=2",
+         "13 No coinciden los tipos: tblGastosEnc, columna IMP_MOV: 'abc'"},
+        {2, "UPDATE tblGastosEnc SET FEC_MOV='2024-06-00' WHERE NUM_MOV=3",
+         "13 No coinciden los tipos: tblGastosEnc, columna FEC_MOV: '2024-06-00'"},
+        // "Saldos" only sums the amounts.
+        {3, "UPDATE tblGastosEnc SET IMP_MOV='NaN' WHERE NUM_MOV=7", "13 No coinciden los tipos: columna IMP_MOV: 'NaN'"},
+        {3, "UPDATE tblGastosEnc SET IMP_MOV=-9e999 WHERE NUM_MOV=1", "6 Desbordamiento: columna IMP_MOV: -Inf"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.dato);
+        v.cmbConsulta.SetListIndex(c.consulta);
+        v.dtpFecha(0).SetValue(QDate(2024, 5, 1));
+        v.dtpFecha(1).SetValue(QDate(2024, 6, 30));
+        const report::Documento bueno = ConsultaLimpia();
+        ASSERT_FALSE(bueno.empty());
+        ASSERT_EQ(base.Escribe(c.dato), SQLITE_OK);
+        EXPECT_FALSE(Consulta());
+        EXPECT_EQ(guion.errores, QStringList{QString::fromUtf8(c.error)});
+        EXPECT_TRUE(ArchivosDePagina().isEmpty());
+        EXPECT_TRUE(v.Loaded());
+        guion.errores.clear();
+        // The failed run holds nothing: the host writes at once.
+        ASSERT_EQ(base.Escribe("UPDATE tblGastosEnc SET IMP_MOV=1000, FEC_MOV='2024-05-01' WHERE NUM_MOV=1;"
+                               "UPDATE tblGastosEnc SET IMP_MOV=200.25 WHERE NUM_MOV=2;"
+                               "UPDATE tblGastosEnc SET FEC_MOV='2024-06-10' WHERE NUM_MOV=3;"
+                               "UPDATE tblGastosEnc SET IMP_MOV=99.99 WHERE NUM_MOV=7;"),
+                  SQLITE_OK);
+        EXPECT_EQ(ConsultaLimpia(), bueno);
+    }
 }
 
 // Enabled state of every filter control, one row per report choice.
