@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -100,7 +101,8 @@ QString LeeIni(const QString& seccion, const QString& clave) {
     if (!S_ISREG(estado.st_mode)) noValido(QStringLiteral("es un dispositivo, no un archivo"));
     const QString demasiado = QStringLiteral("mide más de %1 bytes").arg(kTamanoMaximo);
     if (estado.st_size > kTamanoMaximo) LanzaPerfilIlegible(vb::errores::FormatoNoValido, ruta, demasiado);
-    const QByteArray bytes = archivo.read(kTamanoMaximo + 1);
+    // Sized by the file: asking for the cap itself would allocate it for every file read.
+    const QByteArray bytes = archivo.read(std::min<qint64>(estado.st_size, kTamanoMaximo) + 1);
     if (archivo.error() != QFileDevice::NoError) LanzaPerfilIlegible(vb::errores::ErrorEntradaSalida, ruta, archivo.errorString());
     if (bytes.size() > kTamanoMaximo) LanzaPerfilIlegible(vb::errores::FormatoNoValido, ruta, demasiado);
     const QString texto = DecodificaPerfil(bytes);
