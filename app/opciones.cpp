@@ -80,12 +80,14 @@ void CompruebaConexion(const Conexion& conexion) {
         throw ErrorOpciones{QStringLiteral("la carpeta de --ruta no existe: %1").arg(conexion.ruta)};
 }
 
-QString TextoConexionFallida(const QString& cadena) {
+QString TextoConexionFallida(const QString& cadena, const QString& motivo) {
     static const QRegularExpression clave(QStringLiteral("\\b(pwd|password)\\s*=[^;]*"),
                                           QRegularExpression::CaseInsensitiveOption);
     QString oculta = cadena;
     oculta.replace(clave, QStringLiteral("\\1=***"));
-    return QStringLiteral("no se pudo abrir la conexión \"%1\"").arg(oculta);
+    QString texto = QStringLiteral("no se pudo abrir la conexión \"%1\"").arg(oculta);
+    if (!motivo.isEmpty()) texto += QStringLiteral(": ") + motivo;
+    return texto;
 }
 
 int MuestraConsulta(const char* comando, const Conexion& c) {
@@ -95,7 +97,7 @@ int MuestraConsulta(const char* comando, const Conexion& c) {
     } catch (const vb::ErrorEjecucion& e) {
         return Falla(comando, QStringLiteral("error %1: %2").arg(e.numero()).arg(e.descripcion()));
     }
-    if (!consulta.ConexionAbierta()) return Falla(comando, TextoConexionFallida(c.cadena));
+    if (!consulta.ConexionAbierta()) return Falla(comando, TextoConexionFallida(c.cadena, consulta.MotivoConexion()));
     return 0;
 }
 

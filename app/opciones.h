@@ -45,8 +45,8 @@ void CompruebaConexion(const Conexion& conexion);
 // A whole number between the limits, or ErrorOpciones naming the option.
 int LeeEntero(const Opcion& opcion, int minimo, int maximo);
 
-// "the connection did not open", with the string's passwords masked.
-QString TextoConexionFallida(const QString& cadena);
+// "the connection did not open", with the string's passwords masked, and the provider's reason.
+QString TextoConexionFallida(const QString& cadena, const QString& motivo);
 
 // Hands the six values to a fresh clsConsGT, which is released before returning: 0, or Falla's 1
 // with the run-time error or the connection that did not open.

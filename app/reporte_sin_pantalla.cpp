@@ -78,7 +78,8 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
     } catch (const vb::ErrorEjecucion& e) {
         return Fallo(e.numero(), QStringLiteral("error %1: %2").arg(e.numero()).arg(e.descripcion()));
     }
-    if (!consulta.ConexionAbierta()) return Fallo(vb::errores::ErrorProveedor, TextoConexionFallida(c.cadena));
+    if (!consulta.ConexionAbierta())
+        return Fallo(vb::errores::ErrorProveedor, TextoConexionFallida(c.cadena, consulta.MotivoConexion()));
     if (!puerto.FalloAjuste().isEmpty()) return Fallo(vb::errores::LlamadaNoValida, puerto.FalloAjuste());
     if (MensajesConsola::ErroresMostrados() != erroresAntes)
         return Fallo(MensajesConsola::UltimoNumero(), MensajesConsola::UltimaDescripcion(), true);

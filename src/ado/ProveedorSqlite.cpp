@@ -6,7 +6,10 @@
 #include "ado/SumaFechas.h"
 #include "ado/SumasSqlite.h"
 #include "ado/ValoresSqlite.h"
+#include "ado/WalSoloLectura.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 #include <cstring>
@@ -17,7 +20,18 @@
 namespace ado::detalle {
 namespace {
 
-QString Mensaje(sqlite3* db) { return QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db)); }
+// The engine's text, except where a user should be told in words of their own: a lock, a file
+// that is no database.
+QString Mensaje(sqlite3* db) {
+    const int codigo = sqlite3_extended_errcode(db) & 0xff;
+    const auto archivo = [db] { return QDir::toNativeSeparators(QString::fromUtf8(sqlite3_db_filename(db, "main"))); };
+    if (codigo == SQLITE_BUSY || codigo == SQLITE_LOCKED)
+        return QStringLiteral("[SQLite] La base de datos %1 está bloqueada por otro proceso que la está modificando; "
+                              "vuelva a intentarlo cuando termine")
+            .arg(archivo());
+    if (codigo == SQLITE_NOTADB) return QStringLiteral("[SQLite] El archivo %1 no es una base de datos SQLite").arg(archivo());
+    return QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db));
+}
 
 // Only reading: anything but SELECT, reading a column, calling a function or a recursive
 // query is refused while the statement is prepared; the session itself may open and end its
@@ -276,16 +290,36 @@ void CursorSqlite::Libera() {
     st_ = nullptr;
 }
 
+// `codigo` receives the engine's extended result code when the open fails.
+std::shared_ptr<Sesion> Abre(const QByteArray& nombre, int banderas, int& codigo) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(nombre.constData(), &db, banderas, nullptr);
+    auto sesion = std::make_shared<SesionSqlite>(db);  // closes db on every path out
+    try {
+        if (rc != SQLITE_OK) LanzaProveedor(Mensaje(db));
+        sesion->Prepara();
+    } catch (const vb::ErrorEjecucion&) {
+        codigo = db ? sqlite3_extended_errcode(db) : rc;
+        throw;
+    }
+    return sesion;
+}
+
 }  // namespace
 
 std::shared_ptr<Sesion> AbreSesionSqlite(const QString& archivo) {
     if (archivo.isEmpty()) LanzaProveedor(QStringLiteral("[SQLite] Falta el archivo de la base de datos (Data Source)"));
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(archivo.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    auto sesion = std::make_shared<SesionSqlite>(db);  // closes db on every path out
-    if (rc != SQLITE_OK) LanzaProveedor(Mensaje(db));
-    sesion->Prepara();
-    return sesion;
+    if (!QFileInfo::exists(archivo))
+        LanzaProveedor(QStringLiteral("[SQLite] No existe el archivo de la base de datos %1").arg(QDir::toNativeSeparators(archivo)));
+    int codigo = SQLITE_OK;
+    try {
+        return Abre(archivo.toUtf8(), SQLITE_OPEN_READONLY, codigo);
+    } catch (const vb::ErrorEjecucion&) {
+        const std::optional<LecturaSinIndice> sinIndice = LecturaDeWalSinIndice(archivo, codigo);
+        if (!sinIndice) throw;
+        if (!sinIndice->inmutable) LanzaProveedor(sinIndice->motivo);
+    }
+    return Abre(UriInmutable(archivo), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, codigo);
 }
 
 }  // namespace ado::detalle

@@ -5,15 +5,18 @@
 
 namespace modConGastos {
 
-bool Conecta(const QString& cadena) { return AbreConexion(ConexionModulo(), cadena); }
+bool Conecta(const QString& cadena, QString* motivo) { return AbreConexion(ConexionModulo(), cadena, motivo); }
 
-bool AbreConexion(ado::Connection& conexion, const QString& cadena) {
+bool AbreConexion(ado::Connection& conexion, const QString& cadena, QString* motivo) {
     if (conexion.State() == 1) conexion.Close();
     conexion.ConnectionString(cadena);
+    if (motivo) motivo->clear();
     try {
         conexion.Open(QString(), QString(), QString(), -1);
-    } catch (const vb::ErrorEjecucion&) {
-        // A connection that does not open is not reported; the caller sees State.
+    } catch (const vb::ErrorEjecucion& e) {
+        // A connection that does not open is not reported; the caller sees State, and the
+        // reason when it asks.
+        if (motivo) *motivo = e.descripcion();
     }
     return conexion.State() == 1;
 }

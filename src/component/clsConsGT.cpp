@@ -14,7 +14,7 @@ void clsConsGT::MostrarConsulta(int32_t ConsultaActiva, const QString& ConexionB
     modConGastos::ManejadorBD = ManejadorBaseDatos;
     modConGastos::CadenaConexion = ConexionBaseDatos;
 
-    conexionAbierta_ = modConGastos::Conecta(modConGastos::CadenaConexion);
+    conexionAbierta_ = modConGastos::Conecta(modConGastos::CadenaConexion, &motivoConexion_);
     if (!conexionAbierta_) return;
 
     if (ConsultaActiva != ConsultasDeGastos && ConsultaActiva != ConsultasDeTesoreria) return;

@@ -19,9 +19,12 @@ public:
                          int16_t NumeroDeEmpresa, const QString& ArchivoDeAyuda, const QString& RutaBaseDeDatos);
 
     bool ConexionAbierta() const { return conexionAbierta_; }
+    // Why the last MostrarConsulta's connection did not open, in the provider's words.
+    const QString& MotivoConexion() const { return motivoConexion_; }
 
 private:
     bool conexionAbierta_ = false;
+    QString motivoConexion_;
 };
 
 }  // namespace component

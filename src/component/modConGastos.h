@@ -30,8 +30,9 @@ extern QString ListaEstatus;
 // The module connection, created when first needed (an auto-created object reference).
 ado::Connection& ConexionModulo();
 
-bool Conecta(const QString& cadena);
-bool AbreConexion(ado::Connection& conexion, const QString& cadena);
+// False when the connection does not open; `motivo`, when given, receives the provider's reason.
+bool Conecta(const QString& cadena, QString* motivo = nullptr);
+bool AbreConexion(ado::Connection& conexion, const QString& cadena, QString* motivo = nullptr);
 void CierraConexion();
 
 // Settings file RutaBD & "\QUIROX.INI": the trimmed value, cut to 254 characters, or "(error)".

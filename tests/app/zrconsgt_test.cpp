@@ -238,7 +238,10 @@ TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
         Ejecuta({"reporte", "--conexion", "Provider=SQLite;Data Source=" + Archivo("no-existe.db"), "--ruta", Demo(),
                  "--listado", listado});
     EXPECT_EQ(sinBase.codigo, 1);
-    EXPECT_TRUE(sinBase.errores.contains(u"no se pudo abrir la conexión")) << sinBase.errores.toStdString();
+    // With the provider's reason.
+    EXPECT_TRUE(sinBase.errores.contains(QStringLiteral("no se pudo abrir la conexión \"Provider=SQLite;Data Source=") +
+                                         Archivo("no-existe.db") + "\": [SQLite] No existe el archivo"))
+        << sinBase.errores.toStdString();
 }
 
 TEST_F(Zrconsgt, TesoreriaConSusControles) {
