@@ -22,9 +22,10 @@ mariadb=$(bash "$raiz/scripts/mariadb.sh")
 bash "$raiz/scripts/carga-mariadb.sh" "$demo/mariadb.sql"
 # The same company where a backslash escapes a quote, through a login that may write.
 hostil=$(bash "$raiz/scripts/postgres-hostil.sh" "$demo/postgres.sql")
+mariadb_hostil=$(bash "$raiz/scripts/mariadb-hostil.sh" "$demo/mariadb.sql")
 
 export ZR_PG_CONEXION="$pg" ZR_PG_HOSTIL="$hostil" ZR_SQLITE_DEMO="$sqlite" ZR_REQUIERE_PG=1
-export ZR_MARIADB_CONEXION="$mariadb" ZR_REQUIERE_MARIADB=1
+export ZR_MARIADB_CONEXION="$mariadb" ZR_MARIADB_HOSTIL="$mariadb_hostil" ZR_REQUIERE_MARIADB=1
 (cd "$build" && ctest --output-on-failure -j2 --timeout 300)
 
 # The installed tree, the host example built against it, the Debian packages.

@@ -7,8 +7,8 @@
 #include <sqlext.h>
 #include <sqlucode.h>
 
-void ConPostgres::Conecta(const char* variable, ado::Connection& con) {
-    const bool exigido = qEnvironmentVariable("ZR_REQUIERE_PG") == u"1";
+void ConPostgres::Conecta(const char* variable, ado::Connection& con, const char* exigencia) {
+    const bool exigido = qEnvironmentVariable(exigencia) == u"1";
     const QString cadena = qEnvironmentVariable(variable);
     QString problema;
     if (cadena.isEmpty()) {
@@ -21,7 +21,7 @@ void ConPostgres::Conecta(const char* variable, ado::Connection& con) {
             problema = QStringLiteral("%1 no conecta: %2").arg(QLatin1StringView(variable), e.descripcion());
         }
     }
-    if (exigido) FAIL() << problema.toStdString() << " (ZR_REQUIERE_PG=1)";
+    if (exigido) FAIL() << problema.toStdString() << " (" << exigencia << "=1)";
     GTEST_SKIP() << problema.toStdString();
 }
 

@@ -12,8 +12,9 @@ class ConPostgres : public ::testing::Test {
 protected:
     void SetUp() override;
     // Opens the connection string held by the environment `variable` into `con`, or skips
-    // (fails under ZR_REQUIERE_PG) the test; check IsSkipped() / HasFatalFailure() after it.
-    void Conecta(const char* variable, ado::Connection& con);
+    // (fails when the environment variable `exigido` is 1) the test; check IsSkipped() /
+    // HasFatalFailure() after it.
+    void Conecta(const char* variable, ado::Connection& con, const char* exigido = "ZR_REQUIERE_PG");
     bool Listo() const { return !IsSkipped() && !HasFatalFailure(); }
 
     ado::Connection pg;
