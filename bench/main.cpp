@@ -1,5 +1,6 @@
-// zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf]
-// Builds (or reuses) the demo company at that scale, runs the creditor reports (the catalog in its
+// zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf] [--conexion CADENA] [--formas TEXTO]
+// Builds (or reuses) the demo company at that scale (or runs on the server `--conexion` names, loaded
+// with the same company; the demo folder still gives the settings and page folder), runs the creditor reports (the catalog in its
 // four forms, the balances, the ledger in both forms, the movements and the petty cash in four forms
 // each) and the treasury reports through `zrconsgt reporte`, and prints per form:
 // wall time, pages, peak memory and CPU of the run, the time its SQL takes alone, and the CPU time
@@ -33,6 +34,8 @@ struct Opciones {
     QString carpeta;
     int veces = 3;
     QString salida = QStringLiteral("listado");
+    QString conexion;  // a server with the same company instead of the SQLite file
+    QString formas;    // only the forms whose name holds this text
 };
 
 struct Corrida {
@@ -67,6 +70,10 @@ Opciones LeeOpciones(const QStringList& args) {
             o.carpeta = valor;
         else if (a == u"--salida" && (valor == u"listado" || valor == u"pdf"))
             o.salida = valor;
+        else if (a == u"--conexion")
+            o.conexion = valor;
+        else if (a == u"--formas")
+            o.formas = valor;
         else
             Termina(QStringLiteral("opción desconocida: %1 %2").arg(a, valor));
         if (!ok || o.escala < 1 || o.veces < 1) Termina(QStringLiteral("%1 quiere un número entero positivo").arg(a));
@@ -153,10 +160,11 @@ int main(int argc, char** argv) {
 
     QCoreApplication aplicacion(argc, argv);
     const Opciones o = LeeOpciones(QCoreApplication::arguments());
-    const QString conexion = EmpresaDemo(o);
+    const QString demo = EmpresaDemo(o);
+    const QString conexion = o.conexion.isEmpty() ? demo : o.conexion;
     try {
         bench::PreparaSql(conexion, o.carpeta);
-        bench::PreparaSqlAcreedores(conexion);
+        bench::PreparaSqlAcreedores(demo);
         bench::PreparaSqlTesoreria();
     } catch (const vb::ErrorEjecucion& e) {
         Termina(e.descripcion());
@@ -169,6 +177,7 @@ int main(int argc, char** argv) {
         QStringList fijar;
         std::function<bench::TiempoSql()> sql;
         QString ventana = QStringLiteral("gastos");
+        bool sqlEnArchivo = false;  // its SQL alone is replayed on the SQLite file itself
     };
     const auto tesoreria = [](const char* nombre, const QStringList& fijar, const bench::Tesoreria& corrida) {
         return Forma{nombre, fijar, [=] { return bench::MideSqlTesoreria(corrida); }, QStringLiteral("tesoreria")};
@@ -186,11 +195,12 @@ int main(int argc, char** argv) {
         catalogo("Directorio resumido", 0, 1),
         catalogo("Parámetros detallado", 1, 0),
         catalogo("Parámetros resumido", 1, 1),
-        {"Saldos", mes + QStringList{"cmbConsulta=3"}, [=] { return bench::MideSqlAcreedores({3, true, desde, hasta}); }},
+        {"Saldos", mes + QStringList{"cmbConsulta=3"}, [=] { return bench::MideSqlAcreedores({3, true, desde, hasta}); },
+         QStringLiteral("gastos"), true},
         {"Auxiliar detallado", mes + QStringList{"optTipo(0)=1"},
-         [=] { return bench::MideSqlAcreedores({1, true, desde, hasta}); }},
+         [=] { return bench::MideSqlAcreedores({1, true, desde, hasta}); }, QStringLiteral("gastos"), true},
         {"Auxiliar resumido", mes + QStringList{"optTipo(1)=1"},
-         [=] { return bench::MideSqlAcreedores({1, false, desde, hasta}); }},
+         [=] { return bench::MideSqlAcreedores({1, false, desde, hasta}); }, QStringLiteral("gastos"), true},
         tesoreria("Catálogo de Cuentas", {"cmbConsulta=0"}, {0, desde, hasta, {}}),
         tesoreria("Relación de Movimientos", {"cmbConsulta=1", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"},
                   {1, desde, hasta, {}}),
@@ -250,6 +260,9 @@ int main(int argc, char** argv) {
     fila(titulos);
 
     for (const Forma& f : formas) {
+        if (!QString::fromUtf8(f.nombre).contains(o.formas, Qt::CaseInsensitive)) continue;
+        // On a server the SQL alone is only what goes through the module connection.
+        const bool sinSql = f.sqlEnArchivo && !o.conexion.isEmpty();
         std::vector<double> reporte, sql;
         Corrida ultima;
         long memoria = 0;
@@ -261,6 +274,7 @@ int main(int argc, char** argv) {
             reporte.push_back(ultima.segundos);
             cpu.push_back(static_cast<double>(ultima.cpuMs) / 1000.0);
             memoria = std::max(memoria, ultima.memoriaKib);
+            if (sinSql) continue;
             try {
                 t = f.sql();
             } catch (const vb::ErrorEjecucion& e) {
@@ -268,14 +282,16 @@ int main(int argc, char** argv) {
             }
             sql.push_back(t.segundos);
         }
-        const double r = Mediana(reporte), s = Mediana(sql);
+        const double r = Mediana(reporte), s = sql.empty() ? 0 : Mediana(sql);
         // What the PDF adds to a run: one more run writing it instead of the listing, in CPU time.
         const double pdf = o.salida == u"pdf" ? 0
                                               : static_cast<double>(CorreReporte(o, conexion, f.ventana, f.fijar,
                                                                                  QStringLiteral("pdf"), salidas.filePath("r.pdf"))
                                                                         .cpuMs) / 1000.0 - Mediana(cpu);
-        fila({QString::fromUtf8(f.nombre), QString::number(t.acreedores), QString::number(t.consultas),
-              QString::number(ultima.paginas), Num(r, 3), Num(s, 3), Num(s > 0 ? r / s : 0, 2),
+        const QString guion = QStringLiteral("-");
+        fila({QString::fromUtf8(f.nombre), sinSql ? guion : QString::number(t.acreedores),
+              sinSql ? guion : QString::number(t.consultas), QString::number(ultima.paginas), Num(r, 3),
+              sinSql ? guion : Num(s, 3), sinSql ? guion : Num(s > 0 ? r / s : 0, 2),
               Num(ultima.paginas > 0 ? 1000.0 * r / ultima.paginas : 0, 2), Num(Mediana(cpu), 3),
               Num(static_cast<double>(memoria) / 1024.0, 1), o.salida == u"pdf" ? QStringLiteral("-") : Num(pdf, 3)});
     }

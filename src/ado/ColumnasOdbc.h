@@ -13,6 +13,7 @@ struct Columna {
     QString nombre;
     Lectura lectura;
     int tipoAdo;
+    bool operator==(const Columna&) const = default;
 };
 
 Columna DescribeColumna(SQLHSTMT st, SQLUSMALLINT i);

@@ -26,9 +26,9 @@ bool PosicionDeValor(QStringView sql, const std::vector<Token>& tokens, std::siz
 
 }  // namespace
 
-FormaSql SeparaValores(QStringView sql) {
+FormaSql SeparaValores(QStringView sql, Dialecto dialecto) {
     FormaSql forma;
-    const std::vector<Token> tokens = Tokens(sql);
+    const std::vector<Token> tokens = Tokens(sql, dialecto);
     std::vector<bool> separado(tokens.size(), false);
     QString tipos;
     qsizetype copiado = 0;
@@ -40,18 +40,21 @@ FormaSql SeparaValores(QStringView sql) {
         const QStringView texto = TextoDe(sql, t);
         ValorSeparado valor;
         if (t.clase == ClaseToken::Cadena) {
-            if (texto.size() < 2 || !texto.endsWith(u'\'')) continue;  // unterminated: the engine says so
+            // E'..' and $$..$$ read other escapes; an unterminated one the engine reports.
+            if (texto.size() < 2 || !texto.startsWith(u'\'') || !texto.endsWith(u'\'')) continue;
             valor.texto = texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'"));
             tipos += u'T';
         } else {
             bool ok = false;
             valor.numero = texto.toLongLong(&ok);
-            if (!ok || texto.contains(u'.')) continue;
+            // A wider one is another type of literal on some servers.
+            if (!ok || texto.contains(u'.') || valor.numero != int32_t(valor.numero)) continue;
             valor.entero = true;
             tipos += u'I';
         }
         separado[i] = true;
         forma.sql += sql.mid(copiado, t.inicio - copiado);
+        forma.marcas.push_back(forma.sql.size());
         forma.sql += u'?';
         copiado = t.fin;
         forma.valores.push_back(std::move(valor));
@@ -59,6 +62,18 @@ FormaSql SeparaValores(QStringView sql) {
     forma.sql += sql.mid(copiado);
     forma.clave = forma.sql + u'\x01' + tipos;
     return forma;
+}
+
+QString FormaSql::ConMarcasNumeradas() const {
+    QString r;
+    qsizetype copiado = 0;
+    for (std::size_t i = 0; i < marcas.size(); ++i) {
+        r += QStringView(sql).mid(copiado, marcas[i] - copiado);
+        r += u'$' + QString::number(i + 1);
+        copiado = marcas[i] + 1;
+    }
+    r += QStringView(sql).mid(copiado);
+    return r;
 }
 
 }  // namespace ado::detalle

@@ -4,6 +4,7 @@
 #include "ado/Errores.h"
 #include "ado/Lexico.h"
 #include "ado/OdbcComun.h"
+#include "ado/PreparadasOdbc.h"
 #include "ado/SumaFechas.h"
 
 #include <sqlext.h>
@@ -20,13 +21,14 @@ namespace {
 
 class CursorOdbc final : public Cursor {
 public:
-    CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql)
-        : Cursor(std::move(s)), st_(st), sql_(std::move(sql)) {
-        SQLSMALLINT n = 0;
-        Verifica(SQLNumResultCols(st_, &n), SQL_HANDLE_STMT, st_);
-        columnas_.reserve(n);
-        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) columnas_.push_back(DescribeColumna(st_, i));
-        valores_.resize(n);
+    // A query run as written (`sql`), or a prepared statement of shape `clave` that goes back to
+    // the session when the cursor is done with it.
+    CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql) : Cursor(std::move(s)), st_(st), sql_(std::move(sql)) {
+        Describe();
+    }
+    CursorOdbc(std::shared_ptr<Sesion> s, std::unique_ptr<Preparada> p, QString clave)
+        : Cursor(std::move(s)), st_(p->Sentencia()), preparada_(std::move(p)), clave_(std::move(clave)) {
+        Describe();
     }
     ~CursorOdbc() override {
         if (Vivo()) Libera();
@@ -35,6 +37,7 @@ public:
     int NumCampos() const override { return int(columnas_.size()); }
     const QString& NombreCampo(int i) const override { return columnas_[i].nombre; }
     int TipoCampo(int i) const override { return columnas_[i].tipoAdo; }
+    const std::vector<Columna>& Columnas() const { return columnas_; }
 
     bool Avanza() override {
         const SQLRETURN rc = SQLFetch(st_);
@@ -49,19 +52,27 @@ public:
     vb::Variant Valor(int i) override { return valores_[i]; }
 
     void Reinicia() override {
+        if (preparada_) return preparada_->Reejecuta();
         SQLFreeStmt(st_, SQL_CLOSE);
         Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(sql_)), SQLINTEGER(sql_.size())), SQL_HANDLE_STMT, st_);
     }
 
 protected:
-    void Libera() override {
-        SQLFreeHandle(SQL_HANDLE_STMT, st_);
-        st_ = nullptr;
-    }
+    void Libera() override;
 
 private:
+    void Describe() {
+        SQLSMALLINT n = 0;
+        Verifica(SQLNumResultCols(st_, &n), SQL_HANDLE_STMT, st_);
+        columnas_.reserve(n);
+        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) columnas_.push_back(DescribeColumna(st_, i));
+        valores_.resize(n);
+    }
+
     SQLHSTMT st_;
     QString sql_;
+    std::unique_ptr<Preparada> preparada_;
+    QString clave_;
     std::vector<Columna> columnas_;
     std::vector<vb::Variant> valores_;
 };
@@ -88,10 +99,18 @@ public:
         PreparaSesion();
     }
 
+    // On the servers we know, a query whose shape was prepared before reuses that statement with
+    // its values bound. The first query of a shape runs as written; the prepared one is kept only
+    // when it describes the same columns, so both read alike.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
         if (const QString motivo = MotivoRechazo(sql, dialecto_); !motivo.isEmpty()) LanzaRechazo(motivo);
-        return Abre(dialecto_ == Dialecto::MySql ? ConSumaDeDias(sql) : sql);
+        const QString texto = dialecto_ == Dialecto::MySql ? ConSumaDeDias(sql) : sql;
+        if (dialecto_ == Dialecto::Estandar) return Abre(texto);
+        FormaSql forma = SeparaValores(texto, dialecto_);
+        if (forma.valores.empty() || preparadas_.SinReuso(forma.clave)) return Abre(texto);
+        return dialecto_ == Dialecto::Postgres ? ConNombrada(texto, forma) : ConPreparada(texto, std::move(forma));
     }
+    void Devuelve(const QString& clave, std::unique_ptr<Preparada> p) { preparadas_.Devuelve(clave, std::move(p)); }
 
     // One snapshot for every query up to CierraInstantanea. The statements that open it are
     // the provider's own: PostgreSQL's transaction starts with the first statement once
@@ -118,6 +137,7 @@ public:
 
 protected:
     void Desconecta() override {
+        preparadas_.Vacia();
         if (conectada_) SQLDisconnect(dbc_);
         conectada_ = false;
         if (dbc_) SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -127,7 +147,7 @@ protected:
     }
 
 private:
-    std::unique_ptr<Cursor> Abre(const QString& sql) {
+    std::unique_ptr<CursorOdbc> Abre(const QString& sql) {
         SQLHSTMT st = Sentencia();
         const SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(sql)), SQLINTEGER(sql.size()));
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
@@ -161,19 +181,78 @@ private:
         return ReescribeSumaFechas(sql, *fechas_, SumaDias::MySql);
     }
 
+    // PostgreSQL: the shape prepared by name after its first query, then run by EXECUTE.
+    std::unique_ptr<Cursor> ConNombrada(const QString& texto, const FormaSql& forma) {
+        auto& nombradas = preparadas_.nombradas;
+        const auto it = nombradas.find(forma.clave);
+        if (it == nombradas.end()) {
+            std::unique_ptr<CursorOdbc> literal = Abre(texto);
+            const QString nombre = QStringLiteral("zr_%1").arg(nombradas.size() + 1);
+            if (nombradas.size() >= PreparadasOdbc::MaximoNombradas || !OrdenPropia(PreparaNombrada(nombre, forma)))
+                preparadas_.Rechaza(forma.clave);
+            else
+                nombradas.emplace(forma.clave, NombradaPg{nombre, literal->Columnas()});
+            return literal;
+        }
+        NombradaPg& n = it->second;
+        std::unique_ptr<CursorOdbc> cursor = Abre(EjecutaNombrada(n.nombre, forma.valores));
+        if (!n.comprobada) {
+            if (cursor->Columnas() != n.columnas) {
+                cursor.reset();
+                preparadas_.Rechaza(forma.clave);
+                return Abre(texto);
+            }
+            n.comprobada = true;
+        }
+        return cursor;
+    }
+
+    // MySQL and MariaDB: the driver's prepared statements, one for each cursor reading the shape.
+    std::unique_ptr<Cursor> ConPreparada(const QString& texto, FormaSql forma) {
+        std::unique_ptr<Preparada> p = preparadas_.Toma(forma.clave);
+        if (!p && preparadas_.Probada(forma.clave)) p = Preparada::Prepara(dbc_, forma.sql);  // its twin is in use
+        if (p) {
+            p->Ejecuta(forma.valores);
+            return std::make_unique<CursorOdbc>(shared_from_this(), std::move(p), std::move(forma.clave));
+        }
+        std::unique_ptr<CursorOdbc> literal = Abre(texto);
+        p = Preparada::Prepara(dbc_, forma.sql);
+        if (p && MismasColumnas(literal->Columnas(), p->Sentencia())) preparadas_.Acepta(forma.clave, std::move(p));
+        else preparadas_.Rechaza(forma.clave);
+        return literal;
+    }
+
+    static bool MismasColumnas(const std::vector<Columna>& columnas, SQLHSTMT st) {
+        SQLSMALLINT n = 0;
+        if (!SQL_SUCCEEDED(SQLNumResultCols(st, &n)) || std::size_t(n) != columnas.size()) return false;
+        try {
+            for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i)
+                if (!(DescribeColumna(st, i) == columnas[i - 1])) return false;
+        } catch (const vb::ErrorEjecucion&) {
+            return false;
+        }
+        return true;
+    }
+
     SQLHSTMT Sentencia() {
         SQLHSTMT st = nullptr;
         Verifica(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st), SQL_HANDLE_DBC, dbc_);
         return st;
     }
 
-    // Runs one statement of the provider's own on the session; its failure ends the connection.
-    void Orden(const QString& orden, const QString& porque) {
+    // Runs one statement of the provider's own on the session; false when the server refused it.
+    bool OrdenPropia(const QString& orden, QString* mensaje = nullptr) {
         SQLHSTMT st = Sentencia();
         const SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(orden)), SQLINTEGER(orden.size()));
-        const QString mensaje = SQL_SUCCEEDED(rc) ? QString() : Diagnostico(SQL_HANDLE_STMT, st);
+        if (!SQL_SUCCEEDED(rc) && mensaje) *mensaje = Diagnostico(SQL_HANDLE_STMT, st);
         SQLFreeHandle(SQL_HANDLE_STMT, st);
-        if (!mensaje.isEmpty()) LanzaProveedor(porque + QStringLiteral(": ") + mensaje);
+        return SQL_SUCCEEDED(rc);
+    }
+
+    // The same, where a refusal ends the connection.
+    void Orden(const QString& orden, const QString& porque) {
+        QString mensaje;
+        if (!OrdenPropia(orden, &mensaje)) LanzaProveedor(porque + QStringLiteral(": ") + mensaje);
     }
 
     void OrdenesDeLectura() {
@@ -215,7 +294,14 @@ private:
     bool conectada_ = false;
     Dialecto dialecto_ = Dialecto::Estandar;
     std::optional<ColumnasFecha> fechas_;
+    PreparadasOdbc preparadas_;
 };
+
+void CursorOdbc::Libera() {
+    if (preparada_) static_cast<SesionOdbc&>(sesion()).Devuelve(clave_, std::move(preparada_));
+    else SQLFreeHandle(SQL_HANDLE_STMT, st_);
+    st_ = nullptr;
+}
 
 }  // namespace
 

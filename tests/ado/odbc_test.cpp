@@ -5,6 +5,7 @@
 #include "ado/Errores.h"
 
 #include <QCoreApplication>
+#include <map>
 
 namespace {
 
@@ -110,6 +111,59 @@ TEST_F(Odbc, UnaLecturaVeUnaSolaFotoDeLosDatos) {
         EXPECT_EQ(filas(), 4);
         EXPECT_NE(NumeroDeError([&] { lector.Execute("DELETE FROM " + tabla); }), 0);
         EXPECT_EQ(escritor.Ejecuta("DROP TABLE " + tabla), "");
+    }
+}
+
+// A query asked again with other values reuses the statement prepared for the first of its
+// shape; each answer is that of its own values, also while a twin of it is still being read, and
+// a number where a text was is another query.
+TEST_F(Odbc, UnaConsultaRepetidaReusaSuSentenciaConOtrosValores) {
+    if (!Listo()) return;
+    pg.Close();
+    for (const char* servidor : Servidores()) {
+        SCOPED_TRACE(servidor);
+        ado::Connection con;
+        Conecta(servidor, con);
+        if (!Listo()) return;
+        const bool postgres = !con.ConnectionString().contains(u"maodbc");
+        const auto preparadas = [&] {
+            return con.Execute(postgres ? "SELECT COUNT(*) AS N FROM pg_prepared_statements"
+                                        : "SELECT VARIABLE_VALUE AS N FROM information_schema.SESSION_STATUS "
+                                          "WHERE VARIABLE_NAME='COM_STMT_PREPARE'")
+                .Fields("N").Value().CLng();
+        };
+        std::map<QString, int> esperado;
+        for (auto rs = con.Execute("SELECT NUM_CTA, COUNT(*) AS N FROM tblIngreEgre GROUP BY NUM_CTA"); !rs.EOF_(); rs.MoveNext())
+            esperado[rs.Fields("NUM_CTA").Value().CStr()] = rs.Fields("N").Value().CLng();
+        ASSERT_GE(esperado.size(), 3u);
+        const auto consulta = [](const QString& cuenta) {
+            return "SELECT COUNT(*) AS N FROM tblIngreEgre WHERE NUM_CTA='" + ado::Comillas(cuenta) +
+                   "' AND FEC_MOV >= '1900-01-01' AND COD_ESTATUS<>-1";
+        };
+        const auto cuenta = [&](const QString& c) { return con.Execute(consulta(c)).Fields("N").Value().CLng(); };
+
+        const int antes = preparadas();
+        for (const auto& [c, n] : esperado) EXPECT_EQ(cuenta(c), n) << c.toStdString();
+        EXPECT_EQ(cuenta("x' OR '1'='1"), 0);
+        // PostgreSQL lists what was prepared by name; MariaDB counts every prepare, also of the
+        // queries run as written (the first of the shape, and this count itself).
+        if (postgres) EXPECT_EQ(preparadas() - antes, 1);
+        else EXPECT_LE(preparadas() - antes, 3);
+
+        // A twin: the outer query is still open while the same shape runs with another value.
+        auto exterior = con.Execute("SELECT NUM_CTA FROM tblIngreEgre WHERE NUM_CTA='" + esperado.begin()->first +
+                                    "' AND FEC_MOV >= '1900-01-01' AND COD_ESTATUS<>-1");
+        EXPECT_EQ(cuenta(esperado.rbegin()->first), esperado.rbegin()->second);
+        EXPECT_EQ(exterior.Fields("NUM_CTA").Value().CStr(), esperado.begin()->first);
+
+        // The account number as a number: MariaDB compares it as one, PostgreSQL refuses it.
+        const QString numero = QString::number(esperado.begin()->first.toLongLong());
+        ASSERT_NE(numero, esperado.begin()->first);
+        EXPECT_EQ(cuenta(numero), 0);
+        const QString comoNumero = "SELECT COUNT(*) AS N FROM tblIngreEgre WHERE NUM_CTA=" + numero +
+                                   " AND FEC_MOV >= '1900-01-01' AND COD_ESTATUS<>-1";
+        if (postgres) EXPECT_NE(NumeroDeError([&] { con.Execute(comoNumero); }), 0);
+        else EXPECT_EQ(con.Execute(comoNumero).Fields("N").Value().CLng(), esperado.begin()->second);
     }
 }
 

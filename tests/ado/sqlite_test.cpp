@@ -340,6 +340,13 @@ TEST(FormaSql, SoloSaleLoQueUnParametroRepresentaIgual) {
     // A text and a number in the same place are different shapes.
     EXPECT_NE(SeparaValores(u"SELECT 1 FROM T WHERE A=5").clave, SeparaValores(u"SELECT 1 FROM T WHERE A='5'").clave);
     EXPECT_EQ(SeparaValores(u"SELECT 1 FROM T WHERE A='x'").clave, SeparaValores(u"SELECT 1 FROM T WHERE A='y'").clave);
+    // Each server's own quoting: PostgreSQL's escape and dollar strings and MySQL's # comments
+    // are read as those servers read them, and stay in the text.
+    using ado::detalle::Dialecto;
+    EXPECT_EQ(SeparaValores(u"SELECT 1 FROM T WHERE A=E'a\\'' AND B=$q$'$q$ AND C='c'", Dialecto::Postgres).sql,
+              u"SELECT 1 FROM T WHERE A=E'a\\'' AND B=$q$'$q$ AND C=?");
+    EXPECT_EQ(SeparaValores(u"SELECT 1 FROM T WHERE A='a' # B='b'\n AND C=1", Dialecto::MySql).sql,
+              u"SELECT 1 FROM T WHERE A=? # B='b'\n AND C=?");
 }
 
 // A run reads one snapshot: what the host writes meanwhile shows only after it ends.
