@@ -4,9 +4,10 @@
 #include "report/ErrorDeArchivo.h"
 #include "vb/ErrorEjecucion.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QHashFunctions>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,7 +18,12 @@ namespace report {
 
 namespace {
 
-QByteArray Huella(const QByteArray& datos) { return QCryptographicHash::hash(datos, QCryptographicHash::Sha256); }
+// A page's bytes hashed with a key drawn once per process: a file changed behind the run cannot
+// be made to match it, and it costs a fraction of a cryptographic digest on every page.
+std::optional<size_t> Huella(const QByteArray& datos) {
+    static const size_t clave = static_cast<size_t>(QRandomGenerator::system()->generate64());
+    return qHashBits(datos.constData(), static_cast<size_t>(datos.size()), clave);
+}
 
 [[noreturn]] void LanzaError(int codigo, const QString& ruta) {
     LanzaErrorDeArchivo(codigo,
@@ -111,7 +117,7 @@ QByteArray ArchivoDePagina::Lee() const {
     struct stat estado {};
     QByteArray datos;
     bool propio = ::fstat(fd, &estado) == 0 && S_ISREG(estado.st_mode) && estado.st_dev == dispositivo_ &&
-                  estado.st_ino == nodo_ && estado.st_size == tamano_ && !huella_.isEmpty();
+                  estado.st_ino == nodo_ && estado.st_size == tamano_ && huella_.has_value();
     if (propio) {
         datos.resize(tamano_);
         qsizetype leidos = 0;

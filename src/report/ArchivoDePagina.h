@@ -36,7 +36,7 @@ private:
     dev_t dispositivo_ = 0;
     ino_t nodo_ = 0;
     qint64 tamano_ = 0;
-    QByteArray huella_;  // digest of the bytes written
+    std::optional<size_t> huella_;  // keyed hash of the bytes written, once they are
     bool borrado_ = false;
 };
 

@@ -6,39 +6,51 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 
+#include <algorithm>
+
 namespace report {
 
 namespace {
 
-// A JSON string literal with QtCore's escaping.
+// A JSON string literal as QtCore writes it. Nearly every text has nothing to escape and goes
+// out as its UTF-8; the rest go through the JSON writer.
 QByteArray CadenaJson(const QString& texto) {
+    const bool llana = std::none_of(texto.cbegin(), texto.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || c == u'"' || c == u'\\' || c.isSurrogate();
+    });
+    if (llana) return '"' + texto.toUtf8() + '"';
     const QByteArray arreglo = QJsonDocument(QJsonArray{texto}).toJson(QJsonDocument::Compact);
     return arreglo.mid(1, arreglo.size() - 2);  // drop the brackets of the one-element array
 }
 
-QByteArray Numero(int64_t n) { return QByteArray::number(static_cast<qlonglong>(n)); }
-
+// One record's line, written straight onto the end of the listing.
 class LineaJson {
 public:
-    explicit LineaJson(int pagina) { texto_ = "{\"page\":" + Numero(pagina); }
+    LineaJson(QByteArray& salida, int pagina) : salida_(salida) {
+        salida_ += "{\"page\":";
+        salida_ += QByteArray::number(pagina);
+    }
     LineaJson& campo(const char* nombre, const QByteArray& valor) {
-        texto_ += ",\"";
-        texto_ += nombre;
-        texto_ += "\":";
-        texto_ += valor;
+        salida_ += ",\"";
+        salida_ += nombre;
+        salida_ += "\":";
+        salida_ += valor;
         return *this;
     }
-    LineaJson& campo(const char* nombre, int64_t valor) { return campo(nombre, Numero(valor)); }
-    QByteArray termina() const { return texto_ + "}\n"; }
+    LineaJson& campo(const char* nombre, int64_t valor) {
+        return campo(nombre, QByteArray::number(static_cast<qlonglong>(valor)));
+    }
+    void termina() { salida_ += "}\n"; }
 
 private:
-    QByteArray texto_;
+    QByteArray& salida_;
 };
 
 struct Escribe {
+    QByteArray& salida;
     int pagina;
-    QByteArray operator()(const Texto& t) const {
-        return LineaJson(pagina)
+    void operator()(const Texto& t) const {
+        LineaJson(salida, pagina)
             .campo("op", "\"text\"")
             .campo("x", t.x)
             .campo("y", t.y)
@@ -49,8 +61,8 @@ struct Escribe {
             .campo("align", t.alineacion)
             .termina();
     }
-    QByteArray operator()(const Linea& l) const {
-        return LineaJson(pagina)
+    void operator()(const Linea& l) const {
+        LineaJson(salida, pagina)
             .campo("op", "\"line\"")
             .campo("x1", l.x1)
             .campo("y1", l.y1)
@@ -59,8 +71,8 @@ struct Escribe {
             .campo("color", l.color)
             .termina();
     }
-    QByteArray operator()(const Regla& r) const {
-        return LineaJson(pagina)
+    void operator()(const Regla& r) const {
+        LineaJson(salida, pagina)
             .campo("op", "\"rule\"")
             .campo("x", r.x)
             .campo("y", r.y)
@@ -75,11 +87,11 @@ struct Escribe {
 template <class Entrega>
 void Lista(const Documento& documento, Entrega entrega) {
     constexpr qsizetype Tramo = 512 * 1024;
-    QByteArray salida = "{\"pages\":" + Numero(static_cast<int64_t>(documento.size())) + "}\n";
+    QByteArray salida = "{\"pages\":" + QByteArray::number(static_cast<qlonglong>(documento.size())) + "}\n";
     int pagina = 0;
     for (const Pagina& p : documento) {
         ++pagina;
-        for (const Registro& registro : p.registros) salida += std::visit(Escribe{pagina}, registro);
+        for (const Registro& registro : p.registros) std::visit(Escribe{salida, pagina}, registro);
         if (salida.size() >= Tramo) {
             entrega(salida);
             salida.clear();

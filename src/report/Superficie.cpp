@@ -48,10 +48,9 @@ void Superficie::StartDoc() {
     previewPage_ = 1;
 }
 
-void Superficie::EndDoc() {
-    if (abierto_) cierraPagina();
-    abierto_ = false;
-}
+// The page writer ends a one-page document at every page it saves and then drops it, so the
+// closing work of a kept page (NewPage) is not repeated here.
+void Superficie::EndDoc() { abierto_ = false; }
 
 void Superficie::NewPage() {
     if (!abierto_) LanzaLlamadaNoValida();

@@ -111,6 +111,8 @@ private:
         for (const Renglon& r : cuerpo_.renglones) {
             Lectura l;
             l.renglon = &r;
+            l.celdas.reserve(r.textos.size());
+            l.forma.reserve(r.textos.size());
             for (const Texto* t : r.textos) {
                 l.celdas.push_back(CeldaDeTexto(t->texto));
                 const Celda::Tipo tipo = l.celdas.back().tipo;
