@@ -2,6 +2,7 @@
 
 #include "ajustes.h"
 #include "opciones.h"
+#include "progreso_consola.h"
 #include "reporte_sin_pantalla.h"
 #include "salidas.h"
 #include "component/clsConsGT.h"
@@ -90,6 +91,7 @@ int ComandoReporte(const QStringList& args) {
     } catch (const ErrorOpciones& e) {
         return Falla("reporte", e.mensaje, true);
     }
+    p.progreso = ProgresoConsola::HayTerminal();
     report::BorraArchivosEnCursoAlInterrumpir();  // an interrupted run leaves no page file or output
     component::clsConsGT consulta;
     const ResultadoReporte r = GeneraReporte(consulta, p, QStringLiteral("zrconsgt reporte"));

@@ -1,6 +1,7 @@
 #include "reporte_sin_pantalla.h"
 
 #include "mensajes_consola.h"
+#include "progreso_consola.h"
 #include "puerto_reporte.h"
 #include "ventanas.h"
 #include "component/Servicios.h"
@@ -70,6 +71,7 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
     PuertoReporte puerto(p.ajustes, p.salidas);
     const EnUso enUso(puerto);
     MensajesConsola::Instala(prefijo);
+    if (p.progreso) component::ServiciosAnfitrion().progreso = [prefijo] { return std::make_unique<ProgresoConsola>(prefijo); };
     InstalaVentanas({});
     const int erroresAntes = MensajesConsola::ErroresMostrados();
     const Conexion& c = p.conexion;

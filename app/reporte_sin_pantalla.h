@@ -20,6 +20,7 @@ struct PedidoReporte {
     Conexion conexion;
     std::vector<Ajuste> ajustes;  // applied in order
     Salidas salidas;              // at least one
+    bool progreso = false;        // the run's progress on the standard error, a terminal
 };
 
 struct ResultadoReporte {

@@ -9,6 +9,16 @@
 
 namespace ado {
 namespace detalle {
+namespace {
+
+int64_t filasLeidas = 0;
+std::function<void()> avisoDeFilas;
+
+void FilaLeida() {
+    if (++filasLeidas % FilasPorAviso == 0 && avisoDeFilas) avisoDeFilas();
+}
+
+}  // namespace
 
 struct DefinicionCampo {
     QString nombre;
@@ -175,6 +185,7 @@ void Recordset::Open(const QString& fuente, Connection& conexion, int, int, int)
     d_->actualBorrado = false;
     d_->bof = d_->eof = !hayFila;
     d_->abierto = true;
+    if (hayFila) detalle::FilaLeida();
 }
 
 void Recordset::Open() {
@@ -229,6 +240,7 @@ void Recordset::MoveNext() {
     if (d_->Conectado()) {
         ++d_->fila;
         d_->eof = !d_->cursor->Avanza();
+        if (!d_->eof) detalle::FilaLeida();
         return;
     }
     if (d_->actualBorrado) d_->actualBorrado = false;  // the next record moved into this place
@@ -252,5 +264,9 @@ void Recordset::Delete() {
     d_->filas.erase(d_->filas.begin() + qsizetype(d_->pos));
     d_->actualBorrado = true;
 }
+
+int64_t FilasLeidas() { return detalle::filasLeidas; }
+
+void AlLeerFilas(std::function<void()> aviso) { detalle::avisoDeFilas = std::move(aviso); }
 
 }  // namespace ado

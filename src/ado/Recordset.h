@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace ado {
@@ -92,5 +94,12 @@ public:
 private:
     std::shared_ptr<detalle::DatosRecordset> d_;
 };
+
+// Rows the queries of every connection have read since the process started.
+int64_t FilasLeidas();
+// `aviso` is called once every FilasPorAviso rows read; what it throws comes out of the Open or
+// MoveNext that read the row, so a long run can be followed and stopped. Empty: nobody is told.
+inline constexpr int64_t FilasPorAviso = 256;
+void AlLeerFilas(std::function<void()> aviso);
 
 }  // namespace ado

@@ -52,6 +52,22 @@ public:
     virtual QString CodigoSeleccionado() const = 0;  // "" when cancelled
 };
 
+// What a report run has done so far.
+struct AvanceCorrida {
+    int32_t paginas = 0;  // pages drawn and saved
+    int64_t filas = 0;    // rows its queries read
+};
+
+// The host's view of a report run while it lasts: it shows how far the run is and lets the user
+// stop it. Created when a run starts and released when it ends, however it ends.
+class ProgresoCorrida {
+public:
+    virtual ~ProgresoCorrida() = default;
+    // Called at every page and every few hundred rows; false ends the run, cleanly, as if it had
+    // never started.
+    virtual bool Avanza(const AvanceCorrida& avance) = 0;
+};
+
 enum TipoDeConsulta : int32_t { ConsultasDeGastos = 0, ConsultasDeTesoreria = 1 };
 
 struct Servicios {
@@ -61,6 +77,8 @@ struct Servicios {
     std::function<std::unique_ptr<BuscadorCheques>()> buscadorCheques;
     // Opens a document with the desktop's default application; false when it could not.
     std::function<bool(const QString& archivo)> abreDocumento;
+    // Optional: without it a run shows nothing of its progress and cannot be stopped.
+    std::function<std::unique_ptr<ProgresoCorrida>()> progreso;
     // Builds the window of that kind and shows it modally; returns when it closes.
     std::function<void(TipoDeConsulta)> muestraVentana;
 };

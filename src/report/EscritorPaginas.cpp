@@ -6,6 +6,7 @@
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
 #include "controles/Screen.h"
+#include "report/SeguimientoCorrida.h"
 #include "report/Superficie.h"
 #include "report/frmPreview.h"
 #include "vb/ErrorEjecucion.h"
@@ -91,6 +92,7 @@ void EscritorPaginas::GeneraConsulta() {
     std::optional<LecturaDeCorrida> lectura;
     // Whatever ends the run early, no page file of it stays behind and the next run starts afresh.
     auto abandona = [&]() noexcept {
+        seguimiento_.reset();
         lectura.reset();
         BorraPaginasEscritas();
         carpetaResuelta_ = false;
@@ -107,6 +109,7 @@ void EscritorPaginas::GeneraConsulta() {
     };
     try {
         Screen.SetMousePointer(controles::vbHourglass);
+        seguimiento_ = std::make_unique<SeguimientoCorrida>();
         lectura.emplace();
         PreparaConsulta();
         FechaInicial = modConGastos::FechaSQL(vb::Variant(FechaConsulta(0)));
@@ -126,6 +129,7 @@ void EscritorPaginas::GeneraConsulta() {
         Superficie->EndDoc();
         GrabaPaginaActual();
         NumeraPaginas();
+        seguimiento_.reset();
         lectura.reset();
         preview->lblPagina.SetCaption(QStringLiteral("1/") + QString::number(PaginaActual));
         Screen.SetMousePointer(controles::vbDefault);
@@ -133,6 +137,9 @@ void EscritorPaginas::GeneraConsulta() {
     } catch (const vb::ErrorEjecucion& e) {
         abandona();
         component::MuestraError(e.numero(), e.descripcion());
+        return;
+    } catch (const CorridaCancelada&) {
+        abandona();
         return;
     } catch (...) {
         abandona();
@@ -172,6 +179,7 @@ void EscritorPaginas::GrabaPaginaActual() {
     }
     paginas_.back().Graba(datos);
     Superficie->Action(0);
+    if (seguimiento_) seguimiento_->Pagina(PaginaActual);
 }
 
 void EscritorPaginas::NumeraPaginas() {

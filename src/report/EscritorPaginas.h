@@ -4,6 +4,7 @@
 // document and shows the preview. A window derives from it (besides controles::Form) and
 // supplies the hooks below.
 #include "report/ArchivoDePagina.h"
+#include "report/SeguimientoCorrida.h"
 #include "vb/Integer.h"
 
 #include <QDate>
@@ -66,6 +67,7 @@ private:
     void NumeraPaginas();
     void BorraPaginasEscritas() noexcept;
 
+    std::unique_ptr<SeguimientoCorrida> seguimiento_;  // while a run lasts
     QString carpetaPaginas_;                // DirectorioPaginas() resolved, for this run
     bool carpetaResuelta_ = false;
     std::vector<ArchivoDePagina> paginas_;  // page files of this run still on disk, from page 1

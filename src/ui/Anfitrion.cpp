@@ -8,6 +8,7 @@
 #include "ui/BuscadoresQt.h"
 #include "ui/ImpresoraQt.h"
 #include "ui/MensajesQt.h"
+#include "ui/ProgresoQt.h"
 #include "ui/PuertoUIQt.h"
 #include "ui/VistaConGastos.h"
 #include "ui/VistaConTesoreria.h"
@@ -65,6 +66,7 @@ void InstalaServiciosQt() {
     servicios.abreDocumento = AbreDocumento;
     servicios.buscadorAcreedores = [] { return std::make_unique<BuscadorAcreedoresQt>(); };
     servicios.buscadorCheques = [] { return std::make_unique<BuscadorChequesQt>(); };
+    servicios.progreso = [] { return std::make_unique<ProgresoQt>(); };
 
     RegistraVistaPreview();
     RegistraVistaConGastos();

@@ -143,6 +143,28 @@ TEST_F(Zrconsgt, ElCatalogoEnSusCuatroFormas) {
     EXPECT_EQ(PaginasSueltas(), QStringList());
 }
 
+// On a terminal the run's progress is one line on the standard error, rewritten and wiped before
+// the result; through a pipe only the result is written.
+TEST_F(Zrconsgt, ElAvanceSoloSeEscribeEnUnaTerminal) {
+    const QStringList args = {"reporte", "--conexion", cadena, "--ruta", Demo(), "--listado", Archivo("a.jsonl")};
+    const Resultado tubo = Ejecuta(args);
+    ASSERT_EQ(tubo.codigo, 0) << tubo.errores.toStdString();
+    EXPECT_EQ(tubo.errores, "");
+
+    // `script` runs the command on a pseudo-terminal and passes on what it wrote there.
+    QString orden = QStringLiteral(ZR_ZRCONSGT);
+    for (QString a : args) orden += QStringLiteral(" '") + a.replace(u'\'', QStringLiteral("'\\''")) + u'\'';
+    QProcess terminal;
+    terminal.setProcessEnvironment(SinPantalla());
+    terminal.start(QStringLiteral("script"), {"-qec", orden, "/dev/null"});
+    ASSERT_TRUE(terminal.waitForFinished(120000));
+    EXPECT_EQ(terminal.exitCode(), 0);
+    const QString visto = QString::fromUtf8(terminal.readAllStandardOutput());
+    static const QRegularExpression avance(
+        QStringLiteral("^\r\\x1b\\[Kzrconsgt reporte: 1 página, [0-9,]+ registros leídos(\r\\x1b\\[K.*)*\r\\x1b\\[KPáginas: "));
+    EXPECT_TRUE(avance.match(visto).hasMatch()) << visto.toStdString();
+}
+
 TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
     const Resultado r = Reporte({"--listado", Archivo("l.jsonl"), "--pdf", Archivo("pdf/catalogo.pdf"), "--png",
                                  Archivo("png"), "--ppp", "40", "--emf", Archivo("emf")});

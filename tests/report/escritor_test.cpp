@@ -179,6 +179,53 @@ TEST_F(Escritor, UnErrorDelReporteTerminaLaCorridaSinArchivosNiVista) {
     EXPECT_EQ(vista.documento.size(), 1u);
 }
 
+// The host's progress view, scripted: what it was told, and the page at which the user cancels.
+struct ProgresoGuionado : component::ProgresoCorrida {
+    ProgresoGuionado(std::vector<int32_t>& paginas, int32_t cancelaEn, int& vivos)
+        : paginas(paginas), cancelaEn(cancelaEn), vivos(++vivos) {}
+    ~ProgresoGuionado() override { --vivos; }
+    bool Avanza(const component::AvanceCorrida& a) override {
+        paginas.push_back(a.paginas);
+        return a.paginas != cancelaEn;
+    }
+    std::vector<int32_t>& paginas;
+    int32_t cancelaEn;
+    int& vivos;
+};
+
+TEST_F(Escritor, CanceladaEnLaTerceraPaginaNoDejaArchivosNiVistaYLaSiguienteCorre) {
+    std::vector<int32_t> avisadas;
+    int cancelaEn = 3, vistasVivas = 0, vivasAlMostrar = -1;
+    component::ServiciosAnfitrion().progreso = [&] {
+        return std::make_unique<ProgresoGuionado>(avisadas, cancelaEn, vistasVivas);
+    };
+    ReporteDe(6);
+    ventana.GeneraConsulta();
+    EXPECT_EQ(avisadas, (std::vector<int32_t>{1, 2, 3}));
+    EXPECT_TRUE(EnPaginas().isEmpty());
+    EXPECT_EQ(puerto.veces, 0);
+    EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();  // the user asked for it
+    EXPECT_FALSE(ventana.Superficie);
+    EXPECT_EQ(controles::Screen.MousePointer(), 0);
+    EXPECT_EQ(vistasVivas, 0);
+
+    // The next run is whole, and its progress view is gone before the preview shows.
+    avisadas.clear();
+    cancelaEn = -1;
+    const auto cierra = puerto.alMostrar;
+    puerto.alMostrar = [&](controles::Form& f) {
+        vivasAlMostrar = vistasVivas;
+        cierra(f);
+    };
+    ventana.GeneraConsulta();
+    EXPECT_EQ(avisadas, (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
+    ASSERT_EQ(puerto.veces, 1);
+    EXPECT_EQ(vista.documento.size(), 6u);
+    EXPECT_EQ(vivasAlMostrar, 0);
+    EXPECT_TRUE(EnPaginas().isEmpty());
+    component::ServiciosAnfitrion().progreso = nullptr;
+}
+
 TEST_F(Escritor, FallosAlGrabarOAlNumerarNoDejanArchivos) {
     // A page file that vanishes before the numbering pass: the pages after it are still removed.
     ReporteDe(3, [&] { QFile::remove(ventana.ArchivoPagina(1)); });

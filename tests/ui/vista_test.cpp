@@ -2,6 +2,7 @@
 #include "MuestraModal.h"
 #include "controles/Form.h"
 #include "report/frmPreview.h"
+#include "ui/ProgresoQt.h"
 #include "ui/PuertoUIQt.h"
 #include "ui/VistaPagina.h"
 #include "ui/VistaPreview.h"
@@ -10,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -66,4 +68,30 @@ TEST(VistaPreliminar, AbrePaginaConBotonesYTeclasYSuEtiquetaLasSigue) {
 
     component::ServiciosAnfitrion().mensajes = nullptr;
     controles::FijaPuertoUI(nullptr);
+}
+
+namespace {
+
+struct ProgresoDeUnaCorrida : ui::ProgresoQt {
+    using ProgresoQt::Dialogo;
+};
+
+}  // namespace
+
+// A short run shows nothing; after half a second the dialog shows the pages and rows, and its
+// "Cancelar" ends the run at the next report.
+TEST(ProgresoQt, SeMuestraTrasMedioSegundoYCancelarTerminaLaCorrida) {
+    ProgresoDeUnaCorrida progreso;
+    QProgressDialog& dialogo = progreso.Dialogo();
+    EXPECT_TRUE(progreso.Avanza({1, 40}));
+    EXPECT_FALSE(dialogo.isVisible());
+    QTest::qWait(650);
+    EXPECT_TRUE(progreso.Avanza({2, 1300}));
+    ASSERT_TRUE(dialogo.isVisible());
+    EXPECT_EQ(dialogo.labelText(), QStringLiteral("Páginas: 2\nRegistros leídos: 1,300"));
+    QPushButton* cancelar = dialogo.findChild<QPushButton*>();
+    ASSERT_NE(cancelar, nullptr);
+    EXPECT_EQ(cancelar->text(), QStringLiteral("Cancelar"));
+    QTest::mouseClick(cancelar, Qt::LeftButton);
+    EXPECT_FALSE(progreso.Avanza({2, 1400}));
 }
