@@ -87,14 +87,14 @@ public:
     explicit Constructor(const Documento& documento) : documento_(documento) {}
 
     Tabla Construye() {
-        cuerpo_ = CuerpoDeDocumento(documento_);
         Lee();
-        AspectosDeDetalle();
-        Clasifica();
-        for (const Lectura& l : lecturas_) Agrega(l);
-        for (Parcial& p : filas_)
-            if (p.fuente) Resume(p);
         return Termina();
+    }
+
+    // The outline alone: the rows are read and classified, but never laid out in columns.
+    std::vector<Grupo> SoloGrupos() {
+        Lee();
+        return Grupos();
     }
 
 private:
@@ -106,7 +106,18 @@ private:
 
     int LineasDeTitulos() const { return static_cast<int>(cuerpo_.titulos.size()); }
 
+    // Every body line read, classified and placed in its row.
     void Lee() {
+        cuerpo_ = CuerpoDeDocumento(documento_);
+        LeeRenglones();
+        AspectosDeDetalle();
+        Clasifica();
+        for (const Lectura& l : lecturas_) Agrega(l);
+        for (Parcial& p : filas_)
+            if (p.fuente) Resume(p);
+    }
+
+    void LeeRenglones() {
         lecturas_.reserve(cuerpo_.renglones.size());
         for (const Renglon& r : cuerpo_.renglones) {
             Lectura l;
@@ -475,6 +486,8 @@ private:
         Tabla tabla;
         tabla.titulo = TituloDocumento(documento_);
         tabla.grupos = Grupos();
+        // What the lines taught is in the rows now; the table is built as their cells are freed.
+        std::vector<Lectura>().swap(lecturas_);
         // The first column takes the summary captions; it is the first caption slot when there is one.
         std::vector<Columna> orden;
         for (int j = 0; j < LineasDeTitulos(); ++j)
@@ -497,6 +510,7 @@ private:
                 tabla.columnas << nombre;
             }
         }
+        tabla.filas.reserve(filas_.size());
         for (std::size_t n = 0; n < filas_.size(); ++n) {
             Parcial& p = filas_[n];
             Fila f{p.clase, posiciones_[n]->pagina, posiciones_[n]->y, std::vector<Celda>(orden.size())};
@@ -509,6 +523,7 @@ private:
                     destino.texto += u' ' + celda.texto;
             }
             tabla.filas.push_back(std::move(f));
+            p.celdas.clear();
         }
         return tabla;
     }
@@ -588,7 +603,7 @@ Celda CeldaDeTexto(const QString& texto) {
 
 Tabla TablaDeDocumento(const Documento& documento) { return Constructor(documento).Construye(); }
 
-std::vector<Grupo> GruposDeDocumento(const Documento& documento) { return TablaDeDocumento(documento).grupos; }
+std::vector<Grupo> GruposDeDocumento(const Documento& documento) { return Constructor(documento).SoloGrupos(); }
 
 QString TituloDocumento(const Documento& documento) {
     static const QRegularExpression reporte(QStringLiteral("^Reporte\\s*:(.*)$"));
