@@ -112,7 +112,7 @@ private:
         LeeRenglones();
         AspectosDeDetalle();
         Clasifica();
-        for (const Lectura& l : lecturas_) Agrega(l);
+        for (Lectura& l : lecturas_) Agrega(l);
         for (Parcial& p : filas_)
             if (p.fuente) Resume(p);
     }
@@ -337,7 +337,9 @@ private:
         return c;
     }
 
-    void AgregaDetalle(const Lectura& l) {
+    // A record's line and its continuations hand their cells over to the row: only summary lines
+    // are read again, when they are placed.
+    void AgregaDetalle(Lectura& l) {
         const auto [linea, nuevo] = LineaDeRegistro(*l.renglon);
         if (nuevo || filas_.empty() || filas_.back().fuente) {
             filas_.push_back(Parcial{Fila::Clase::Detalle, nullptr, {}});
@@ -349,17 +351,19 @@ private:
         }
         lineaAnterior_ = linea;
         for (std::size_t i = 0; i < l.celdas.size(); ++i) {
-            if (l.celdas[i].tipo == Celda::Tipo::Vacia) continue;
+            const Celda::Tipo tipo = l.celdas[i].tipo;
+            if (tipo == Celda::Tipo::Vacia) continue;
             const Texto& t = *l.renglon->textos[i];
-            const Columna c = Pon(filas_.back().celdas, ColumnaDe(linea, t), l.celdas[i]);
+            const Columna c = Pon(filas_.back().celdas, ColumnaDe(linea, t), std::move(l.celdas[i]));
             aprendidas_.emplace(std::pair{t.x, t.alineacion}, c);
-            tiposDetalle_[c].insert(l.celdas[i].tipo);
+            tiposDetalle_[c].insert(tipo);
         }
+        std::vector<Celda>().swap(l.celdas);
     }
 
     // Continuation lines fill columns of their own past the captions, one per line and position;
     // a lone text under another lone text at the same place is the same text wrapped.
-    void AgregaContinuacion(const Lectura& l) {
+    void AgregaContinuacion(Lectura& l) {
         const int base = std::max(LineasDeTitulos(), 1);
         const Texto& primero = *l.renglon->textos.front();
         auto& celdas = filas_.back().celdas;
@@ -373,12 +377,14 @@ private:
                 }
         }
         for (std::size_t i = 0; i < l.celdas.size(); ++i)
-            Pon(celdas, Columna{base + continuacion_, ExtensionDe(*l.renglon->textos[i]).inicio, 0}, l.celdas[i]);
+            Pon(celdas, Columna{base + continuacion_, ExtensionDe(*l.renglon->textos[i]).inicio, 0},
+                std::move(l.celdas[i]));
+        std::vector<Celda>().swap(l.celdas);
         notaX_ = l.renglon->textos.size() == 1 ? std::optional<int32_t>(primero.x) : std::nullopt;
         ++continuacion_;
     }
 
-    void Agrega(const Lectura& l) {
+    void Agrega(Lectura& l) {
         if (l.papel != Papel::Total && Continua(l)) {
             AgregaContinuacion(l);
             return;
