@@ -10,13 +10,12 @@ import csv
 import datetime
 import json
 import re
-import subprocess
 import sys
-import tempfile
 from decimal import Decimal
-from pathlib import Path
 
 import openpyxl
+
+from demo_reportes import cada_reporte, ejecuta
 
 AÑO = ["--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"]
 OCTUBRE = ["--fijar", "dtpFecha(0)=2025-10-01", "--fijar", "dtpFecha(1)=2025-10-31"]
@@ -95,13 +94,6 @@ REPORTES = [
 IMPORTE = re.compile(r"^-?\s*\$?\s*-?\s*\d{1,3}(,\d{3})*\.\d{2}(\s+[A-Z]{3})?$")
 FECHA = re.compile(r"^\d{2}/(\d{2}|[A-Za-z]{3})/\d{4}$")
 CUENTA = re.compile(r"TOTAL\b[^$\d]*?(?<![\d.,])(\d+)\s+\w+\((?:es|s)\)", re.IGNORECASE)
-
-
-def ejecuta(args):
-    r = subprocess.run(args, capture_output=True, text=True, timeout=300)
-    if r.returncode != 0:
-        raise AssertionError(f"{' '.join(args)}\n{r.stdout}{r.stderr}")
-    return r.stdout
 
 
 def impresos(listado):
@@ -257,24 +249,12 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     return fallas
 
 
-def main():
-    zrconsgt = sys.argv[1]
-    with tempfile.TemporaryDirectory() as raiz:
-        demo = Path(raiz) / "demo"
-        cadena = ejecuta([zrconsgt, "demo", str(demo)]).strip()
-        fallas = []
-        for n, (nombre, ventana, ajustes, *opciones) in enumerate(REPORTES):
-            base = Path(raiz) / f"r{n}"
-            salidas = [str(base.with_suffix(e)) for e in (".xlsx", ".csv", ".jsonl")]
-            ejecuta([zrconsgt, "reporte", "--conexion", cadena, "--ruta", str(demo), "--ventana", ventana,
-                     *ajustes, "--xlsx", salidas[0], "--csv", salidas[1], "--listado", salidas[2]])
-            encontradas = revisa(nombre, *salidas, **(opciones[0] if opciones else {}))
-            print(f"{nombre}: {'bien' if not encontradas else 'MAL'}")
-            fallas += encontradas
-    for f in fallas:
-        print(f, file=sys.stderr)
-    return 1 if fallas else 0
+def corre_y_revisa(reporte, base, comun):
+    nombre, ventana, ajustes, *opciones = reporte
+    salidas = [str(base.with_suffix(e)) for e in (".xlsx", ".csv", ".jsonl")]
+    ejecuta([*comun, "--ventana", ventana, *ajustes, "--xlsx", salidas[0], "--csv", salidas[1], "--listado", salidas[2]])
+    return revisa(nombre, *salidas, **(opciones[0] if opciones else {}))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(cada_reporte(sys.argv[1], REPORTES, corre_y_revisa))

@@ -6,12 +6,11 @@ document's order; a report without groups gets one bookmark per page. Each page'
 comes out in reading order.
 
 Usage: marcadores_pdf.py ZRCONSGT"""
-import subprocess
 import sys
-import tempfile
-from pathlib import Path
 
 import pypdf
+
+from demo_reportes import cada_reporte, ejecuta
 
 # name, window, settings, whether it prints group headings
 REPORTES = [
@@ -20,13 +19,6 @@ REPORTES = [
      ["--fijar", "cmbConsulta=3", "--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"], True),
     ("Parámetros", "gastos", ["--fijar", "cmbTipCatalogo=1"], False),
 ]
-
-
-def ejecuta(args):
-    r = subprocess.run(args, capture_output=True, text=True, timeout=300)
-    if r.returncode != 0:
-        raise AssertionError(f"{' '.join(args)}\n{r.stdout}{r.stderr}")
-    return r.stdout
 
 
 def texto_de_pagina(pdf, n):
@@ -53,23 +45,12 @@ def revisa(nombre, pdf, con_grupos):
     return fallas
 
 
-def main():
-    zrconsgt = sys.argv[1]
-    fallas = []
-    with tempfile.TemporaryDirectory() as raiz:
-        demo = Path(raiz) / "demo"
-        cadena = ejecuta([zrconsgt, "demo", str(demo)]).strip()
-        for n, (nombre, ventana, ajustes, con_grupos) in enumerate(REPORTES):
-            pdf = str(Path(raiz) / f"r{n}.pdf")
-            ejecuta([zrconsgt, "reporte", "--conexion", cadena, "--ruta", str(demo), "--ventana", ventana, *ajustes,
-                     "--pdf", pdf])
-            encontradas = revisa(nombre, pdf, con_grupos)
-            print(f"{nombre}: {'bien' if not encontradas else 'MAL'}")
-            fallas += encontradas
-    for f in fallas:
-        print(f, file=sys.stderr)
-    return 1 if fallas else 0
+def corre_y_revisa(reporte, base, comun):
+    nombre, ventana, ajustes, con_grupos = reporte
+    pdf = str(base.with_suffix(".pdf"))
+    ejecuta([*comun, "--ventana", ventana, *ajustes, "--pdf", pdf])
+    return revisa(nombre, pdf, con_grupos)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(cada_reporte(sys.argv[1], REPORTES, corre_y_revisa))
