@@ -2,10 +2,12 @@
 // Scripted stand-ins for the host's message service, searches, the modal UI port and the printer, the
 // host's settings file, and the lookups the page-writer and preview tests share.
 #include "component/Servicios.h"
+#include "component/modConGastos.h"
 #include "controles/Form.h"
 #include "controles/PuertoUI.h"
 #include "report/Pagina.h"
 #include "report/SuperficieImpresion.h"
+#include "report/frmPreview.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,6 +112,29 @@ inline bool EscribeIni(const QString& carpeta, const QString& dirConsultas) {
     QFile ini(QDir(carpeta).filePath(QStringLiteral("QUIROX.INI")));
     return ini.open(QIODevice::WriteOnly | QIODevice::Truncate)
            && ini.write(("[VARIOS]\nDIRCONSULTAS=" + dirConsultas + "\n").toUtf8()) > 0;
+}
+
+// The module's host for window runs from `carpeta`: company 1, engine kind 0, scripted messages,
+// and a modal port that hands each preview shown to `muestra`, then closes it.
+inline void InstalaAnfitrion(const QString& carpeta, Guion& guion, PuertoModal& puerto,
+                             std::function<void(report::frmPreview&)> muestra) {
+    modConGastos::RutaBD = carpeta;
+    modConGastos::ManejadorBD = 0;
+    modConGastos::EmpresaActual = 1;
+    InstalaMensajes(guion);
+    controles::FijaPuertoUI(&puerto);
+    puerto.alMostrar = [muestra = std::move(muestra)](controles::Form& f) {
+        auto& preview = dynamic_cast<report::frmPreview&>(f);
+        muestra(preview);
+        preview.cmdFunciones(6).UserClick();
+    };
+}
+
+// Undoes InstalaAnfitrion and closes the module's connection.
+inline void QuitaAnfitrion() {
+    controles::FijaPuertoUI(nullptr);
+    component::ServiciosAnfitrion() = component::Servicios();
+    modConGastos::CierraConexion();
 }
 
 inline QStringList Textos(const report::Pagina& pagina) {

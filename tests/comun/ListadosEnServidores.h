@@ -4,10 +4,7 @@
 // ZR_REQUIERE_PG) unless both the PostgreSQL and the SQLite demo company answer.
 #include "DoblesVentanas.h"
 #include "Postgres.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
 #include "report/Listado.h"
-#include "report/frmPreview.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -35,22 +32,13 @@ protected:
         if (!carpeta_.isEmpty()) {
             ASSERT_TRUE(QDir(raiz.path()).mkdir(carpeta_));
         }
-        modConGastos::RutaBD = raiz.path();
-        modConGastos::ManejadorBD = 0;
-        modConGastos::EmpresaActual = 1;
-        dobles::InstalaMensajes(guion);
-        controles::FijaPuertoUI(&puerto);
-        puerto.alMostrar = [this](controles::Form& f) {
-            auto& preview = dynamic_cast<report::frmPreview&>(f);
+        dobles::InstalaAnfitrion(raiz.path(), guion, puerto, [this](report::frmPreview& preview) {
             listado = report::Listado(preview.Preview.Paginas());
-            preview.cmdFunciones(6).UserClick();
-        };
+        });
     }
 
     void TearDown() override {
-        controles::FijaPuertoUI(nullptr);
-        component::ServiciosAnfitrion() = component::Servicios();
-        modConGastos::CierraConexion();
+        dobles::QuitaAnfitrion();
         qunsetenv("ZR_RELOJ");
     }
 

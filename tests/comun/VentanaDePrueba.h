@@ -5,10 +5,6 @@
 #include "BaseSqlite.h"
 #include "DoblesVentanas.h"
 #include "Documento.h"
-#include "component/Servicios.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
-#include "report/frmPreview.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -39,24 +35,14 @@ protected:
         ASSERT_TRUE(dobles::EscribeIni(raiz.path(),
                                        (anfitrion.dirBajoRaiz ? raiz.path() : QString()) + anfitrion.dirConsultas));
 
-        using namespace modConGastos;
-        RutaBD = raiz.path();
-        EmpresaActual = 1;
-        ManejadorBD = 0;
-        CadenaConexion = base.Cadena();
-        ArchivoAyuda = anfitrion.ayuda;
-        ASSERT_TRUE(Conecta(CadenaConexion));
-
-        dobles::InstalaMensajes(guion);
+        dobles::InstalaAnfitrion(raiz.path(), guion, puerto,
+                                 [this](report::frmPreview& preview) { mostrado = preview.Preview.Paginas(); });
+        modConGastos::CadenaConexion = base.Cadena();
+        modConGastos::ArchivoAyuda = anfitrion.ayuda;
+        ASSERT_TRUE(modConGastos::Conecta(modConGastos::CadenaConexion));
         component::ServiciosAnfitrion().abreDocumento = [this](const QString& archivo) {
             ayudas << archivo;
             return true;
-        };
-        controles::FijaPuertoUI(&puerto);
-        puerto.alMostrar = [this](controles::Form& f) {
-            auto& preview = dynamic_cast<report::frmPreview&>(f);
-            mostrado = preview.Preview.Paginas();
-            preview.cmdFunciones(6).UserClick();
         };
 
         ventana = std::make_shared<Ventana>();
@@ -65,9 +51,7 @@ protected:
 
     void TearDown() override {
         ventana.reset();
-        controles::FijaPuertoUI(nullptr);
-        component::ServiciosAnfitrion() = component::Servicios();
-        modConGastos::CierraConexion();
+        dobles::QuitaAnfitrion();
         qunsetenv("ZR_RELOJ");
     }
 

@@ -4,10 +4,7 @@
 // each is only a code that matches no creditor, and the data is exactly as it was.
 #include "DoblesVentanas.h"
 #include "Postgres.h"
-#include "component/modConGastos.h"
-#include "controles/PuertoUI.h"
 #include "gastos/frmConGastos.h"
-#include "report/frmPreview.h"
 
 #include <QTemporaryDir>
 #include <ostream>
@@ -28,22 +25,11 @@ protected:
         if (!Listo()) return;
         ASSERT_TRUE(raiz.isValid());
         ASSERT_TRUE(dobles::EscribeIni(raiz.path(), raiz.path()));
-        modConGastos::RutaBD = raiz.path();
-        modConGastos::ManejadorBD = 0;
-        modConGastos::EmpresaActual = 1;
-        dobles::InstalaMensajes(guion);
-        controles::FijaPuertoUI(&puerto);
-        puerto.alMostrar = [this](controles::Form& f) {
-            auto& preview = dynamic_cast<report::frmPreview&>(f);
+        dobles::InstalaAnfitrion(raiz.path(), guion, puerto, [this](report::frmPreview& preview) {
             textos = dobles::Textos(preview.Preview.Paginas().front());
-            preview.cmdFunciones(6).UserClick();
-        };
+        });
     }
-    void TearDown() override {
-        controles::FijaPuertoUI(nullptr);
-        component::ServiciosAnfitrion() = component::Servicios();
-        modConGastos::CierraConexion();
-    }
+    void TearDown() override { dobles::QuitaAnfitrion(); }
 
     QString Uno(const QString& sql) {
         ado::Recordset rs = pg.Execute(sql);
