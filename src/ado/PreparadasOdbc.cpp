@@ -69,24 +69,9 @@ QString EjecutaNombrada(const QString& nombre, const std::vector<ValorSeparado>&
     return r + u')';
 }
 
-std::unique_ptr<Preparada> PreparadasOdbc::Toma(const QString& clave) {
-    const auto it = libres_.find(clave);
-    if (it == libres_.end()) return nullptr;
-    std::unique_ptr<Preparada> p = std::move(it->second);
-    libres_.erase(it);
-    return p;
-}
-
 void PreparadasOdbc::Devuelve(const QString& clave, std::unique_ptr<Preparada> p) {
     SQLFreeStmt(p->Sentencia(), SQL_CLOSE);
-    if (libres_.size() < MaximoLibres) libres_.emplace(clave, std::move(p));
-}
-
-void PreparadasOdbc::Vacia() { libres_.clear(); }
-
-void PreparadasOdbc::Acepta(const QString& clave, std::unique_ptr<Preparada> p) {
-    probadas_.insert(clave);
-    Devuelve(clave, std::move(p));
+    Guarda(clave, std::move(p));
 }
 
 }  // namespace ado::detalle

@@ -3,6 +3,7 @@
 // query of that shape only binds its values and runs: the server parses and plans it once.
 #include "ado/ColumnasOdbc.h"
 #include "ado/FormaSql.h"
+#include "ado/SentenciasPorForma.h"
 
 #include <QHashFunctions>
 #include <QString>
@@ -10,7 +11,6 @@
 #include <memory>
 #include <sql.h>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace ado::detalle {
@@ -50,31 +50,15 @@ struct NombradaPg {
 QString PreparaNombrada(const QString& nombre, const FormaSql& forma);
 QString EjecutaNombrada(const QString& nombre, const std::vector<ValorSeparado>& valores);
 
-// The statements of one session waiting for their shape to come again.
-class PreparadasOdbc {
+// The statements of one session waiting for their shape to come again, and PostgreSQL's named ones.
+class PreparadasOdbc : public SentenciasPorForma<std::unique_ptr<Preparada>> {
 public:
     // PostgreSQL's named statements by shape; at most so many, then shapes run as written.
     static constexpr std::size_t MaximoNombradas = 256;
     std::unordered_map<QString, NombradaPg> nombradas;
 
-    // A free statement of that shape, or null.
-    std::unique_ptr<Preparada> Toma(const QString& clave);
     // A finished statement, its rows closed, waits for the next query of its shape.
     void Devuelve(const QString& clave, std::unique_ptr<Preparada> p);
-    void Vacia();  // frees them all, while the connection is still open
-
-    // What the first query of a shape taught: reuse it (the prepared form describes the same
-    // columns as the literal one) or always run it as written.
-    bool Probada(const QString& clave) const { return probadas_.contains(clave); }
-    bool SinReuso(const QString& clave) const { return sinReuso_.contains(clave); }
-    void Acepta(const QString& clave, std::unique_ptr<Preparada> p);
-    void Rechaza(const QString& clave) { sinReuso_.insert(clave); }
-
-private:
-    static constexpr std::size_t MaximoLibres = 64;
-    std::unordered_multimap<QString, std::unique_ptr<Preparada>> libres_;
-    std::unordered_set<QString> probadas_;
-    std::unordered_set<QString> sinReuso_;
 };
 
 }  // namespace ado::detalle

@@ -217,8 +217,12 @@ private:
         }
         std::unique_ptr<CursorOdbc> literal = Abre(texto);
         p = Preparada::Prepara(dbc_, forma.sql);
-        if (p && MismasColumnas(literal->Columnas(), p->Sentencia())) preparadas_.Acepta(forma.clave, std::move(p));
-        else preparadas_.Rechaza(forma.clave);
+        if (p && MismasColumnas(literal->Columnas(), p->Sentencia())) {
+            preparadas_.Acepta(forma.clave);
+            preparadas_.Devuelve(forma.clave, std::move(p));
+        } else {
+            preparadas_.Rechaza(forma.clave);
+        }
         return literal;
     }
 

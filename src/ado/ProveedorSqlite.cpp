@@ -3,6 +3,7 @@
 #include "ado/Errores.h"
 #include "ado/FormaSql.h"
 #include "ado/Lexico.h"
+#include "ado/SentenciasPorForma.h"
 #include "ado/SumaFechas.h"
 #include "ado/SumasSqlite.h"
 #include "ado/ValoresSqlite.h"
@@ -13,9 +14,8 @@
 #include <sqlite3.h>
 
 #include <cstring>
+#include <memory>
 #include <optional>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace ado::detalle {
 namespace {
@@ -132,10 +132,10 @@ public:
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
         const QString texto = ReescribeSumas(ReescribeSumaFechas(sql, fechas_, SumaDias::Sqlite));
         FormaSql forma = SeparaValores(texto);
-        if (forma.valores.empty() || sinReuso_.contains(forma.clave))
+        if (forma.valores.empty() || libres_.SinReuso(forma.clave))
             return std::make_unique<CursorSqlite>(shared_from_this(), PreparaConsulta(texto), QString());
-        sqlite3_stmt* st = TomaLibre(forma.clave);
-        if (!st && probadas_.contains(forma.clave)) st = PreparaConsulta(forma.sql);  // its twin is in use
+        sqlite3_stmt* st = libres_.Toma(forma.clave).release();
+        if (!st && libres_.Probada(forma.clave)) st = PreparaConsulta(forma.sql);  // its twin is in use
         if (st) {
             Enlaza(st, forma.valores);
             return std::make_unique<CursorSqlite>(shared_from_this(), st, std::move(forma.clave));
@@ -148,11 +148,11 @@ public:
             conValores = nullptr;
         }
         if (conValores && MismasColumnas(literal, conValores)) {
-            probadas_.insert(forma.clave);
+            libres_.Acepta(forma.clave);
             Devuelve(forma.clave, conValores);
         } else {
             sqlite3_finalize(conValores);
-            sinReuso_.insert(forma.clave);
+            libres_.Rechaza(forma.clave);
         }
         return std::make_unique<CursorSqlite>(shared_from_this(), literal, QString());
     }
@@ -161,11 +161,7 @@ public:
     void Devuelve(const QString& forma, sqlite3_stmt* st) {
         sqlite3_reset(st);
         sqlite3_clear_bindings(st);
-        if (libres_.size() >= MaximoLibres) {
-            sqlite3_finalize(st);
-            return;
-        }
-        libres_.emplace(forma, st);
+        libres_.Guarda(forma, Sentencia(st));
     }
 
     // Why the statement's last step failed: a value a sum could not read, or the engine's text.
@@ -180,15 +176,12 @@ public:
 
 protected:
     void Desconecta() override {
-        for (auto& [forma, st] : libres_) sqlite3_finalize(st);
-        libres_.clear();
+        libres_.Vacia();
         sqlite3_close_v2(db_);
         db_ = nullptr;
     }
 
 private:
-    static constexpr std::size_t MaximoLibres = 64;
-
     void Transaccion(const char* sql) {
         transaccionPropia_ = true;
         const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
@@ -218,14 +211,6 @@ private:
             sqlite3_finalize(st);
             LanzaRechazo(TextoRechazo());
         }
-        return st;
-    }
-
-    sqlite3_stmt* TomaLibre(const QString& forma) {
-        const auto it = libres_.find(forma);
-        if (it == libres_.end()) return nullptr;
-        sqlite3_stmt* st = it->second;
-        libres_.erase(it);
         return st;
     }
 
@@ -271,9 +256,11 @@ private:
     bool transaccionPropia_ = false;
     ColumnasFecha fechas_;
     std::optional<vb::ErrorEjecucion> errorDeDato_;  // set by compruebanumero as it stops a statement
-    std::unordered_multimap<QString, sqlite3_stmt*> libres_;
-    std::unordered_set<QString> probadas_;   // shapes whose columns match their literal form
-    std::unordered_set<QString> sinReuso_;   // shapes that must run as written
+    struct Finaliza {
+        void operator()(sqlite3_stmt* st) const { sqlite3_finalize(st); }
+    };
+    using Sentencia = std::unique_ptr<sqlite3_stmt, Finaliza>;
+    SentenciasPorForma<Sentencia> libres_;
 };
 
 bool CursorSqlite::Avanza() {
