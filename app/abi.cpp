@@ -53,14 +53,7 @@ app::Salidas LeeSalidas(const char* const* lista) {
     for (; lista && *lista; ++lista) {
         const QString texto = Texto(*lista);
         const QString clase = texto.section(u'=', 0, 0), valor = texto.section(u'=', 1);
-        QString* const destino = clase == u"listado" ? &s.listado
-                                 : clase == u"pdf"     ? &s.pdf
-                                 : clase == u"pdfa"    ? &s.pdfa
-                                 : clase == u"png"     ? &s.png
-                                 : clase == u"emf"     ? &s.emf
-                                 : clase == u"xlsx"    ? &s.xlsx
-                                 : clase == u"csv"     ? &s.csv
-                                                       : nullptr;
+        QString* const destino = s.Destino(clase);
         if (!texto.contains(u'=') || valor.isEmpty())
             throw ArgumentoNoValido{QStringLiteral("la salida \"%1\" no es CLASE=RUTA").arg(texto)};
         if (destino) {

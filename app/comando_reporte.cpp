@@ -34,20 +34,8 @@ Pedido LeePedido(const QStringList& args) {
                 p.ajustes.push_back(LeeFijar(o.valor));
             else if (n == u"--marcar")
                 p.ajustes.push_back(LeeMarcar(o.valor));
-            else if (n == u"--listado")
-                p.salidas.listado = o.valor;
-            else if (n == u"--pdf")
-                p.salidas.pdf = o.valor;
-            else if (n == u"--png")
-                p.salidas.png = o.valor;
-            else if (n == u"--emf")
-                p.salidas.emf = o.valor;
-            else if (n == u"--pdfa")
-                p.salidas.pdfa = o.valor;
-            else if (n == u"--xlsx")
-                p.salidas.xlsx = o.valor;
-            else if (n == u"--csv")
-                p.salidas.csv = o.valor;
+            else if (QString* const destino = n.startsWith(u"--") ? p.salidas.Destino(QStringView(n).mid(2)) : nullptr)
+                *destino = o.valor;
             else if (n == u"--ppp")
                 p.salidas.ppp = LeeEntero(o, render::PppMinimo, render::PppMaximo);
             else

@@ -20,6 +20,18 @@ struct Salidas {
     QString csv;      // the same rows as CSV
     int ppp = 0;      // PNG resolution; 0 the renderer's default
 
+    // The file or folder of the output named so ("listado", "pdf", ... "csv"), or null.
+    QString* Destino(QStringView clase) {
+        return clase == u"listado" ? &listado
+               : clase == u"pdf"   ? &pdf
+               : clase == u"pdfa"  ? &pdfa
+               : clase == u"png"   ? &png
+               : clase == u"emf"   ? &emf
+               : clase == u"xlsx"  ? &xlsx
+               : clase == u"csv"   ? &csv
+                                   : nullptr;
+    }
+
     bool Alguna() const { return !listado.isEmpty() || !pdf.isEmpty() || !pdfa.isEmpty() || !png.isEmpty() || !emf.isEmpty() ||
                                !xlsx.isEmpty() || !csv.isEmpty(); }
     // PDF/A and PNG are painted, and painting needs a QGuiApplication.
