@@ -11,6 +11,7 @@
 
 #include <QGuiApplication>
 #include <memory>
+#include <optional>
 
 namespace app {
 
@@ -19,21 +20,37 @@ namespace {
 QtMessageHandler manejadorQt = nullptr;
 
 // A run without a session has no XDG_RUNTIME_DIR; Qt's warning about it says nothing a user of
-// the command could act on. Every other message goes on as before.
+// the command could act on. Every other message goes on to the handler that was there before.
 void SinAvisoDeSesion(QtMsgType tipo, const QMessageLogContext& contexto, const QString& mensaje) {
     if (tipo == QtWarningMsg && mensaje.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set")) return;
     if (manejadorQt) manejadorQt(tipo, contexto, mensaje);
 }
 
 // PDF and PNG are painted with fonts, which needs a GUI application; the offscreen platform
-// needs no display. Listing, EMF and the rows need none.
-std::unique_ptr<QGuiApplication> AplicacionParaPintar() {
-    static char nombre[] = "zrconsgt", opcion[] = "-platform", plataforma[] = "offscreen";
-    static char* argv[] = {nombre, opcion, plataforma, nullptr};
-    static int argc = 3;
-    manejadorQt = qInstallMessageHandler(SinAvisoDeSesion);
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
+// needs no display. Listing, EMF and the rows need none. Qt takes the platform options out of
+// the arguments it is given, so each application gets a fresh copy of them, and the message
+// handler goes back to the host's when the application ends: a host may ask again and again.
+class AplicacionParaPintar {
+public:
+    AplicacionParaPintar() : manejadorAnterior_(qInstallMessageHandler(SinAvisoDeSesion)) {
+        manejadorQt = manejadorAnterior_;
+        aplicacion_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    ~AplicacionParaPintar() {
+        aplicacion_.reset();
+        qInstallMessageHandler(manejadorAnterior_);
+        manejadorQt = nullptr;
+    }
+    AplicacionParaPintar(const AplicacionParaPintar&) = delete;
+    AplicacionParaPintar& operator=(const AplicacionParaPintar&) = delete;
+
+private:
+    char nombre_[9] = "zrconsgt", opcion_[10] = "-platform", plataforma_[10] = "offscreen";
+    char* argv_[4] = {nombre_, opcion_, plataforma_, nullptr};
+    int argc_ = 3;
+    QtMessageHandler manejadorAnterior_;
+    std::unique_ptr<QGuiApplication> aplicacion_;
+};
 
 // The UI port and the host's services of this run, back as they were when it ends.
 class EnUso {
@@ -57,7 +74,7 @@ ResultadoReporte Fallo(int32_t numero, const QString& mensaje, bool mostrado = f
 }
 
 ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, const QString& prefijo) {
-    std::unique_ptr<QGuiApplication> aplicacion;
+    std::optional<AplicacionParaPintar> aplicacion;
     if (p.salidas.Pinta()) {
         if (QCoreApplication* existente = QCoreApplication::instance()) {
             if (!qobject_cast<QGuiApplication*>(existente))
@@ -65,7 +82,7 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
                              QStringLiteral("el programa anfitrión usa una aplicación Qt sin gráficos: PDF y PNG "
                                             "no se pueden pintar"));
         } else {
-            aplicacion = AplicacionParaPintar();
+            aplicacion.emplace();
         }
     }
     PuertoReporte puerto(p.ajustes, p.salidas);

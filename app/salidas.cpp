@@ -9,7 +9,6 @@
 #include "vb/ErrorEjecucion.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace app {
@@ -47,54 +46,50 @@ void NombraArchivo(const char* que, const QString& archivo, F&& escribe) {
 
 QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& documento) {
     QStringList escritos;
-    report::GrabacionDiferida grabacion;  // every output appears at the end, or none does
-    try {
-        if (!salidas.listado.isEmpty()) {
-            CreaCarpetaDe(salidas.listado);
-            NombraArchivo("el listado", salidas.listado,
-                          [&] { report::GrabaListado(salidas.listado, documento.Paginas()); });
-            escritos << salidas.listado;
-        }
-        if (!salidas.emf.isEmpty()) {
-            CreaCarpeta(salidas.emf);
-            for (int n = 1; n <= documento.PageCount(); ++n) {
-                const QString archivo = ArchivoPagina(salidas.emf, n, "emf");
-                NombraArchivo("la página", archivo, [&] { documento.SavePage(archivo, n); });
-                escritos << archivo;
-            }
-        }
-        const render::DatosPdf datos{report::TituloDocumento(documento.Paginas()), modConGastos::NombreEmpresa, {}};
-        if (!salidas.pdf.isEmpty()) {
-            CreaCarpetaDe(salidas.pdf);
-            render::ExportaPdf(documento.Paginas(), salidas.pdf, datos);
-            escritos << salidas.pdf;
-        }
-        if (!salidas.pdfa.isEmpty()) {
-            CreaCarpetaDe(salidas.pdfa);
-            render::ExportaPdfPintado(documento.Paginas(), salidas.pdfa, datos, true);
-            escritos << salidas.pdfa;
-        }
-        if (!salidas.xlsx.isEmpty() || !salidas.csv.isEmpty()) {
-            const report::Tabla tabla = report::TablaDeDocumento(documento.Paginas());
-            if (!salidas.xlsx.isEmpty()) {
-                CreaCarpetaDe(salidas.xlsx);
-                render::ExportaXlsx(tabla, salidas.xlsx, modConGastos::NombreEmpresa);
-                escritos << salidas.xlsx;
-            }
-            if (!salidas.csv.isEmpty()) {
-                CreaCarpetaDe(salidas.csv);
-                render::ExportaCsv(tabla, salidas.csv);
-                escritos << salidas.csv;
-            }
-        }
-        if (!salidas.png.isEmpty())
-            escritos << render::ExportaPng(documento.Paginas(), salidas.png,
-                                           salidas.ppp > 0 ? salidas.ppp : render::PppPredeterminado);
-        grabacion.Confirma();
-    } catch (const vb::ErrorEjecucion&) {
-        for (const QString& archivo : std::as_const(escritos)) QFile::remove(archivo);
-        throw;
+    // Every output appears at the end, or none does; a failure leaves what was at their names.
+    report::GrabacionDiferida grabacion;
+    if (!salidas.listado.isEmpty()) {
+        CreaCarpetaDe(salidas.listado);
+        NombraArchivo("el listado", salidas.listado,
+                      [&] { report::GrabaListado(salidas.listado, documento.Paginas()); });
+        escritos << salidas.listado;
     }
+    if (!salidas.emf.isEmpty()) {
+        CreaCarpeta(salidas.emf);
+        for (int n = 1; n <= documento.PageCount(); ++n) {
+            const QString archivo = ArchivoPagina(salidas.emf, n, "emf");
+            NombraArchivo("la página", archivo, [&] { documento.SavePage(archivo, n); });
+            escritos << archivo;
+        }
+    }
+    const render::DatosPdf datos{report::TituloDocumento(documento.Paginas()), modConGastos::NombreEmpresa, {}};
+    if (!salidas.pdf.isEmpty()) {
+        CreaCarpetaDe(salidas.pdf);
+        render::ExportaPdf(documento.Paginas(), salidas.pdf, datos);
+        escritos << salidas.pdf;
+    }
+    if (!salidas.pdfa.isEmpty()) {
+        CreaCarpetaDe(salidas.pdfa);
+        render::ExportaPdfPintado(documento.Paginas(), salidas.pdfa, datos, true);
+        escritos << salidas.pdfa;
+    }
+    if (!salidas.xlsx.isEmpty() || !salidas.csv.isEmpty()) {
+        const report::Tabla tabla = report::TablaDeDocumento(documento.Paginas());
+        if (!salidas.xlsx.isEmpty()) {
+            CreaCarpetaDe(salidas.xlsx);
+            render::ExportaXlsx(tabla, salidas.xlsx, modConGastos::NombreEmpresa);
+            escritos << salidas.xlsx;
+        }
+        if (!salidas.csv.isEmpty()) {
+            CreaCarpetaDe(salidas.csv);
+            render::ExportaCsv(tabla, salidas.csv);
+            escritos << salidas.csv;
+        }
+    }
+    if (!salidas.png.isEmpty())
+        escritos << render::ExportaPng(documento.Paginas(), salidas.png,
+                                       salidas.ppp > 0 ? salidas.ppp : render::PppPredeterminado);
+    grabacion.Confirma();
     return escritos;
 }
 

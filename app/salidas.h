@@ -39,7 +39,7 @@ struct Salidas {
 };
 
 // Writes every output asked for and returns the files written. On a failure (vb::ErrorEjecucion)
-// none of the files of this call is left.
+// none of them appears, and whatever was already at their names stays as it was.
 QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& documento);
 
 }  // namespace app

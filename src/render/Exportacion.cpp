@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -101,22 +100,19 @@ QStringList ExportaPng(const report::Documento& documento, const QString& carpet
                                  QStringLiteral("No se pudo crear la carpeta %1").arg(QDir::toNativeSeparators(carpeta)));
 
     QStringList grabados;
-    try {
-        for (std::size_t i = 0; i < documento.size(); ++i) {
-            const QString archivo =
-                destino.filePath(QStringLiteral("pagina_%1.png").arg(static_cast<qulonglong>(i + 1), 3, 10, QLatin1Char('0')));
-            QBuffer buffer;
-            buffer.open(QIODevice::WriteOnly);
-            if (!ImagenPagina(documento[i], ppp).save(&buffer, "PNG"))
-                throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida,
-                                         QStringLiteral("No se pudo generar la imagen %1").arg(QDir::toNativeSeparators(archivo)));
-            GrabaExportacion(archivo, buffer.data());
-            grabados << archivo;
-        }
-    } catch (...) {
-        for (const QString& archivo : grabados) QFile::remove(archivo);
-        throw;
+    report::GrabacionDiferida grabacion;  // every page appears at the end, or none does
+    for (std::size_t i = 0; i < documento.size(); ++i) {
+        const QString archivo =
+            destino.filePath(QStringLiteral("pagina_%1.png").arg(static_cast<qulonglong>(i + 1), 3, 10, QLatin1Char('0')));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!ImagenPagina(documento[i], ppp).save(&buffer, "PNG"))
+            throw vb::ErrorEjecucion(vb::errores::ErrorEntradaSalida,
+                                     QStringLiteral("No se pudo generar la imagen %1").arg(QDir::toNativeSeparators(archivo)));
+        GrabaExportacion(archivo, buffer.data());
+        grabados << archivo;
     }
+    grabacion.Confirma();
     return grabados;
 }
 

@@ -31,6 +31,12 @@ GrabacionDiferida::~GrabacionDiferida() {
 }
 
 void GrabacionDiferida::Confirma() {
+    // Inside another deferred write the files wait for that one: all of them appear, or none.
+    if (anterior_) {
+        anterior_->pendientes_.insert(anterior_->pendientes_.end(), pendientes_.begin(), pendientes_.end());
+        pendientes_.clear();
+        return;
+    }
     while (!pendientes_.empty()) {
         const Pendiente& p = pendientes_.front();
         if (::rename(p.temporal.constData(), p.final.constData()) != 0) LanzaErrorDeArchivo(errno);

@@ -37,6 +37,8 @@ private:
 // While one lives, GrabaArchivo writes regular files under a temporary name beside the final one
 // and Confirma gives them all their names at the end, so a run that fails or is interrupted
 // leaves no complete-looking output: the destructor, or a signal, deletes what was not confirmed.
+// A failure only ever removes those temporary names: a file the user had at a final name stays
+// as it was. One made inside another hands its files over to it on Confirma.
 class GrabacionDiferida {
 public:
     GrabacionDiferida();

@@ -115,3 +115,18 @@ TEST_F(ReporteSinPantalla, DespuesLaVentanaSigueSinPantallaComoAntes) {
     EXPECT_EQ(e.MostrarConsulta(c, 0, cadena_->constData(), 0, 1, "", ruta.constData()), 429);
     EXPECT_NE(std::string(e.UltimoError(c)).find("no hay pantalla"), std::string::npos) << e.UltimoError(c);
 }
+
+// A host asks as often as it likes: each painted run makes its own offscreen application, and
+// its message handler is the host's again afterwards (a second run once took xcb and looped).
+TEST_F(ReporteSinPantalla, LasSalidasPintadasSePidenUnaYOtraVez) {
+    const QtMessageHandler delAnfitrion = [](QtMsgType, const QMessageLogContext&, const QString&) {};
+    qInstallMessageHandler(delAnfitrion);
+    const QByteArray pdfa = "pdfa=" + Archivo("a.pdf").toUtf8(), png = "png=" + Archivo("png").toUtf8();
+    for (const QByteArray& salida : {pdfa, png, pdfa, png}) {
+        ASSERT_EQ(Genera(ConsultasDeGastos, {"cmbTipCatalogo=1"}, {salida.constData(), "ppp=30"}), 0) << e.UltimoError(c);
+        EXPECT_EQ(QCoreApplication::instance(), nullptr);
+        EXPECT_EQ(qInstallMessageHandler(delAnfitrion), delAnfitrion);
+    }
+    qInstallMessageHandler(nullptr);
+    EXPECT_TRUE(PrimeraLinea(Archivo("a.pdf")).startsWith("%PDF"));
+}
