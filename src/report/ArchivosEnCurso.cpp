@@ -80,8 +80,10 @@ void OlvidaArchivoEnCurso(const QByteArray& ruta) {
     }
 }
 
+// Newest first: a run's stamp reservation, made before its pages, goes after them.
 void BorraArchivosEnCurso() noexcept {
-    for (const std::string& archivo : Archivos()) ::unlink(archivo.c_str());
+    const std::vector<std::string>& archivos = Archivos();
+    for (auto i = archivos.rbegin(); i != archivos.rend(); ++i) ::unlink(i->c_str());
 }
 
 void BorraArchivosEnCursoAlInterrumpir() {

@@ -63,20 +63,25 @@ QString EscritorPaginas::ArchivoPagina(int32_t pagina) const {
     return component::RutaLocal(DirectorioPaginas() + nombre);
 }
 
-// Page 1 is created at once, so a second run of the same company in the same second sees the
-// name taken and takes the stamp with the next free suffix ("09050712-2") instead of mixing its
-// pages with ours.
+// The stamp is reserved apart from the pages and held until the last of them is deleted, so a
+// second run of the same company in the same second takes the stamp with the next free suffix
+// ("09050712-2") instead of mixing its pages with ours. Page 1 is created at once: a file left at
+// its name by something that reserves nothing also sends the run to the next suffix.
 void EscritorPaginas::ReservaSello() {
     QString carpeta = DirectorioPaginas();
     carpetaPaginas_ = carpeta.isEmpty() ? QString() : component::RutaLocal(carpeta);
     if (!carpetaPaginas_.isEmpty() && !carpetaPaginas_.endsWith(u'/')) carpetaPaginas_ += u'/';
     carpetaResuelta_ = true;
+    BarreCorridasMuertas(carpetaPaginas_);
     const QString base = SelloReporte;
     constexpr int MaximoSufijo = 1000;
     for (int sufijo = 2; sufijo <= MaximoSufijo + 1; ++sufijo) {
-        if (std::optional<ArchivoDePagina> primera = ArchivoDePagina::Crea(ArchivoPagina(1))) {
-            paginas_.push_back(std::move(*primera));
-            return;
+        if (std::optional<ReservaDeSello> reserva = ReservaDeSello::Toma(carpetaPaginas_, SelloReporte)) {
+            if (std::optional<ArchivoDePagina> primera = ArchivoDePagina::Crea(ArchivoPagina(1))) {
+                reserva_ = std::move(reserva);
+                paginas_.push_back(std::move(*primera));
+                return;
+            }
         }
         SelloReporte = base + u'-' + QString::number(sufijo);
     }
@@ -199,6 +204,7 @@ void EscritorPaginas::NumeraPaginas() {
         if (n < total) s.NewPage();
     }
     paginas_.clear();
+    reserva_.reset();
     s.EndDoc();
     s.Action(0);
     s.PreviewPage(1);
@@ -208,6 +214,7 @@ void EscritorPaginas::NumeraPaginas() {
 void EscritorPaginas::BorraPaginasEscritas() noexcept {
     for (ArchivoDePagina& archivo : paginas_) archivo.Borra();
     paginas_.clear();
+    reserva_.reset();
 }
 
 }  // namespace report

@@ -4,6 +4,7 @@
 // document and shows the preview. A window derives from it (besides controles::Form) and
 // supplies the hooks below.
 #include "report/ArchivoDePagina.h"
+#include "report/ReservaDeSello.h"
 #include "report/SeguimientoCorrida.h"
 #include "vb/Integer.h"
 
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace report {
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<SeguimientoCorrida> seguimiento_;  // while a run lasts
     QString carpetaPaginas_;                // DirectorioPaginas() resolved, for this run
     bool carpetaResuelta_ = false;
+    std::optional<ReservaDeSello> reserva_;  // this run's stamp, held until its last page is gone
     std::vector<ArchivoDePagina> paginas_;  // page files of this run still on disk, from page 1
 };
 

@@ -75,6 +75,10 @@ protected:
 
     void FijaDirConsultas(const QString& valor) { ASSERT_TRUE(dobles::EscribeIni(raiz.path(), valor)); }
     QStringList EnPaginas() const { return QDir(raiz.filePath(QStringLiteral("Paginas"))).entryList(QDir::Files, QDir::Name); }
+    // The page files alone, without the run's stamp reservation beside them.
+    QStringList PaginasEnCurso() const {
+        return QDir(raiz.filePath(QStringLiteral("Paginas"))).entryList({"*.emf"}, QDir::Files, QDir::Name);
+    }
 
     // Draws `paginas` pages, each with its heading and one line naming it; `antesDeLaUltima`
     // runs once the last page is open.
@@ -105,7 +109,7 @@ class PaginasDelReporte : public Escritor, public ::testing::WithParamInterface<
 TEST_P(PaginasDelReporte, CadaPaginaLlevaSuNumeroYNoQuedanArchivos) {
     const int m = GetParam();
     QStringList duranteElDibujo;
-    ReporteDe(m, [&] { duranteElDibujo = EnPaginas(); });
+    ReporteDe(m, [&] { duranteElDibujo = PaginasEnCurso(); });
 
     ventana.GeneraConsulta();
 
@@ -160,7 +164,7 @@ TEST_F(Escritor, UnErrorDelReporteTerminaLaCorridaSinArchivosNiVista) {
     ventana.reporte = [&] {
         ventana.EncabezadoPagina(QStringLiteral("Prueba"));
         ventana.NuevaPagina(1);
-        dibujoLaPrimera = EnPaginas().size() == 1;
+        dibujoLaPrimera = PaginasEnCurso().size() == 1;
         throw vb::ErrorEjecucion(3021, QStringLiteral("No hay registro actual"));
     };
     ventana.GeneraConsulta();
@@ -259,7 +263,7 @@ TEST_F(Escritor, DirConsultasConYSinDiagonalFinalDaLosMismosNombres) {
     QDir::setCurrent(raiz.filePath(QStringLiteral("Paginas")));
     FijaDirConsultas({});
     QStringList duranteElDibujo;
-    ReporteDe(2, [&] { duranteElDibujo = EnPaginas(); });
+    ReporteDe(2, [&] { duranteElDibujo = PaginasEnCurso(); });
     ventana.GeneraConsulta();
     QDir::setCurrent(anterior);
     EXPECT_EQ(duranteElDibujo, QStringList{"09050712_1.emf"});
@@ -285,7 +289,7 @@ TEST_F(Escritor, LosArchivosDePaginaSonSoloDeSuCorrida) {
     QStringList duranteElDibujo;
     QFile::Permissions permisos;
     ReporteDe(3, [&] {
-        duranteElDibujo = EnPaginas();
+        duranteElDibujo = PaginasEnCurso();
         permisos = QFileInfo(ventana.ArchivoPagina(1)).permissions();
     });
     ventana.GeneraConsulta();
