@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <netdb.h>
@@ -29,6 +30,8 @@ namespace {
 
 constexpr int EsperaTcpMs = 2000;
 constexpr int EsperaXMs = 5000;
+constexpr int IntentosX = 5;
+constexpr int PausaEntreIntentosXMs = 250;
 
 class Descriptor {
 public:
@@ -97,13 +100,39 @@ bool XAlcanzable(const QByteArray& display) {
     return ConectaTcp(host, 6000 + numero);
 }
 
+// The probe's own connection, kept open until Qt has made its own: an X server may refuse a
+// client that connects the moment another one has left, and Qt aborts on a refusal.
+class ConexionDePrueba {
+public:
+    ConexionDePrueba(pid_t hijo, int sigue) : hijo_(hijo), sigue_(sigue) {}
+    ~ConexionDePrueba() {
+        ::close(sigue_);  // the child leaves once this end closes
+        while (::waitpid(hijo_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    ConexionDePrueba(const ConexionDePrueba&) = delete;
+    ConexionDePrueba& operator=(const ConexionDePrueba&) = delete;
+
+private:
+    pid_t hijo_;
+    int sigue_;
+};
+
+std::unique_ptr<ConexionDePrueba> conexionDePrueba;
+
 // Qt aborts the process when its X connection fails (a server that refuses our authorization)
 // and waits forever on a socket that is no X server. So the display is first opened the way Qt
-// will open it, in a child process that is given EsperaXMs to say how it went. "" when it opened.
-QString MotivoSinX(const QByteArray& display) {
+// will open it, in a child process that is given EsperaXMs to say how it went. "" when it opened,
+// and then the child keeps its connection until conexionDePrueba goes; `otraVez` says whether a
+// refusal was all, which a busy server may not repeat.
+QString PruebaX(const QByteArray& display, bool& otraVez) {
+    otraVez = false;
     const QString nombre = QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(display);
     if (display.isEmpty()) return QStringLiteral("no hay pantalla X (DISPLAY no está definida)");
-    if (!XAlcanzable(display)) return QStringLiteral("no se pudo abrir la pantalla %1").arg(nombre);
+    if (!XAlcanzable(display)) {
+        otraVez = true;
+        return QStringLiteral("no se pudo abrir la pantalla %1").arg(nombre);
+    }
     using Conecta = void* (*)(const char*, int*);
     using TieneError = int (*)(void*);
     void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
@@ -111,18 +140,29 @@ QString MotivoSinX(const QByteArray& display) {
     const auto tieneError = xcb ? reinterpret_cast<TieneError>(::dlsym(xcb, "xcb_connection_has_error")) : nullptr;
     if (!conecta || !tieneError) return QStringLiteral("falta la biblioteca libxcb para abrir la pantalla %1").arg(nombre);
 
-    int tubo[2];
+    int tubo[2], sigue[2];
     if (::pipe2(tubo, O_CLOEXEC) != 0) return QStringLiteral("no se pudo probar la pantalla %1").arg(nombre);
+    if (::pipe2(sigue, O_CLOEXEC) != 0) {
+        ::close(tubo[0]);
+        ::close(tubo[1]);
+        return QStringLiteral("no se pudo probar la pantalla %1").arg(nombre);
+    }
     const pid_t hijo = ::fork();
     if (hijo == 0) {
         ::close(tubo[0]);
+        ::close(sigue[1]);
         const unsigned char error = static_cast<unsigned char>(tieneError(conecta(display.constData(), nullptr)));
         [[maybe_unused]] const ssize_t n = ::write(tubo[1], &error, 1);
+        char nada;
+        while (::read(sigue[0], &nada, 1) < 0 && errno == EINTR) {
+        }
         ::_exit(0);
     }
     ::close(tubo[1]);
+    ::close(sigue[0]);
     if (hijo < 0) {
         ::close(tubo[0]);
+        ::close(sigue[1]);
         return QStringLiteral("no se pudo probar la pantalla %1").arg(nombre);
     }
     pollfd espera{tubo[0], POLLIN, 0};
@@ -133,15 +173,28 @@ QString MotivoSinX(const QByteArray& display) {
     const bool respondio = listo == 1 && ::read(tubo[0], &error, 1) == 1;
     ::close(tubo[0]);
     if (!respondio) ::kill(hijo, SIGKILL);
-    while (::waitpid(hijo, nullptr, 0) < 0 && errno == EINTR) {
-    }
+    auto prueba = std::make_unique<ConexionDePrueba>(hijo, sigue[1]);
     if (!respondio)
         return QStringLiteral("la pantalla %1 no respondió como un servidor X en %2 segundos")
             .arg(nombre)
             .arg(EsperaXMs / 1000);
+    otraVez = error != 0;
     if (error != 0)
         return QStringLiteral("el servidor X de %1 rechazó la conexión (autorización o protocolo)").arg(nombre);
+    conexionDePrueba = std::move(prueba);
     return {};
+}
+
+// A server starting or busy with other clients refuses now and then: a refusal is tried again
+// for about a second before it is the answer.
+QString MotivoSinX(const QByteArray& display) {
+    bool otraVez = false;
+    QString motivo = PruebaX(display, otraVez);
+    for (int intento = 1; intento < IntentosX && otraVez; ++intento) {
+        ::usleep(PausaEntreIntentosXMs * 1000);
+        motivo = PruebaX(display, otraVez);
+    }
+    return motivo;
 }
 
 bool WaylandAlcanzable(const QByteArray& nombre) {
@@ -219,7 +272,10 @@ void PreparaPantalla(const char* programa) {
     } else {
         QString motivo;
         const QByteArray plataforma = PlataformaElegida(motivo);
-        if (plataforma.isEmpty()) SinVentanas(motivo);
+        if (plataforma.isEmpty()) {
+            conexionDePrueba.reset();
+            SinVentanas(motivo);
+        }
         // Qt keeps argc and argv for the life of the application, which is the life of the process.
         static QByteArray nombre, opcion, valor;
         static int argc = 0;
@@ -233,6 +289,7 @@ void PreparaPantalla(const char* programa) {
             argv[argc++] = valor.data();
         }
         new QApplication(argc, argv);  // stays until the process ends, as a host's own would
+        conexionDePrueba.reset();
     }
     if (!serviciosInstalados) {
         ui::InstalaServiciosQt();

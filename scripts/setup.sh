@@ -15,6 +15,7 @@ paquetes=(
   googletest libgtest-dev libgmock-dev
   dpkg-dev file
   libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils
+  xvfb xdotool
 )
 
 faltan=()

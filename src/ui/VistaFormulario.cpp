@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <cstring>
 #include <new>
 
 namespace ui {
@@ -50,6 +51,39 @@ void Rellena(QComboBox* lista, const controles::ComboBox& combo) {
 }
 
 }  // namespace
+
+// Another X client (a window manager's "close", xdotool windowclose) may destroy the native window
+// outright instead of asking it to close; Qt then keeps the dialog's loop running with nothing on
+// screen, and the host waits forever. Such a window is taken as closed by its user.
+class VistaFormulario::VentanaDestruida : public QAbstractNativeEventFilter {
+public:
+    explicit VentanaDestruida(VistaFormulario& vista) : vista_(vista), ventana_(static_cast<uint32_t>(vista.winId())) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~VentanaDestruida() override {
+        if (QCoreApplication* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
+    }
+    VentanaDestruida(const VentanaDestruida&) = delete;
+    VentanaDestruida& operator=(const VentanaDestruida&) = delete;
+
+    bool nativeEventFilter(const QByteArray& tipo, void* mensaje, qintptr*) override {
+        // The X protocol's DestroyNotify: code 17, the destroyed window at byte 8.
+        constexpr uint8_t DestroyNotify = 17;
+        if (tipo != "xcb_generic_event_t") return false;
+        const auto* bytes = static_cast<const uint8_t*>(mensaje);
+        uint32_t ventana = 0;
+        std::memcpy(&ventana, bytes + 8, sizeof ventana);
+        if ((bytes[0] & 0x7f) == DestroyNotify && ventana == ventana_)
+            QMetaObject::invokeMethod(&vista_, [v = QPointer<VistaFormulario>(&vista_)] {
+                if (v) v->CerradaPorFuera();
+            }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    VistaFormulario& vista_;
+    uint32_t ventana_;
+};
 
 void ColorDeFondo(QWidget* widget, uint32_t color, bool boton) {
     if (color & ColorDelSistema) return;
@@ -178,15 +212,25 @@ void VistaFormulario::closeEvent(QCloseEvent* evento) {
 
 void VistaFormulario::reject() {}
 
+void VistaFormulario::CerradaPorFuera() {
+    destruida_.reset();
+    if (!isVisible()) return;
+    Protege([this] { form_.UserClose(); });
+    // Nothing is left on screen to go back to, whatever the form said.
+    if (isVisible()) done(0);
+}
+
 void VistaFormulario::showEvent(QShowEvent* evento) {
     if (!filtrando_) qApp->installEventFilter(this);
     filtrando_ = true;
+    if (!destruida_ && QGuiApplication::platformName() == u"xcb") destruida_ = std::make_unique<VentanaDestruida>(*this);
     QDialog::showEvent(evento);
 }
 
 void VistaFormulario::hideEvent(QHideEvent* evento) {
     qApp->removeEventFilter(this);
     filtrando_ = false;
+    destruida_.reset();
     QDialog::hideEvent(evento);
 }
 

@@ -5,9 +5,11 @@
 // and builds its widgets with Boton, Etiqueta and Combo.
 #include "controles/Property.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QDialog>
 #include <QHash>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -59,14 +61,18 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    class VentanaDestruida;
+
     void CambioDeFormulario(controles::Property propiedad);
     controles::Control* ControlConFoco() const;
+    void CerradaPorFuera();
 
     controles::Form& form_;
     QHash<QWidget*, controles::Control*> controles_;
     std::vector<controles::Control*> vinculados_;
     bool filtrando_ = false;
     bool reenviando_ = false;  // a key the form let through is on its way to its widget
+    std::unique_ptr<VentanaDestruida> destruida_;  // while shown
 };
 
 // Paints a widget's background in a 0x00BBGGRR colour; a system colour (high bit set) leaves
