@@ -3,6 +3,7 @@
 #include "ado/Errores.h"
 #include "ado/FormaSql.h"
 #include "ado/Lexico.h"
+#include "ado/RevisionSqlite.h"
 #include "ado/SentenciasPorForma.h"
 #include "ado/SumaFechas.h"
 #include "ado/SumasSqlite.h"
@@ -33,14 +34,22 @@ QString Mensaje(sqlite3* db) {
     return QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+// What the authorizer of a session is told: whether the session itself is opening or ending its
+// read transaction, and where the columns its statements read are noted.
+struct Autorizacion {
+    bool transaccionPropia = false;
+    RevisionSqlite* revision = nullptr;
+};
+
 // Only reading: anything but SELECT, reading a column, calling a function or a recursive
 // query is refused while the statement is prepared; the session itself may open and end its
-// read transaction (`datos` says when).
-int Autoriza(void* datos, int accion, const char*, const char*, const char*, const char*) {
+// read transaction.
+int Autoriza(void* datos, int accion, const char* tabla, const char* columna, const char*, const char*) {
+    auto* a = static_cast<Autorizacion*>(datos);
     switch (accion) {
-    case SQLITE_TRANSACTION: return *static_cast<const bool*>(datos) ? SQLITE_OK : SQLITE_DENY;
+    case SQLITE_TRANSACTION: return a->transaccionPropia ? SQLITE_OK : SQLITE_DENY;
+    case SQLITE_READ: a->revision->Vista(tabla, columna); return SQLITE_OK;
     case SQLITE_SELECT:
-    case SQLITE_READ:
     case SQLITE_FUNCTION:
     case SQLITE_RECURSIVE: return SQLITE_OK;
     default: return SQLITE_DENY;
@@ -115,21 +124,33 @@ public:
         sqlite3_busy_timeout(db_, 5000);
         if (sqlite3_exec(db_, "PRAGMA query_only=1", nullptr, nullptr, nullptr) != SQLITE_OK) LanzaProveedor(Mensaje(db_));
         LeeColumnasFecha();
+        revision_.LeeEsquema(db_);
         RegistraCompruebaNumero(db_, &errorDeDato_);
-        sqlite3_set_authorizer(db_, Autoriza, &transaccionPropia_);
+        autorizacion_.revision = &revision_;
+        sqlite3_set_authorizer(db_, Autoriza, &autorizacion_);
     }
 
-    // Deferred: the snapshot is taken by the first query and holds until the end.
+    // Deferred: the snapshot is taken by the first query and holds until the end. A report run
+    // reads it, so from here every column a query touches is checked first.
     void AbreInstantanea() override {
         if (sqlite3_get_autocommit(db_)) Transaccion("BEGIN DEFERRED");
+        revision_.NuevaCorrida(db_);
+        enCorrida_ = true;
     }
     void CierraInstantanea() override {
+        enCorrida_ = false;
         if (!sqlite3_get_autocommit(db_)) Transaccion("COMMIT");
     }
 
     // A query whose shape was prepared before reuses that statement with its values bound; the
     // first query of a shape runs as written, so its columns can be checked against the shape's.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
+        std::unique_ptr<Cursor> cursor = PreparaCursor(sql);
+        if (enCorrida_) revision_.Revisa(db_);  // before its first row is read
+        return cursor;
+    }
+
+    std::unique_ptr<Cursor> PreparaCursor(const QString& sql) {
         const QString texto = ReescribeSumas(ReescribeSumaFechas(sql, fechas_, SumaDias::Sqlite));
         FormaSql forma = SeparaValores(texto);
         if (forma.valores.empty() || libres_.SinReuso(forma.clave))
@@ -183,9 +204,9 @@ protected:
 
 private:
     void Transaccion(const char* sql) {
-        transaccionPropia_ = true;
+        autorizacion_.transaccionPropia = true;
         const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
-        transaccionPropia_ = false;
+        autorizacion_.transaccionPropia = false;
         if (rc != SQLITE_OK) LanzaProveedor(Mensaje(db_));
     }
 
@@ -253,7 +274,9 @@ private:
     }
 
     sqlite3* db_;
-    bool transaccionPropia_ = false;
+    Autorizacion autorizacion_;
+    RevisionSqlite revision_;
+    bool enCorrida_ = false;
     ColumnasFecha fechas_;
     std::optional<vb::ErrorEjecucion> errorDeDato_;  // set by compruebanumero as it stops a statement
     struct Finaliza {

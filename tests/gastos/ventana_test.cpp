@@ -75,12 +75,14 @@ TEST_F(Ventana, UnDatoQueNoEsLoQueDiceSuColumnaDetieneLaCorridaYLaVentanaSigue) 
         const char* error;
     } casos[] = {
         {2, "UPDATE tblGastosEnc SET IMP_MOV='abc' WHERE NUM_MOV=2",
-         "13 No coinciden los tipos: tblGastosEnc, columna IMP_MOV: 'abc'"},
+         "13 No coinciden los tipos: tblGastosEnc, columna IMP_MOV, registro NUM_MOV=2: 'abc'"},
         {2, "UPDATE tblGastosEnc SET FEC_MOV='2024-06-00' WHERE NUM_MOV=3",
-         "13 No coinciden los tipos: tblGastosEnc, columna FEC_MOV: '2024-06-00'"},
-        // "Saldos" only sums the amounts.
-        {3, "UPDATE tblGastosEnc SET IMP_MOV='NaN' WHERE NUM_MOV=7", "13 No coinciden los tipos: columna IMP_MOV: 'NaN'"},
-        {3, "UPDATE tblGastosEnc SET IMP_MOV=-9e999 WHERE NUM_MOV=1", "6 Desbordamiento: columna IMP_MOV: -Inf"},
+         "13 No coinciden los tipos: tblGastosEnc, columna FEC_MOV, registro NUM_MOV=3: '2024-06-00'"},
+        // "Saldos" only sums the amounts: the column is checked before any sum reads it.
+        {3, "UPDATE tblGastosEnc SET IMP_MOV='NaN' WHERE NUM_MOV=7",
+         "13 No coinciden los tipos: tblGastosEnc, columna IMP_MOV, registro NUM_MOV=7: 'NaN'"},
+        {3, "UPDATE tblGastosEnc SET IMP_MOV=-9e999 WHERE NUM_MOV=1",
+         "6 Desbordamiento: tblGastosEnc, columna IMP_MOV, registro NUM_MOV=1: -Inf"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.dato);

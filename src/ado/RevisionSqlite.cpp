@@ -1,0 +1,162 @@
+#include "ado/RevisionSqlite.h"
+
+#include "ado/Errores.h"
+#include "vb/ErrorEjecucion.h"
+
+#include <sqlite3.h>
+
+namespace ado::detalle {
+namespace {
+
+QString Clave(const QString& tabla, const QString& columna) { return tabla.toUpper() + u'\n' + columna.toUpper(); }
+
+QString Identificador(const QString& nombre) {
+    QString t = nombre;
+    return u'"' + t.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// The condition that holds for a value column `c` of that class cannot hold; empty when any value
+// reads. A date is what the provider stores, 'YYYY-MM-DD' of a real day, so it compares as a date;
+// a number is a number, finite.
+QString CondicionAjena(Clase clase, const QString& c) {
+    switch (clase) {
+    case Clase::Fecha:
+        return QStringLiteral("(%1 IS NOT NULL AND NOT (typeof(%1)='text' AND date(%1,'+0 days') IS %1 AND %1>='0100'))")
+            .arg(c);
+    case Clase::Moneda:
+    case Clase::Entero:
+    case Clase::Doble:
+    case Clase::Logico:
+        return QStringLiteral("(typeof(%1) IN ('text','blob') OR (typeof(%1)='real' AND abs(%1)>1.7976931348623157e308))")
+            .arg(c);
+    default: return {};
+    }
+}
+
+QString Texto(sqlite3_stmt* st, int i) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)), sqlite3_column_bytes(st, i));
+}
+
+QString ValorDe(sqlite3_stmt* st, int i) {
+    const int tipo = sqlite3_column_type(st, i);
+    if (tipo == SQLITE_NULL) return QStringLiteral("Null");
+    const unsigned char* texto = tipo == SQLITE_BLOB ? nullptr : sqlite3_column_text(st, i);
+    return MuestraValor(tipo, texto, sqlite3_column_bytes(st, i));
+}
+
+[[noreturn]] void LanzaMotor(sqlite3* db) { LanzaProveedor(QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db))); }
+
+}  // namespace
+
+void RevisionSqlite::LeeEsquema(sqlite3* db) {
+    const char* sql = "SELECT m.name, p.name, p.type, p.pk FROM sqlite_schema m, pragma_table_info(m.name) p "
+                      "WHERE m.type='table' ORDER BY m.name, p.pk, p.cid";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) LanzaMotor(db);
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const QString nombre = Texto(st, 0), columna = Texto(st, 1);
+        Tabla& t = tablas_[nombre.toUpper()];
+        t.nombre = nombre;
+        t.clases.insert(columna.toUpper(), ClaseDeclarada(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))));
+        t.nombres.insert(columna.toUpper(), columna);
+        if (sqlite3_column_int(st, 3) > 0) t.clave << columna;
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) LanzaMotor(db);
+}
+
+void RevisionSqlite::Vista(const char* tabla, const char* columna) {
+    if (revisando_ || !tabla || !columna || !*columna) return;
+    const QString clave = Clave(QString::fromUtf8(tabla), QString::fromUtf8(columna));
+    if (vistas_.contains(clave)) return;
+    vistas_.insert(clave);
+    pendientes_.push_back(clave);
+}
+
+void RevisionSqlite::NuevaCorrida(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    int64_t version = -2;
+    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        version = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    if (version == version_ && version != -2) return;
+    version_ = version;
+    revisadas_.clear();
+    pendientes_.assign(vistas_.cbegin(), vistas_.cend());
+}
+
+void RevisionSqlite::Revisa(sqlite3* db) {
+    if (pendientes_.empty()) return;
+    // Grouped by table, so a table is read once for all its new columns.
+    QHash<QString, QStringList> porTabla;
+    for (const QString& clave : pendientes_) {
+        if (revisadas_.contains(clave)) continue;
+        const qsizetype corte = clave.indexOf(u'\n');
+        porTabla[clave.left(corte)] << clave.mid(corte + 1);
+    }
+    for (auto i = porTabla.cbegin(); i != porTabla.cend(); ++i) {
+        if (auto t = tablas_.constFind(i.key()); t != tablas_.cend()) RevisaTabla(db, *t, i.value());
+        for (const QString& columna : i.value()) revisadas_.insert(i.key() + u'\n' + columna);
+    }
+    pendientes_.clear();
+}
+
+void RevisionSqlite::RevisaTabla(sqlite3* db, const Tabla& tabla, const QStringList& columnas) {
+    QStringList nombres, condiciones, casos;
+    std::vector<Clase> clases;
+    for (const QString& c : columnas) {
+        const QString nombre = tabla.nombres.value(c);
+        const Clase clase = tabla.clases.value(c, Clase::Texto);
+        const QString condicion = CondicionAjena(clase, Identificador(nombre));
+        if (nombre.isEmpty() || condicion.isEmpty()) continue;
+        casos << QStringLiteral("WHEN %1 THEN %2").arg(condicion).arg(nombres.size());
+        condiciones << condicion;
+        nombres << nombre;
+        clases.push_back(clase);
+    }
+    if (nombres.isEmpty()) return;
+    QStringList seleccion;
+    for (const QString& k : tabla.clave) seleccion << Identificador(k);
+    if (tabla.clave.isEmpty()) seleccion << QStringLiteral("rowid");
+    const qsizetype claves = seleccion.size();
+    seleccion << QStringLiteral("CASE %1 END").arg(casos.join(u' '));
+    for (const QString& n : nombres) seleccion << Identificador(n);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
+                            .arg(seleccion.join(u','), Identificador(tabla.nombre), condiciones.join(QStringLiteral(" OR ")));
+
+    revisando_ = true;
+    sqlite3_stmt* st = nullptr;
+    const QByteArray texto = sql.toUtf8();
+    const int preparada = sqlite3_prepare_v2(db, texto.constData(), int(texto.size()), &st, nullptr);
+    revisando_ = false;
+    if (preparada != SQLITE_OK) {
+        sqlite3_finalize(st);
+        LanzaMotor(db);
+    }
+    const int rc = sqlite3_step(st);
+    if (rc == SQLITE_DONE) {
+        sqlite3_finalize(st);
+        return;
+    }
+    if (rc != SQLITE_ROW) {
+        sqlite3_finalize(st);
+        LanzaMotor(db);
+    }
+    QStringList fila;
+    for (int k = 0; k < claves; ++k)
+        fila << (tabla.clave.isEmpty() ? QStringLiteral("fila %1").arg(Texto(st, k))
+                                       : tabla.clave[k] + u'=' + ValorDe(st, k));
+    const int cual = sqlite3_column_int(st, int(claves));
+    const int columna = int(claves) + 1 + cual;
+    // An infinite number where a number belongs overflows; anything else is of another type.
+    const bool infinito = clases[std::size_t(cual)] != Clase::Fecha && sqlite3_column_type(st, columna) == SQLITE_FLOAT;
+    const int32_t numero = infinito ? vb::errores::Desbordamiento : vb::errores::TiposNoCoinciden;
+    const QString donde =
+        QStringLiteral("%1, columna %2, registro %3").arg(tabla.nombre, nombres[cual], fila.join(QStringLiteral(", ")));
+    const QString valor = ValorDe(st, columna);
+    sqlite3_finalize(st);
+    LanzaValorAjeno(numero, donde, valor);
+}
+
+}  // namespace ado::detalle
