@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,7 +19,9 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -266,6 +269,38 @@ TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
         << sinBase.errores.toStdString();
 }
 
+// A run that fails while writing its outputs leaves every file the user had at their names as
+// it was, devices included: only the names this run made are removed.
+TEST_F(Zrconsgt, UnaSalidaFallidaNoTocaLosArchivosQueYaEstaban) {
+    const auto escribe = [](const QString& archivo) {
+        QFile f(archivo);
+        return QDir().mkpath(QFileInfo(archivo).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write("viejo") == 5;
+    };
+    const QStringList viejos = {Archivo("r.jsonl"), Archivo("r.pdf"), Archivo("r.xlsx"), Archivo("emf/pagina_001.emf"),
+                                Archivo("png/pagina_001.png")};
+    for (const QString& v : viejos) ASSERT_TRUE(escribe(v)) << v.toStdString();
+    // The page after the first cannot be written: a folder holds its name.
+    ASSERT_TRUE(QDir().mkpath(Archivo("png/pagina_002.png")));
+    const QStringList salidas[] = {
+        {"--listado", viejos[0], "--pdf", viejos[1], "--xlsx", viejos[2], "--emf", Archivo("emf"), "--csv", "/dev/full"},
+        {"--listado", viejos[0], "--png", Archivo("png"), "--ppp", "30"},
+    };
+    for (const QStringList& s : salidas) {
+        const Resultado r = Reporte(QStringList{"--fijar", "cmbTipCatalogo=1"} + s);
+        EXPECT_EQ(r.codigo, 1) << r.errores.toStdString();
+        for (const QString& v : viejos) {
+            QFile f(v);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << v.toStdString();
+            EXPECT_EQ(f.readAll(), "viejo") << v.toStdString();
+        }
+        EXPECT_EQ(QDir(Archivo("emf")).entryList(QDir::Files), QStringList{"pagina_001.emf"});
+        EXPECT_EQ(QDir(Archivo("png")).entryList(QDir::Files), QStringList{"pagina_001.png"});
+    }
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists());
+    EXPECT_TRUE(Reporte({"--fijar", "cmbTipCatalogo=1", "--csv", "/dev/full"}).errores.contains(QStringLiteral("error 61")));
+    EXPECT_EQ(PaginasSueltas(), QStringList());
+}
+
 TEST_F(Zrconsgt, TesoreriaConSusControles) {
     const QString listado = Archivo("tesoreria.jsonl");
     const QStringList tesoreria = {"--ventana", "tesoreria", "--listado", listado};
@@ -295,20 +330,37 @@ TEST_F(Zrconsgt, DatosQueNoSonDeSuTipoTerminanLaCorridaConColumnaYValor) {
     "(SELECT g.NUM_MOV FROM tblGastosEnc g JOIN tblCatProveedor p ON g.COD_ACRE=p.COD_PROV WHERE p.ES_ACREED=1 "  \
     "AND g.COD_ESTATUS IN (1,2) AND g.FEC_MOV BETWEEN '2025-01-01' AND '2025-12-31' ORDER BY g.COD_ACRE DESC, "  \
     "g.COD_CON DESC, g.COD_SUCU DESC, g.FOL_MOV DESC, g.NUM_MOV DESC LIMIT 1)"
+#define UN_MOVIMIENTO_2025 "(SELECT MIN(NUM_MOV) FROM tblGastosEnc WHERE COD_ACRE='ACR0001' AND FEC_MOV LIKE '2025-%')"
+    const QStringList tesoreriaMarzo = {"--ventana", "tesoreria", "--fijar", "cmbConsulta=Relación de Movimientos",
+                                        "--fijar", "dtpFecha(0)=2025-03-01", "--fijar", "dtpFecha(1)=2025-03-31"};
+    const QStringList saldos = {"--fijar", "cmbConsulta=Saldos"};
+    const QStringList parametros = {"--fijar", "cmbTipCatalogo=Parámetros", "--fijar", "optTipo(0)=1"};
+    const QStringList auxiliar = QStringList{"--fijar", "cmbConsulta=Auxiliar de Acreedores"} + anio;
     const struct {
         const char* dato;
         QStringList ajustes;
-        const char* error;
+        const char* error;  // the message up to the row's key
+        const char* valor;
     } casos[] = {
         {"UPDATE tblGastosEnc SET IMP_MOV='1.234,50' WHERE NUM_MOV=" ULTIMO_MOVIMIENTO,
-         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna IMP_MOV: '1.234,50'"},
+         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna IMP_MOV, registro NUM_MOV=", ": '1.234,50'"},
         {"UPDATE tblGastosEnc SET FEC_MOV='2025-11-31' WHERE NUM_MOV=" ULTIMO_MOVIMIENTO,
-         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna FEC_MOV: '2025-11-31'"},
+         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna FEC_MOV, registro NUM_MOV=", ": '2025-11-31'"},
         {"UPDATE tblIngreEgre SET IMP_MOV=9e999 WHERE MOVIMIENTO=(SELECT MAX(MOVIMIENTO) FROM tblIngreEgre WHERE "
          "FEC_MOV BETWEEN '2025-03-01' AND '2025-03-31')",
-         {"--ventana", "tesoreria", "--fijar", "cmbConsulta=Relación de Movimientos", "--fijar", "dtpFecha(0)=2025-03-01",
-          "--fijar", "dtpFecha(1)=2025-03-31"},
-         "error 6: Desbordamiento: tblIngreEgre, columna IMP_MOV: Inf"},
+         tesoreriaMarzo, "error 6: Desbordamiento: tblIngreEgre, columna IMP_MOV, registro MOVIMIENTO=", ": Inf"},
+        // Values only compared or computed inside SQL: they would drop a row or count as 0.
+        {"UPDATE tblGastosEnc SET FEC_MOV='2025/11/30' WHERE NUM_MOV=" UN_MOVIMIENTO_2025, saldos,
+         "error 13: No coinciden los tipos: tblGastosEnc, columna FEC_MOV, registro NUM_MOV=", ": '2025/11/30'"},
+        {"UPDATE tblGastosEnc SET FEC_MOV=45000 WHERE NUM_MOV=" UN_MOVIMIENTO_2025, auxiliar,
+         "error 13: No coinciden los tipos: tblGastosEnc, columna FEC_MOV, registro NUM_MOV=", ": 45000"},
+        {"UPDATE tblGastosEnc SET COD_ESTATUS='uno' WHERE NUM_MOV=" UN_MOVIMIENTO_2025, auxiliar,
+         "error 13: No coinciden los tipos: tblGastosEnc, columna COD_ESTATUS, registro NUM_MOV=", ": 'uno'"},
+        {"UPDATE tblCatProveedor SET LIM_CRE='abc' WHERE COD_PROV='ACR0001'", parametros,
+         "error 13: No coinciden los tipos: tblCatProveedor, columna LIM_CRE, registro COD_PROV='ACR0001'", ": 'abc'"},
+        {"UPDATE tblIngreEgre SET FEC_MOV='2025-02-30' WHERE MOVIMIENTO=(SELECT MIN(MOVIMIENTO) FROM tblIngreEgre WHERE "
+         "FEC_MOV BETWEEN '2025-03-01' AND '2025-03-31')",
+         tesoreriaMarzo, "error 13: No coinciden los tipos: tblIngreEgre, columna FEC_MOV, registro MOVIMIENTO=", ": '2025-02-30'"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.dato);
@@ -319,12 +371,14 @@ TEST_F(Zrconsgt, DatosQueNoSonDeSuTipoTerminanLaCorridaConColumnaYValor) {
         ASSERT_EQ(EscribeSqlite(base, c.dato), 0);  // SQLITE_OK
         const Resultado r = Reporte(c.ajustes + QStringList{"--listado", listado});
         EXPECT_EQ(r.codigo, 1);
-        EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.error))) << r.errores.toStdString();
+        EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.error)) && r.errores.contains(QString::fromUtf8(c.valor)))
+            << r.errores.toStdString();
         EXPECT_FALSE(QFile::exists(listado));
         EXPECT_EQ(PaginasSueltas(), QStringList());
         QFile f(base);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(original) == original.size());
     }
+#undef UN_MOVIMIENTO_2025
 #undef ULTIMO_MOVIMIENTO
 }
 
@@ -400,6 +454,77 @@ TEST_F(Zrconsgt, UnaCorridaInterrumpidaNoDejaNada) {
     }
 }
 
+// A stamp that a live run holds, as this test process holds it: its reservation, locked.
+class SelloVivo {
+public:
+    SelloVivo(const QString& temp, const QString& sello) {
+        fd_ = ::open(QFile::encodeName(temp + u'/' + sello + QStringLiteral(".reserva")).constData(),
+                     O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        listo_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~SelloVivo() { ::close(fd_); }
+    bool Listo() const { return listo_; }
+
+private:
+    int fd_ = -1;
+    bool listo_ = false;
+};
+
+bool Toca(const QString& archivo) {
+    QFile f(archivo);
+    return f.open(QIODevice::WriteOnly);
+}
+
+// A run killed outright (SIGKILL, a power cut) leaves its pages; the next run in that folder
+// sweeps them, and never a live run's pages or a file that no run reserved.
+TEST_F(Zrconsgt, LasPaginasDeUnaCorridaMuertaSeBarrenAlEmpezarOtra) {
+    const QString grande = Archivo(QStringLiteral("grande"));
+    const Resultado demo = Ejecuta({"demo", grande, "--escala", "20"});
+    ASSERT_EQ(demo.codigo, 0) << demo.errores.toStdString();
+    const QString temp = grande + QStringLiteral("/Temp");
+    const QStringList argumentos{"reporte", "--conexion", demo.salida.trimmed(), "--ruta", grande, "--fijar",
+                                 "cmbTipCatalogo=0", "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl")};
+    QProcess p;
+    p.setProcessEnvironment(SinPantalla());
+    p.start(QStringLiteral(ZR_ZRCONSGT), argumentos);
+    ASSERT_TRUE(p.waitForStarted());
+    QElapsedTimer reloj;
+    reloj.start();
+    while (QDir(temp).entryList({"*.emf"}, QDir::Files).size() < 3 && p.state() == QProcess::Running &&
+           reloj.elapsed() < 60000)
+        QThread::msleep(2);
+    ASSERT_EQ(p.state(), QProcess::Running) << "the run ended before it could be killed";
+    ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_GE(QDir(temp).entryList({"*.emf"}, QDir::Files).size(), 3);
+
+    const SelloVivo vivo(temp, QStringLiteral("1111111"));
+    ASSERT_TRUE(vivo.Listo());
+    ASSERT_TRUE(Toca(temp + QStringLiteral("/1111111_1.emf")) && Toca(temp + QStringLiteral("/2222222_1.emf")));
+    const Resultado otra = Ejecuta({"reporte", "--conexion", demo.salida.trimmed(), "--ruta", grande, "--fijar",
+                                    "cmbTipCatalogo=1", "--listado", Archivo("otra.jsonl")});
+    EXPECT_EQ(otra.codigo, 0) << otra.errores.toStdString();
+    EXPECT_EQ(QDir(temp).entryList(QDir::Files, QDir::Name),
+              (QStringList{"1111111.reserva", "1111111_1.emf", "2222222_1.emf"}));
+}
+
+// A run that is still deleting its pages keeps its stamp: another run of that same second takes
+// the next one instead of meeting the first run's later pages.
+TEST_F(Zrconsgt, UnSelloSigueReservadoMientrasQuedanPaginasDeSuCorrida) {
+    QProcessEnvironment entorno = SinPantalla();
+    entorno.insert(QStringLiteral("ZR_RELOJ"), QStringLiteral("2024-03-01T09:05:07"));
+    const QString temp = Demo() + QStringLiteral("/Temp");
+    const SelloVivo primera(temp, QStringLiteral("0905071"));  // its pages 1 and 2 are already gone
+    ASSERT_TRUE(primera.Listo());
+    ASSERT_TRUE(Toca(temp + QStringLiteral("/0905071_3.emf")));
+    const Resultado r = Ejecuta({"reporte", "--conexion", cadena, "--ruta", Demo(), "--fijar", "cmbTipCatalogo=0",
+                                 "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl")},
+                                entorno);
+    EXPECT_EQ(r.codigo, 0) << r.errores.toStdString();
+    EXPECT_GE(LeeListado(Archivo("l.jsonl")).paginas, 3);
+    EXPECT_EQ(QDir(temp).entryList(QDir::Files, QDir::Name), (QStringList{"0905071.reserva", "0905071_3.emf"}));
+}
+
 // Listens where X clients look first for display :numero (the abstract socket) and answers the
 // connection setup with `respuesta`, or never answers when it is empty.
 class FalsoServidorX {
@@ -421,6 +546,7 @@ public:
         ::close(fd_);
     }
     bool Listo() const { return listo_; }
+    int Respondidas() const { return respondidas_; }
 
 private:
     void Atiende() {
@@ -436,6 +562,7 @@ private:
             if (respuesta_.isEmpty() || ::poll(&pedido, 1, 1000) != 1 || ::read(c, setup, sizeof setup) <= 0) continue;
             [[maybe_unused]] const ssize_t n =
                 ::send(c, respuesta_.constData(), static_cast<size_t>(respuesta_.size()), MSG_NOSIGNAL);
+            ++respondidas_;
         }
     }
 
@@ -443,6 +570,7 @@ private:
     int fd_ = -1;
     bool listo_ = false;
     std::atomic<bool> fin_{false};
+    std::atomic<int> respondidas_{0};
     std::vector<int> clientes_;
     std::thread hilo_;
 };
@@ -491,6 +619,8 @@ TEST_F(Zrconsgt, MostrarSinPantallaUtilLoDiceEnLugarDeAbortarOColgarse) {
             << r.errores.toStdString();
         EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.mensaje))) << r.errores.toStdString();
     }
+    // A refusal was asked again before it was believed: a busy server refuses now and then.
+    EXPECT_GE(celoso.Respondidas(), 2);
 }
 
 }  // namespace
