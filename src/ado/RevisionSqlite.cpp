@@ -3,7 +3,12 @@
 #include "ado/Errores.h"
 #include "vb/ErrorEjecucion.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace ado::detalle {
 namespace {
@@ -44,6 +49,30 @@ QString ValorDe(sqlite3_stmt* st, int i) {
     return MuestraValor(tipo, texto, sqlite3_column_bytes(st, i));
 }
 
+// Device, inode, size and modification time of the file and of its -wal: any write changes one.
+QByteArray Firma(const QString& archivo) {
+    QByteArray firma;
+    for (const QString& f : {archivo, archivo + QStringLiteral("-wal")}) {
+        struct stat e {};
+        if (::stat(QFile::encodeName(f).constData(), &e) != 0) {
+            firma += "-;";
+            continue;
+        }
+        firma += QByteArray::number(qulonglong(e.st_dev)) + ':' + QByteArray::number(qulonglong(e.st_ino)) + ':' +
+                 QByteArray::number(qlonglong(e.st_size)) + ':' + QByteArray::number(qlonglong(e.st_mtim.tv_sec)) + '.' +
+                 QByteArray::number(qlonglong(e.st_mtim.tv_nsec)) + ';';
+    }
+    return firma;
+}
+
+// One file per database in the user's cache folder.
+QString ArchivoDeRecuerdo(const QString& archivo) {
+    QString carpeta = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (carpeta.isEmpty()) carpeta = QDir::homePath() + QStringLiteral("/.cache");
+    const QByteArray clave = QCryptographicHash::hash(QFile::encodeName(archivo), QCryptographicHash::Sha256).toHex();
+    return carpeta + QStringLiteral("/zrconsgt/revision-") + QString::fromLatin1(clave.left(32));
+}
+
 [[noreturn]] void LanzaMotor(sqlite3* db) { LanzaProveedor(QStringLiteral("[SQLite] ") + QString::fromUtf8(sqlite3_errmsg(db))); }
 
 }  // namespace
@@ -80,10 +109,37 @@ void RevisionSqlite::NuevaCorrida(sqlite3* db) {
     if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
         version = sqlite3_column_int64(st, 0);
     sqlite3_finalize(st);
-    if (version == version_ && version != -2) return;
+    // Taken before the run reads anything: whatever is checked after it is at least this recent.
+    const QByteArray firma = archivo_.isEmpty() ? QByteArray() : Firma(archivo_);
+    if (version == version_ && version != -2 && firma == firma_) return;
+    if (archivo_.isEmpty()) archivo_ = QString::fromUtf8(sqlite3_db_filename(db, "main"));
     version_ = version;
+    firma_ = archivo_.isEmpty() ? QByteArray() : Firma(archivo_);
     revisadas_.clear();
+    LeeRecuerdo();
     pendientes_.assign(vistas_.cbegin(), vistas_.cend());
+}
+
+void RevisionSqlite::LeeRecuerdo() {
+    if (archivo_.isEmpty()) return;
+    QFile f(ArchivoDeRecuerdo(archivo_));
+    if (!f.open(QIODevice::ReadOnly) || f.readLine().trimmed() != firma_) return;
+    while (!f.atEnd()) {
+        QString linea = QString::fromUtf8(f.readLine()).trimmed();
+        if (!linea.isEmpty()) revisadas_.insert(linea.replace(u'\t', u'\n'));
+    }
+}
+
+// Only a help: when the folder cannot be written, the next process checks again.
+void RevisionSqlite::GuardaRecuerdo() const {
+    if (archivo_.isEmpty() || firma_.isEmpty()) return;
+    const QString destino = ArchivoDeRecuerdo(archivo_);
+    if (!QDir().mkpath(destino.section(u'/', 0, -2))) return;
+    QSaveFile f(destino);
+    if (!f.open(QIODevice::WriteOnly)) return;
+    f.write(firma_ + '\n');
+    for (const QString& clave : revisadas_) f.write(QString(clave).replace(u'\n', u'\t').toUtf8() + '\n');
+    f.commit();
 }
 
 void RevisionSqlite::Revisa(sqlite3* db) {
@@ -100,6 +156,7 @@ void RevisionSqlite::Revisa(sqlite3* db) {
         for (const QString& columna : i.value()) revisadas_.insert(i.key() + u'\n' + columna);
     }
     pendientes_.clear();
+    if (!porTabla.isEmpty()) GuardaRecuerdo();
 }
 
 void RevisionSqlite::RevisaTabla(sqlite3* db, const Tabla& tabla, const QStringList& columnas) {

@@ -4,7 +4,9 @@
 // row drop out of a WHERE or count as 0, and a total moves with nothing said. So while a report
 // runs, every table column its queries touch is first checked for values its declared type cannot
 // hold; a bad one is the runtime's error naming table, column, the row's key and the value. Each
-// column is checked once per change of the database, not once per query or per run.
+// column is checked once per change of the database, not once per query or per run: what was
+// found clean is remembered in the user's cache folder under the database file's identity (device,
+// inode, size and time of the file and of its -wal), so the next process skips it too.
 #include "ado/ValoresSqlite.h"
 
 #include <QHash>
@@ -39,12 +41,16 @@ private:
         QHash<QString, QString> nombres;  // column (upper case) -> name as declared
     };
     void RevisaTabla(sqlite3* db, const Tabla& tabla, const QStringList& columnas);
+    void LeeRecuerdo();
+    void GuardaRecuerdo() const;
 
     QHash<QString, Tabla> tablas_;  // table name (upper case)
     QSet<QString> vistas_;          // "TABLA\nCOLUMNA" read by some statement of this session
     QSet<QString> revisadas_;       // of those, checked on the current version of the data
     std::vector<QString> pendientes_;
     int64_t version_ = -1;          // PRAGMA data_version when revisadas_ was last valid
+    QString archivo_;               // the database file, for the remembered checks
+    QByteArray firma_;              // its identity and state when revisadas_ was last valid
     bool revisando_ = false;        // the check's own statements are not seen
 };
 
