@@ -12,10 +12,6 @@ Connection::~Connection() = default;
 Connection::Connection(Connection&&) noexcept = default;
 Connection& Connection::operator=(Connection&&) noexcept = default;
 
-QString Connection::Provider() const {
-    return detalle::EsEmbebido(cadena_) ? QStringLiteral("SQLite") : QStringLiteral("MSDASQL");
-}
-
 int Connection::State() const { return sesion_ ? 1 : 0; }
 
 void Connection::ConnectionString(const QString& cadena) {

@@ -20,8 +20,6 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     int State() const;  // 0 closed, 1 open
-    // "SQLite" for the embedded provider, "MSDASQL" for the ODBC driver manager.
-    QString Provider() const;
 
     const QString& ConnectionString() const { return cadena_; }
     void ConnectionString(const QString& cadena);  // 3705 while open

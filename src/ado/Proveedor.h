@@ -75,7 +75,5 @@ private:
 std::shared_ptr<Sesion> AbreSesion(const QString& cadena, const QString& usuario, const QString& clave);
 // Whether the connection string names the embedded provider.
 bool EsEmbebido(const QString& cadena);
-// Whether the connection string names the embedded provider.
-bool EsEmbebido(const QString& cadena);
 
 }  // namespace ado::detalle

@@ -212,7 +212,7 @@ private:
         if (c_.rasgo == Rasgo::FoliosLargos)
             m.folio = QStringLiteral("FAC-%1-").arg(fecha.year()) + Digitos(a_, 6);
         else if (a_.Porcentaje(6))
-            m.folio = QStringLiteral("FE-") + Digitos(a_, 9);
+            m.folio = QStringLiteral("FE-") + Digitos(a_, 9).right(7);  // ten characters, as printed
         else
             m.folio = QStringLiteral("F-") + Digitos(a_, 5);
         m.plazoPago = c_.plazo;

@@ -197,8 +197,9 @@ private:
         return Dinero::Centavos(c.moneda == 1 ? centavos : std::max<int64_t>(centavos / 15, 100));
     }
 
-    QString Folio(const char* prefijo, QDate fecha) {
-        return QString::fromLatin1(prefijo) + fecha.toString(QStringLiteral("yyMMdd")) + u'-' + Digitos(a_, 2);
+    // Folios of ten characters at most, as the reports print them: a letter, the date, two digits.
+    QString Folio(char prefijo, QDate fecha) {
+        return QChar::fromLatin1(prefijo) + fecha.toString(QStringLiteral("yyMMdd")) + u'-' + Digitos(a_, 2);
     }
 
     const AcreedorDemo& UnAcreedor() {
@@ -208,8 +209,10 @@ private:
 
     QString Cheque(Cuenta& c) {
         ++c.cheque;
-        return c.prefijoCheque.isEmpty() ? QStringLiteral("%1").arg(c.cheque, 7, 10, QChar(u'0'))
-                                         : c.prefijoCheque + QStringLiteral("%1").arg(c.cheque, 6, 10, QChar(u'0'));
+        if (c.prefijoCheque.isEmpty()) return QStringLiteral("%1").arg(c.cheque, 7, 10, QChar(u'0'));
+        const QString folio = c.prefijoCheque + QStringLiteral("%1").arg(c.cheque, 6, 10, QChar(u'0'));
+        // The first cheque of a series was issued again: its folio carries the mark, past ten characters.
+        return bloque_ == 0 && c.cheque == 1 ? folio + QStringLiteral("-REP") : folio;
     }
 
     void Mes(int ic, int mes) {
@@ -226,7 +229,7 @@ private:
             const QDate f = alAzar();
             Movto& m = Nuevo(ic, f, "INGR", "DEPCL", Importe(c, 5'000'00, 180'000'00));
             m.aplica = f.addDays(a_.Entero(0, 1));
-            m.folio = Folio("DEP-", f);
+            m.folio = Folio('D', f);
             if (a_.Porcentaje(75)) {
                 m.nombre = a_.Elige(l_.clientes);
             } else {
@@ -246,7 +249,7 @@ private:
         if (c.papel == Papel::Operacion && a_.Porcentaje(10)) {
             const QDate f = alAzar();
             Movto& m = Nuevo(ic, f, "INGR", "OTING", Importe(c, 300'00, 6'000'00));
-            m.folio = Folio("ING-", f);
+            m.folio = Folio('I', f);
             m.nombre = l_.empresa;
             m.notas = QStringLiteral("Venta de desperdicio y material de reciclaje");
         }
@@ -258,7 +261,7 @@ private:
                 Movto& m = Nuevo(ic, f, "EGRE", "PAGPR", Importe(c, 2'000'00, 90'000'00));
                 m.aplica = f.addDays(a_.Entero(1, 12));
                 m.cheque = Cheque(c);
-                m.folio = Folio("EG-", f);
+                m.folio = Folio('E', f);
                 m.nombre = acr.nombre;
                 m.acreedor = acr.codigo;
                 m.notas = QStringLiteral("Pago de facturas de %1 de %2").arg(NombreMes(f.month())).arg(f.year());
@@ -273,7 +276,7 @@ private:
         if (c.papel == Papel::Principal) {
             for (const QDate f : {dia(15), ultimo}) {
                 Movto& m = Nuevo(ic, f, "EGRE", "NOMIN", Importe(c, 180'000'00, 260'000'00));
-                m.folio = QStringLiteral("NOM-%1-Q%2").arg(f.toString(QStringLiteral("yyMM"))).arg(f.day() == 15 ? 1 : 2);
+                m.folio = QStringLiteral("NOM%1-Q%2").arg(f.toString(QStringLiteral("yyMM"))).arg(f.day() == 15 ? 1 : 2);
                 m.nombre = QStringLiteral("Nómina quincenal del personal");
                 m.notas = QStringLiteral("Dispersión de nómina por banca electrónica");
             }
@@ -291,10 +294,12 @@ private:
     void Transferencia(int ic, QDate f) {
         const AcreedorDemo& acr = UnAcreedor();
         Movto& m = Nuevo(ic, f, "EGRE", "TRSF", Importe(cuentas_[ic], 5'000'00, 120'000'00));
-        m.folio = QStringLiteral("SPEI-") + Digitos(a_, 7);
+        const QString clave = Digitos(a_, 7);
         m.nombre = acr.nombre;
         m.acreedor = acr.codigo;
         ++transferencias_;
+        // The bank's tracking key as folio; the first one keeps all of it, past ten characters.
+        m.folio = QStringLiteral("SPEI") + (bloque_ == 0 && transferencias_ == 1 ? u'-' + clave : clave.right(6));
         if (bloque_ == 0 && transferencias_ == 1) {  // no period to split the notes at
             m.notas = QStringLiteral("Anticipo a proveedor según contrato 45-B, sin factura todavía");
             return;
@@ -319,7 +324,10 @@ private:
     void ReponeCaja(int ic, QDate f) {
         Cuenta& c = cuentas_[ic];
         Reposicion doc;
-        doc.folio = QStringLiteral("RC-%1-%2").arg(f.year()).arg(++n_.reposicion, 4, 10, QChar(u'0'));
+        // RCyy-nnnn; the first document's folio has the year in full, past ten characters.
+        const QString numero = QStringLiteral("%1").arg(++n_.reposicion, 4, 10, QChar(u'0'));
+        doc.folio = bloque_ == 0 && n_.reposicion == 1 ? QStringLiteral("RC-%1-%2").arg(f.year()).arg(numero)
+                                                       : QStringLiteral("RC%1-%2").arg(f.toString(QStringLiteral("yy")), numero);
         const int renglones = static_cast<int>(a_.Entero(3, 7));
         int64_t total = 0;  // ten-thousandths
         for (int i = 0; i < renglones; ++i) {
@@ -351,7 +359,7 @@ private:
         Movto& m = Nuevo(ic, f, "EGRE", "REPCJ", doc.cheque);
         m.aplica = f.addDays(a_.Entero(0, 3));
         m.cheque = Cheque(c);
-        m.folio = Folio("EG-", f);
+        m.folio = Folio('E', f);
         m.nombre = QStringLiteral("Fondo fijo de caja chica");
         m.notas = QStringLiteral("Reposición ") + doc.folio;
         m.reposicion = static_cast<int>(reposiciones_.size());
@@ -359,9 +367,9 @@ private:
     }
 
     void Traspasos() {
-        const QStringList motivos = {QStringLiteral("cubrir la nómina quincenal y los pagos programados a proveedores"),
-                                     QStringLiteral("reponer el fondo fijo de caja chica de las sucursales"),
-                                     QStringLiteral("concentrar los saldos en moneda extranjera antes del cierre")};
+        // Notes that fit the column the movement reports give them.
+        const QStringList motivos = {QStringLiteral("nómina y pagos"), QStringLiteral("fondo de caja"),
+                                     QStringLiteral("saldos en dólares")};
         for (size_t k = 0; k < l_.traspasos.size(); ++k) {
             const Traspaso& t = l_.traspasos[k];
             const Cuenta& origen = cuentas_[t.origen];
@@ -372,7 +380,7 @@ private:
                 const QDate f = PrimeroDe(mes).addDays(a_.Entero(0, 9));
                 const Dinero importe = Dinero::Centavos(a_.Entero(t.minimo.diezmilesimos / 100, t.maximo.diezmilesimos / 100));
                 const QString folio = QStringLiteral("TRP-%1-%2").arg(f.toString(QStringLiteral("yyMM"))).arg(k + 1);
-                const QString notas = QStringLiteral("Traspaso de fondos de la cuenta %1 a la cuenta %2 para %3.")
+                const QString notas = QStringLiteral("Traspaso de %1 a %2: %3")
                                           .arg(origen.numero, destino.numero, motivos[static_cast<int>(k % 3)]);
                 for (const bool sale : {true, false}) {
                     Movto& m = Nuevo(sale ? t.origen : t.destino, f, sale ? "EGRE" : "INGR", sale ? "TRCT" : "RTRC", importe);

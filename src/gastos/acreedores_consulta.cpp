@@ -32,13 +32,12 @@ const QString CamposGrupo =
 
 const QString CondicionAcreedor = QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 ");
 
-// The creditor lists carry no order: the embedded database gives its creditors by code, and the
-// grouped reports head and total each run of one agrupación as it comes. A server's order follows
-// whichever table its join starts from, so it is asked for the embedded database's order.
-QString OrdenDelServidor() {
-    if (modConGastos::ConexionModulo().Provider() == u"SQLite") return {};
-    return QStringLiteral(" ORDER BY tblCatProveedor.COD_PROV");
-}
+// Every engine lists the creditors alike: by code; grouped, by group and agrupación first, since
+// the grouped reports head and total each run of one group and of one agrupación (a creditor sits
+// once in each agrupación).
+const QString OrdenAcreedores = QStringLiteral(" ORDER BY tblCatProveedor.COD_PROV");
+const QString OrdenAcreedoresAgrupacion =
+    QStringLiteral(" ORDER BY tblGpoProveedor.COD_GPO,tblAgrProveedor.COD_AGR,tblCatProveedor.COD_PROV");
 
 }  // namespace
 
@@ -82,7 +81,7 @@ void frmConGastos::ConsultaAcreedores() {
     AgregaFiltroRegion(sql);
     if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled() && consulta != 1 && consulta != 3)
         sql += QStringLiteral(" AND SAL_PROV>0");
-    sql += OrdenDelServidor();
+    sql += OrdenAcreedores;
 
     rsAcreedores = ado::Recordset();
     rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
@@ -131,7 +130,7 @@ void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
                   u')';
     AgregaFiltroRegion(sql);
     if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled()) sql += QStringLiteral(" AND SAL_PROV>0");
-    sql += OrdenDelServidor();
+    sql += OrdenAcreedoresAgrupacion;
 
     rsAcreedores = ado::Recordset();
     rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);

@@ -15,11 +15,11 @@ namespace {
 
 const QString ConsultaAgrupaciones = QStringLiteral(
     "SELECT tblGpoProveedor.COD_GPO,DES_GPO,COD_AGR,DES_AGR FROM tblGpoProveedor INNER JOIN tblAgrProveedor ON "
-    "tblGpoProveedor.COD_GPO=tblAgrProveedor.COD_GPO ORDER BY tblGpoProveedor.COD_GPO,DES_AGR;");
+    "tblGpoProveedor.COD_GPO=tblAgrProveedor.COD_GPO ORDER BY tblGpoProveedor.COD_GPO,DES_AGR,COD_AGR;");
 const QString ConsultaConceptos = QStringLiteral(
     "SELECT tblFolioGralesGyT.COD_FOL AS COD_GPO,DES_FOL AS DES_GPO,COD_CON AS COD_AGR,DES_CON AS DES_AGR FROM "
     "tblFolioGralesGyT INNER JOIN tblConceptosGyT ON tblFolioGralesGyT.COD_FOL=tblConceptosGyT.COD_FOL WHERE "
-    "tblFolioGralesGyT.COD_FOL IN ('AACR','GTOS') ORDER BY tblFolioGralesGyT.COD_FOL,DES_CON;");
+    "tblFolioGralesGyT.COD_FOL IN ('AACR','GTOS') ORDER BY tblFolioGralesGyT.COD_FOL,DES_CON,COD_CON;");
 
 bool EsGrupo(const Node& nodo) { return vb::Left(nodo.Key(), 1) == u"G"; }
 

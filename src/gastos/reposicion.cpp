@@ -25,15 +25,16 @@ constexpr int LimiteTrasRenglon = 14000;
 const QString CamposReposicion = QStringLiteral(
     "SELECT DISTINCT tblReposicionCaja.FOL_DOC, NUM_CTA, tblReposicionCaja.FOL_CHEQUE, FEC_DOC, IMP_CHEQUE, TOT_DOC, "
     "tblConceptosGyT.COD_CON, DES_CON, REF_MOV, tblReposicionCajaMov.FEC_MOV, tblReposicionCajaMov.IMP_MOV, "
-    "tblReposicionCajaMov.IMPTO_MOV, POR_RETE, RET_ISR "
+    "tblReposicionCajaMov.IMPTO_MOV, POR_RETE, RET_ISR, tblReposicionCajaMov.NUM_REN "
     "FROM ((tblReposicionCaja INNER JOIN tblReposicionCajaMov ON tblReposicionCaja.FOL_DOC=tblReposicionCajaMov.FOL_DOC) "
     "INNER JOIN tblIngreEgre ON tblIngreEgre.FOL_GRL = tblReposicionCaja.FOL_GRL) INNER JOIN tblConceptosGyT ON "
     "tblReposicionCajaMov.CON_MOV = tblConceptosGyT.COD_CON WHERE ");
-// Expenses that tie on every key keep the order of their documents and references, on every engine.
-const QString OrdenFolio =
-    QStringLiteral(" ORDER BY tblReposicionCaja.FOL_DOC, FEC_DOC, tblReposicionCajaMov.FEC_MOV, REF_MOV;");
+// Expenses that tie on every key keep the order of their documents and lines, on every engine.
+const QString OrdenFolio = QStringLiteral(
+    " ORDER BY tblReposicionCaja.FOL_DOC, FEC_DOC, tblReposicionCajaMov.FEC_MOV, REF_MOV, tblReposicionCajaMov.NUM_REN;");
 const QString OrdenConcepto = QStringLiteral(
-    " ORDER BY tblConceptosGyT.COD_CON, FEC_DOC, tblReposicionCajaMov.FEC_MOV, tblReposicionCaja.FOL_DOC, REF_MOV;");
+    " ORDER BY tblConceptosGyT.COD_CON, FEC_DOC, tblReposicionCajaMov.FEC_MOV, tblReposicionCaja.FOL_DOC, REF_MOV, "
+    "tblReposicionCajaMov.NUM_REN;");
 
 // Importe, Impuesto, Ret. IVA, Ret. ISR and Total of one expense or of a sum of them.
 using Importes = std::array<vb::Currency, 5>;

@@ -77,6 +77,8 @@ private:
 void PintaPagina(QPainter& pintor, const report::Pagina& pagina, const QRectF& hoja) {
     if (hoja.isEmpty()) return;
     pintor.save();
+    // Nothing drawn past the paper: a band that runs beyond the sheet's edge is cut there.
+    pintor.setClipRect(hoja, Qt::IntersectClip);
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setRenderHint(QPainter::TextAntialiasing);
     pintor.translate(hoja.topLeft());

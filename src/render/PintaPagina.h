@@ -9,8 +9,8 @@ class QPainter;
 namespace render {
 
 // Paints the page's records in order so that the whole sheet (12240 x 15840 twips) fills `hoja`,
-// given in the painter's coordinates. The paper itself is left as it is; the painter's state is
-// restored afterwards.
+// given in the painter's coordinates, and nothing past it. The paper itself is left as it is; the
+// painter's state is restored afterwards.
 void PintaPagina(QPainter& pintor, const report::Pagina& pagina, const QRectF& hoja);
 
 }  // namespace render

@@ -9,6 +9,7 @@
 #include "report/PuertoImpresionActual.h"
 #include "vb/ErrorEjecucion.h"
 
+#include <algorithm>
 #include <array>
 
 namespace report {
@@ -19,8 +20,19 @@ std::shared_ptr<frmPreview> predeterminada;
 
 constexpr std::array<int32_t, 9> PorcentajesZoom = {30, 50, 70, 80, 90, 100, 130, 150, 200};
 constexpr int ZoomInicial = 5;  // "100%"
+// The two entries after the percentages fit the sheet to the control, and follow its size.
+constexpr int AjustePagina = static_cast<int>(PorcentajesZoom.size());
+constexpr int AjusteAncho = AjustePagina + 1;
+// Without a view to say, what the control keeps around the sheet: the desk and its frame, and the
+// scroll bar a sheet fitted to the width needs to go down the page (at 15 twips a pixel).
+constexpr int32_t MargenEscritorio = 500;
+constexpr int32_t BarraDesplazamiento = 300;
 constexpr int TeclaE = 'E';
 constexpr int TeclaF = 'F';
+constexpr int Tecla0 = '0';
+constexpr int Tecla1 = '1';
+constexpr int TeclaNumerica0 = 96;
+constexpr int TeclaNumerica1 = 97;
 
 
 // The host's message service, one instance per use.
@@ -49,6 +61,7 @@ frmPreview::frmPreview()
       lblEtiqueta(*this, QStringLiteral("lblEtiqueta"), {0, 1}),
       cmdFunciones(*this, QStringLiteral("cmdFunciones"), {0, 1, 2, 3, 4, 5, 6}),
       cmdExportar(*this, QStringLiteral("cmdExportar")),
+      cmdBuscar(*this, QStringLiteral("cmdBuscar")),
       lblBusqueda(*this, QStringLiteral("lblBusqueda")) {
     SetCaption(QStringLiteral("VISTA PRELIMINAR"));
     cmbZoom.SetStyle(controles::vbComboDropdownList);
@@ -68,6 +81,10 @@ frmPreview::frmPreview()
     cmdExportar.SetCaption(QStringLiteral("EXPORTAR [CTRL+E]"));
     cmdExportar.Click = [this] {
         if (PideExportar) AccionDelUsuario(PideExportar);
+    };
+    cmdBuscar.SetCaption(QStringLiteral("BUSCAR [CTRL+F]"));
+    cmdBuscar.Click = [this] {
+        if (AbreBusqueda) AccionDelUsuario(AbreBusqueda);
     };
 
     Load = [this] { Form_Load(); };
@@ -91,8 +108,11 @@ void frmPreview::Form_Load() {
     SetBackColor(ColorVentanaPreview);
     for (controles::CommandButton& boton : cmdFunciones) boton.SetBackColor(ColorBotonPreview);
     cmdExportar.SetBackColor(ColorBotonPreview);
+    cmdBuscar.SetBackColor(ColorBotonPreview);
     cmbZoom.Clear();  // a window loaded again starts with the list as designed: empty
     for (int32_t porcentaje : PorcentajesZoom) cmbZoom.AddItem(QString::number(porcentaje) + u'%');
+    cmbZoom.AddItem(QStringLiteral("Ajustar a la página [CTRL+0]"));
+    cmbZoom.AddItem(QStringLiteral("Ajustar al ancho [CTRL+1]"));
     cmbZoom.SetListIndex(ZoomInicial);
 }
 
@@ -118,6 +138,11 @@ void frmPreview::SetPreviewHeight(int32_t twips) {
     previewHeight_ = twips;
 }
 
+void frmPreview::EspacioHoja(int32_t ancho, int32_t alto, int32_t anchoConBarra) {
+    espacio_ = Espacio{ancho, alto, anchoConBarra};
+    AjustaZoom();
+}
+
 void frmPreview::Form_Resize() {
     // A window smaller than the margins leaves that side of the control as it was.
     try {
@@ -128,6 +153,7 @@ void frmPreview::Form_Resize() {
         SetPreviewHeight(height_ - 1600);
     } catch (const vb::ErrorEjecucion&) {
     }
+    AjustaZoom();
 }
 
 void frmPreview::Form_KeyDown(int& KeyCode, int& Shift) {
@@ -148,6 +174,17 @@ void frmPreview::Form_KeyDown(int& KeyCode, int& Shift) {
     case TeclaE:
         if (Shift == controles::vbCtrlMask && PideExportar) PideExportar();
         break;
+    case Tecla0:
+    case TeclaNumerica0:
+        if (Shift == controles::vbCtrlMask) cmbZoom.SetListIndex(AjustePagina);
+        break;
+    case Tecla1:
+    case TeclaNumerica1:
+        if (Shift == controles::vbCtrlMask) cmbZoom.SetListIndex(AjusteAncho);
+        break;
+    case controles::vbKeyF10:
+        if (Shift == 0) cmdFunciones_Click(5);
+        break;
     case controles::vbKeyF3:
         if (Shift == controles::vbShiftMask) BuscaAnterior();
         else if (Shift == 0) BuscaSiguiente();
@@ -164,8 +201,23 @@ void frmPreview::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
 
 void frmPreview::cmbZoom_Click() {
     const int entrada = cmbZoom.ListIndex();
-    if (entrada < 0 || entrada >= static_cast<int>(PorcentajesZoom.size())) return;
-    Preview.Zoom(PorcentajesZoom[static_cast<size_t>(entrada)]);
+    if (entrada < 0) return;
+    if (entrada < AjustePagina) Preview.Zoom(PorcentajesZoom[static_cast<size_t>(entrada)]);
+    else AjustaZoom();
+}
+
+// The largest whole percentage at which the sheet (or its width) fits the control, within the
+// surface's limits.
+void frmPreview::AjustaZoom() {
+    const int entrada = cmbZoom.ListIndex();
+    if (entrada != AjustePagina && entrada != AjusteAncho) return;
+    const Espacio espacio = espacio_.value_or(Espacio{previewWidth_ - MargenEscritorio, previewHeight_ - MargenEscritorio,
+                                                      previewWidth_ - MargenEscritorio - BarraDesplazamiento});
+    const int64_t ancho = entrada == AjusteAncho ? espacio.anchoConBarra : espacio.ancho;
+    const int64_t alto = espacio.alto;
+    int64_t porcentaje = ancho * 100 / AnchoHoja;
+    if (entrada == AjustePagina) porcentaje = std::min(porcentaje, alto * 100 / AltoHoja);
+    Preview.Zoom(static_cast<int32_t>(std::clamp<int64_t>(porcentaje, 0, 200)));
 }
 
 void frmPreview::cmdFunciones_Click(int Index) {

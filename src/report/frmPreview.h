@@ -1,7 +1,7 @@
 #pragma once
-// The preview window "VISTA PRELIMINAR": the numbered document of a report run, with zoom,
-// paging, printing, saving the page on view, exporting the document and finding text in it. The
-// Qt view shows it; this model decides.
+// The preview window "VISTA PRELIMINAR": the numbered document of a report run, with zoom (fixed
+// or fitted to the page or its width), paging, printing, saving the page on view, exporting the
+// document and finding text in it. The Qt view shows it; this model decides.
 #include "controles/ComboBox.h"
 #include "controles/CommandButton.h"
 #include "controles/ControlArray.h"
@@ -36,6 +36,7 @@ public:
     controles::ControlArray<controles::Label> lblEtiqueta;
     controles::ControlArray<controles::CommandButton> cmdFunciones;
     controles::CommandButton cmdExportar;  // "EXPORTAR": the whole document as PDF, XLSX or CSV
+    controles::CommandButton cmdBuscar;    // "BUSCAR": opens the view's "Buscar" box, as Ctrl+F
     controles::Label lblBusqueda;          // "n de m" of the text searched
 
     vb::Integer PaginaVista = 1;
@@ -50,6 +51,10 @@ public:
     int32_t PreviewHeight() const { return previewHeight_; }
     void SetPreviewWidth(int32_t twips);
     void SetPreviewHeight(int32_t twips);
+    // The room the view has for the sheet itself, in twips, once it has laid the control out:
+    // without scrolling, and beside the vertical scroll bar. The fitted zooms follow it; until a
+    // view says, they take the control's size less a margin.
+    void EspacioHoja(int32_t ancho, int32_t alto, int32_t anchoConBarra);
 
     // Event handlers; the controls and the form raise them.
     void Form_Load();
@@ -66,7 +71,8 @@ public:
     void BuscaAnterior();
     std::optional<Coincidencia> CoincidenciaActual() const;
 
-    // Raised by Ctrl+F (the view opens its "Buscar" box) and by "EXPORTAR" (the view asks where).
+    // Raised by Ctrl+F and "BUSCAR" (the view opens its "Buscar" box) and by "EXPORTAR" (the view
+    // asks where).
     std::function<void()> AbreBusqueda;
     std::function<void()> PideExportar;
 
@@ -75,11 +81,16 @@ private:
     void EtiquetaPagina();
     void GrabaPaginaVista();
     void MuestraCoincidencia();
+    void AjustaZoom();
 
     int32_t width_ = 12000;
     int32_t height_ = 9000;
     int32_t previewWidth_ = 11900;
     int32_t previewHeight_ = 7400;
+    struct Espacio {
+        int32_t ancho, alto, anchoConBarra;
+    };
+    std::optional<Espacio> espacio_;
 
     std::unique_ptr<IndiceTextos> indice_;
     std::vector<Coincidencia> coincidencias_;

@@ -12,8 +12,8 @@ QString frmConTesoreria::ConsultaRelacion(const QString& cuenta) const {
     const QString concepto =
         cmbConceptos(0).ListIndex() != 0
             ? QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(cmbConceptos(1).Text()) +
-                  QStringLiteral("' ORDER BY FEC_MOV,FOL_MOV;")
-            : QStringLiteral(" ORDER BY DES_CON,FEC_MOV,FOL_MOV;");
+                  QStringLiteral("' ORDER BY FEC_MOV,FOL_MOV,MOVIMIENTO;")
+            : QStringLiteral(" ORDER BY DES_CON,FEC_MOV,FOL_MOV,MOVIMIENTO;");
     return QStringLiteral("SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM,"
                           "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
                           "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "

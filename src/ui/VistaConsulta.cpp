@@ -12,6 +12,7 @@
 #include "render/Color.h"
 #include "controles/Label.h"
 #include "ui/ArbolQt.h"
+#include "ui/CampoFecha.h"
 #include "ui/Iconos.h"
 
 #include <QApplication>
@@ -54,6 +55,8 @@ void MuestraValor(QRadioButton* widget, const controles::OptionButton& opcion) {
 }
 
 void MuestraValor(QDateEdit* widget, const controles::DTPicker& fecha) {
+    // The date being typed stays as it is while the control agrees with it.
+    if (widget->date() == fecha.Value()) return;
     const QSignalBlocker bloqueo(widget);
     widget->setDate(fecha.Value());
 }
@@ -119,12 +122,9 @@ QRadioButton* VistaConsulta::Opcion(controles::OptionButton& opcion, QWidget* pa
 }
 
 QDateEdit* VistaConsulta::Fecha(controles::DTPicker& fecha, QWidget* padre) {
-    auto* widget = new QDateEdit(padre ? padre : this);
-    widget->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    widget->setCalendarPopup(true);
+    auto* widget = new CampoFecha(padre ? padre : this);
     widget->setDateRange(controles::DTPicker::MinDate(), controles::DTPicker::MaxDate());
-    // A typed date counts once it is complete, not digit by digit.
-    widget->setKeyboardTracking(false);
+    // Each whole date typed reaches the control at once, so F10 runs with the date on screen.
     MuestraValor(widget, fecha);
     connect(widget, &QDateEdit::dateChanged, this, [widget, &fecha](QDate dia) {
         Protege([&fecha, dia] { fecha.SetValue(dia); });

@@ -30,6 +30,8 @@ QRectF VistaPagina::Hoja() const {
     return QRectF(Margen, Margen, report::AnchoHoja * escala, report::AltoHoja * escala);
 }
 
+int VistaPagina::Borde() { return 2 * Margen + Sombra; }
+
 void VistaPagina::Actualiza() {
     const QRectF hoja = Hoja();
     setFixedSize(static_cast<int>(std::ceil(hoja.right())) + Margen + Sombra,

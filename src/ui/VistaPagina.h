@@ -24,6 +24,8 @@ public:
     double Escala() const;
     // Where the sheet lies in this widget.
     QRectF Hoja() const;
+    // Pixels this widget adds to the sheet across and down: the desk on both sides and the shadow.
+    static int Borde();
 
     // A stretch of the page on view to mark (a text found), in twips from the drawing origin.
     std::function<std::optional<QRectF>()> Resaltado;

@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,10 +53,6 @@ VistaPreview::VistaPreview(report::frmPreview& form, QWidget* padre) : VistaForm
         comandos->addWidget(boton);
         botones_[static_cast<std::size_t>(i)] = boton;
     }
-    QPushButton* exportar = Boton(form.cmdExportar, barra_);
-    exportar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    exportar->setMinimumHeight(exportar->sizeHint().height() + 4);
-    comandos->addWidget(exportar);
     columnas->addLayout(comandos);
 
     auto* zoom = new QHBoxLayout;
@@ -71,6 +68,14 @@ VistaPreview::VistaPreview(report::frmPreview& form, QWidget* padre) : VistaForm
                        static_cast<QWidget*>(etiquetaPagina), static_cast<QWidget*>(pagina)})
         zoom->addWidget(w);
     zoom->addStretch(1);
+    // The commands on the whole document sit on this row, at its right, so the seven above
+    // keep their width in a narrow window.
+    for (controles::CommandButton* orden : {&form.cmdExportar, &form.cmdBuscar}) {
+        QPushButton* boton = Boton(*orden, barra_);
+        boton->setMinimumWidth(boton->sizeHint().width() + 24);
+        boton->setMinimumHeight(boton->sizeHint().height() + 4);
+        zoom->addWidget(boton);
+    }
     columnas->addLayout(zoom);
     columnas->addStretch(1);
 
@@ -198,6 +203,14 @@ void VistaPreview::Acomoda() {
                                 std::max(0, height() - barra));
     barra_->setGeometry(0, 0, width(), height() - alto);
     area_->setGeometry((width() - ancho) / 2, height() - alto, ancho, alto);
+
+    // What the area shows of a sheet without scrolling, for the fitted zooms: less its frame, the
+    // desk and a pixel the sheet's rounding up may take.
+    const int resta = 2 * area_->frameWidth() + VistaPagina::Borde() + 1;
+    const int grosorBarra = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_->verticalScrollBar());
+    const double twipsPorPixel = TwipsPorPulgada / logicalDpiX();
+    const auto twips = [twipsPorPixel](int pixeles) { return static_cast<int32_t>(std::max(0, pixeles) * twipsPorPixel); };
+    Protege([&] { preview_.EspacioHoja(twips(ancho - resta), twips(alto - resta), twips(ancho - resta - grosorBarra)); });
 }
 
 void RegistraVistaPreview() {

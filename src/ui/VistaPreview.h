@@ -1,6 +1,7 @@
 #pragma once
-// The window "VISTA PRELIMINAR": seven command buttons and "EXPORTAR", the zoom list, the page
-// label, the page on view with the text found marked, and the "Buscar" box Ctrl+F opens. The frmPreview form decides what every click and key does.
+// The window "VISTA PRELIMINAR": seven command buttons, "EXPORTAR" and "BUSCAR", the zoom list,
+// the page label, the page on view with the text found marked, and the "Buscar" box that "BUSCAR"
+// and Ctrl+F open. The frmPreview form decides what every click and key does.
 #include "ui/VistaFormulario.h"
 
 #include <array>

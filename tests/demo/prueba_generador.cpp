@@ -3,8 +3,10 @@
 
 #include "demo/Demo.h"
 #include "demo/Esquema.h"
+#include "report/EmfMetricas.h"
 
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 TEST(Demo, DosCorridasDelMismoDiaDanLasMismasFilas) {
@@ -68,6 +70,8 @@ const Caso Casos[] = {
      "SELECT group_concat(c)='AACR,ANTI,GTOS' FROM (SELECT DISTINCT CON_GRL c FROM tblGastosEnc ORDER BY 1)", 1},
     {"estatus 1, 2 y 5", "SELECT group_concat(e)='1,2,5' FROM (SELECT DISTINCT COD_ESTATUS e FROM tblGastosEnc ORDER BY 1)", 1},
     {"folio de gasto largo", "SELECT COUNT(*) FROM tblGastosEnc WHERE length(FOL_MOV) > 10", 1},
+    {"folios de gasto que caben, salvo los de un acreedor",
+     "SELECT COUNT(DISTINCT COD_ACRE) = 1 FROM tblGastosEnc WHERE length(FOL_MOV) > 10", 1},
     {"concepto descrito por la tabla de folios",
      "SELECT COUNT(*) FROM tblGastosEnc WHERE COD_CON IN (SELECT COD_FOL FROM tblFolioGralesGyT)", 1},
     {"concepto sin descripción",
@@ -110,6 +114,10 @@ const Caso Casos[] = {
      "SELECT COUNT(*)=0 FROM tblIngreEgre m JOIN tblConceptosGyT c ON c.COD_CON=m.COD_CON WHERE c.COD_FOL<>m.CON_GRL", 1},
     {"folio de movimiento largo", "SELECT COUNT(*) FROM tblIngreEgre WHERE length(FOL_MOV) > 10", 1},
     {"folio de cheque largo", "SELECT COUNT(*) FROM tblIngreEgre WHERE length(FOL_CHEQUE) > 10", 1},
+    // Long folios are the odd case a report must cut: the others fit its ten characters.
+    {"folios de movimiento y de cheque que caben",
+     "SELECT COUNT(*) <= 2 FROM tblIngreEgre WHERE length(FOL_MOV) > 10 OR length(FOL_CHEQUE) > 10", 1},
+    {"nombres de banco que caben", "SELECT COUNT(*) = 1 FROM tblBancos WHERE length(NOM_BANCO) > 22", 1},
     {"traspasos entre cuentas propias en pares",
      "SELECT COUNT(*)=0 FROM tblIngreEgre s WHERE COD_CON='TRCT' AND NOT EXISTS (SELECT 1 FROM tblIngreEgre e "
      "WHERE e.COD_CON='RTRC' AND e.FOL_MOV=s.FOL_MOV AND e.IMP_MOV=s.IMP_MOV AND e.FEC_MOV=s.FEC_MOV)", 1},
@@ -142,7 +150,7 @@ const Caso Casos[] = {
      "SELECT (SELECT COUNT(*) FROM tblIngreEgre WHERE FOL_GRL IN (SELECT FOL_GRL FROM tblReposicionCaja)) = "
      "(SELECT COUNT(*) FROM tblReposicionCaja)", 1},
     {"cheque mayor que lo comprobado", "SELECT COUNT(*) FROM tblReposicionCaja WHERE IMP_CHEQUE > TOT_DOC", 1},
-    {"folio de documento largo", "SELECT COUNT(*) FROM tblReposicionCaja WHERE length(FOL_DOC) > 10", 1},
+    {"folio de documento largo, uno solo", "SELECT COUNT(*) = 1 FROM tblReposicionCaja WHERE length(FOL_DOC) > 10", 1},
     {"ningún cheque menor que lo comprobado", "SELECT COUNT(*)=0 FROM tblReposicionCaja WHERE IMP_CHEQUE < TOT_DOC", 1},
     {"renglón con impuesto y ambas retenciones",
      "SELECT COUNT(*) FROM tblReposicionCajaMov WHERE IMPTO_MOV > 0 AND POR_RETE > 0 AND RET_ISR > 0", 1},
@@ -160,4 +168,27 @@ const Caso Casos[] = {
 TEST(Demo, TieneLosCasosQueLosReportesNecesitan) {
     for (const Caso& c : Casos)
         EXPECT_GE(Cuenta(DemoEscala1(), QString::fromUtf8(c.sql)), c.minimo) << c.descripcion;
+}
+
+namespace {
+
+// Twips a text takes at the size a report prints it (the movement list's detail: 7 points).
+uint64_t Ancho(const QString& texto, int32_t puntos = 7) {
+    uint64_t ancho = 0;
+    for (uint32_t avance : report::AvancesTexto(texto, puntos, false)) ancho += avance;
+    return ancho;
+}
+
+}  // namespace
+
+// What the bank book and the movement list print fits their columns: a bank concept (9 points in
+// the bank book) between x 2400 and the income amounts, the notes of a movement without cheque
+// before the status band at 6000; the transfers to suppliers keep their long notes for the
+// transfer report, which wraps them.
+TEST(Demo, LasDescripcionesCabenEnSusColumnas) {
+    for (const auto& fila : Consulta(DemoEscala1(), QStringLiteral("SELECT DES_CON FROM tblConceptosGyT WHERE COD_FOL IN ('INGR','EGRE')")))
+        EXPECT_LE(Ancho(*fila[0], 9), 2900u) << fila[0]->toStdString();
+    for (const auto& fila : Consulta(DemoEscala1(), QStringLiteral("SELECT DISTINCT NOTAS FROM tblIngreEgre WHERE COD_CON<>'TRSF' "
+                                                                   "AND coalesce(FOL_CHEQUE,'')='' AND NOTAS IS NOT NULL")))
+        EXPECT_LE(Ancho(*fila[0]), 4000u) << fila[0]->toStdString();
 }

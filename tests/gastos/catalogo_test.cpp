@@ -192,6 +192,29 @@ TEST_F(GrupoTrasElLimite, ElEncabezadoPasadoElLimiteAbrePagina) {
     EXPECT_EQ(Rasgos(doc, QStringLiteral("H001")), "p2 0,1790 a0 s7 n0 c0");
 }
 
+// A004 moved to Papelería and A003 in both agrupaciones: in code order the agrupaciones alternate.
+class AgrupacionesAlternas : public Catalogo {
+protected:
+    AgrupacionesAlternas()
+        : Catalogo(prueba::Esquema() + prueba::AcreedoresBase() +
+                   "UPDATE tblGpoAgrProveedor SET COD_GPO=1,COD_AGR=10 WHERE COD_PROV='A004';"
+                   "INSERT INTO tblGpoAgrProveedor VALUES('A003',1,10);") {}
+};
+
+// Each agrupación is headed and totalled once, its creditors together in code order.
+TEST_F(AgrupacionesAlternas, CadaAgrupacionUnaVez) {
+    Marca(0, QStringLiteral("A10"));
+    Marca(0, QStringLiteral("A20"));
+    const report::Documento doc = Corre(1, false);
+    QStringList orden;
+    for (const prueba::Renglon& r : prueba::Textos(doc)) {
+        const QString& t = r.texto.texto;
+        if (t.contains(u":   ") || t.endsWith(u"Acreedor(es)") || (t.size() == 4 && t.startsWith(u'A'))) orden << t;
+    }
+    EXPECT_EQ(orden, (QStringList{"Nacionales:   Papelería", "A001", "A003", "A004", "3  Acreedor(es)",
+                                  "Extranjeros:   Importados", "A003", "1  Acreedor(es)"}));
+}
+
 class AgrupacionEnorme : public Catalogo {
 protected:
     AgrupacionEnorme()

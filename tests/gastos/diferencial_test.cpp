@@ -3,6 +3,10 @@
 #include "ListadosEnServidores.h"
 #include "gastos/frmConGastos.h"
 
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <functional>
 
 namespace {
@@ -50,10 +54,11 @@ protected:
         return TerminaCorrida(variable);
     }
 
-    void ComparaMotores(const char* nombre, const std::function<void(gastos::frmConGastos&)>& fija,
-                        const std::vector<const char*>& servidores = Servidores()) {
+    // The SQLite listing, once each server's has been compared with it.
+    QByteArray ComparaMotores(const char* nombre, const std::function<void(gastos::frmConGastos&)>& fija) {
         const QByteArray deSqlite = Corre("ZR_SQLITE_DEMO", fija);
-        for (const char* servidor : servidores) ComparaListados(deSqlite, Corre(servidor, fija), nombre, servidor);
+        for (const char* servidor : Servidores()) ComparaListados(deSqlite, Corre(servidor, fija), nombre, servidor);
+        return deSqlite;
     }
 
     // Every first-level node, as the user ticks it (its children follow).
@@ -62,12 +67,26 @@ protected:
             if (!nodo.Parent()) arbol.UserCheck(nodo);
     }
 
-    // The grouped creditor list keeps the order its rows are stored in, and so does PostgreSQL's
-    // heap; MariaDB keeps a table in its key's order, so its agrupaciones come in other runs.
     void ComparaMotores(std::initializer_list<Forma> formas) {
-        for (const Forma& forma : formas)
-            ComparaMotores(forma.nombre, Filtros(forma),
-                           forma.agrupado ? std::vector<const char*>{"ZR_PG_CONEXION"} : Servidores());
+        for (const Forma& forma : formas) {
+            const QByteArray listado = ComparaMotores(forma.nombre, Filtros(forma));
+            if (forma.agrupado) CadaAgrupacionUnaVez(listado, forma.nombre);
+        }
+    }
+
+    // A grouped listing heads each agrupación ("group:   agrupación", at x 100) once, with all its
+    // creditors.
+    static void CadaAgrupacionUnaVez(const QByteArray& listado, const char* nombre) {
+        QHash<QString, int> encabezados;
+        for (const QByteArray& linea : listado.split('\n')) {
+            const QJsonObject registro = QJsonDocument::fromJson(linea).object();
+            const QString texto = registro.value(QStringLiteral("text")).toString();
+            if (registro.value(QStringLiteral("x")).toInt() == 100 && texto.contains(QStringLiteral(":   ")))
+                ++encabezados[texto];
+        }
+        EXPECT_GT(encabezados.size(), 2) << nombre;
+        for (auto it = encabezados.cbegin(); it != encabezados.cend(); ++it)
+            EXPECT_EQ(it.value(), 1) << nombre << ": " << it.key().toStdString();
     }
 
 };

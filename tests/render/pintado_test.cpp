@@ -1,7 +1,9 @@
 #include "render/Exportacion.h"
+#include "render/PintaPagina.h"
 #include "report/EmfMetricas.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -85,4 +87,22 @@ TEST(Pintado, EncabezadoCaeDondeDicenLasCoordenadas) {
     EXPECT_LE(importe.right(), Px(10300, 0).x());
     EXPECT_GE(importe.right(), Px(10300, 0).x() - 3);
     EXPECT_NEAR(importe.left(), Px(10300 - static_cast<int>(ancho), 0).x(), 3);
+}
+
+// A band that runs past the sheet's right edge, as the treasury headings draw one, is cut at the
+// paper: the desk beside the sheet keeps its colour.
+TEST(Pintado, LaBandaNoPasaDelBordeDeLaHoja) {
+    Pagina p;
+    p.registros = {Regla{8810, 240, 4500, 200}};
+    QImage img(1324, 1584, QImage::Format_RGB32);
+    const QRgb escritorio = qRgb(0x60, 0x60, 0x60);
+    img.fill(escritorio);
+    QPainter pintor(&img);
+    pintor.fillRect(QRect(0, 0, 1224, 1584), Qt::white);
+    render::PintaPagina(pintor, p, QRectF(0, 0, 1224, 1584));
+    pintor.end();
+    EXPECT_EQ(img.pixel(Px(9500, 340)), Gris);
+    EXPECT_EQ(img.pixel(1222, Px(0, 340).y()), Gris);
+    EXPECT_EQ(img.pixel(1225, Px(0, 340).y()), escritorio);
+    EXPECT_EQ(img.pixel(1300, Px(0, 340).y()), escritorio);
 }

@@ -138,6 +138,13 @@ TEST_F(Preview, GrabarLaPaginaVistaComoEmf) {
     EXPECT_EQ(dobles::Textos(leida.Paginas()[0]), QStringList{QStringLiteral("página 3")});
     EXPECT_EQ(controles::Screen.MousePointer(), 0);
 
+    // F10 does what its button says.
+    guion.capturas = {QStringLiteral("tecla")};
+    Tecla(vbKeyF10, vbShiftMask);
+    Tecla(vbKeyF10);
+    EXPECT_EQ(guion.indicaciones.size(), 3);
+    EXPECT_TRUE(QFile::exists(raiz.filePath(QStringLiteral("TEMP/tecla.emf"))));
+
     // A folder that is not there: the error reaches the user, the pointer comes back.
     modConGastos::RutaBD = raiz.filePath(QStringLiteral("falta"));
     guion.capturas = {QStringLiteral("hoja")};
@@ -158,7 +165,41 @@ TEST_F(Preview, ElControlSigueElTamanoDeLaVentanaYUnaVentanaDiminutaNoFalla) {
     EXPECT_EQ(ventana->PreviewHeight(), 8400);
 }
 
-// Ctrl+F asks the view for its box; a search ignores accents and case, starts on the page on view,
+// The two fitted entries follow the list's percentages; each sets the largest zoom at which the
+// sheet (or its width) fits the control, within 30..200, and follows the window's size.
+TEST_F(Preview, AjustarALaPaginaYAlAnchoSiguenElTamanoDeLaVentana) {
+    ASSERT_EQ(ventana->cmbZoom.ListCount(), 11);
+    EXPECT_EQ(ventana->cmbZoom.List(8), QStringLiteral("200%"));
+    EXPECT_EQ(ventana->cmbZoom.List(9), QStringLiteral("Ajustar a la página [CTRL+0]"));
+    EXPECT_EQ(ventana->cmbZoom.List(10), QStringLiteral("Ajustar al ancho [CTRL+1]"));
+    ventana->SetWidth(16500);
+    ventana->SetHeight(12000);  // control 16400 x 10400 twips
+    Tecla('0', vbCtrlMask);
+    EXPECT_EQ(ventana->cmbZoom.ListIndex(), 9);
+    const int pagina = ventana->Preview.Zoom();
+    EXPECT_LE(pagina * AltoHoja / 100, 10400 - 400);
+    EXPECT_GT((pagina + 1) * AltoHoja / 100, 10400 - 600);
+    Tecla('1', vbCtrlMask);
+    EXPECT_EQ(ventana->cmbZoom.ListIndex(), 10);
+    const int ancho = ventana->Preview.Zoom();
+    EXPECT_GT(ancho, pagina);
+    EXPECT_LE(ancho * AnchoHoja / 100, 16400 - 700);
+    EXPECT_GT((ancho + 1) * AnchoHoja / 100, 16400 - 900);
+
+    ventana->SetWidth(8000);
+    EXPECT_LT(ventana->Preview.Zoom(), ancho);
+    ventana->SetWidth(60000);  // no more than the largest zoom
+    EXPECT_EQ(ventana->Preview.Zoom(), 200);
+    ventana->cmbZoom.SetListIndex(5);
+    ventana->SetWidth(16500);
+    EXPECT_EQ(ventana->Preview.Zoom(), 100);  // a fixed percentage stays
+    Tecla(96, vbCtrlMask);  // the keypad's 0
+    EXPECT_EQ(ventana->cmbZoom.ListIndex(), 9);
+    Tecla('1');
+    EXPECT_EQ(ventana->cmbZoom.ListIndex(), 9);
+}
+
+// Ctrl+F and "BUSCAR" ask the view for its box; a search ignores accents and case, starts on the page on view,
 // and F3 / Shift+F3 walk the occurrences around the document with "n de m" following.
 TEST_F(Preview, BuscarSinAcentosNiMayusculasYRecorrerConF3) {
     Superficie& s = ventana->Preview;
@@ -176,6 +217,9 @@ TEST_F(Preview, BuscarSinAcentosNiMayusculasYRecorrerConF3) {
     Tecla('F', vbCtrlMask);
     Tecla('F');
     EXPECT_EQ(abiertas, 1);
+    EXPECT_EQ(ventana->cmdBuscar.Caption(), QStringLiteral("BUSCAR [CTRL+F]"));
+    ventana->cmdBuscar.UserClick();
+    EXPECT_EQ(abiertas, 2);
 
     ventana->Busca(QStringLiteral("pena"));
     EXPECT_EQ(ventana->lblBusqueda.Caption(), QStringLiteral("3 de 4"));  // the first on or after page 3

@@ -9,6 +9,7 @@
 #include "ui/VistaPreview.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -57,6 +58,41 @@ TEST_F(VistaGastosTest, ElReporteElegidoEnLaListaGrisaSusFiltros) {
         emit consulta->activated(1);
         EXPECT_TRUE(codigo->isEnabled());
         EXPECT_FALSE(folio->isEnabled());
+        vista.close();
+    });
+}
+
+// A date typed from wherever the user clicked reaches the control part by part, so F10 runs with
+// the date on screen without leaving the field first.
+TEST_F(VistaGastosTest, LaFechaTecleadaLlegaAlControlMientrasSeTeclea) {
+    Muestra([&](ui::VistaConGastos& vista) {
+        auto* consulta = De<QComboBox>(vista, u"cmbConsulta");
+        consulta->setCurrentIndex(1);  // the ledger reads both dates
+        emit consulta->activated(1);
+        auto* campo = De<QDateEdit>(vista, u"dtpFecha(0)");
+        ASSERT_TRUE(campo->isEnabled());
+        auto* texto = campo->findChild<QLineEdit*>();
+        ASSERT_NE(texto, nullptr);
+        form->dtpFecha(0).SetValue(QDate(2025, 3, 7));
+        campo->setFocus();
+        // A click inside the year leaves the cursor there, nothing selected.
+        texto->deselect();
+        texto->setCursorPosition(8);
+        QTest::keyClicks(campo, QStringLiteral("2024"));
+        EXPECT_EQ(form->dtpFecha(0).Value(), QDate(2024, 3, 7));
+        // Then the day, and on past it: a full part moves to the next.
+        texto->deselect();
+        texto->setCursorPosition(1);
+        QTest::keyClicks(campo, QStringLiteral("1511"));
+        EXPECT_EQ(form->dtpFecha(0).Value(), QDate(2024, 11, 15));
+        // A whole date from its first part, with separators typed or not.
+        campo->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(campo, QStringLiteral("01022023"));
+        EXPECT_EQ(form->dtpFecha(0).Value(), QDate(2023, 2, 1));
+        campo->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(campo, QStringLiteral("9/6/2025"));
+        EXPECT_EQ(form->dtpFecha(0).Value(), QDate(2025, 6, 9));
+        EXPECT_EQ(campo->text(), QStringLiteral("09/06/2025"));
         vista.close();
     });
 }
