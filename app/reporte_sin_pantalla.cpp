@@ -1,7 +1,6 @@
 #include "reporte_sin_pantalla.h"
 
 #include "mensajes_consola.h"
-#include "progreso_consola.h"
 #include "puerto_reporte.h"
 #include "ventanas.h"
 #include "component/Servicios.h"
@@ -56,7 +55,7 @@ ResultadoReporte Fallo(int32_t numero, const QString& mensaje, bool mostrado = f
     return {-1, numero, mensaje, mostrado};
 }
 
-ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, const QString& prefijo) {
+ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p) {
     std::unique_ptr<QGuiApplication> aplicacion;
     if (p.salidas.Pinta()) {
         if (QCoreApplication* existente = QCoreApplication::instance()) {
@@ -68,10 +67,10 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
             aplicacion = AplicacionParaPintar();
         }
     }
-    PuertoReporte puerto(p.ajustes, p.salidas);
+    PuertoReporte puerto(p.ajustes, p.salidas, p.examina);
     const EnUso enUso(puerto);
-    MensajesConsola::Instala(prefijo);
-    if (p.progreso) component::ServiciosAnfitrion().progreso = [prefijo] { return std::make_unique<ProgresoConsola>(prefijo); };
+    MensajesConsola::Instala(p.mensajes);
+    if (p.progreso) component::ServiciosAnfitrion().progreso = p.progreso;
     InstalaVentanas({});
     const int erroresAntes = MensajesConsola::ErroresMostrados();
     const Conexion& c = p.conexion;
@@ -85,7 +84,7 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
     if (!puerto.FalloAjuste().isEmpty()) return Fallo(vb::errores::LlamadaNoValida, puerto.FalloAjuste());
     if (MensajesConsola::ErroresMostrados() != erroresAntes)
         return Fallo(MensajesConsola::UltimoNumero(), MensajesConsola::UltimaDescripcion(), true);
-    if (puerto.Paginas() < 0)
+    if (puerto.Paginas() < 0 && !p.examina)
         return Fallo(vb::errores::LlamadaNoValida, QStringLiteral("la consulta no llegó a la vista preliminar"));
     ResultadoReporte r;
     r.paginas = puerto.Paginas();
@@ -94,9 +93,9 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
 
 }  // namespace
 
-ResultadoReporte GeneraReporte(component::clsConsGT& consulta, const PedidoReporte& pedido, const QString& prefijo) {
+ResultadoReporte GeneraReporte(component::clsConsGT& consulta, const PedidoReporte& pedido) {
     try {
-        return Corre(consulta, pedido, prefijo);
+        return Corre(consulta, pedido);
     } catch (const vb::ErrorEjecucion& e) {
         return Fallo(e.numero() != 0 ? e.numero() : vb::errores::ErrorProveedor, e.descripcion());
     } catch (const std::exception& e) {

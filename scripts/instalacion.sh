@@ -29,15 +29,21 @@ if grep -rlaF -e "$build" -e "$raiz" "$p"; then falla "rutas del árbol de compi
 for elf in "$lib/libZRConsGT.so.6" "$p/bin/zrconsgt"; do
   if readelf -d "$elf" | grep -E 'RPATH|RUNPATH'; then falla "$elf lleva RPATH"; fi
 done
-exportados=$(nm -D --defined-only "$lib/libZRConsGT.so.6" | awk '{print $3}' | grep -Ev '^(clsConsGT_|_edata$|_end$|__bss_start$)' || true)
+# The tool's private entry is the one export besides the hosts' C entry points.
+exportados=$(nm -D --defined-only "$lib/libZRConsGT.so.6" | awk '{print $3}' |
+  grep -Ev '^(clsConsGT_[A-Za-z]+|zrconsgt_Herramienta|_edata|_end|__bss_start)$' || true)
 [ -z "$exportados" ] || falla "la biblioteca exporta más que sus entradas C: $exportados"
+readelf -d "$p/bin/zrconsgt" | grep -q 'NEEDED.*\[libZRConsGT\.so\.6\]' || falla "zrconsgt no usa la biblioteca"
+[ "$(stat -c %s "$p/bin/zrconsgt")" -lt 100000 ] || falla "zrconsgt lleva su propia copia del código"
 
 demo=$tmp/demo
 export ZR_RELOJ=2025-06-30T10:00:00  # one printing time for every run compared below
-conexion=$("$p/bin/zrconsgt" demo "$demo")
+# Installed where the loader does not look: the tool finds the library through LD_LIBRARY_PATH.
+herramienta() { LD_LIBRARY_PATH="$lib" "$p/bin/zrconsgt" "$@"; }
+conexion=$(herramienta demo "$demo")
 # The example runs a report through the headless entry with no display, then its listing must be
 # the tool's, line for line.
-"$p/bin/zrconsgt" reporte --conexion "$conexion" --ruta "$demo" --fijar cmbTipCatalogo=Parámetros \
+herramienta reporte --conexion "$conexion" --ruta "$demo" --fijar cmbTipCatalogo=Parámetros \
   --fijar "optTipo(1)=1" --listado "$tmp/herramienta.jsonl" >/dev/null
 anfitrion() {
   local n=$1
@@ -72,8 +78,9 @@ for paquete in libzrconsgt6 libzrconsgt-dev zrconsgt; do
     falla "$paquete sin copyright o changelog"
 done
 dpkg-deb -f "$tmp"/deb/zrconsgt_*.deb Depends | grep -q libqt6 || falla "zrconsgt sin dependencias calculadas"
-sqlite=$("$raizx/usr/bin/zrconsgt" demo "$tmp/demo-deb")
-LD_LIBRARY_PATH="$raizx/usr/lib/$multiarch" "$raizx/usr/bin/zrconsgt" reporte --conexion "$sqlite" \
+de_paquetes() { LD_LIBRARY_PATH="$raizx/usr/lib/$multiarch" "$raizx/usr/bin/zrconsgt" "$@"; }
+sqlite=$(de_paquetes demo "$tmp/demo-deb")
+de_paquetes reporte --conexion "$sqlite" \
   --ruta "$tmp/demo-deb" --pdf "$tmp/catalogo.pdf" >/dev/null
 [ -s "$tmp/catalogo.pdf" ] || falla "la herramienta de los paquetes no escribió el PDF"
 if [ -n "${ZR_PAQUETES:-}" ]; then mkdir -p "$ZR_PAQUETES" && cp "$tmp"/deb/*.deb "$ZR_PAQUETES"/; fi
