@@ -7,7 +7,8 @@
 #  3. the Debian packages built with CPack, unpacked into a scratch root, the tool run from there,
 #     its manual page read, and lintian without errors or unexplained warnings;
 #  4. with ZR_REPRODUCIBLE=1, the library and the tool built again in another folder (BUILD-reproducible,
-#     kept for the next run), with the first build's compiler launcher: the same packages, byte for byte.
+#     kept for the next run), the way the first was (same compiler launcher and environment): the
+#     same packages, byte for byte.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-${ZR_BUILD:-$raiz/build}}" && pwd)
@@ -97,6 +98,7 @@ sqlite=$(de_paquetes demo "$tmp/demo-deb")
 de_paquetes reporte --conexion "$sqlite" \
   --ruta "$tmp/demo-deb" --pdf "$tmp/catalogo.pdf" >/dev/null
 [ -s "$tmp/catalogo.pdf" ] || falla "la herramienta de los paquetes no escribió el PDF"
+de_paquetes --version | grep -qx 'Biblioteca: libZRConsGT\.so\.6' || falla "zrconsgt --version no nombra la biblioteca"
 if [ -n "${ZR_PAQUETES:-}" ]; then mkdir -p "$ZR_PAQUETES" && cp "$tmp"/deb/*.deb "$ZR_PAQUETES"/; fi
 echo "Paquetes Debian desempaquetados, la herramienta instalada ejecutada, lintian: bien"
 

@@ -6,9 +6,10 @@ raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZR_BUILD:-$raiz/build}
 
 bash "$raiz/scripts/setup.sh"
-# ccache lets the second build of instalacion.sh, in another folder, take the objects of this one:
-# paths under the repository are hashed relative to it, and the compiler maps them away.
-export CCACHE_BASEDIR="$raiz" CCACHE_NOHASHDIR=1
+# ccache lets the second build of instalacion.sh, in another folder, take the objects of this one,
+# as the compiler maps the folder away. No CCACHE_BASEDIR: it would hand the compiler relative
+# paths, which the map does not cover, and the objects would differ from a build without ccache.
+unset CCACHE_BASEDIR
 cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 ninja -C "$build"
