@@ -18,6 +18,20 @@
 struct clsConsGT {
     component::clsConsGT objeto;
     std::string ultimoError;
+    clsConsGT_FuncionMensaje mensaje = nullptr;
+    void* datosMensaje = nullptr;
+
+    // The host's callback, when it set one, gets the line; nothing else ever sees it.
+    void Avisa(const QString& linea) const {
+        if (mensaje) mensaje(linea.toUtf8().constData(), datosMensaje);
+    }
+    // The error of the call that ends now, for clsConsGT_UltimoError and, unless the run's
+    // messages already gave it, the callback.
+    int32_t Falla(int32_t numero, const QString& descripcion, bool avisado = false) {
+        ultimoError = descripcion.toStdString();
+        if (!avisado) Avisa(QStringLiteral("error %1: %2").arg(numero).arg(descripcion));
+        return numero;
+    }
 };
 
 namespace {
@@ -114,14 +128,11 @@ __attribute__((visibility("default"))) int32_t clsConsGT_MostrarConsulta(
                                        Texto(ArchivoDeAyuda), Texto(RutaBaseDeDatos));
         return 0;
     } catch (const vb::ErrorEjecucion& e) {
-        objeto->ultimoError = e.descripcion().toStdString();
-        return e.numero() != 0 ? e.numero() : vb::errores::ErrorProveedor;
+        return objeto->Falla(e.numero() != 0 ? e.numero() : vb::errores::ErrorProveedor, e.descripcion());
     } catch (const std::exception& e) {
-        objeto->ultimoError = e.what();
-        return vb::errores::ErrorProveedor;
+        return objeto->Falla(vb::errores::ErrorProveedor, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        objeto->ultimoError = "Error interno del componente de consultas";
-        return vb::errores::ErrorProveedor;
+        return objeto->Falla(vb::errores::ErrorProveedor, QStringLiteral("Error interno del componente de consultas"));
     }
 }
 
@@ -134,21 +145,25 @@ __attribute__((visibility("default"))) int32_t clsConsGT_GeneraReporte(
     objeto->ultimoError.clear();
     app::ResultadoReporte r;
     try {
-        r = app::GeneraReporte(objeto->objeto,
-                               LeePedido(ConsultaActiva, ConexionBaseDatos, ManejadorBaseDatos, NumeroDeEmpresa,
-                                         RutaBaseDeDatos, Ajustes, Salidas),
-                               QStringLiteral("ZRConsGT6"));
+        app::PedidoReporte pedido = LeePedido(ConsultaActiva, ConexionBaseDatos, ManejadorBaseDatos, NumeroDeEmpresa,
+                                              RutaBaseDeDatos, Ajustes, Salidas);
+        pedido.mensajes = [objeto](const QString& linea) { objeto->Avisa(linea); };
+        r = app::GeneraReporte(objeto->objeto, pedido);
     } catch (const ArgumentoNoValido& e) {
         r = {-1, vb::errores::LlamadaNoValida, e.mensaje, false};
     } catch (...) {
         r = {-1, vb::errores::ErrorProveedor, QStringLiteral("Error interno del componente de consultas"), false};
     }
-    if (r.error != 0) {
-        objeto->ultimoError = r.mensaje.toStdString();
-        return r.error;
-    }
+    if (r.error != 0) return objeto->Falla(r.error, r.mensaje, r.mostrado);
     if (Paginas) *Paginas = r.paginas;
     return 0;
+}
+
+__attribute__((visibility("default"))) void clsConsGT_FijaMensajes(clsConsGT* objeto, clsConsGT_FuncionMensaje funcion,
+                                                                   void* datos) {
+    if (!objeto) return;
+    objeto->mensaje = funcion;
+    objeto->datosMensaje = datos;
 }
 
 __attribute__((visibility("default"))) const char* clsConsGT_UltimoError(const clsConsGT* objeto) {

@@ -121,4 +121,16 @@ void AplicaAjuste(controles::Form& ventana, const Ajuste& ajuste) {
     }
 }
 
+const char* ClaseAjustable(ControlType tipo) {
+    switch (tipo) {
+    case ControlType::ComboBox: return "lista";
+    case ControlType::CheckBox: return "casilla";
+    case ControlType::OptionButton: return "opción";
+    case ControlType::DTPicker: return "fecha";
+    case ControlType::TextBox: return "texto";
+    case ControlType::TreeView: return "árbol";
+    default: return nullptr;
+    }
+}
+
 }  // namespace app

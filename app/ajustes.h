@@ -6,6 +6,7 @@
 
 namespace controles {
 class Form;
+enum class ControlType;
 }
 
 namespace app {
@@ -37,5 +38,9 @@ Ajuste LeeMarcar(const QString& texto);
 // unless it is ticked already. A control the user could not reach (disabled or hidden) takes
 // nothing. ErrorAjuste says what was wrong.
 void AplicaAjuste(controles::Form& ventana, const Ajuste& ajuste);
+
+// The kind of control AplicaAjuste sets ("lista", "casilla", "opción", "fecha", "texto", "árbol"),
+// or null for one it does not.
+const char* ClaseAjustable(controles::ControlType tipo);
 
 }  // namespace app

@@ -1,19 +1,15 @@
 #include "comando_demo.h"
 
+#include "consola.h"
+#include "opciones.h"
 #include "demo/Demo.h"
 
 #include <QDir>
 #include <QSaveFile>
-#include <cstdio>
 
 namespace {
 
-const char* const kUso = "Uso: zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO] [--mariadb ARCHIVO]\n";
-
-int Falla(const QString& mensaje, bool conUso = false) {
-    std::fprintf(stderr, "zrconsgt demo: %s\n%s", mensaje.toLocal8Bit().constData(), conUso ? kUso : "");
-    return 1;
-}
+int Falla(const QString& mensaje, bool conUso = false) { return app::Falla("demo", mensaje, conUso); }
 
 // The settings file the component reads at window load: page files go to <dir>/Temp.
 void EscribeIni(const QString& carpeta) {
@@ -60,8 +56,7 @@ int ComandoDemo(const QStringList& args) {
         if (!QDir().mkpath(absoluta + QStringLiteral("/Temp")))
             throw demo::ErrorDemo(QStringLiteral("No se pudo crear la carpeta %1/Temp").arg(absoluta));
         EscribeIni(absoluta);
-        std::printf("%s\n", conexion.toLocal8Bit().constData());
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return app::Escribe(app::Flujo::Salida, conexion + u'\n') ? 0 : 1;
     } catch (const demo::ErrorDemo& e) {
         return Falla(e.mensaje());
     }

@@ -1,6 +1,7 @@
 #include "comando_reporte.h"
 
 #include "ajustes.h"
+#include "consola.h"
 #include "opciones.h"
 #include "progreso_consola.h"
 #include "reporte_sin_pantalla.h"
@@ -10,7 +11,6 @@
 #include "report/ArchivosEnCurso.h"
 
 #include <QDir>
-#include <cstdio>
 
 using namespace app;
 
@@ -50,17 +50,16 @@ Pedido LeePedido(const QStringList& args) {
     return p;
 }
 
-// What was written, one line each, after the page count.
-void Informa(const Salidas& s, int paginas) {
-    const auto linea = [](const char* que, const QString& donde, const QString& resto = {}) {
+// What was written, one line each, after the page count; false when the output failed.
+bool Informa(const Salidas& s, int paginas) {
+    QString texto = QStringLiteral("Páginas: %1\n").arg(paginas);
+    const auto linea = [&texto](const char* que, const QString& donde, const QString& resto = {}) {
         if (!donde.isEmpty())
-            std::printf("%s: %s%s\n", que,
-                        QDir::toNativeSeparators(QDir(donde).absolutePath()).toLocal8Bit().constData(),
-                        resto.toLocal8Bit().constData());
+            texto += QStringLiteral("%1: %2%3\n")
+                         .arg(QString::fromUtf8(que), QDir::toNativeSeparators(QDir(donde).absolutePath()), resto);
     };
     const QString archivos =
         paginas == 1 ? QStringLiteral(" (1 archivo)") : QStringLiteral(" (%1 archivos)").arg(paginas);
-    std::printf("Páginas: %d\n", paginas);
     linea("Listado", s.listado);
     linea("PDF", s.pdf);
     linea("PDF/A", s.pdfa);
@@ -68,6 +67,7 @@ void Informa(const Salidas& s, int paginas) {
     linea("EMF", s.emf, archivos);
     linea("XLSX", s.xlsx);
     linea("CSV", s.csv);
+    return Escribe(Flujo::Salida, texto);
 }
 
 }  // namespace
@@ -79,11 +79,12 @@ int ComandoReporte(const QStringList& args) {
     } catch (const ErrorOpciones& e) {
         return Falla("reporte", e.mensaje, true);
     }
-    p.progreso = ProgresoConsola::HayTerminal();
+    p.mensajes = MensajesDe("reporte");
+    if (ProgresoConsola::HayTerminal())
+        p.progreso = [] { return std::make_unique<ProgresoConsola>(QStringLiteral("zrconsgt reporte")); };
     report::BorraArchivosEnCursoAlInterrumpir();  // an interrupted run leaves no page file or output
     component::clsConsGT consulta;
-    const ResultadoReporte r = GeneraReporte(consulta, p, QStringLiteral("zrconsgt reporte"));
+    const ResultadoReporte r = GeneraReporte(consulta, p);
     if (r.error != 0) return r.mostrado ? 1 : Falla("reporte", r.mensaje);
-    Informa(p.salidas, r.paginas);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return Informa(p.salidas, r.paginas) ? 0 : 1;
 }

@@ -2,8 +2,6 @@
 
 #include "vb/ErrorEjecucion.h"
 
-#include <cstdio>
-
 namespace app {
 
 namespace {
@@ -23,8 +21,7 @@ QString ConTexto(const char* clase, int32_t numero, const QString& texto) {
 }  // namespace
 
 void MensajesConsola::Escribe(const QString& linea) const {
-    std::fprintf(stderr, "%s: %s\n", prefijo_.toLocal8Bit().constData(), linea.toLocal8Bit().constData());
-    std::fflush(stderr);
+    if (destino_) destino_(linea);
 }
 
 void MensajesConsola::MuestraMensaje(int32_t numero, int32_t, const QString& texto, int32_t) {
@@ -56,8 +53,8 @@ int MensajesConsola::ErroresMostrados() { return erroresMostrados; }
 int32_t MensajesConsola::UltimoNumero() { return ultimoNumero; }
 QString MensajesConsola::UltimaDescripcion() { return ultimaDescripcion; }
 
-void MensajesConsola::Instala(const QString& prefijo) {
-    component::ServiciosAnfitrion().mensajes = [prefijo] { return std::make_unique<MensajesConsola>(prefijo); };
+void MensajesConsola::Instala(const DestinoMensajes& destino) {
+    component::ServiciosAnfitrion().mensajes = [destino] { return std::make_unique<MensajesConsola>(destino); };
 }
 
 }  // namespace app

@@ -1,15 +1,20 @@
 #pragma once
-// The message service of the command line: every message goes to the standard error, questions
-// are answered "no" and nothing is typed. It counts the errors shown, so a command can tell that
-// the run it started reported one.
+// The message service of a run nobody looks at: every message becomes one line for a destination
+// (the program's standard error, a host's callback, or nowhere), questions are answered "no" and
+// nothing is typed. It counts the errors shown, so a command can tell that the run it started
+// reported one.
 #include "component/Servicios.h"
+
+#include <functional>
 
 namespace app {
 
+// Receives each message as one line, without its end.
+using DestinoMensajes = std::function<void(const QString& linea)>;
+
 class MensajesConsola : public component::ServicioMensajes {
 public:
-    // `prefijo` starts every line ("zrconsgt reporte").
-    explicit MensajesConsola(QString prefijo) : prefijo_(std::move(prefijo)) {}
+    explicit MensajesConsola(DestinoMensajes destino) : destino_(std::move(destino)) {}
 
     void MuestraMensaje(int32_t numero, int32_t reservado, const QString& texto, int32_t opciones) override;
     int32_t Pregunta(int32_t numero, int32_t reservado, const QString& texto, int32_t botones, int32_t icono) override;
@@ -24,11 +29,11 @@ public:
     static QString UltimaDescripcion();
 
     // Installs a fresh instance per use into the host services.
-    static void Instala(const QString& prefijo);
+    static void Instala(const DestinoMensajes& destino);
 
 private:
     void Escribe(const QString& linea) const;
-    QString prefijo_;
+    DestinoMensajes destino_;
 };
 
 }  // namespace app

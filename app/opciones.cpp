@@ -1,12 +1,12 @@
 #include "opciones.h"
 
+#include "consola.h"
 #include "component/Rutas.h"
 #include "component/clsConsGT.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <cstdio>
 
 namespace app {
 
@@ -18,7 +18,10 @@ const char* const UsoZrconsgt =
     "                      [--fijar CONTROL=VALOR]... [--marcar CONTROL:CLAVE]...\n"
     "                      [--listado ARCHIVO] [--pdf ARCHIVO] [--png CARPETA [--ppp N]] [--emf CARPETA]\n"
     "                      [--pdfa ARCHIVO] [--xlsx ARCHIVO] [--csv ARCHIVO]\n"
-    "     zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO] [--mariadb ARCHIVO]\n";
+    "     zrconsgt controles --conexion CADENA [--manejador N] [--empresa N] --ruta CARPETA\n"
+    "                      [--ventana gastos|tesoreria] [--consulta N|NOMBRE]\n"
+    "     zrconsgt demo CARPETA [--escala N] [--postgres ARCHIVO] [--mariadb ARCHIVO]\n"
+    "     zrconsgt --help | --version\n";
 
 void SeparaOpciones(const QStringList& args, std::vector<Opcion>& opciones, QStringList& palabras) {
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -102,8 +105,14 @@ int MuestraConsulta(const char* comando, const Conexion& c) {
 }
 
 int Falla(const char* comando, const QString& mensaje, bool conUso) {
-    std::fprintf(stderr, "zrconsgt %s: %s\n%s", comando, mensaje.toLocal8Bit().constData(), conUso ? UsoZrconsgt : "");
+    Escribe(Flujo::Errores, QStringLiteral("zrconsgt %1: %2\n").arg(QLatin1String(comando), mensaje) +
+                                (conUso ? QString::fromUtf8(UsoZrconsgt) : QString()));
     return 1;
+}
+
+DestinoMensajes MensajesDe(const char* comando) {
+    const QString prefijo = QStringLiteral("zrconsgt %1: ").arg(QLatin1String(comando));
+    return [prefijo](const QString& linea) { Escribe(Flujo::Errores, prefijo + linea + u'\n'); };
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 // The command line's options: "--name VALUE" or "--name=VALUE", and the six values a host hands
 // to MostrarConsulta, which `mostrar` and `reporte` share.
+#include "mensajes_consola.h"
 #include "component/Servicios.h"
 
 #include <QString>
@@ -57,5 +58,8 @@ extern const char* const UsoZrconsgt;
 
 // Prints "zrconsgt <comando>: <mensaje>" (and the usage when asked) on the standard error; returns 1.
 int Falla(const char* comando, const QString& mensaje, bool conUso = false);
+
+// A run's messages on the standard error, each line after "zrconsgt <comando>: ".
+DestinoMensajes MensajesDe(const char* comando);
 
 }  // namespace app

@@ -1,7 +1,8 @@
 #include "progreso_consola.h"
 
+#include "consola.h"
+
 #include <QLocale>
-#include <cstdio>
 #include <unistd.h>
 
 namespace app {
@@ -16,8 +17,7 @@ bool ProgresoConsola::HayTerminal() { return isatty(STDERR_FILENO) == 1; }
 
 ProgresoConsola::~ProgresoConsola() {
     if (!escrito_) return;
-    std::fputs("\r\033[K", stderr);  // what follows starts on a clean line
-    std::fflush(stderr);
+    Escribe(Flujo::Errores, QStringLiteral("\r\033[K"));  // what follows starts on a clean line
 }
 
 bool ProgresoConsola::Avanza(const component::AvanceCorrida& avance) {
@@ -28,8 +28,7 @@ bool ProgresoConsola::Avanza(const component::AvanceCorrida& avance) {
                               .arg(prefijo_, mexico.toString(avance.paginas),
                                    avance.paginas == 1 ? QStringLiteral("página") : QStringLiteral("páginas"),
                                    mexico.toString(avance.filas));
-    std::fprintf(stderr, "\r\033[K%s", linea.toLocal8Bit().constData());
-    std::fflush(stderr);
+    Escribe(Flujo::Errores, QStringLiteral("\r\033[K") + linea);
     escrito_ = true;
     return true;
 }

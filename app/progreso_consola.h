@@ -1,5 +1,5 @@
 #pragma once
-// A report run's progress on a terminal: one line on the standard error, rewritten in place a few
+// A report run's progress on the program's terminal: one line on its standard error, rewritten in place a few
 // times a second and wiped when the run ends. Where the standard error is no terminal (a pipe, a
 // file, a log) nothing is written.
 #include "component/Servicios.h"

@@ -26,8 +26,9 @@ void Cierra(controles::Form& ventana) {
 
 }  // namespace
 
-PuertoReporte::PuertoReporte(std::vector<Ajuste> ajustes, Salidas salidas)
-    : ajustes_(std::move(ajustes)), salidas_(std::move(salidas)) {}
+PuertoReporte::PuertoReporte(std::vector<Ajuste> ajustes, Salidas salidas,
+                             std::function<void(controles::Form&)> examina)
+    : ajustes_(std::move(ajustes)), salidas_(std::move(salidas)), examina_(std::move(examina)) {}
 
 void PuertoReporte::MuestraModal(controles::Form& form) {
     if (auto* preview = dynamic_cast<report::frmPreview*>(&form)) return AtiendePreview(*preview);
@@ -43,7 +44,9 @@ void PuertoReporte::AtiendeConsulta(controles::Form& ventana) {
             AplicaAjuste(ventana, ajuste);
             if (huboError()) break;
         }
-        if (!huboError()) {
+        if (!huboError() && examina_) {
+            examina_(ventana);
+        } else if (!huboError()) {
             controles::CommandButton* consultar = BotonConsultar(ventana);
             if (!consultar)
                 throw ErrorAjuste(

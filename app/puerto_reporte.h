@@ -5,6 +5,7 @@
 #include "salidas.h"
 #include "controles/PuertoUI.h"
 
+#include <functional>
 #include <vector>
 
 namespace report {
@@ -15,7 +16,8 @@ namespace app {
 
 class PuertoReporte : public controles::PuertoUI {
 public:
-    PuertoReporte(std::vector<Ajuste> ajustes, Salidas salidas);
+    // `examina`, when set, is called with the window after the settings instead of "CONSULTAR [F10]".
+    PuertoReporte(std::vector<Ajuste> ajustes, Salidas salidas, std::function<void(controles::Form&)> examina = {});
 
     void MuestraModal(controles::Form& form) override;
 
@@ -30,6 +32,7 @@ private:
 
     std::vector<Ajuste> ajustes_;
     Salidas salidas_;
+    std::function<void(controles::Form&)> examina_;
     QString errorAjuste_;
     int paginas_ = -1;
 };

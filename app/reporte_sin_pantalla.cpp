@@ -1,7 +1,6 @@
 #include "reporte_sin_pantalla.h"
 
 #include "mensajes_consola.h"
-#include "progreso_consola.h"
 #include "puerto_reporte.h"
 #include "ventanas.h"
 #include "component/Servicios.h"
@@ -17,29 +16,22 @@ namespace app {
 
 namespace {
 
-QtMessageHandler manejadorQt = nullptr;
-
-// A run without a session has no XDG_RUNTIME_DIR; Qt's warning about it says nothing a user of
-// the command could act on. Every other message goes on to the handler that was there before.
-void SinAvisoDeSesion(QtMsgType tipo, const QMessageLogContext& contexto, const QString& mensaje) {
-    if (tipo == QtWarningMsg && mensaje.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set")) return;
-    if (manejadorQt) manejadorQt(tipo, contexto, mensaje);
-}
+// The library writes to none of the host's streams: what Qt says while the run's own application
+// paints (no XDG_RUNTIME_DIR, a missing font) is nothing a user could act on.
+void Callado(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // PDF and PNG are painted with fonts, which needs a GUI application; the offscreen platform
 // needs no display. Listing, EMF and the rows need none. Qt takes the platform options out of
-// the arguments it is given, so each application gets a fresh copy of them, and the message
-// handler goes back to the host's when the application ends: a host may ask again and again.
+// the arguments it is given, so each application gets a fresh copy of them, and the host's
+// message handler is its own again when the application ends: a host may ask again and again.
 class AplicacionParaPintar {
 public:
-    AplicacionParaPintar() : manejadorAnterior_(qInstallMessageHandler(SinAvisoDeSesion)) {
-        manejadorQt = manejadorAnterior_;
+    AplicacionParaPintar() : manejadorAnterior_(qInstallMessageHandler(Callado)) {
         aplicacion_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
     ~AplicacionParaPintar() {
         aplicacion_.reset();
         qInstallMessageHandler(manejadorAnterior_);
-        manejadorQt = nullptr;
     }
     AplicacionParaPintar(const AplicacionParaPintar&) = delete;
     AplicacionParaPintar& operator=(const AplicacionParaPintar&) = delete;
@@ -73,7 +65,7 @@ ResultadoReporte Fallo(int32_t numero, const QString& mensaje, bool mostrado = f
     return {-1, numero, mensaje, mostrado};
 }
 
-ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, const QString& prefijo) {
+ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p) {
     std::optional<AplicacionParaPintar> aplicacion;
     if (p.salidas.Pinta()) {
         if (QCoreApplication* existente = QCoreApplication::instance()) {
@@ -85,10 +77,10 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
             aplicacion.emplace();
         }
     }
-    PuertoReporte puerto(p.ajustes, p.salidas);
+    PuertoReporte puerto(p.ajustes, p.salidas, p.examina);
     const EnUso enUso(puerto);
-    MensajesConsola::Instala(prefijo);
-    if (p.progreso) component::ServiciosAnfitrion().progreso = [prefijo] { return std::make_unique<ProgresoConsola>(prefijo); };
+    MensajesConsola::Instala(p.mensajes);
+    if (p.progreso) component::ServiciosAnfitrion().progreso = p.progreso;
     InstalaVentanas({});
     const int erroresAntes = MensajesConsola::ErroresMostrados();
     const Conexion& c = p.conexion;
@@ -102,7 +94,7 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
     if (!puerto.FalloAjuste().isEmpty()) return Fallo(vb::errores::LlamadaNoValida, puerto.FalloAjuste());
     if (MensajesConsola::ErroresMostrados() != erroresAntes)
         return Fallo(MensajesConsola::UltimoNumero(), MensajesConsola::UltimaDescripcion(), true);
-    if (puerto.Paginas() < 0)
+    if (puerto.Paginas() < 0 && !p.examina)
         return Fallo(vb::errores::LlamadaNoValida, QStringLiteral("la consulta no llegó a la vista preliminar"));
     ResultadoReporte r;
     r.paginas = puerto.Paginas();
@@ -111,9 +103,9 @@ ResultadoReporte Corre(component::clsConsGT& consulta, const PedidoReporte& p, c
 
 }  // namespace
 
-ResultadoReporte GeneraReporte(component::clsConsGT& consulta, const PedidoReporte& pedido, const QString& prefijo) {
+ResultadoReporte GeneraReporte(component::clsConsGT& consulta, const PedidoReporte& pedido) {
     try {
-        return Corre(consulta, pedido, prefijo);
+        return Corre(consulta, pedido);
     } catch (const vb::ErrorEjecucion& e) {
         return Fallo(e.numero() != 0 ? e.numero() : vb::errores::ErrorProveedor, e.descripcion());
     } catch (const std::exception& e) {

@@ -34,10 +34,17 @@ int32_t clsConsGT_MostrarConsulta(clsConsGT* objeto, int32_t ConsultaActiva,
  * Paginas: receives the number of pages written (may be NULL).
  * Returns 0, or an error number whose Spanish description clsConsGT_UltimoError gives: 5 for
  * unusable arguments or settings, or a query that gave no report; the provider's failure when the
- * connection does not open; the run's own error otherwise. Messages the run shows go to stderr. */
+ * connection does not open; the run's own error otherwise. The run's messages go to the callback
+ * of clsConsGT_FijaMensajes, if any; the library never writes to the host's streams. */
 int32_t clsConsGT_GeneraReporte(clsConsGT* objeto, int32_t ConsultaActiva, const char* ConexionBaseDatos,
     uint8_t ManejadorBaseDatos, int16_t NumeroDeEmpresa, const char* RutaBaseDeDatos,
     const char* const* Ajustes, const char* const* Salidas, int32_t* Paginas);
+
+/* Receives, during a call on the object, each message the component would show a user as one
+ * UTF-8 line ("error 76: ...", "mensaje 129: ...") and the error the call returns, once. `texto`
+ * is valid only during the callback. A NULL funcion removes it. */
+typedef void (*clsConsGT_FuncionMensaje)(const char* texto, void* datos);
+void clsConsGT_FijaMensajes(clsConsGT* objeto, clsConsGT_FuncionMensaje funcion, void* datos);
 
 /* Description of the last error of this object, "" if none. Valid until the next call. */
 const char* clsConsGT_UltimoError(const clsConsGT* objeto);

@@ -6,7 +6,12 @@ raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZR_BUILD:-$raiz/build}
 
 bash "$raiz/scripts/setup.sh"
-cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# ccache lets the second build of instalacion.sh, in another folder, take the objects of this one,
+# as the compiler maps the folder away. No CCACHE_BASEDIR: it would hand the compiler relative
+# paths, which the map does not cover, and the objects would differ from a build without ccache.
+unset CCACHE_BASEDIR
+cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 ninja -C "$build"
 
 pg=$(bash "$raiz/scripts/postgres.sh")
@@ -28,8 +33,9 @@ export ZR_PG_CONEXION="$pg" ZR_PG_HOSTIL="$hostil" ZR_SQLITE_DEMO="$sqlite" ZR_R
 export ZR_MARIADB_CONEXION="$mariadb" ZR_MARIADB_HOSTIL="$mariadb_hostil" ZR_REQUIERE_MARIADB=1
 (cd "$build" && ctest --output-on-failure -j2 --timeout 300)
 
-# The installed tree, the host example built against it, the Debian packages.
-bash "$raiz/scripts/instalacion.sh" "$build"
+# The installed tree, the host example built against it, the Debian packages, lintian, and the
+# same packages from a second build in another folder.
+ZR_REPRODUCIBLE=1 bash "$raiz/scripts/instalacion.sh" "$build"
 
 # The same suites of every layer below the Qt views, under the address and undefined-behaviour
 # sanitizers (the views, the command line and the benchmark need no second build).

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 paquetes=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-translations-l10n
   libsqlite3-dev
   unixodbc-dev odbc-postgresql tdsodbc
@@ -14,6 +14,7 @@ paquetes=(
   fonts-liberation2
   googletest libgtest-dev libgmock-dev
   dpkg-dev file
+  lintian man-db
   libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils
   xvfb xdotool
 )

@@ -16,6 +16,7 @@ int CargaComponente(const char* ruta, EntradasComponente* e) {
     e->GeneraReporte = (int32_t(*)(clsConsGT*, int32_t, const char*, uint8_t, int16_t, const char*, const char* const*,
                                    const char* const*, int32_t*))dlsym(lib, "clsConsGT_GeneraReporte");
     e->UltimoError = (const char* (*)(const clsConsGT*))dlsym(lib, "clsConsGT_UltimoError");
+    e->FijaMensajes = (void (*)(clsConsGT*, clsConsGT_FuncionMensaje, void*))dlsym(lib, "clsConsGT_FijaMensajes");
     e->Liberar = (void (*)(clsConsGT*))dlsym(lib, "clsConsGT_Liberar");
-    return e->Crear && e->MostrarConsulta && e->GeneraReporte && e->UltimoError && e->Liberar;
+    return e->Crear && e->MostrarConsulta && e->GeneraReporte && e->UltimoError && e->FijaMensajes && e->Liberar;
 }

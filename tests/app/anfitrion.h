@@ -13,6 +13,7 @@ typedef struct {
     int32_t (*GeneraReporte)(clsConsGT*, int32_t, const char*, uint8_t, int16_t, const char*, const char* const*,
                              const char* const*, int32_t*);
     const char* (*UltimoError)(const clsConsGT*);
+    void (*FijaMensajes)(clsConsGT*, clsConsGT_FuncionMensaje, void*);
     void (*Liberar)(clsConsGT*);
 } EntradasComponente;
 

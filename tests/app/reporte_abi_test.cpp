@@ -6,8 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -50,6 +54,43 @@ protected:
 };
 QTemporaryDir* ReporteSinPantalla::demo_ = nullptr;
 QByteArray* ReporteSinPantalla::cadena_ = nullptr;
+
+// What the process writes to its standard output and error while this lives, kept in a file.
+class FlujosDelAnfitrion {
+public:
+    FlujosDelAnfitrion() : archivo_(std::tmpfile()) {
+        std::fflush(nullptr);
+        for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+            antes_[fd - 1] = ::dup(fd);
+            ::dup2(::fileno(archivo_), fd);
+        }
+    }
+    ~FlujosDelAnfitrion() { Restaura(); }
+    FlujosDelAnfitrion(const FlujosDelAnfitrion&) = delete;
+    FlujosDelAnfitrion& operator=(const FlujosDelAnfitrion&) = delete;
+
+    // Gives the streams back and returns what they received.
+    std::string Restaura() {
+        if (!archivo_) return {};
+        std::fflush(nullptr);
+        for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+            ::dup2(antes_[fd - 1], fd);
+            ::close(antes_[fd - 1]);
+        }
+        std::string texto;
+        std::rewind(archivo_);
+        for (int c; (c = std::fgetc(archivo_)) != EOF;) texto += static_cast<char>(c);
+        std::fclose(archivo_);
+        archivo_ = nullptr;
+        return texto;
+    }
+
+private:
+    std::FILE* archivo_;
+    int antes_[2] = {-1, -1};
+};
+
+void GuardaMensaje(const char* texto, void* datos) { static_cast<std::vector<std::string>*>(datos)->push_back(texto); }
 
 QByteArray PrimeraLinea(const QString& archivo) {
     QFile f(archivo);
@@ -129,4 +170,55 @@ TEST_F(ReporteSinPantalla, LasSalidasPintadasSePidenUnaYOtraVez) {
     }
     qInstallMessageHandler(nullptr);
     EXPECT_TRUE(PrimeraLinea(Archivo("a.pdf")).startsWith("%PDF"));
+}
+
+// A library must leave its host's streams alone: the errors of a run, whether its arguments, its
+// connection, a setting, the run's own messages or the painting application it brings up, reach
+// the host through the return, clsConsGT_UltimoError and the callback it chose, once each.
+TEST_F(ReporteSinPantalla, LosErroresNoEscribenNadaEnLosFlujosDelAnfitrion) {
+    QFile estorbo(Archivo("estorbo"));  // a file where a folder is asked for
+    ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
+    estorbo.close();
+    const QByteArray listado = "listado=" + Archivo("l.jsonl").toUtf8(),
+                     bajoArchivo = "listado=" + Archivo("estorbo/l.jsonl").toUtf8(),
+                     pdfaBajoArchivo = "pdfa=" + Archivo("estorbo/l.pdf").toUtf8();
+    // The painted output goes last and once: it brings up the run's own Qt application.
+    const auto errores = [&](bool pinta) {
+        std::vector<int32_t> r{
+            Genera(0, {}, {bajoArchivo.constData()}),
+            Genera(0, {"cmbNoExiste=1"}, {listado.constData()}),
+            Genera(0, {}, {"hoja=x"}),
+            e.GeneraReporte(c, 0, "Provider=SQLite;Data Source=/no/existe.db", 0, 1, ruta.constData(), nullptr,
+                            nullptr, nullptr),
+            e.MostrarConsulta(c, 0, cadena_->constData(), 0, 1, "", ruta.constData()),
+        };
+        if (pinta) r.push_back(Genera(0, {}, {pdfaBajoArchivo.constData()}));
+        return r;
+    };
+
+    FlujosDelAnfitrion sinFuncion;
+    const std::vector<int32_t> primeros = errores(false);
+    EXPECT_EQ(sinFuncion.Restaura(), "");
+
+    std::vector<std::string> mensajes;
+    e.FijaMensajes(c, GuardaMensaje, &mensajes);
+    FlujosDelAnfitrion conFuncion;
+    const std::vector<int32_t> segundos = errores(true);
+    EXPECT_EQ(conFuncion.Restaura(), "");
+
+    EXPECT_EQ(primeros, std::vector<int32_t>(segundos.begin(), segundos.end() - 1));
+    for (int32_t numero : segundos) EXPECT_NE(numero, 0);
+    ASSERT_EQ(mensajes.size(), segundos.size());
+    EXPECT_EQ(mensajes[0].rfind("error 76: No se pudo crear la carpeta", 0), 0u) << mensajes[0];
+    EXPECT_NE(mensajes[1].find("cmbNoExiste"), std::string::npos) << mensajes[1];
+    EXPECT_EQ(mensajes[2], "error 5: salida desconocida: \"hoja\" (listado, pdf, pdfa, png, emf, xlsx, csv o ppp)");
+    EXPECT_NE(mensajes[4].find("no hay pantalla"), std::string::npos) << mensajes[4];
+    EXPECT_EQ(mensajes[5].rfind("error 76: No se pudo crear la carpeta", 0), 0u) << mensajes[5];
+    for (std::size_t i = 0; i < mensajes.size(); ++i)
+        EXPECT_EQ(mensajes[i].rfind("error " + std::to_string(segundos[i]) + ": ", 0), 0u) << mensajes[i];
+    EXPECT_FALSE(QFile::exists(Archivo("l.jsonl")));
+
+    e.FijaMensajes(c, nullptr, nullptr);
+    EXPECT_NE(Genera(0, {}, {"hoja=x"}), 0);
+    EXPECT_EQ(mensajes.size(), segundos.size());
 }

@@ -623,4 +623,67 @@ TEST_F(Zrconsgt, MostrarSinPantallaUtilLoDiceEnLugarDeAbortarOColgarse) {
     EXPECT_GE(celoso.Respondidas(), 2);
 }
 
+// The tool explains itself on the standard output and exits 0; without a command, or with one it
+// does not know, the usage goes to the standard error with code 1.
+TEST_F(Zrconsgt, AyudaYVersion) {
+    for (const QStringList& args : {QStringList{"--help"}, QStringList{"-h"}, QStringList{"reporte", "--help"}}) {
+        const Resultado r = Ejecuta(args);
+        EXPECT_EQ(r.codigo, 0) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.salida.startsWith(QStringLiteral("Uso: zrconsgt mostrar"))) << r.salida.toStdString();
+        EXPECT_TRUE(r.salida.contains(QStringLiteral("zrconsgt controles"))) << r.salida.toStdString();
+        EXPECT_EQ(r.errores, "");
+    }
+    const Resultado version = Ejecuta({"--version"});
+    EXPECT_EQ(version.codigo, 0);
+    static const QRegularExpression forma(QStringLiteral(
+        "^zrconsgt 6\\.\\d+\\.\\d+\nBiblioteca: libZRConsGT\\.so\\.6\nSQLite: 3\\.\\d+\\.\\d+\nQt: 6\\.\\d+\\.\\d+\n$"));
+    EXPECT_TRUE(forma.match(version.salida).hasMatch()) << version.salida.toStdString();
+    for (const QStringList& args : {QStringList{}, QStringList{"informe"}}) {
+        const Resultado r = Ejecuta(args);
+        EXPECT_EQ(r.codigo, 1);
+        EXPECT_EQ(r.salida, "");
+        EXPECT_TRUE(r.errores.contains(QStringLiteral("Uso: zrconsgt mostrar"))) << r.errores.toStdString();
+    }
+}
+
+// `controles` lists what the window holds after choosing the report: a setting it shows as
+// enabled with its value and entries is one `reporte` accepts, and a disabled one is refused.
+TEST_F(Zrconsgt, ControlesDiceLoQueFijarYMarcarPuedenCambiar) {
+    const QStringList conexion = {"--conexion", cadena, "--ruta", Demo()};
+    const Resultado saldos = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--consulta", "Saldos"});
+    ASSERT_EQ(saldos.codigo, 0) << saldos.errores.toStdString();
+    const QStringList lineas = saldos.salida.split(u'\n');
+    EXPECT_TRUE(lineas.contains(QStringLiteral("cmbConsulta: lista, habilitado, 3 \"Saldos\"")));
+    EXPECT_TRUE(lineas.contains(QStringLiteral("  4 \"Reposición de Caja\"")));
+    EXPECT_TRUE(lineas.contains(QStringLiteral("chkSinSaldo: casilla, habilitado, 0")));
+    EXPECT_TRUE(lineas.contains(QStringLiteral("cmbTipCatalogo: lista, deshabilitado, 0 \"Directorio\"")));
+    EXPECT_TRUE(lineas.contains(QStringLiteral("  G1 \"PROVEEDORES DE SERVICIOS\"")));
+    EXPECT_TRUE(lineas.contains(QStringLiteral("    A1 \"MANTENIMIENTO Y LIMPIEZA\"")));
+    EXPECT_FALSE(saldos.salida.contains(QStringLiteral("lblDato"))) << "a label takes no setting";
+    // The catalog, by position, enables what Saldos did not.
+    const Resultado catalogo = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--consulta", "0"});
+    ASSERT_EQ(catalogo.codigo, 0) << catalogo.errores.toStdString();
+    EXPECT_TRUE(catalogo.salida.contains(QStringLiteral("\ncmbTipCatalogo: lista, habilitado, 0 \"Directorio\"\n")));
+
+    const QString listado = Archivo("saldos.jsonl");
+    EXPECT_EQ(Reporte({"--fijar", "cmbConsulta=Saldos", "--fijar", "chkSinSaldo=1", "--marcar", "tvwGral(0):A1",
+                       "--listado", listado})
+                  .codigo,
+              0);
+    const Resultado rechazado =
+        Reporte({"--fijar", "cmbConsulta=Saldos", "--fijar", "cmbTipCatalogo=1", "--listado", listado});
+    EXPECT_EQ(rechazado.codigo, 1);
+    EXPECT_TRUE(rechazado.errores.contains(QStringLiteral("cmbTipCatalogo está deshabilitado"))) << rechazado.errores.toStdString();
+
+    const Resultado tesoreria = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--ventana", "tesoreria"});
+    ASSERT_EQ(tesoreria.codigo, 0) << tesoreria.errores.toStdString();
+    EXPECT_TRUE(tesoreria.salida.contains(QStringLiteral("\ncmbBancos: lista, "))) << tesoreria.salida.toStdString();
+
+    const Resultado sinEsa = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--consulta", "9"});
+    EXPECT_EQ(sinEsa.codigo, 1);
+    EXPECT_EQ(sinEsa.salida, "");
+    EXPECT_TRUE(sinEsa.errores.startsWith(QStringLiteral("zrconsgt controles: --consulta 9: cmbConsulta no tiene la entrada \"9\"")))
+        << sinEsa.errores.toStdString();
+}
+
 }  // namespace
