@@ -14,7 +14,7 @@ paquetes=(
   fonts-liberation2
   googletest libgtest-dev libgmock-dev
   dpkg-dev file
-  libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils
+  libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils qpdf
   xvfb xdotool
 )
 

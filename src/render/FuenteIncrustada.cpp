@@ -21,8 +21,8 @@ constexpr int ProfundidadMaxima = 8;                 // composite glyphs built o
 constexpr uint32_t CodigosMaximos = 1u << 20;        // a damaged cmap cannot make the load run on
 
 // Tables a PDF reader rasterises from; the layout, kerning and device-metric ones are dropped.
-constexpr std::array<const char*, 13> TablasConservadas = {
-    "OS/2", "cmap", "cvt ", "fpgm", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "post", "prep"};
+constexpr std::array<const char*, 14> TablasConservadas = {
+    "OS/2", "cmap", "cvt ", "fpgm", "gasp", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "post", "prep"};
 
 uint32_t Etiqueta(const char* e) {
     return uint32_t{static_cast<uint8_t>(e[0])} << 24 | uint32_t{static_cast<uint8_t>(e[1])} << 16 |
