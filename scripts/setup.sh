@@ -15,7 +15,7 @@ paquetes=(
   googletest libgtest-dev libgmock-dev
   dpkg-dev file
   lintian man-db
-  libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils
+  libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils qpdf
   xvfb xdotool
 )
 

@@ -32,13 +32,13 @@ struct DatosPdf {
     QDateTime fecha;
 };
 
-// One Letter-sized PDF with every page, selectable text in reading order, its title, author and
-// date, and one bookmark per page; the file is written whole or not at all.
+// One Letter-sized PDF with every page, selectable text in reading order, the subsets of the page
+// font it uses embedded, its title, author and date, and one bookmark per group heading or per
+// page; the file is written whole or not at all. Throws when the font's files cannot be read.
 void ExportaPdf(const report::Documento& documento, const QString& archivo, const DatosPdf& datos = {});
 QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos);
 
-// The same pages painted through Qt's PDF writer, which embeds the fonts; as PDF/A-1b, for
-// archiving, when `pdfa`.
+// The same pages painted through Qt's PDF writer; as PDF/A-1b, for archiving, when `pdfa`.
 void ExportaPdfPintado(const report::Documento& documento, const QString& archivo, const DatosPdf& datos = {},
                        bool pdfa = false);
 

@@ -18,9 +18,8 @@ constexpr int32_t TwipsPorPunto = 20;
 // the system's font configuration resolves the page family to.
 QString CargaFamilia() {
     QString familia;
-    const QDir carpeta(QStringLiteral(ZR_CARPETA_FUENTES));
-    for (const char* archivo : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}) {
-        const int id = QFontDatabase::addApplicationFont(carpeta.filePath(QString::fromLatin1(archivo)));
+    for (bool negrita : {false, true}) {
+        const int id = QFontDatabase::addApplicationFont(ArchivoFuente(negrita));
         const QStringList familias = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
         if (familia.isEmpty() && !familias.isEmpty()) familia = familias.first();
     }
@@ -31,6 +30,11 @@ QString CargaFamilia() {
 }
 
 }  // namespace
+
+QString ArchivoFuente(bool negrita) {
+    return QDir(QStringLiteral(ZR_CARPETA_FUENTES))
+        .filePath(negrita ? QStringLiteral("LiberationSans-Bold.ttf") : QStringLiteral("LiberationSans-Regular.ttf"));
+}
 
 QString FamiliaReal() {
     static const QString familia = CargaFamilia();

@@ -10,6 +10,9 @@ namespace render {
 // units are twips. No kerning and no hinting: each glyph advances by its design width.
 QFont FuentePagina(int32_t puntos, bool negrita);
 
+// The file of the metric twin, regular or bold.
+QString ArchivoFuente(bool negrita);
+
 // The family actually used for FuentePagina.
 QString FamiliaReal();
 

@@ -92,6 +92,54 @@ TEST(Pdf, TextoSeleccionableEnOrdenConSusDatos) {
     EXPECT_EQ(f.readAll().count("/Type /Outlines"), 1);
 }
 
+int Tinta(const QImage& imagen) {
+    int oscuros = 0;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x) oscuros += qGray(imagen.pixel(x, y)) < 128;
+    return oscuros;
+}
+
+// Characters outside Windows-1252 print and extract: both fonts travel as subsets, every glyph
+// keeps its outline (accented letters are built from other glyphs), the file is sound, and the
+// same document makes the same file, identifier included.
+TEST(Pdf, FuentesIncrustadasGuardanCadaCaracter) {
+    QTemporaryDir dir;
+    const QString archivo = dir.filePath(QStringLiteral("f.pdf")), otro = dir.filePath(QStringLiteral("g.pdf"));
+    Documento d(1);
+    d[0].registros = {Texto{0, 1000, QStringLiteral("Łódź"), 0, false, 20, AlineaIzquierda},
+                      Texto{0, 2000, QStringLiteral("Ñandú"), 0, true, 20, AlineaIzquierda},
+                      Texto{0, 3000, QStringLiteral("€"), 0, false, 20, AlineaIzquierda}};
+    const render::DatosPdf datos{QStringLiteral("Saldos"), QStringLiteral("Empresa"), QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC)};
+    render::ExportaPdf(d, archivo, datos);
+    render::ExportaPdf(d, otro, datos);
+
+    EXPECT_EQ(Poppler("pdftotext", {"-raw", archivo, "-"}).split(QRegularExpression(QStringLiteral("[\\n\\f]")), Qt::SkipEmptyParts),
+              QStringList({QStringLiteral("Łódź"), QStringLiteral("Ñandú"), QStringLiteral("€")}));
+    const QString fuentes = Poppler("pdffonts", {archivo});
+    for (const char* nombre : {"LiberationSans", "LiberationSans-Bold"})
+        EXPECT_TRUE(fuentes.contains(QRegularExpression(QStringLiteral("\\n[A-Z]{6}\\+%1 +CID TrueType +Identity-H +yes yes yes ")
+                                                             .arg(QString::fromLatin1(nombre)))))
+            << fuentes.toStdString();
+
+    // Ink as Qt paints the page; a glyph that lost its outline, or a part of one, would leave less.
+    Poppler("pdftoppm", {"-r", "72", "-singlefile", "-png", archivo, dir.filePath("p")});
+    ASSERT_TRUE(QFile::exists(dir.filePath("p.png")));
+    const int pdf = Tinta(QImage(dir.filePath("p.png"))), qt = Tinta(render::ImagenPagina(d[0], 72));
+    EXPECT_GT(qt, 200);
+    EXPECT_NEAR(pdf, qt, qt / 8);
+
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), archivo});
+    ASSERT_TRUE(qpdf.waitForFinished(30000));
+    EXPECT_EQ(qpdf.exitCode(), 0) << qpdf.readAllStandardOutput().toStdString();
+
+    QFile f(archivo), g(otro);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly) && g.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes, g.readAll());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("/ID \\[<([0-9A-F]{32})> <\\1>\\]")).match(QString::fromLatin1(bytes)).hasMatch());
+}
+
 TEST(Pdf, PdfAParaArchivo) {
     QTemporaryDir dir;
     const QString archivo = dir.filePath(QStringLiteral("a.pdf"));
