@@ -15,7 +15,6 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoCatalogo = 1;          // heading kind of NuevaPagina
 constexpr int LimiteAntesDeGrupo = 13000;
 constexpr int LimiteTrasRenglon = 13500;
 
@@ -125,7 +124,7 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
     while (!rs.EOF_()) {
         if (Agrupado && campo("COD_AGR").CLng() != agrupacionAnterior) {
             agrupacionAnterior = campo("COD_AGR").CInt();
-            if (LineaActual > LimiteAntesDeGrupo) NuevaPagina(TipoCatalogo);
+            if (LineaActual > LimiteAntesDeGrupo) NuevaPagina();
             else LineaActual += 100;
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
@@ -202,7 +201,7 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
             LineaActual += 300;
             ContadorAcreedores = 0;
         }
-        if (LineaActual > LimiteTrasRenglon) NuevaPagina(TipoCatalogo);
+        if (LineaActual > LimiteTrasRenglon) NuevaPagina();
     }
     rs.Close();
     ImprimeTotal(ContadorAcreedores);

@@ -37,9 +37,7 @@ frmConGastos::frmConGastos() : Form(QStringLiteral("frmConGastos")) {
     lblDatos(0).SetContainer(*this);
 
     cmbConsulta.SetStyle(vbComboDropdownList);
-    for (const char16_t* consulta : {u"Catálogo de Acreedores", u"Auxiliar de Acreedores", u"Relación de Movimientos",
-                                     u"Saldos", u"Reposición de Caja"})
-        cmbConsulta.AddItem(QString::fromUtf16(consulta));
+    for (const Reporte& reporte : Reportes()) cmbConsulta.AddItem(QString::fromUtf16(reporte.titulo));
     cmbTipCatalogo.SetStyle(vbComboDropdownList);
     cmbTipCatalogo.AddItem(QStringLiteral("Directorio"));
     cmbTipCatalogo.AddItem(QStringLiteral("Parámetros"));

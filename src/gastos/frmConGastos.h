@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 namespace gastos {
 
@@ -72,6 +73,31 @@ public:
     bool Agrupado = false;
     vb::Integer ContadorAcreedores;
 
+    // The creditor list a report reads: none, with status (the ledger and the balances), or the
+    // catalog's, whose columns follow cmbTipCatalogo.
+    enum class Acreedores { Ninguna, Estatus, Catalogo };
+    // One report of the window: its entry in cmbConsulta, the filters it enables, its creditor
+    // list, the routine that prints it and the headings each new page of it starts with.
+    struct Reporte {
+        struct Filtros {
+            bool acreedores;  // the agrupaciones, the creditor's code and its search, the region
+            bool fechaInicial, fechaFinal, tipo, orden, estatus, sinSaldo, sinMovtos, tipoCatalogo;
+            bool porFolio;    // the cheque folio; the order reads "Por Folio" and governs the concepts
+        };
+        const char16_t* titulo;
+        Filtros filtros;
+        Acreedores acreedores;
+        void (*imprime)(frmConGastos&);
+        void (*encabezado)(frmConGastos&);
+    };
+    // The window's reports in the order cmbConsulta lists them.
+    static std::span<const Reporte> Reportes();
+    // The row of the entry chosen in cmbConsulta; null when none is.
+    const Reporte* ReporteElegido() const;
+    // The columns of the creditor list after the code, by the chosen report; none when it reads none.
+    enum class Columnas { Estatus, Parametros, Directorio };
+    std::optional<Columnas> ColumnasDelReporte() const;
+
     // Event handlers and procedures of the window.
     void Form_Load();
     void Form_KeyDown(int& KeyCode, int& Shift);
@@ -100,7 +126,7 @@ public:
     vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
 
     // Creditor balances and creditor ledger, with the column headings they share.
-    void EncabezadoAuxSaldos();
+    void EncabezadoAuxSaldos(bool saldos);
     void ImprimeSaldos();
     void ImprimeAuxiliar();
 
@@ -127,7 +153,7 @@ protected:
     void PreparaConsulta() override;
     QDate FechaConsulta(int indice) const override;
     void ImprimeConsulta() override;
-    void EncabezadosNuevaPagina(vb::Integer tipo) override;
+    void EncabezadosNuevaPagina() override;
 
 private:
     // The one boundary between an event and the view: the outermost handler shows a run-time
@@ -161,6 +187,7 @@ private:
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
     int profundidadEventos_ = 0;
+    const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     // Select list and join part of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;
     QString unionAcreedores_;

@@ -11,7 +11,6 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoMovimientos = 4;  // heading kind of NuevaPagina
 constexpr int LimiteDetallado = 13000;
 constexpr int LimiteResumido = 14200;
 constexpr int LimiteAgrupacion = 13000;
@@ -87,7 +86,7 @@ void frmConGastos::ImprimeMovimientos() {
     const auto encabezadoAgrupacion = [&] {
         if (!Agrupado || campo("COD_AGR").CLng() == agrupacionAnterior) return;
         agrupacionAnterior = campo("COD_AGR").CInt();
-        if (LineaActual > LimiteAgrupacion) NuevaPagina(TipoMovimientos);
+        if (LineaActual > LimiteAgrupacion) NuevaPagina();
         else LineaActual += 100;
         ImprimeEncabezadoAgrupacion();
         LineaActual += 240;
@@ -103,7 +102,7 @@ void frmConGastos::ImprimeMovimientos() {
             s.PrintText(10500, LineaActual, vb::FormatoMoneda(total));
             s.TextAlign(report::AlineaIzquierda);
             LineaActual += 250;
-            if (LineaActual > limite) NuevaPagina(TipoMovimientos);
+            if (LineaActual > limite) NuevaPagina();
         }
         total = vb::Currency();
         encabezadoPendiente = false;
@@ -170,7 +169,7 @@ void frmConGastos::ImprimeMovimientos() {
         }
         if (texto("CON_GRL") == u"GTOS") total += campo("IMP_MOV").CCur();
         else total -= campo("IMP_MOV").CCur();
-        if (LineaActual > LimiteRenglon) NuevaPagina(TipoMovimientos);
+        if (LineaActual > LimiteRenglon) NuevaPagina();
         rs.MoveNext();
     }
     lineaTotal(porAcreedor ? QStringLiteral("TOTAL ACREEDOR") : QStringLiteral("TOTAL CONCEPTO"));

@@ -1,5 +1,5 @@
-// This window's side of the page writer: where its page files go, what a run starts with, which
-// routine draws the chosen report, the headings of each kind, and the region line.
+// This window's side of the page writer: where its page files go, what a run starts with, and the
+// filter lines under the first page's headings.
 #include "component/modConGastos.h"
 #include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
@@ -16,30 +16,6 @@ void frmConGastos::PreparaConsulta() {
 }
 
 QDate frmConGastos::FechaConsulta(int indice) const { return dtpFecha(indice).Value(); }
-
-void frmConGastos::ImprimeConsulta() {
-    switch (cmbConsulta.ListIndex()) {
-    case 0:
-        if (cmbTipCatalogo.ListIndex() == 0) ImprimeDirectorio();
-        else if (cmbTipCatalogo.ListIndex() == 1) ImprimeParametros();
-        break;
-    case 1: ImprimeAuxiliar(); break;
-    case 2: ImprimeMovimientos(); break;
-    case 3: ImprimeSaldos(); break;
-    case 4: ImprimeReposicion(); break;
-    default: break;
-    }
-}
-
-void frmConGastos::EncabezadosNuevaPagina(vb::Integer tipo) {
-    switch (static_cast<int32_t>(tipo)) {
-    case 1: EncabezadoCatalogo(); break;
-    case 3: EncabezadoAuxSaldos(); break;
-    case 4: EncabezadoMovimientos(); break;
-    case 5: EncabezadoReposicion(); break;
-    default: break;  // the other kinds have no headings in this window
-    }
-}
 
 void frmConGastos::ImprimeRegion() {
     report::Superficie& s = *Superficie;

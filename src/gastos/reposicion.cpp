@@ -18,7 +18,6 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoReposicion = 5;  // heading kind of NuevaPagina
 constexpr int LimiteTrasTotal = 13000;
 constexpr int LimiteTrasRenglon = 14000;
 
@@ -170,7 +169,7 @@ void frmConGastos::ImprimeReposicion() {
                     for (int i = 0; i < 5; ++i) global[i] += grupo[i];
                 grupo = Importes{};
                 LineaActual += 250;
-                if (LineaActual > LimiteTrasTotal) NuevaPagina(TipoReposicion);
+                if (LineaActual > LimiteTrasTotal) NuevaPagina();
             }
             if (detallado) s.FontBold(true);
             s.ForeColor(Azul);
@@ -228,7 +227,7 @@ void frmConGastos::ImprimeReposicion() {
         }
         if (!importe.IsNull())
             for (int i = 0; i < 5; ++i) grupo[i] += renglon[i];
-        if (LineaActual > LimiteTrasRenglon) NuevaPagina(TipoReposicion);
+        if (LineaActual > LimiteTrasRenglon) NuevaPagina();
         rs.MoveNext();
     }
     rs.Close();

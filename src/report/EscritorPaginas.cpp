@@ -159,14 +159,14 @@ report::Superficie& EscritorPaginas::SuperficieVinculada() const {
     return *Superficie;
 }
 
-void EscritorPaginas::NuevaPagina(vb::Integer tipo) {
+void EscritorPaginas::NuevaPagina() {
     SuperficieVinculada();
     LineaActual = 0;
     Superficie->EndDoc();
     GrabaPaginaActual();
     PaginaActual = PaginaActual + 1;
     Superficie->StartDoc();
-    EncabezadosNuevaPagina(tipo);
+    EncabezadosNuevaPagina();
 }
 
 // Each drawn page is its own one-page document, saved the moment it is done.

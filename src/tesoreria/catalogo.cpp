@@ -10,7 +10,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoCatalogo = 1;  // heading kind of NuevaPagina
 constexpr int Limite = 13500;
 
 // Inside the bank loop a statement that fails is skipped, so a value that cannot be printed
@@ -84,7 +83,7 @@ void frmConTesoreria::ImprimeCatalogoCuentas() {
         });
         imprime(8000, [&] { return texto(rsCuentas, "DES_RUBRO"); });
         LineaActual += 240;
-        if (LineaActual > Limite) NuevaPagina(TipoCatalogo);
+        if (LineaActual > Limite) NuevaPagina();
     };
     RecorreBancos(r);
 }

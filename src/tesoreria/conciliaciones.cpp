@@ -13,7 +13,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoConciliaciones = 4;  // heading kind of NuevaPagina
 constexpr int LimiteConciliaciones = 13500;
 
 }  // namespace
@@ -83,7 +82,7 @@ void frmConTesoreria::ImprimeConciliaciones() {
             s.PrintText(9800, y, EstaCerrada(rsMovimientos.Fields("CERRADA").Value()) ? QStringLiteral("CERRADA")
                                                                                       : QStringLiteral("ABIERTA"));
             LineaActual += 240;
-            if (LineaActual > LimiteConciliaciones) NuevaPagina(TipoConciliaciones);
+            if (LineaActual > LimiteConciliaciones) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();

@@ -41,11 +41,7 @@ frmConTesoreria::frmConTesoreria() : Form(QStringLiteral("frmConTesoreria")) {
     for (ComboBox* lista : {&cmbConsulta, &cmbTras, &cmbConceptos(0), &cmbConceptos(1), &cmbConciliaciones, &cmbMeses(0),
                             &cmbMeses(1), &cmbMeses(2), &cmbAnios(0), &cmbAnios(1), &cmbAnios(2), &cmbBancos, &cmbCuentas})
         lista->SetStyle(vbComboDropdownList);
-    for (const char16_t* consulta :
-         {u"Catálogo de Cuentas", u"Relación de Movimientos", u"Aux. de Cuentas Bancarias", u"Libro de Bancos",
-          u"Relación de Conciliaciones", u"Promedio diario mensual", u"Promedio mensual",
-          u"Movimientos por Fecha de Aplicación", u"Movimientos de Traspaso"})
-        cmbConsulta.AddItem(QString::fromUtf16(consulta));
+    for (const Reporte& reporte : Reportes()) cmbConsulta.AddItem(QString::fromUtf16(reporte.titulo));
     for (ComboBox& meses : cmbMeses)
         for (const char16_t* mes : {u"Enero", u"Febrero", u"Marzo", u"Abril", u"Mayo", u"Junio", u"Julio", u"Agosto",
                                     u"Septiembre", u"Octubre", u"Noviembre", u"Diciembre"})

@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace tesoreria {
@@ -66,6 +67,23 @@ public:
     ado::Recordset rsSaldos;
     // The option list behind cmbTras.
     ado::Recordset rsOpciones;
+
+    // One report of the window: its entry in cmbConsulta, the filters it enables, the routine that
+    // prints it and the headings each new page of it starts with.
+    struct Reporte {
+        struct Filtros {
+            int concepto, conciliacion, rangoMeses, mes, estatus, fechas, tipo, bancos, sinMovimientos;
+            bool traspaso;  // the transfer concepts list
+        };
+        const char16_t* titulo;
+        Filtros filtros;
+        void (*imprime)(frmConTesoreria&);
+        void (*encabezado)(frmConTesoreria&);
+    };
+    // The window's reports in the order cmbConsulta lists them.
+    static std::span<const Reporte> Reportes();
+    // The row of the entry chosen in cmbConsulta; null when none is.
+    const Reporte* ReporteElegido() const;
 
     // Event handlers and procedures of the window.
     void Form_Load();
@@ -226,7 +244,7 @@ protected:
     QString DirectorioPaginas() const override;
     QDate FechaConsulta(int indice) const override;
     void ImprimeConsulta() override;
-    void EncabezadosNuevaPagina(vb::Integer tipo) override;
+    void EncabezadosNuevaPagina() override;
 
 private:
     void ConectaEventos();
@@ -236,6 +254,7 @@ private:
     void CargaConciliaciones();
 
     component::AtencionEventos eventos_;
+    const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     vb::Integer contadorAnios_;  // the year list filler's counter, kept by the window
 };
 

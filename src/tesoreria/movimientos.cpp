@@ -202,7 +202,7 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
                 t.banco += importe;
                 t.global += importe;
             }
-            if (LineaActual > LimiteMovimientos) NuevaPagina(PorAplicacion ? 8 : 2);
+            if (LineaActual > LimiteMovimientos) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();

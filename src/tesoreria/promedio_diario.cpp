@@ -9,7 +9,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoDiario = 5;  // heading kind of NuevaPagina
 
 }  // namespace
 
@@ -27,7 +26,7 @@ void frmConTesoreria::ImprimePromedioDiario() {
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
     r.porCuenta = [&] {
-        if (otraCuenta) NuevaPagina(TipoDiario);  // every account on a page of its own
+        if (otraCuenta) NuevaPagina();  // every account on a page of its own
         otraCuenta = true;
         ImprimeEncabezadoPromedio(2900, 5500, titulo);
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");

@@ -10,7 +10,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoMensual = 6;  // heading kind of NuevaPagina
 constexpr int LimiteMensual = 13500;
 
 }  // namespace
@@ -26,7 +25,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
     r.porCuenta = [&] {
-        if (otraCuenta) NuevaPagina(TipoMensual);
+        if (otraCuenta) NuevaPagina();
         otraCuenta = true;
         ImprimeEncabezadoPromedio(3200, 6000, QString());
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
@@ -38,7 +37,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
             s.PrintText(0, LineaActual, vb::Format(vb::Variant(mes), u"mmm/yyyy"));
             ImprimeSaldosPromedio(LineaActual, saldo, mensual);
             LineaActual += 240;
-            if (LineaActual > LimiteMensual) NuevaPagina(TipoMensual);
+            if (LineaActual > LimiteMensual) NuevaPagina();
             saldo += mensual.ingresos - mensual.egresos;
         }
         LineaActual += 240;

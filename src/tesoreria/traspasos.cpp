@@ -15,7 +15,6 @@ namespace tesoreria {
 namespace {
 
 constexpr int LimiteTraspasos = 14000;
-constexpr int TipoTraspasos = 9;  // heading kind of NuevaPagina
 const QString ATerceros = QStringLiteral("TRSF");
 
 }  // namespace
@@ -110,7 +109,7 @@ void frmConTesoreria::ImprimeTraspasos() {
             t.cuenta += enPesos;
             t.banco += enPesos;
             t.global += enPesos;
-            if (LineaActual > LimiteTraspasos) NuevaPagina(TipoTraspasos);
+            if (LineaActual > LimiteTraspasos) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();
