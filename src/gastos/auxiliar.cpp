@@ -5,7 +5,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Formato.h"
@@ -162,8 +161,7 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
         if (descripcion.isEmpty())
             descripcion = LeeDescripcion(QStringLiteral("SELECT DES_FOL FROM tblFolioGralesGyT WHERE COD_FOL='") + concepto +
                                       QStringLiteral("';"));
-        QString folio = rs.Fields("FOL_MOV").Value().Texto();
-        if (folio.size() > 10) folio = vb::Right(folio, 10);
+        const QString folio = report::UltimosDiez(rs.Fields("FOL_MOV").Value().Texto());
 
         s.FontSize(7);
         s.PrintText(0, LineaActual, descripcion);

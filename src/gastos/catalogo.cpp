@@ -3,7 +3,6 @@
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"

@@ -1,7 +1,6 @@
 // Which filters each report reads: the controls are enabled, captioned and coloured for the report
 // chosen, and the region lists and the concept tree follow their own switches.
 #include "controles/Constants.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 
 namespace gastos {

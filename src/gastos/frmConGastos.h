@@ -14,7 +14,8 @@
 #include "controles/OptionButton.h"
 #include "controles/TextBox.h"
 #include "controles/TreeView.h"
-#include "report/EscritorPaginas.h"
+#include "report/Colores.h"
+#include "report/VentanaConsulta.h"
 #include "vb/Currency.h"
 #include "vb/Integer.h"
 
@@ -27,7 +28,9 @@
 
 namespace gastos {
 
-class frmConGastos : public controles::Form, public report::EscritorPaginas {
+using namespace report::colores;
+
+class frmConGastos : public report::VentanaConsulta {
 public:
     frmConGastos();
     ~frmConGastos() override;
@@ -99,10 +102,9 @@ public:
     std::optional<Columnas> ColumnasDelReporte() const;
 
     // Event handlers and procedures of the window.
-    void Form_Load();
-    void Form_KeyDown(int& KeyCode, int& Shift);
-    void Form_QueryUnload(int& Cancel, int UnloadMode);
-    void cmdFunciones_Click(int Index);
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void cmdFunciones_Click(int Index) override;
     void BuscaAcreedor();
     void cmdBuscar_Click();
     void AplicaEstilo();
@@ -156,9 +158,6 @@ protected:
     void EncabezadosNuevaPagina() override;
 
 private:
-    // The one boundary between an event and the view: the outermost handler shows a run-time
-    // error through the message service and the window stays usable.
-    void Atiende(const std::function<void()>& manejador);
     void ConectaEventos();
     // "TOTAL :" with the count of creditors and, where the report sums them, their amount.
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
@@ -186,7 +185,6 @@ private:
     void ArmaListaEstatus();
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
-    int profundidadEventos_ = 0;
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     // Select list and join part of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;

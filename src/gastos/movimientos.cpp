@@ -1,7 +1,6 @@
 // "Relación de Movimientos": the expense movements of a period by creditor or by concept, each
 // movement with its amount before tax, tax, both withholdings and total ("Detallado"), or one
 // total per creditor or concept ("Resumido"); grouped by agrupación when some are ticked.
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Formato.h"
@@ -148,9 +147,7 @@ void frmConGastos::ImprimeMovimientos() {
                                              : texto("NOM_PROV"),
                                  40));
             s.DrawRule(3700, LineaActual, 2500, 200);
-            QString folio = texto("FOL_MOV");
-            if (folio.size() > 10) folio = vb::Right(folio, 10);
-            s.PrintText(3800, LineaActual, folio);
+            s.PrintText(3800, LineaActual, report::UltimosDiez(texto("FOL_MOV")));
             s.PrintText(4900, LineaActual, texto("DES_ESTATUS"));
             const vb::Variant importe = campo("IMP_MOV"), iva = campo("IVA_MOV"), retIva = campo("RET_TOT"),
                               retIsr = campo("RET_ISRTOT");

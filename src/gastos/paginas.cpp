@@ -1,7 +1,6 @@
 // This window's side of the page writer: where its page files go, what a run starts with, and the
 // filter lines under the first page's headings.
 #include "component/modConGastos.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Texto.h"

@@ -4,11 +4,9 @@
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
-#include "vb/Decimal.h"
-#include "vb/ErrorEjecucion.h"
+#include "vb/Producto.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
 
@@ -38,25 +36,6 @@ const QString OrdenConcepto = QStringLiteral(
 // Importe, Impuesto, Ret. IVA, Ret. ISR and Total of one expense or of a sum of them.
 using Importes = std::array<vb::Currency, 5>;
 constexpr int ColumnasImportes[5] = {6500, 7500, 8500, 9500, 10500};
-
-// `porcentaje` percent of an amount, exact and rounded half to even at the fourth decimal as money is.
-vb::Currency PorcentajeDe(vb::Currency importe, const vb::Variant& porcentaje) {
-    const vb::Decimal p = vb::Decimal::DeDouble(porcentaje.CDbl());
-    bool cabe = false;
-    const __int128 p10 = p.Escalado(10, vb::Decimal::Redondeo::MitadPar).toLongLong(&cabe);  // percent x 10^10
-    if (!cabe) throw vb::ErrorEjecucion(vb::errores::Desbordamiento);
-    const __int128 escala = 1'000'000'000'000;  // 10^10 of the percentage times 100
-    const __int128 producto = static_cast<__int128>(importe.diezmilesimos()) * p10;
-    const __int128 magnitud = producto < 0 ? -producto : producto;
-    __int128 cociente = magnitud / escala;
-    const __int128 resto = magnitud % escala;
-    if (resto * 2 > escala || (resto * 2 == escala && cociente % 2 != 0)) ++cociente;
-    if (cociente > INT64_MAX) throw vb::ErrorEjecucion(vb::errores::Desbordamiento);
-    const bool negativo = (producto < 0) != p.negativo;
-    return vb::Currency::DesdeDiezmilesimos(negativo ? -static_cast<int64_t>(cociente) : static_cast<int64_t>(cociente));
-}
-
-QString Ultimos10(const QString& s) { return s.size() > 10 ? vb::Right(s, 10) : s; }
 
 QString Pesos(vb::Currency c) { return QStringLiteral("$ ") + vb::FormatoMoneda(c); }
 
@@ -179,8 +158,8 @@ void frmConGastos::ImprimeReposicion() {
                 cheques += cheque;
                 comprobado += soporte;
                 porComprobar += cheque - soporte;
-                s.PrintText(100, LineaActual, Ultimos10(texto("FOL_DOC")));
-                s.PrintText(2100, LineaActual, Ultimos10(texto("FOL_CHEQUE")));
+                s.PrintText(100, LineaActual, report::UltimosDiez(texto("FOL_DOC")));
+                s.PrintText(2100, LineaActual, report::UltimosDiez(texto("FOL_CHEQUE")));
                 s.PrintText(3800, LineaActual, texto("NUM_CTA"));
                 s.TextAlign(report::AlineaDerecha);
                 s.PrintText(6200, LineaActual, Pesos(cheque));
@@ -200,9 +179,9 @@ void frmConGastos::ImprimeReposicion() {
         Importes renglon{};
         if (!importe.IsNull()) {
             renglon[0] = importe.CCur();
-            renglon[1] = PorcentajeDe(renglon[0], campo("IMPTO_MOV"));
-            renglon[2] = PorcentajeDe(renglon[0], campo("POR_RETE"));
-            renglon[3] = PorcentajeDe(renglon[0], campo("RET_ISR"));
+            renglon[1] = vb::PorcentajeDe(renglon[0], campo("IMPTO_MOV"));
+            renglon[2] = vb::PorcentajeDe(renglon[0], campo("POR_RETE"));
+            renglon[3] = vb::PorcentajeDe(renglon[0], campo("RET_ISR"));
             renglon[4] = renglon[0] + renglon[1] - renglon[2] - renglon[3];
         }
         if (detallado) {
@@ -212,8 +191,8 @@ void frmConGastos::ImprimeReposicion() {
                 s.PrintText(4600, LineaActual, texto("FEC_MOV"));
             } else {
                 s.PrintText(100, LineaActual, texto("FEC_MOV"));
-                s.PrintText(1000, LineaActual, Ultimos10(texto("REF_MOV")));
-                s.PrintText(2500, LineaActual, Ultimos10(texto("FOL_CHEQUE")));
+                s.PrintText(1000, LineaActual, report::UltimosDiez(texto("REF_MOV")));
+                s.PrintText(2500, LineaActual, report::UltimosDiez(texto("FOL_CHEQUE")));
                 s.PrintText(3900, LineaActual, texto("NUM_CTA"));
             }
             if (importe.IsNull()) {

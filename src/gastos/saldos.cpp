@@ -4,7 +4,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"

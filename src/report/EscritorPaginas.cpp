@@ -6,6 +6,7 @@
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
 #include "controles/Screen.h"
+#include "report/Colores.h"
 #include "report/SeguimientoCorrida.h"
 #include "report/Superficie.h"
 #include "report/frmPreview.h"
@@ -19,7 +20,6 @@ namespace report {
 
 namespace {
 
-constexpr int32_t Azul = 0xFF0000;
 constexpr int32_t ObjetoNoEstablecido = 91;
 
 // Every query of a run reads one snapshot of the module connection, so a balance and its detail
@@ -191,7 +191,7 @@ void EscritorPaginas::NumeraPaginas() {
     const int32_t total = PaginaActual;
     report::Superficie& s = *Superficie;
     s.StartDoc();
-    s.ForeColor(Azul);
+    s.ForeColor(colores::Azul);
     s.TextMode(3);
     s.TextAlign(AlineaIzquierda);
     s.FontBold(false);

@@ -1,6 +1,5 @@
 // "Catálogo de Cuentas": each bank with its executive and telephone, and under it each of its
 // accounts with the statement cut-off day, whether cheques are issued from it, and its rubro.
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"

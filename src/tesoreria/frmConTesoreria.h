@@ -3,7 +3,6 @@
 // bank → account walk the reports share, and its side of the page writer (page files, report
 // dispatch, headings).
 #include "ado/Recordset.h"
-#include "component/Eventos.h"
 #include "controles/CheckBox.h"
 #include "controles/ComboBox.h"
 #include "controles/CommandButton.h"
@@ -13,7 +12,8 @@
 #include "controles/Frame.h"
 #include "controles/Label.h"
 #include "controles/OptionButton.h"
-#include "report/EscritorPaginas.h"
+#include "report/Colores.h"
+#include "report/VentanaConsulta.h"
 #include "vb/Currency.h"
 #include "vb/Integer.h"
 #include "vb/Variant.h"
@@ -28,7 +28,9 @@
 
 namespace tesoreria {
 
-class frmConTesoreria : public controles::Form, public report::EscritorPaginas {
+using namespace report::colores;
+
+class frmConTesoreria : public report::VentanaConsulta {
 public:
     frmConTesoreria();
     ~frmConTesoreria() override;
@@ -86,10 +88,9 @@ public:
     const Reporte* ReporteElegido() const;
 
     // Event handlers and procedures of the window.
-    void Form_Load();
-    void Form_KeyDown(int& KeyCode, int& Shift);
-    void Form_QueryUnload(int& Cancel, int UnloadMode);
-    void cmdFunciones_Click(int Index);
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void cmdFunciones_Click(int Index) override;
     void AplicaEstilo();
     void cmbConsulta_Click();
     void cmbBancos_Click();
@@ -253,7 +254,6 @@ private:
     void CargaConceptos();
     void CargaConciliaciones();
 
-    component::AtencionEventos eventos_;
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     vb::Integer contadorAnios_;  // the year list filler's counter, kept by the window
 };
@@ -262,8 +262,7 @@ private:
 bool EstaCerrada(const vb::Variant& cerrada);
 // Money as the bank reports print it: "$ " and "#,##0.00".
 QString TextoDinero(vb::Currency importe);
-// A folio as the bank reports print it: its last 10 characters when longer.
-QString UltimosDiez(const QString& folio);
+using report::UltimosDiez;
 // The lines of a transfer's notes: up to the first period from the 28th character, then pieces
 // of at most 120 characters, or up to the first comma from the 120th.
 QStringList LineasDeNotas(const QString& notas);

@@ -1,7 +1,6 @@
 // "Promedio diario mensual": for each account, on a page of its own, every day of the chosen month
 // with its balances and their mean, then the month's own.
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Fechas.h"
 

@@ -1,7 +1,6 @@
 // "Promedio mensual": for each account, every month of the chosen range, which may cross a year
 // end, with its balances and their mean.
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Fechas.h"
 #include "vb/Formato.h"

@@ -5,7 +5,6 @@
 #include "component/Catalogos.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 #include "vb/Producto.h"
