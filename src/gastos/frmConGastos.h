@@ -185,6 +185,21 @@ private:
     void ArmaListaEstatus();
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
+    // The movements' walk: the group's signed sum, whether its heading waits on its line for it,
+    // and the agrupación in course.
+    struct MarchaMovimientos {
+        vb::Currency total;
+        bool encabezadoPendiente = false;
+        vb::Integer agrupacionAnterior = 0;
+        bool detallado = true;
+    };
+    // The agrupación's heading when the grouped list enters another one.
+    void ImprimeAgrupacionMovimientos(MarchaMovimientos& m);
+    // A group's total: in "Detallado" when positive, under a rule; in "Resumido" on its heading's line.
+    void ImprimeTotalMovimientos(MarchaMovimientos& m, const QString& etiqueta);
+    // One movement's line in "Detallado".
+    void ImprimeMovimiento(bool porAcreedor);
+
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     // Select list and join part of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;
