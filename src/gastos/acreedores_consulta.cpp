@@ -107,8 +107,8 @@ void frmConGastos::ConsultaAcreedores() {
 void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
     QString lista;
     controles::TreeView& arbol = tvwGral(0);
-    for (indiceNodo_ = 1; indiceNodo_ <= arbol.Nodes().Count(); ++indiceNodo_) {
-        const controles::Node& nodo = arbol.Nodes().Item(indiceNodo_);
+    for (vb::Integer indice = 1; indice <= arbol.Nodes().Count(); ++indice) {
+        const controles::Node& nodo = arbol.Nodes().Item(indice);
         if (nodo.Checked() && vb::Left(nodo.Key(), 1) == u"A") lista += vb::Mid(nodo.Key(), 2) + u',';
     }
     if (lista.isEmpty()) {

@@ -94,8 +94,8 @@ void frmConGastos::EncabezadoCatalogo() {
 
     LineaActual += 250;
     s.ForeColor(Azul);
-    for (contadorRaya_ = 1; contadorRaya_ <= 15; ++contadorRaya_)
-        s.DrawLine(0, LineaActual + contadorRaya_, 10500, LineaActual + contadorRaya_);
+    for (vb::Integer raya = 1; raya <= 15; ++raya)
+        s.DrawLine(0, LineaActual + raya, 10500, LineaActual + raya);
     s.FontSize(7);
     s.FontBold(false);
     s.ForeColor(Negro);

@@ -204,8 +204,6 @@ private:
     // Select list and join part of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;
     QString unionAcreedores_;
-    vb::Integer indiceNodo_;   // node walk over a tree
-    vb::Integer contadorRaya_; // strokes of the heading rule
 };
 
 }  // namespace gastos

@@ -119,8 +119,8 @@ void frmConTesoreria::AplicaEstilo() {
 
 void frmConTesoreria::CargaAnios() {
     const int anio = vb::Hoy().year();
-    for (contadorAnios_ = AniosAtras; contadorAnios_ >= 0; contadorAnios_ -= 1)
-        for (ComboBox& anios : cmbAnios) anios.AddItem(QString::number(anio - static_cast<int32_t>(contadorAnios_)));
+    for (vb::Integer atras = AniosAtras; atras >= 0; atras -= 1)
+        for (ComboBox& anios : cmbAnios) anios.AddItem(QString::number(anio - static_cast<int32_t>(atras)));
     for (int i : {0, 1, 2}) {
         cmbAnios(i).SetListIndex(AniosAtras);
         cmbMeses(i).SetListIndex(vb::Hoy().month() - 1);

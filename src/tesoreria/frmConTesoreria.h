@@ -255,7 +255,6 @@ private:
     void CargaConciliaciones();
 
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
-    vb::Integer contadorAnios_;  // the year list filler's counter, kept by the window
 };
 
 // A reconciliation's closed flag; Null counts as open.
