@@ -1,5 +1,5 @@
-// This window's side of the page writer: where its page files go, what a run starts with, and the
-// filter lines under the first page's headings.
+// This window's side of the page writer: where its page files go, what a run starts with, the
+// chosen report's routine and headings, and the filter lines under the first page's headings.
 #include "component/modConGastos.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
@@ -15,6 +15,15 @@ void frmConGastos::PreparaConsulta() {
 }
 
 QDate frmConGastos::FechaConsulta(int indice) const { return dtpFecha(indice).Value(); }
+
+void frmConGastos::ImprimeConsulta() {
+    reporteEnCurso_ = ReporteElegido();
+    if (reporteEnCurso_) reporteEnCurso_->imprime(*this);
+}
+
+void frmConGastos::EncabezadosNuevaPagina() {
+    if (reporteEnCurso_) reporteEnCurso_->encabezado(*this);
+}
 
 void frmConGastos::ImprimeRegion() {
     report::Superficie& s = *Superficie;

@@ -35,17 +35,7 @@ const frmConGastos::Reporte Tabla[] = {
 std::span<const frmConGastos::Reporte> frmConGastos::Reportes() { return Tabla; }
 
 const frmConGastos::Reporte* frmConGastos::ReporteElegido() const {
-    const int i = cmbConsulta.ListIndex();
-    return i >= 0 && i < static_cast<int>(std::size(Tabla)) ? &Tabla[i] : nullptr;
-}
-
-void frmConGastos::ImprimeConsulta() {
-    reporteEnCurso_ = ReporteElegido();
-    if (reporteEnCurso_) reporteEnCurso_->imprime(*this);
-}
-
-void frmConGastos::EncabezadosNuevaPagina() {
-    if (reporteEnCurso_) reporteEnCurso_->encabezado(*this);
+    return report::FilaElegida(Reportes(), cmbConsulta.ListIndex());
 }
 
 }  // namespace gastos

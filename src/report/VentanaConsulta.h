@@ -52,6 +52,12 @@ private:
     std::span<const Funcion> funciones_;
 };
 
+// The row of a window's table at list position `indice`; null outside the table.
+template <class Fila>
+const Fila* FilaElegida(std::span<const Fila> tabla, int indice) {
+    return indice >= 0 && indice < static_cast<int>(tabla.size()) ? &tabla[static_cast<std::size_t>(indice)] : nullptr;
+}
+
 // A folio or cheque number as the reports print it: its last ten characters.
 QString UltimosDiez(const QString& folio);
 

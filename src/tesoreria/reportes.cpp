@@ -44,8 +44,7 @@ const frmConTesoreria::Reporte Tabla[] = {
 std::span<const frmConTesoreria::Reporte> frmConTesoreria::Reportes() { return Tabla; }
 
 const frmConTesoreria::Reporte* frmConTesoreria::ReporteElegido() const {
-    const int i = cmbConsulta.ListIndex();
-    return i >= 0 && i < static_cast<int>(std::size(Tabla)) ? &Tabla[i] : nullptr;
+    return report::FilaElegida(Reportes(), cmbConsulta.ListIndex());
 }
 
 }  // namespace tesoreria
