@@ -39,7 +39,40 @@ const QString OrdenAcreedores = QStringLiteral(" ORDER BY tblCatProveedor.COD_PR
 const QString OrdenAcreedoresAgrupacion =
     QStringLiteral(" ORDER BY tblGpoProveedor.COD_GPO,tblAgrProveedor.COD_AGR,tblCatProveedor.COD_PROV");
 
+// The columns after the creditor's code: its status and telephones (the ledger and the balances),
+// the catalog's parameters or its directory, in detail or not. The ledger and the balances read
+// the credit limit and balance instead of the telephones when grouped.
+QString CamposDe(frmConGastos::Columnas columnas, bool agrupado, bool detallado) {
+    using enum frmConGastos::Columnas;
+    switch (columnas) {
+    case Estatus:
+        return agrupado ? QStringLiteral("NOM_PROV,DES_STS,LIM_CRE,SAL_PROV,(LIM_CRE-SAL_PROV) AS DISP FROM ")
+                        : QStringLiteral("NOM_PROV,DES_STS,TEL1_PROV,TEL2_PROV FROM ");
+    case Parametros:
+        return detallado ? QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,PORC_DES5,"
+                                          "PORC_DES6,FEC_UCOM,FEC_UPAG,PLA_CRE,LIM_CRE,SAL_PROV,"
+                                          "(LIM_CRE-SAL_PROV) AS DISP FROM ")
+                         : QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,PORC_DES5,"
+                                          "PORC_DES6,PLA_CRE,LIM_CRE FROM ");
+    case Directorio:
+        return detallado ? QStringLiteral("NOM_PROV,CALL_NUM,COL_PROV,COP_PROV,TEL1_PROV,TEL2_PROV,tblCiudad.DES_CID,"
+                                          "tblEstado.NOM_EST,tblPais.COD_PAIS,RFC_PROV,MAIL_PROV,CONTACTO1,"
+                                          "CONTACTO2 FROM (")
+                         : QStringLiteral("NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV FROM (");
+    }
+    return {};
+}
+
 }  // namespace
+
+std::optional<frmConGastos::Columnas> frmConGastos::ColumnasDelReporte() const {
+    const Reporte* reporte = ReporteElegido();
+    if (!reporte || reporte->acreedores == Acreedores::Ninguna) return std::nullopt;
+    if (reporte->acreedores == Acreedores::Estatus) return Columnas::Estatus;
+    if (cmbTipCatalogo.ListIndex() == 1) return Columnas::Parametros;
+    if (cmbTipCatalogo.ListIndex() == 0) return Columnas::Directorio;
+    return std::nullopt;
+}
 
 void frmConGastos::EligeConsultaAcreedores() {
     if (txtCodAcreedor.Text().isEmpty()) ConsultaAcreedoresAgrupacion(Agrupado);
@@ -48,26 +81,10 @@ void frmConGastos::EligeConsultaAcreedores() {
 }
 
 void frmConGastos::ConsultaAcreedores() {
-    const int consulta = cmbConsulta.ListIndex();
-    const bool detallado = optTipo(0).Value();
-    if (consulta == 1 || consulta == 3) {
-        camposAcreedores_ = QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,DES_STS,TEL1_PROV,TEL2_PROV FROM ");
-        unionAcreedores_ = UnionEstatus;
-    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 1) {
-        camposAcreedores_ =
-            detallado ? QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,"
-                                       "PORC_DES4,PORC_DES5,PORC_DES6,FEC_UCOM,FEC_UPAG,PLA_CRE,LIM_CRE,SAL_PROV,"
-                                       "(LIM_CRE-SAL_PROV) AS DISP FROM ")
-                      : QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,"
-                                       "PORC_DES4,PORC_DES5,PORC_DES6,PLA_CRE,LIM_CRE FROM ");
-        unionAcreedores_ = UnionEstatus;
-    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 0) {
-        camposAcreedores_ =
-            detallado ? QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,CALL_NUM,COL_PROV,COP_PROV,TEL1_PROV,"
-                                       "TEL2_PROV,tblCiudad.DES_CID,tblEstado.NOM_EST,tblPais.COD_PAIS,RFC_PROV,"
-                                       "MAIL_PROV,CONTACTO1,CONTACTO2 FROM (")
-                      : QStringLiteral("tblCatProveedor.COD_PROV,NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV FROM (");
-        unionAcreedores_ = UnionRegiones;
+    const std::optional<Columnas> columnas = ColumnasDelReporte();
+    if (columnas) {
+        camposAcreedores_ = QStringLiteral("tblCatProveedor.COD_PROV,") + CamposDe(*columnas, false, optTipo(0).Value());
+        unionAcreedores_ = *columnas == Columnas::Directorio ? UnionRegiones : UnionEstatus;
     }
     // Any other choice reuses the select list and join part of the previous query.
 
@@ -79,7 +96,7 @@ void frmConGastos::ConsultaAcreedores() {
     else
         sql += CondicionAcreedor;
     AgregaFiltroRegion(sql);
-    if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled() && consulta != 1 && consulta != 3)
+    if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled() && columnas != Columnas::Estatus)
         sql += QStringLiteral(" AND SAL_PROV>0");
     sql += OrdenAcreedores;
 
@@ -90,8 +107,8 @@ void frmConGastos::ConsultaAcreedores() {
 void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
     QString lista;
     controles::TreeView& arbol = tvwGral(0);
-    for (indiceNodo_ = 1; indiceNodo_ <= arbol.Nodes().Count(); ++indiceNodo_) {
-        const controles::Node& nodo = arbol.Nodes().Item(indiceNodo_);
+    for (vb::Integer indice = 1; indice <= arbol.Nodes().Count(); ++indice) {
+        const controles::Node& nodo = arbol.Nodes().Item(indice);
         if (nodo.Checked() && vb::Left(nodo.Key(), 1) == u"A") lista += vb::Mid(nodo.Key(), 2) + u',';
     }
     if (lista.isEmpty()) {
@@ -100,26 +117,9 @@ void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
     }
     lista.chop(1);
 
-    const int consulta = cmbConsulta.ListIndex();
-    const bool detallado = optTipo(0).Value();
-    if (consulta == 1 || consulta == 3) {
-        camposAcreedores_ = CamposGrupo + QStringLiteral("NOM_PROV,DES_STS,LIM_CRE,SAL_PROV,(LIM_CRE-SAL_PROV) AS DISP FROM ");
-        unionAcreedores_ = UnionEstatusGrupos;
-    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 1) {
-        camposAcreedores_ =
-            CamposGrupo + (detallado ? QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,"
-                                                      "PORC_DES5,PORC_DES6,FEC_UCOM,FEC_UPAG,PLA_CRE,LIM_CRE,SAL_PROV,"
-                                                      "(LIM_CRE-SAL_PROV) AS DISP FROM ")
-                                     : QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,"
-                                                      "PORC_DES5,PORC_DES6,PLA_CRE,LIM_CRE FROM "));
-        unionAcreedores_ = UnionEstatusGrupos;
-    } else if (consulta == 0 && cmbTipCatalogo.ListIndex() == 0) {
-        camposAcreedores_ =
-            CamposGrupo + (detallado ? QStringLiteral("NOM_PROV,CALL_NUM,COL_PROV,COP_PROV,TEL1_PROV,TEL2_PROV,"
-                                                      "tblCiudad.DES_CID,tblEstado.NOM_EST,tblPais.COD_PAIS,RFC_PROV,"
-                                                      "MAIL_PROV,CONTACTO1,CONTACTO2 FROM (")
-                                     : QStringLiteral("NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV FROM ("));
-        unionAcreedores_ = UnionRegionesGrupos;
+    if (const std::optional<Columnas> columnas = ColumnasDelReporte()) {
+        camposAcreedores_ = CamposGrupo + CamposDe(*columnas, true, optTipo(0).Value());
+        unionAcreedores_ = *columnas == Columnas::Directorio ? UnionRegionesGrupos : UnionEstatusGrupos;
     }
 
     QString sql = camposAcreedores_ +

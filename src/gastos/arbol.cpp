@@ -71,8 +71,8 @@ void frmConGastos::ArmaListaConceptos() {
     QString& lista = modConGastos::ListaConceptos;
     lista.clear();
     TreeView& arbol = tvwGral(1);
-    for (indiceNodo_ = 1; indiceNodo_ <= arbol.Nodes().Count(); ++indiceNodo_) {
-        const Node& nodo = arbol.Nodes().Item(indiceNodo_);
+    for (vb::Integer indice = 1; indice <= arbol.Nodes().Count(); ++indice) {
+        const Node& nodo = arbol.Nodes().Item(indice);
         if (nodo.Checked() && vb::Left(nodo.Key(), 1) == u"A")
             lista += u'\'' + ado::Comillas(vb::Mid(nodo.Key(), 2)) + QStringLiteral("',");
     }

@@ -5,7 +5,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Formato.h"
@@ -15,7 +14,6 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoAuxSaldos = 3;  // heading kind of NuevaPagina
 constexpr int LimiteTotalGrupo = 12500;
 constexpr int LimiteAgrupacion = 13000;
 constexpr int LimiteResumido = 13700;
@@ -37,7 +35,7 @@ void Importes(report::Superficie& s, int32_t y, std::initializer_list<std::pair<
 
 void frmConGastos::ImprimeAuxiliar() {
     EligeConsultaAcreedores();
-    EncabezadoAuxSaldos();
+    EncabezadoAuxSaldos(false);
     ImprimeFiltroAcreedor();
 
     const bool detallado = optTipo(0).Value();
@@ -56,13 +54,13 @@ void frmConGastos::ImprimeAuxiliar() {
                 grupoAnterior = campo("COD_GPO").CInt();
                 ImprimeSaldoTotalAuxiliar(1000, QStringLiteral("SALDO TOTAL DEL GRUPO :"), totales, detallado);
                 totales = TotalesAuxiliar();
-                if (LineaActual > LimiteTotalGrupo) NuevaPagina(TipoAuxSaldos);
+                if (LineaActual > LimiteTotalGrupo) NuevaPagina();
                 else LineaActual += 350;
             }
             if (campo("COD_AGR").CLng() != agrupacionAnterior) {
                 agrupacionAnterior = campo("COD_AGR").CInt();
                 grupoAnterior = campo("COD_GPO").CInt();
-                if (LineaActual > LimiteAgrupacion) NuevaPagina(TipoAuxSaldos);
+                if (LineaActual > LimiteAgrupacion) NuevaPagina();
                 else LineaActual += 250;
                 ImprimeEncabezadoAgrupacion();
                 LineaActual += 220;
@@ -132,7 +130,7 @@ void frmConGastos::ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const
 void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxiliar& t) {
     report::Superficie& s = *Superficie;
     LineaActual += 200;
-    if (LineaActual > LimiteAcreedor) NuevaPagina(TipoAuxSaldos);
+    if (LineaActual > LimiteAcreedor) NuevaPagina();
     s.FontBold(true);
     t.anterior += anterior;
 
@@ -163,8 +161,7 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
         if (descripcion.isEmpty())
             descripcion = LeeDescripcion(QStringLiteral("SELECT DES_FOL FROM tblFolioGralesGyT WHERE COD_FOL='") + concepto +
                                       QStringLiteral("';"));
-        QString folio = rs.Fields("FOL_MOV").Value().Texto();
-        if (folio.size() > 10) folio = vb::Right(folio, 10);
+        const QString folio = report::UltimosDiez(rs.Fields("FOL_MOV").Value().Texto());
 
         s.FontSize(7);
         s.PrintText(0, LineaActual, descripcion);
@@ -183,12 +180,12 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
         rs.MoveNext();
         if (!rs.EOF_()) {
             LineaActual += 240;
-            if (LineaActual > LimiteMovimiento) NuevaPagina(TipoAuxSaldos);
+            if (LineaActual > LimiteMovimiento) NuevaPagina();
         }
     }
 
     LineaActual += 240;
-    if (LineaActual > LimiteMovimiento) NuevaPagina(TipoAuxSaldos);
+    if (LineaActual > LimiteMovimiento) NuevaPagina();
     s.DrawLine(0, LineaActual, 10500, LineaActual);
     s.FontBold(true);
     Importes(s, LineaActual, {{7100, cargos}, {8600, abonos}, {10300, saldo}});
@@ -222,7 +219,7 @@ void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxilia
     t.abonos += abonos;
     t.final_ += final_;
 
-    if (LineaActual > LimiteResumido) NuevaPagina(TipoAuxSaldos);
+    if (LineaActual > LimiteResumido) NuevaPagina();
     else LineaActual += 300;
 }
 

@@ -3,7 +3,6 @@
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"
@@ -15,7 +14,6 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoCatalogo = 1;          // heading kind of NuevaPagina
 constexpr int LimiteAntesDeGrupo = 13000;
 constexpr int LimiteTrasRenglon = 13500;
 
@@ -96,8 +94,8 @@ void frmConGastos::EncabezadoCatalogo() {
 
     LineaActual += 250;
     s.ForeColor(Azul);
-    for (contadorRaya_ = 1; contadorRaya_ <= 15; ++contadorRaya_)
-        s.DrawLine(0, LineaActual + contadorRaya_, 10500, LineaActual + contadorRaya_);
+    for (vb::Integer raya = 1; raya <= 15; ++raya)
+        s.DrawLine(0, LineaActual + raya, 10500, LineaActual + raya);
     s.FontSize(7);
     s.FontBold(false);
     s.ForeColor(Negro);
@@ -125,7 +123,7 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
     while (!rs.EOF_()) {
         if (Agrupado && campo("COD_AGR").CLng() != agrupacionAnterior) {
             agrupacionAnterior = campo("COD_AGR").CInt();
-            if (LineaActual > LimiteAntesDeGrupo) NuevaPagina(TipoCatalogo);
+            if (LineaActual > LimiteAntesDeGrupo) NuevaPagina();
             else LineaActual += 100;
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
@@ -202,7 +200,7 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
             LineaActual += 300;
             ContadorAcreedores = 0;
         }
-        if (LineaActual > LimiteTrasRenglon) NuevaPagina(TipoCatalogo);
+        if (LineaActual > LimiteTrasRenglon) NuevaPagina();
     }
     rs.Close();
     ImprimeTotal(ContadorAcreedores);

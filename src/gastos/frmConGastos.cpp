@@ -7,9 +7,6 @@
 #include "component/Servicios.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
-#include "controles/Screen.h"
-#include "gastos/Colores.h"
-#include "vb/ErrorEjecucion.h"
 #include "vb/Fechas.h"
 
 namespace gastos {
@@ -20,34 +17,25 @@ namespace {
 
 std::shared_ptr<frmConGastos> predeterminada;
 
-// Counts how deep in event handlers the window is, for as long as it lives.
-struct Nivel {
-    explicit Nivel(int& n) : n_(++n) {}
-    ~Nivel() { --n_; }
-    int& n_;
+constexpr report::VentanaConsulta::Funcion Funciones[] = {
+    {u"CONSULTAR [F10]", vbKeyF10, 8, false},
+    {u"BUSCAR ACREEDOR [F6]", vbKeyF6, 13, true},
+    {u"SALIR [ESC]", vbKeyEscape, 7, true},
+    {u"AYUDA [F1]", vbKeyF1, 10, false},
 };
 
 }  // namespace
 
-frmConGastos::frmConGastos() : Form(QStringLiteral("frmConGastos")) {
-    SetCaption(QStringLiteral("CONSULTAS DE GASTOS"));
-    SetKeyPreview(true);
-
+frmConGastos::frmConGastos() : VentanaConsulta(QStringLiteral("frmConGastos"), QStringLiteral("CONSULTAS DE GASTOS")) {
     tvwGral(1).SetContainer(fmeConceptos);
     lblDatos(0).SetContainer(*this);
 
     cmbConsulta.SetStyle(vbComboDropdownList);
-    for (const char16_t* consulta : {u"Catálogo de Acreedores", u"Auxiliar de Acreedores", u"Relación de Movimientos",
-                                     u"Saldos", u"Reposición de Caja"})
-        cmbConsulta.AddItem(QString::fromUtf16(consulta));
+    for (const Reporte& reporte : Reportes()) cmbConsulta.AddItem(QString::fromUtf16(reporte.titulo));
     cmbTipCatalogo.SetStyle(vbComboDropdownList);
     cmbTipCatalogo.AddItem(QStringLiteral("Directorio"));
     cmbTipCatalogo.AddItem(QStringLiteral("Parámetros"));
 
-    cmdFunciones(0).SetCaption(QStringLiteral("CONSULTAR [F10]"));
-    cmdFunciones(1).SetCaption(QStringLiteral("BUSCAR ACREEDOR [F6]"));
-    cmdFunciones(2).SetCaption(QStringLiteral("SALIR [ESC]"));
-    cmdFunciones(3).SetCaption(QStringLiteral("AYUDA [F1]"));
     chkRegion.SetCaption(QStringLiteral("Por Región"));
     chkStatus(0).SetCaption(QStringLiteral("Aplicados"));
     chkStatus(1).SetCaption(QStringLiteral("Cancelados"));
@@ -85,33 +73,13 @@ std::shared_ptr<frmConGastos> frmConGastos::Predeterminada() {
 }
 
 void frmConGastos::ConectaEventos() {
-    Load = [this] {
-        // Load is not a user's action: its errors go back to whoever showed the window, and the
-        // events it raises from code let their errors through to it.
-        Nivel nivel(profundidadEventos_);
-        Form_Load();
-    };
-    KeyDown = [this](int& KeyCode, int& Shift) { Atiende([&] { Form_KeyDown(KeyCode, Shift); }); };
-    QueryUnload = [this](int& Cancel, int UnloadMode) { Form_QueryUnload(Cancel, UnloadMode); };
-    for (int i : {0, 1, 2, 3}) cmdFunciones(i).Click = [this, i] { Atiende([this, i] { cmdFunciones_Click(i); }); };
-    cmdBuscar.Click = [this] { Atiende([this] { cmdBuscar_Click(); }); };
-    cmbConsulta.Click = [this] { Atiende([this] { cmbConsulta_Click(); }); };
-    for (int i : {0, 1}) optOrden(i).Click = [this, i] { Atiende([this, i] { optOrden_Click(i); }); };
-    chkRegion.Click = [this] { Atiende([this] { chkRegion_Click(); }); };
+    ConectaFormulario(cmdFunciones, Funciones);
+    cmdBuscar.Click = Atendido([this] { cmdBuscar_Click(); });
+    cmbConsulta.Click = Atendido([this] { cmbConsulta_Click(); });
+    for (int i : {0, 1}) optOrden(i).Click = Atendido([this, i] { optOrden_Click(i); });
+    chkRegion.Click = Atendido([this] { chkRegion_Click(); });
     for (int i : {0, 1})
         tvwGral(i).NodeCheck = [this, i](Node& nodo) { Atiende([this, i, &nodo] { tvwGral_NodeCheck(i, nodo); }); };
-}
-
-void frmConGastos::Atiende(const std::function<void()>& manejador) {
-    // An event raised from code inside another handler lets its error through to that handler.
-    if (profundidadEventos_ > 0) return manejador();
-    try {
-        Nivel nivel(profundidadEventos_);
-        manejador();
-    } catch (const vb::ErrorEjecucion& e) {
-        Screen.SetMousePointer(vbDefault);
-        component::MuestraError(e.numero(), e.descripcion());
-    }
 }
 
 void frmConGastos::Form_Load() {
@@ -132,7 +100,7 @@ void frmConGastos::Form_Load() {
 
 void frmConGastos::AplicaEstilo() {
     SetBackColor(ColorFondo);
-    for (CommandButton& boton : cmdFunciones) boton.SetBackColor(ColorBoton);
+    PintaFunciones();
     for (Frame& marco : fmeDatos) marco.SetBackColor(ColorFondo);
     for (OptionButton& opcion : optOrden) opcion.SetBackColor(ColorFondo);
     for (OptionButton& opcion : optTipo) opcion.SetBackColor(ColorFondo);
@@ -144,33 +112,12 @@ void frmConGastos::AplicaEstilo() {
     fmeConceptos.SetBackColor(ColorFondo);
     cmdBuscar.SetBackColor(ColorBoton);
 
-    // Item numbers of the shared image list.
-    cmdFunciones(0).SetPicture(8);
-    cmdFunciones(1).SetPicture(13);
-    cmdFunciones(1).SetDisabledPicture(13);
-    cmdFunciones(2).SetPicture(7);
-    cmdFunciones(2).SetDisabledPicture(7);
-    cmdFunciones(3).SetPicture(10);
 }
 
 void frmConGastos::CargaRegiones() {
     for (int nivel = 1; nivel <= 3; ++nivel)
         modConGastos::CargaCatalogo(modConGastos::ConexionModulo(), nivel, cmbRegion(nivel - 1),
                                     rsOpciones[static_cast<size_t>(nivel - 1)], false);
-}
-
-void frmConGastos::Form_KeyDown(int& KeyCode, int& Shift) {
-    switch (KeyCode) {
-    case vbKeyF10: cmdFunciones_Click(0); break;
-    case vbKeyF6: cmdFunciones_Click(1); break;
-    case vbKeyEscape: cmdFunciones_Click(2); break;
-    case vbKeyF1:
-        cmdFunciones_Click(3);
-        KeyCode = 0;
-        Shift = 0;
-        break;
-    default: break;
-    }
 }
 
 void frmConGastos::Form_QueryUnload(int&, int) {
@@ -187,9 +134,7 @@ void frmConGastos::cmdFunciones_Click(int Index) {
     case 0: GeneraConsulta(); break;
     case 1: BuscaAcreedor(); break;
     case 2: controles::Unload(*this); break;
-    case 3:
-        if (auto& abre = component::ServiciosAnfitrion().abreDocumento) abre(component::RutaLocal(modConGastos::ArchivoAyuda));
-        break;
+    case 3: AbreAyuda(); break;
     default: break;
     }
 }

@@ -14,7 +14,8 @@
 #include "controles/OptionButton.h"
 #include "controles/TextBox.h"
 #include "controles/TreeView.h"
-#include "report/EscritorPaginas.h"
+#include "report/Colores.h"
+#include "report/VentanaConsulta.h"
 #include "vb/Currency.h"
 #include "vb/Integer.h"
 
@@ -23,10 +24,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 namespace gastos {
 
-class frmConGastos : public controles::Form, public report::EscritorPaginas {
+using namespace report::colores;
+
+class frmConGastos : public report::VentanaConsulta {
 public:
     frmConGastos();
     ~frmConGastos() override;
@@ -72,11 +76,35 @@ public:
     bool Agrupado = false;
     vb::Integer ContadorAcreedores;
 
+    // The creditor list a report reads: none, with status (the ledger and the balances), or the
+    // catalog's, whose columns follow cmbTipCatalogo.
+    enum class Acreedores { Ninguna, Estatus, Catalogo };
+    // One report of the window: its entry in cmbConsulta, the filters it enables, its creditor
+    // list, the routine that prints it and the headings each new page of it starts with.
+    struct Reporte {
+        struct Filtros {
+            bool acreedores;  // the agrupaciones, the creditor's code and its search, the region
+            bool fechaInicial, fechaFinal, tipo, orden, estatus, sinSaldo, sinMovtos, tipoCatalogo;
+            bool porFolio;    // the cheque folio; the order reads "Por Folio" and governs the concepts
+        };
+        const char16_t* titulo;
+        Filtros filtros;
+        Acreedores acreedores;
+        void (*imprime)(frmConGastos&);
+        void (*encabezado)(frmConGastos&);
+    };
+    // The window's reports in the order cmbConsulta lists them.
+    static std::span<const Reporte> Reportes();
+    // The row of the entry chosen in cmbConsulta; null when none is.
+    const Reporte* ReporteElegido() const;
+    // The columns of the creditor list after the code, by the chosen report; none when it reads none.
+    enum class Columnas { Estatus, Parametros, Directorio };
+    std::optional<Columnas> ColumnasDelReporte() const;
+
     // Event handlers and procedures of the window.
-    void Form_Load();
-    void Form_KeyDown(int& KeyCode, int& Shift);
-    void Form_QueryUnload(int& Cancel, int UnloadMode);
-    void cmdFunciones_Click(int Index);
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void cmdFunciones_Click(int Index) override;
     void BuscaAcreedor();
     void cmdBuscar_Click();
     void AplicaEstilo();
@@ -100,7 +128,7 @@ public:
     vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
 
     // Creditor balances and creditor ledger, with the column headings they share.
-    void EncabezadoAuxSaldos();
+    void EncabezadoAuxSaldos(bool saldos);
     void ImprimeSaldos();
     void ImprimeAuxiliar();
 
@@ -127,12 +155,9 @@ protected:
     void PreparaConsulta() override;
     QDate FechaConsulta(int indice) const override;
     void ImprimeConsulta() override;
-    void EncabezadosNuevaPagina(vb::Integer tipo) override;
+    void EncabezadosNuevaPagina() override;
 
 private:
-    // The one boundary between an event and the view: the outermost handler shows a run-time
-    // error through the message service and the window stays usable.
-    void Atiende(const std::function<void()>& manejador);
     void ConectaEventos();
     // "TOTAL :" with the count of creditors and, where the report sums them, their amount.
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
@@ -160,12 +185,25 @@ private:
     void ArmaListaEstatus();
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
-    int profundidadEventos_ = 0;
+    // The movements' walk: the group's signed sum, whether its heading waits on its line for it,
+    // and the agrupación in course.
+    struct MarchaMovimientos {
+        vb::Currency total;
+        bool encabezadoPendiente = false;
+        vb::Integer agrupacionAnterior = 0;
+        bool detallado = true;
+    };
+    // The agrupación's heading when the grouped list enters another one.
+    void ImprimeAgrupacionMovimientos(MarchaMovimientos& m);
+    // A group's total: in "Detallado" when positive, under a rule; in "Resumido" on its heading's line.
+    void ImprimeTotalMovimientos(MarchaMovimientos& m, const QString& etiqueta);
+    // One movement's line in "Detallado".
+    void ImprimeMovimiento(bool porAcreedor);
+
+    const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     // Select list and join part of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;
     QString unionAcreedores_;
-    vb::Integer indiceNodo_;   // node walk over a tree
-    vb::Integer contadorRaya_; // strokes of the heading rule
 };
 
 }  // namespace gastos

@@ -1,7 +1,6 @@
 // "Relación de Movimientos": the expense movements of a period by creditor or by concept, each
 // movement with its amount before tax, tax, both withholdings and total ("Detallado"), or one
 // total per creditor or concept ("Resumido"); grouped by agrupación when some are ticked.
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Formato.h"
@@ -11,7 +10,6 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoMovimientos = 4;  // heading kind of NuevaPagina
 constexpr int LimiteDetallado = 13000;
 constexpr int LimiteResumido = 14200;
 constexpr int LimiteAgrupacion = 13000;
@@ -62,11 +60,65 @@ void frmConGastos::EncabezadoMovimientos() {
     LineaActual += 250;
 }
 
+void frmConGastos::ImprimeAgrupacionMovimientos(MarchaMovimientos& m) {
+    if (!Agrupado || rsAcreedores.Fields("COD_AGR").Value().CLng() == m.agrupacionAnterior) return;
+    m.agrupacionAnterior = rsAcreedores.Fields("COD_AGR").Value().CInt();
+    if (LineaActual > LimiteAgrupacion) NuevaPagina();
+    else LineaActual += 100;
+    ImprimeEncabezadoAgrupacion();
+    LineaActual += 240;
+}
+
+void frmConGastos::ImprimeTotalMovimientos(MarchaMovimientos& m, const QString& etiqueta) {
+    report::Superficie& s = *Superficie;
+    if (m.detallado ? m.total > vb::Currency() : m.encabezadoPendiente) {
+        if (m.detallado) {
+            s.FontBold(true);
+            s.DrawLine(9600, LineaActual, 10500, LineaActual);
+            s.PrintText(8050, LineaActual, etiqueta);
+        }
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(10500, LineaActual, vb::FormatoMoneda(m.total));
+        s.TextAlign(report::AlineaIzquierda);
+        LineaActual += 250;
+        if (LineaActual > (m.detallado ? LimiteDetallado : LimiteResumido)) NuevaPagina();
+    }
+    m.total = vb::Currency();
+    m.encabezadoPendiente = false;
+}
+
+void frmConGastos::ImprimeMovimiento(bool porAcreedor) {
+    report::Superficie& s = *Superficie;
+    const auto campo = [this](const char* nombre) { return rsAcreedores.Fields(nombre).Value(); };
+    const auto texto = [&campo](const char* nombre) { return campo(nombre).Texto(); };
+    s.PrintText(200, LineaActual, campo("FEC_MOV").Texto());
+    s.PrintText(1000, LineaActual,
+                vb::Left(porAcreedor ? u'(' + texto("COD_CON") + QStringLiteral(") ") + texto("DES_CON") : texto("NOM_PROV"),
+                         40));
+    s.DrawRule(3700, LineaActual, 2500, 200);
+    s.PrintText(3800, LineaActual, report::UltimosDiez(texto("FOL_MOV")));
+    s.PrintText(4900, LineaActual, texto("DES_ESTATUS"));
+    const vb::Variant importe = campo("IMP_MOV"), iva = campo("IVA_MOV"), retIva = campo("RET_TOT"),
+                      retIsr = campo("RET_ISRTOT");
+    // Null anywhere leaves the amount before tax blank, as it leaves its own column blank.
+    const vb::Variant antes = importe.IsNull() || iva.IsNull() || retIva.IsNull() || retIsr.IsNull()
+                                  ? vb::Variant::Null()
+                                  : vb::Variant(importe.CCur() - iva.CCur() + retIva.CCur() + retIsr.CCur());
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(6500, LineaActual, vb::Format(antes, u"#,##0.00"));
+    s.PrintText(7500, LineaActual, vb::Format(iva, u"#,##0.00"));
+    s.PrintText(8500, LineaActual, vb::Format(retIva, u"#,##0.00"));
+    s.PrintText(9500, LineaActual, vb::Format(retIsr, u"#,##0.00"));
+    s.PrintText(10500, LineaActual, vb::Format(importe, u"#,##0.00"));
+    s.TextAlign(report::AlineaIzquierda);
+    LineaActual += 200;
+}
+
 void frmConGastos::ImprimeMovimientos() {
     report::Superficie& s = *Superficie;
-    const bool detallado = optTipo(0).Value();
     const bool porAcreedor = optOrden(0).Value();
-    const int limite = detallado ? LimiteDetallado : LimiteResumido;
+    MarchaMovimientos m;
+    m.detallado = optTipo(0).Value();
     Agrupado = txtCodAcreedor.Text().isEmpty() && ConsultaMovtosGrupo();
     if (!Agrupado) ConsultaMovtosAcreedor();
 
@@ -75,105 +127,50 @@ void frmConGastos::ImprimeMovimientos() {
     s.FontSize(7);
 
     ado::Recordset& rs = rsAcreedores;
-    const auto campo = [&rs](const char* nombre) { return rs.Fields(nombre).Value(); };
-    const auto texto = [&campo](const char* nombre) { return campo(nombre).Texto(); };
-    vb::Integer agrupacionAnterior = 0;
+    const auto texto = [&rs](const char* nombre) { return rs.Fields(nombre).Value().Texto(); };
     QString conceptoAnterior, acreedorAnterior;
-    vb::Currency total;
-    // In "Resumido" a heading waits on its line for its total, whatever its sign, so no heading
-    // is drawn over; in "Detallado" only a positive total gets a line.
-    bool encabezadoPendiente = false;
-
-    const auto encabezadoAgrupacion = [&] {
-        if (!Agrupado || campo("COD_AGR").CLng() == agrupacionAnterior) return;
-        agrupacionAnterior = campo("COD_AGR").CInt();
-        if (LineaActual > LimiteAgrupacion) NuevaPagina(TipoMovimientos);
-        else LineaActual += 100;
-        ImprimeEncabezadoAgrupacion();
-        LineaActual += 240;
-    };
-    const auto lineaTotal = [&](const QString& etiqueta) {
-        if (detallado ? total > vb::Currency() : encabezadoPendiente) {
-            if (detallado) {
-                s.FontBold(true);
-                s.DrawLine(9600, LineaActual, 10500, LineaActual);
-                s.PrintText(8050, LineaActual, etiqueta);
-            }
-            s.TextAlign(report::AlineaDerecha);
-            s.PrintText(10500, LineaActual, vb::FormatoMoneda(total));
-            s.TextAlign(report::AlineaIzquierda);
-            LineaActual += 250;
-            if (LineaActual > limite) NuevaPagina(TipoMovimientos);
-        }
-        total = vb::Currency();
-        encabezadoPendiente = false;
-    };
-    const auto cambioAgrupacion = [&] { return Agrupado && campo("COD_AGR").CLng() != agrupacionAnterior; };
+    const auto cambioAgrupacion = [&] { return Agrupado && rs.Fields("COD_AGR").Value().CLng() != m.agrupacionAnterior; };
 
     if (!(rs.BOF() && rs.EOF_())) {
         rs.MoveFirst();
-        encabezadoAgrupacion();
+        ImprimeAgrupacionMovimientos(m);
     }
-    while (!rs.EOF_()) {
+    for (; !rs.EOF_(); rs.MoveNext()) {
         if (!porAcreedor && (texto("COD_CON") != conceptoAnterior || cambioAgrupacion())) {
-            lineaTotal(QStringLiteral("TOTAL CONCEPTO"));
-            encabezadoAgrupacion();
+            ImprimeTotalMovimientos(m, QStringLiteral("TOTAL CONCEPTO"));
+            ImprimeAgrupacionMovimientos(m);
             s.FontBold(true);
             s.ForeColor(Azul);
             conceptoAnterior = texto("COD_CON");
             s.PrintText(200, LineaActual, texto("DES_CON") + QStringLiteral(" (") + conceptoAnterior + u')');
-            encabezadoPendiente = true;
-            if (detallado) LineaActual += 250;
+            m.encabezadoPendiente = true;
+            if (m.detallado) LineaActual += 250;
             s.FontBold(false);
             s.ForeColor(Negro);
             acreedorAnterior = texto("COD_PROV");
         }
         if (porAcreedor && (texto("COD_PROV") != acreedorAnterior || cambioAgrupacion())) {
-            lineaTotal(QStringLiteral("TOTAL ACREEDOR"));
-            encabezadoAgrupacion();
+            ImprimeTotalMovimientos(m, QStringLiteral("TOTAL ACREEDOR"));
+            ImprimeAgrupacionMovimientos(m);
             s.FontBold(true);  // and it stays on for the creditor's movements
             acreedorAnterior = texto("COD_PROV");
             s.ForeColor(Azul);
             s.PrintText(200, LineaActual, acreedorAnterior);
             s.PrintText(1550, LineaActual, texto("NOM_PROV"));
-            encabezadoPendiente = true;
+            m.encabezadoPendiente = true;
             s.ForeColor(Negro);
-            if (detallado) LineaActual += 250;
+            if (m.detallado) LineaActual += 250;
             conceptoAnterior = texto("COD_CON");
         }
-        if (detallado) {
-            encabezadoAgrupacion();
-            s.PrintText(200, LineaActual, campo("FEC_MOV").Texto());
-            s.PrintText(1000, LineaActual,
-                        vb::Left(porAcreedor ? u'(' + texto("COD_CON") + QStringLiteral(") ") + texto("DES_CON")
-                                             : texto("NOM_PROV"),
-                                 40));
-            s.DrawRule(3700, LineaActual, 2500, 200);
-            QString folio = texto("FOL_MOV");
-            if (folio.size() > 10) folio = vb::Right(folio, 10);
-            s.PrintText(3800, LineaActual, folio);
-            s.PrintText(4900, LineaActual, texto("DES_ESTATUS"));
-            const vb::Variant importe = campo("IMP_MOV"), iva = campo("IVA_MOV"), retIva = campo("RET_TOT"),
-                              retIsr = campo("RET_ISRTOT");
-            // Null anywhere leaves the amount before tax blank, as it leaves its own column blank.
-            const vb::Variant antes = importe.IsNull() || iva.IsNull() || retIva.IsNull() || retIsr.IsNull()
-                                          ? vb::Variant::Null()
-                                          : vb::Variant(importe.CCur() - iva.CCur() + retIva.CCur() + retIsr.CCur());
-            s.TextAlign(report::AlineaDerecha);
-            s.PrintText(6500, LineaActual, vb::Format(antes, u"#,##0.00"));
-            s.PrintText(7500, LineaActual, vb::Format(iva, u"#,##0.00"));
-            s.PrintText(8500, LineaActual, vb::Format(retIva, u"#,##0.00"));
-            s.PrintText(9500, LineaActual, vb::Format(retIsr, u"#,##0.00"));
-            s.PrintText(10500, LineaActual, vb::Format(importe, u"#,##0.00"));
-            s.TextAlign(report::AlineaIzquierda);
-            LineaActual += 200;
+        if (m.detallado) {
+            ImprimeAgrupacionMovimientos(m);
+            ImprimeMovimiento(porAcreedor);
         }
-        if (texto("CON_GRL") == u"GTOS") total += campo("IMP_MOV").CCur();
-        else total -= campo("IMP_MOV").CCur();
-        if (LineaActual > LimiteRenglon) NuevaPagina(TipoMovimientos);
-        rs.MoveNext();
+        if (texto("CON_GRL") == u"GTOS") m.total += rs.Fields("IMP_MOV").Value().CCur();
+        else m.total -= rs.Fields("IMP_MOV").Value().CCur();
+        if (LineaActual > LimiteRenglon) NuevaPagina();
     }
-    lineaTotal(porAcreedor ? QStringLiteral("TOTAL ACREEDOR") : QStringLiteral("TOTAL CONCEPTO"));
+    ImprimeTotalMovimientos(m, porAcreedor ? QStringLiteral("TOTAL ACREEDOR") : QStringLiteral("TOTAL CONCEPTO"));
     s.FontBold(false);
     rs.Close();
     rsAcreedores = ado::Recordset();

@@ -76,8 +76,8 @@ bool frmConGastos::ConsultaMovtosGrupo() {
     using modConGastos::ListaEstatus;
     QString agrupaciones;
     controles::TreeView& arbol = tvwGral(0);
-    for (indiceNodo_ = 1; indiceNodo_ <= arbol.Nodes().Count(); ++indiceNodo_) {
-        const controles::Node& nodo = arbol.Nodes().Item(indiceNodo_);
+    for (vb::Integer indice = 1; indice <= arbol.Nodes().Count(); ++indice) {
+        const controles::Node& nodo = arbol.Nodes().Item(indice);
         if (nodo.Checked() && vb::Left(nodo.Key(), 1) == u"A") agrupaciones += vb::Mid(nodo.Key(), 2) + u',';
     }
     if (agrupaciones.isEmpty()) return false;

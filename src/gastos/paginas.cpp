@@ -1,7 +1,6 @@
-// This window's side of the page writer: where its page files go, what a run starts with, which
-// routine draws the chosen report, the headings of each kind, and the region line.
+// This window's side of the page writer: where its page files go, what a run starts with, the
+// chosen report's routine and headings, and the filter lines under the first page's headings.
 #include "component/modConGastos.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/Texto.h"
@@ -18,27 +17,12 @@ void frmConGastos::PreparaConsulta() {
 QDate frmConGastos::FechaConsulta(int indice) const { return dtpFecha(indice).Value(); }
 
 void frmConGastos::ImprimeConsulta() {
-    switch (cmbConsulta.ListIndex()) {
-    case 0:
-        if (cmbTipCatalogo.ListIndex() == 0) ImprimeDirectorio();
-        else if (cmbTipCatalogo.ListIndex() == 1) ImprimeParametros();
-        break;
-    case 1: ImprimeAuxiliar(); break;
-    case 2: ImprimeMovimientos(); break;
-    case 3: ImprimeSaldos(); break;
-    case 4: ImprimeReposicion(); break;
-    default: break;
-    }
+    reporteEnCurso_ = ReporteElegido();
+    if (reporteEnCurso_) reporteEnCurso_->imprime(*this);
 }
 
-void frmConGastos::EncabezadosNuevaPagina(vb::Integer tipo) {
-    switch (static_cast<int32_t>(tipo)) {
-    case 1: EncabezadoCatalogo(); break;
-    case 3: EncabezadoAuxSaldos(); break;
-    case 4: EncabezadoMovimientos(); break;
-    case 5: EncabezadoReposicion(); break;
-    default: break;  // the other kinds have no headings in this window
-    }
+void frmConGastos::EncabezadosNuevaPagina() {
+    if (reporteEnCurso_) reporteEnCurso_->encabezado(*this);
 }
 
 void frmConGastos::ImprimeRegion() {

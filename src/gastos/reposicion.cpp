@@ -4,21 +4,20 @@
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
-#include "vb/Decimal.h"
-#include "vb/ErrorEjecucion.h"
+#include "vb/Producto.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
 
 #include <array>
+#include <functional>
+#include <memory>
 
 namespace gastos {
 
 namespace {
 
-constexpr int TipoReposicion = 5;  // heading kind of NuevaPagina
 constexpr int LimiteTrasTotal = 13000;
 constexpr int LimiteTrasRenglon = 14000;
 
@@ -39,25 +38,6 @@ const QString OrdenConcepto = QStringLiteral(
 // Importe, Impuesto, Ret. IVA, Ret. ISR and Total of one expense or of a sum of them.
 using Importes = std::array<vb::Currency, 5>;
 constexpr int ColumnasImportes[5] = {6500, 7500, 8500, 9500, 10500};
-
-// `porcentaje` percent of an amount, exact and rounded half to even at the fourth decimal as money is.
-vb::Currency PorcentajeDe(vb::Currency importe, const vb::Variant& porcentaje) {
-    const vb::Decimal p = vb::Decimal::DeDouble(porcentaje.CDbl());
-    bool cabe = false;
-    const __int128 p10 = p.Escalado(10, vb::Decimal::Redondeo::MitadPar).toLongLong(&cabe);  // percent x 10^10
-    if (!cabe) throw vb::ErrorEjecucion(vb::errores::Desbordamiento);
-    const __int128 escala = 1'000'000'000'000;  // 10^10 of the percentage times 100
-    const __int128 producto = static_cast<__int128>(importe.diezmilesimos()) * p10;
-    const __int128 magnitud = producto < 0 ? -producto : producto;
-    __int128 cociente = magnitud / escala;
-    const __int128 resto = magnitud % escala;
-    if (resto * 2 > escala || (resto * 2 == escala && cociente % 2 != 0)) ++cociente;
-    if (cociente > INT64_MAX) throw vb::ErrorEjecucion(vb::errores::Desbordamiento);
-    const bool negativo = (producto < 0) != p.negativo;
-    return vb::Currency::DesdeDiezmilesimos(negativo ? -static_cast<int64_t>(cociente) : static_cast<int64_t>(cociente));
-}
-
-QString Ultimos10(const QString& s) { return s.size() > 10 ? vb::Right(s, 10) : s; }
 
 QString Pesos(vb::Currency c) { return QStringLiteral("$ ") + vb::FormatoMoneda(c); }
 
@@ -128,6 +108,202 @@ void frmConGastos::EncabezadoReposicion() {
     LineaActual += 250;
 }
 
+namespace {
+
+// One layout of the report: what it prints as a group closes (only when the group's expenses add
+// up to more than nothing), as a group opens, for each expense (its amounts; the first Null when
+// it has none), and at the end with the last group's amounts.
+struct Caja {
+    std::function<void(const Importes&)> cierraGrupo;
+    std::function<void()> abreGrupo;
+    std::function<void(const Importes&, bool)> renglon;
+    std::function<void(const Importes&)> alFinal;
+};
+
+// The layouts' shared pieces, on the window's surface.
+struct Pluma {
+    frmConGastos& v;
+    report::Superficie& s = *v.Superficie;
+
+    QString Texto(const char* campo) const { return v.rsAcreedores.Fields(campo).Value().Texto(); }
+    void Importes(const gastos::Importes& importes) const {
+        s.TextAlign(report::AlineaDerecha);
+        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], v.LineaActual, vb::FormatoMoneda(importes[i]));
+        s.TextAlign(report::AlineaIzquierda);
+    }
+    // A detail line's amounts, or an empty one for an expense without amount.
+    void ImportesDeRenglon(const gastos::Importes& importes, bool nulo) const {
+        if (!nulo) return Importes(importes);
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(10500, v.LineaActual, QString());
+        s.TextAlign(report::AlineaIzquierda);
+    }
+    void TotalConcepto(const gastos::Importes& importes) const {
+        s.FontBold(true);
+        s.DrawLine(5800, v.LineaActual, 10500, v.LineaActual);
+        s.PrintText(4000, v.LineaActual, QStringLiteral("TOTAL CONCEPTO"));
+        Importes(importes);
+    }
+    void TotalGlobalConceptos(const gastos::Importes& global) const {
+        s.DrawLine(5800, v.LineaActual, 10500, v.LineaActual);
+        s.PrintText(4000, v.LineaActual, QStringLiteral("TOTAL GLOBAL"));
+        s.TextAlign(report::AlineaDerecha);
+        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], v.LineaActual, Pesos(global[i]));
+        s.TextAlign(report::AlineaIzquierda);
+        s.FontBold(false);
+    }
+};
+
+// Amounts added column by column.
+void Suma(Importes& a, const Importes& b) {
+    for (int i = 0; i < 5; ++i) a[i] += b[i];
+}
+
+// "Por Folio": each document's cheque, amount proven and still to prove; detailed, its expenses
+// and their totals; at the end the cheques' sums.
+Caja PorFolio(Pluma& p, bool detallado) {
+    struct Sumas {
+        vb::Currency cheques, comprobado, porComprobar;
+    };
+    auto sumas = std::make_shared<Sumas>();
+    Caja c;
+    c.cierraGrupo = [&p, detallado](const Importes& grupo) {
+        if (!detallado) return;
+        p.s.FontBold(true);
+        p.s.DrawLine(5800, p.v.LineaActual, 10500, p.v.LineaActual);
+        p.Importes(grupo);
+    };
+    c.abreGrupo = [&p, detallado, sumas] {
+        report::Superficie& s = p.s;
+        if (detallado) s.FontBold(true);
+        s.ForeColor(Azul);
+        const vb::Currency cheque = p.v.rsAcreedores.Fields("IMP_CHEQUE").Value().CCur();
+        const vb::Currency soporte = p.v.rsAcreedores.Fields("TOT_DOC").Value().CCur();
+        sumas->cheques += cheque;
+        sumas->comprobado += soporte;
+        sumas->porComprobar += cheque - soporte;
+        s.PrintText(100, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_DOC")));
+        s.PrintText(2100, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_CHEQUE")));
+        s.PrintText(3800, p.v.LineaActual, p.Texto("NUM_CTA"));
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(6200, p.v.LineaActual, Pesos(cheque));
+        s.PrintText(8050, p.v.LineaActual, Pesos(soporte));
+        s.PrintText(9900, p.v.LineaActual, Pesos(cheque - soporte));
+        s.TextAlign(report::AlineaIzquierda);
+        if (detallado) p.v.LineaActual += 250;
+        s.FontBold(false);
+        s.ForeColor(Negro);
+    };
+    c.renglon = [&p, detallado](const Importes& renglon, bool nulo) {
+        if (!detallado) return;
+        p.s.PrintText(300, p.v.LineaActual, vb::Left(p.Texto("DES_CON"), 27));
+        p.s.PrintText(2500, p.v.LineaActual, vb::Left(p.Texto("REF_MOV"), 27));
+        p.s.PrintText(4600, p.v.LineaActual, p.Texto("FEC_MOV"));
+        p.ImportesDeRenglon(renglon, nulo);
+        p.v.LineaActual += 200;
+    };
+    // The summary prints the last document's totals here too, where no other document's show.
+    c.alFinal = [&p, detallado, sumas](const Importes& grupo) {
+        if (!(grupo[0] > vb::Currency())) return;
+        report::Superficie& s = p.s;
+        s.FontBold(true);
+        if (detallado) s.DrawLine(5800, p.v.LineaActual, 10500, p.v.LineaActual);
+        p.Importes(grupo);
+        p.v.LineaActual += 400;
+        s.ForeColor(Azul);
+        s.PrintText(100, p.v.LineaActual, QStringLiteral("TOTAL GLOBAL"));
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(6200, p.v.LineaActual, Pesos(sumas->cheques));
+        s.PrintText(8050, p.v.LineaActual, Pesos(sumas->comprobado));
+        s.PrintText(9900, p.v.LineaActual, Pesos(sumas->porComprobar));
+        s.TextAlign(report::AlineaIzquierda);
+        s.FontBold(false);
+    };
+    return c;
+}
+
+// "Por Concepto", detailed: each concept's name, its expenses and its total; the global total.
+Caja PorConceptoDetallado(Pluma& p) {
+    auto global = std::make_shared<Importes>();
+    Caja c;
+    c.cierraGrupo = [&p, global](const Importes& grupo) {
+        p.TotalConcepto(grupo);
+        Suma(*global, grupo);
+    };
+    c.abreGrupo = [&p] {
+        p.s.FontBold(true);
+        p.s.ForeColor(Azul);
+        p.s.PrintText(100, p.v.LineaActual, p.Texto("DES_CON"));
+        p.s.TextAlign(report::AlineaIzquierda);
+        p.v.LineaActual += 250;
+        p.s.FontBold(false);
+        p.s.ForeColor(Negro);
+    };
+    c.renglon = [&p](const Importes& renglon, bool nulo) {
+        p.s.PrintText(100, p.v.LineaActual, p.Texto("FEC_MOV"));
+        p.s.PrintText(1000, p.v.LineaActual, report::UltimosDiez(p.Texto("REF_MOV")));
+        p.s.PrintText(2500, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_CHEQUE")));
+        p.s.PrintText(3900, p.v.LineaActual, p.Texto("NUM_CTA"));
+        p.ImportesDeRenglon(renglon, nulo);
+        p.v.LineaActual += 200;
+    };
+    c.alFinal = [&p, global](const Importes& grupo) {
+        if (!(grupo[0] > vb::Currency())) return;
+        p.TotalConcepto(grupo);
+        p.v.LineaActual += 400;
+        Suma(*global, grupo);
+        p.TotalGlobalConceptos(*global);
+    };
+    return c;
+}
+
+// "Por Concepto", summary: a line per concept with its totals, then the global total.
+Caja PorConceptoResumido(Pluma& p) {
+    auto global = std::make_shared<Importes>();
+    auto ultimo = std::make_shared<QString>();  // the concept of the group in course
+    Caja c;
+    c.cierraGrupo = [&p, global, ultimo](const Importes& grupo) {
+        p.s.PrintText(100, p.v.LineaActual, *ultimo);
+        p.Importes(grupo);
+        Suma(*global, grupo);
+    };
+    c.abreGrupo = [&p] {
+        p.s.ForeColor(Azul);
+        p.s.TextAlign(report::AlineaIzquierda);
+        p.s.FontBold(false);
+        p.s.ForeColor(Negro);
+    };
+    c.renglon = [&p, ultimo](const Importes&, bool) { *ultimo = p.Texto("DES_CON"); };
+    // The last concept's line, then its totals once more over the global total.
+    c.alFinal = [&p, global, ultimo](const Importes& grupo) {
+        if (!ultimo->isEmpty()) {
+            p.s.PrintText(100, p.v.LineaActual, *ultimo);
+            p.Importes(grupo);
+        }
+        if (!(grupo[0] > vb::Currency())) return;
+        p.s.FontBold(true);
+        p.Importes(grupo);
+        p.v.LineaActual += 400;
+        Suma(*global, grupo);
+        p.TotalGlobalConceptos(*global);
+    };
+    return c;
+}
+
+// Importe, tax, both withholdings from their percentages, and the total of the current expense.
+Importes ImportesDelGasto(const ado::Recordset& rs) {
+    const auto campo = [&rs](const char* nombre) { return rs.Fields(nombre).Value(); };
+    Importes renglon{};
+    renglon[0] = campo("IMP_MOV").CCur();
+    renglon[1] = vb::PorcentajeDe(renglon[0], campo("IMPTO_MOV"));
+    renglon[2] = vb::PorcentajeDe(renglon[0], campo("POR_RETE"));
+    renglon[3] = vb::PorcentajeDe(renglon[0], campo("RET_ISR"));
+    renglon[4] = renglon[0] + renglon[1] - renglon[2] - renglon[3];
+    return renglon;
+}
+
+}  // namespace
+
 void frmConGastos::ImprimeReposicion() {
     report::Superficie& s = *Superficie;
     const bool porFolio = optOrden(0).Value();
@@ -139,128 +315,34 @@ void frmConGastos::ImprimeReposicion() {
     s.FontSize(7);
     LineaActual += 100;
 
+    Pluma pluma{*this};
+    const Caja caja = porFolio ? PorFolio(pluma, detallado)
+                               : (detallado ? PorConceptoDetallado(pluma) : PorConceptoResumido(pluma));
     ado::Recordset& rs = rsAcreedores;
-    const auto campo = [&rs](const char* nombre) { return rs.Fields(nombre).Value(); };
-    const auto texto = [&campo](const char* nombre) { return campo(nombre).Texto(); };
-    const auto importes = [&](const Importes& v) {
-        s.TextAlign(report::AlineaDerecha);
-        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], LineaActual, vb::FormatoMoneda(v[i]));
-        s.TextAlign(report::AlineaIzquierda);
-    };
-    Importes grupo{}, global{};
-    vb::Currency cheques, comprobado, porComprobar;  // "Por Folio": once per document
-    QString claveAnterior, ultimoConcepto;
-
-    while (!rs.EOF_()) {
-        const QString clave = texto(porFolio ? "FOL_DOC" : "COD_CON");
+    Importes grupo{};
+    QString claveAnterior;
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QString clave = rs.Fields(porFolio ? "FOL_DOC" : "COD_CON").Value().Texto();
         if (clave != claveAnterior) {
             // A group whose expenses add up to nothing leaves its totals, and its line, to the next.
             if (grupo[0] > vb::Currency()) {
-                if (detallado || !porFolio) {
-                    if (!porFolio && !detallado) {
-                        s.PrintText(100, LineaActual, ultimoConcepto);
-                    } else {
-                        s.FontBold(true);
-                        s.DrawLine(5800, LineaActual, 10500, LineaActual);
-                        if (!porFolio) s.PrintText(4000, LineaActual, QStringLiteral("TOTAL CONCEPTO"));
-                    }
-                    importes(grupo);
-                }
-                if (!porFolio)
-                    for (int i = 0; i < 5; ++i) global[i] += grupo[i];
+                caja.cierraGrupo(grupo);
                 grupo = Importes{};
                 LineaActual += 250;
-                if (LineaActual > LimiteTrasTotal) NuevaPagina(TipoReposicion);
+                if (LineaActual > LimiteTrasTotal) NuevaPagina();
             }
-            if (detallado) s.FontBold(true);
-            s.ForeColor(Azul);
             claveAnterior = clave;
-            if (porFolio) {
-                const vb::Currency cheque = campo("IMP_CHEQUE").CCur(), soporte = campo("TOT_DOC").CCur();
-                cheques += cheque;
-                comprobado += soporte;
-                porComprobar += cheque - soporte;
-                s.PrintText(100, LineaActual, Ultimos10(texto("FOL_DOC")));
-                s.PrintText(2100, LineaActual, Ultimos10(texto("FOL_CHEQUE")));
-                s.PrintText(3800, LineaActual, texto("NUM_CTA"));
-                s.TextAlign(report::AlineaDerecha);
-                s.PrintText(6200, LineaActual, Pesos(cheque));
-                s.PrintText(8050, LineaActual, Pesos(soporte));
-                s.PrintText(9900, LineaActual, Pesos(cheque - soporte));
-            } else if (detallado) {
-                s.PrintText(100, LineaActual, texto("DES_CON"));
-            }
-            s.TextAlign(report::AlineaIzquierda);
-            if (detallado) LineaActual += 250;
-            s.FontBold(false);
-            s.ForeColor(Negro);
+            caja.abreGrupo();
         }
-        if (!porFolio && !detallado) ultimoConcepto = texto("DES_CON");
-
-        const vb::Variant importe = campo("IMP_MOV");
-        Importes renglon{};
-        if (!importe.IsNull()) {
-            renglon[0] = importe.CCur();
-            renglon[1] = PorcentajeDe(renglon[0], campo("IMPTO_MOV"));
-            renglon[2] = PorcentajeDe(renglon[0], campo("POR_RETE"));
-            renglon[3] = PorcentajeDe(renglon[0], campo("RET_ISR"));
-            renglon[4] = renglon[0] + renglon[1] - renglon[2] - renglon[3];
-        }
-        if (detallado) {
-            if (porFolio) {
-                s.PrintText(300, LineaActual, vb::Left(texto("DES_CON"), 27));
-                s.PrintText(2500, LineaActual, vb::Left(texto("REF_MOV"), 27));
-                s.PrintText(4600, LineaActual, texto("FEC_MOV"));
-            } else {
-                s.PrintText(100, LineaActual, texto("FEC_MOV"));
-                s.PrintText(1000, LineaActual, Ultimos10(texto("REF_MOV")));
-                s.PrintText(2500, LineaActual, Ultimos10(texto("FOL_CHEQUE")));
-                s.PrintText(3900, LineaActual, texto("NUM_CTA"));
-            }
-            if (importe.IsNull()) {
-                s.TextAlign(report::AlineaDerecha);
-                s.PrintText(10500, LineaActual, QString());
-                s.TextAlign(report::AlineaIzquierda);
-            } else {
-                importes(renglon);
-            }
-            LineaActual += 200;
-        }
-        if (!importe.IsNull())
-            for (int i = 0; i < 5; ++i) grupo[i] += renglon[i];
-        if (LineaActual > LimiteTrasRenglon) NuevaPagina(TipoReposicion);
-        rs.MoveNext();
+        const bool nulo = rs.Fields("IMP_MOV").Value().IsNull();
+        const Importes renglon = nulo ? Importes{} : ImportesDelGasto(rs);
+        caja.renglon(renglon, nulo);
+        if (!nulo) Suma(grupo, renglon);
+        if (LineaActual > LimiteTrasRenglon) NuevaPagina();
     }
     rs.Close();
     rsAcreedores = ado::Recordset();
-
-    if (!porFolio && !detallado && !ultimoConcepto.isEmpty()) {
-        s.PrintText(100, LineaActual, ultimoConcepto);
-        importes(grupo);
-    }
-    if (!(grupo[0] > vb::Currency())) return;
-    s.FontBold(true);
-    if (detallado) {
-        s.DrawLine(5800, LineaActual, 10500, LineaActual);
-        if (!porFolio) s.PrintText(4000, LineaActual, QStringLiteral("TOTAL CONCEPTO"));
-    }
-    importes(grupo);
-    LineaActual += 400;
-    if (!porFolio) {
-        s.DrawLine(5800, LineaActual, 10500, LineaActual);
-        s.PrintText(4000, LineaActual, QStringLiteral("TOTAL GLOBAL"));
-        s.TextAlign(report::AlineaDerecha);
-        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], LineaActual, Pesos(global[i] + grupo[i]));
-    } else {
-        s.ForeColor(Azul);
-        s.PrintText(100, LineaActual, QStringLiteral("TOTAL GLOBAL"));
-        s.TextAlign(report::AlineaDerecha);
-        s.PrintText(6200, LineaActual, Pesos(cheques));
-        s.PrintText(8050, LineaActual, Pesos(comprobado));
-        s.PrintText(9900, LineaActual, Pesos(porComprobar));
-    }
-    s.TextAlign(report::AlineaIzquierda);
-    s.FontBold(false);
+    caja.alFinal(grupo);
 }
 
 }  // namespace gastos

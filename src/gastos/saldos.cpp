@@ -4,7 +4,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
-#include "gastos/Colores.h"
 #include "gastos/frmConGastos.h"
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"
@@ -14,23 +13,21 @@ namespace gastos {
 
 namespace {
 
-constexpr int TipoAuxSaldos = 3;  // heading kind of NuevaPagina
 constexpr int LimiteSaldos = 13000;
-constexpr int ConsultaSaldos = 3;  // cmbConsulta entry of this report
 
 QString Fecha(const QDate& dia) { return vb::Format(vb::Variant(dia), u"dd/mmm/yyyy"); }
 
 }  // namespace
 
-void frmConGastos::EncabezadoAuxSaldos() {
+void frmConGastos::EncabezadoAuxSaldos(bool saldos) {
     report::Superficie& s = *Superficie;
-    EncabezadoPagina(cmbConsulta.ListIndex() == 1 ? QStringLiteral("Auxiliar de Acreedores") : QStringLiteral("Saldos"));
+    EncabezadoPagina(saldos ? QStringLiteral("Saldos") : QStringLiteral("Auxiliar de Acreedores"));
 
     s.BeginGroup();
     s.ForeColor(Azul);
     s.FontBold(true);
     s.FontSize(8);
-    if (cmbConsulta.ListIndex() == ConsultaSaldos) {
+    if (saldos) {
         s.PrintText(200, LineaActual, QStringLiteral("Código"));
         s.PrintText(1400, LineaActual, QStringLiteral("Nombre"));
         s.TextAlign(report::AlineaDerecha);
@@ -62,7 +59,7 @@ void frmConGastos::EncabezadoAuxSaldos() {
 void frmConGastos::ImprimeSaldos() {
     report::Superficie& s = *Superficie;
     EligeConsultaAcreedores();
-    EncabezadoAuxSaldos();
+    EncabezadoAuxSaldos(true);
     ImprimeFiltroAcreedor();
 
     ado::Recordset& rs = rsAcreedores;
@@ -74,7 +71,7 @@ void frmConGastos::ImprimeSaldos() {
     while (!rs.EOF_()) {
         if (Agrupado && agrupacion() != agrupacionAnterior) {
             agrupacionAnterior = agrupacion();
-            if (LineaActual > LimiteSaldos) NuevaPagina(TipoAuxSaldos);
+            if (LineaActual > LimiteSaldos) NuevaPagina();
             else LineaActual += 300;
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
@@ -99,7 +96,7 @@ void frmConGastos::ImprimeSaldos() {
             s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
             s.TextAlign(report::AlineaIzquierda);
             LineaActual += 250;
-            if (LineaActual > LimiteSaldos) NuevaPagina(TipoAuxSaldos);
+            if (LineaActual > LimiteSaldos) NuevaPagina();
         }
 
         rs.MoveNext();

@@ -1,4 +1,5 @@
 #include "component/DatosEmpresa.h"
+#include "report/Colores.h"
 #include "report/EscritorPaginas.h"
 #include "report/Superficie.h"
 #include "vb/Fechas.h"
@@ -11,7 +12,7 @@ void EscritorPaginas::EncabezadoPagina(const QString& titulo) {
     using namespace modConGastos;
     report::Superficie& s = SuperficieVinculada();
     s.BeginGroup();
-    s.ForeColor(0xFF0000);
+    s.ForeColor(colores::Azul);
     s.TextMode(3);
     s.TextAlign(AlineaIzquierda);
     s.FontBold(false);

@@ -6,6 +6,7 @@
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
 #include "controles/Screen.h"
+#include "report/Colores.h"
 #include "report/SeguimientoCorrida.h"
 #include "report/Superficie.h"
 #include "report/frmPreview.h"
@@ -19,7 +20,6 @@ namespace report {
 
 namespace {
 
-constexpr int32_t Azul = 0xFF0000;
 constexpr int32_t ObjetoNoEstablecido = 91;
 
 // Every query of a run reads one snapshot of the module connection, so a balance and its detail
@@ -159,14 +159,14 @@ report::Superficie& EscritorPaginas::SuperficieVinculada() const {
     return *Superficie;
 }
 
-void EscritorPaginas::NuevaPagina(vb::Integer tipo) {
+void EscritorPaginas::NuevaPagina() {
     SuperficieVinculada();
     LineaActual = 0;
     Superficie->EndDoc();
     GrabaPaginaActual();
     PaginaActual = PaginaActual + 1;
     Superficie->StartDoc();
-    EncabezadosNuevaPagina(tipo);
+    EncabezadosNuevaPagina();
 }
 
 // Each drawn page is its own one-page document, saved the moment it is done.
@@ -191,7 +191,7 @@ void EscritorPaginas::NumeraPaginas() {
     const int32_t total = PaginaActual;
     report::Superficie& s = *Superficie;
     s.StartDoc();
-    s.ForeColor(Azul);
+    s.ForeColor(colores::Azul);
     s.TextMode(3);
     s.TextAlign(AlineaIzquierda);
     s.FontBold(false);

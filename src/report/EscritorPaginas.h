@@ -27,8 +27,8 @@ public:
     // One complete report run. A run-time error ends the run: its page files are deleted, the
     // pointer returns to the default, the error goes to the message service and no preview opens.
     void GeneraConsulta();
-    // Saves the full page, opens the next one and draws the headings of that kind.
-    void NuevaPagina(vb::Integer tipo);
+    // Saves the full page, opens the next one and draws the report's headings on it.
+    void NuevaPagina();
     // The company and report heading at the top of the page; leaves LineaActual under it.
     void EncabezadoPagina(const QString& titulo);
 
@@ -59,8 +59,8 @@ protected:
     virtual QDate FechaConsulta(int indice) const = 0;
     // Runs the report routine of the chosen entry; nothing for an unknown choice.
     virtual void ImprimeConsulta() = 0;
-    // The headings NuevaPagina draws for a kind; kinds outside the window's table draw nothing.
-    virtual void EncabezadosNuevaPagina(vb::Integer tipo) = 0;
+    // The headings NuevaPagina draws: those of the report in course.
+    virtual void EncabezadosNuevaPagina() = 0;
 
 private:
     report::Superficie& SuperficieVinculada() const;  // error 91 outside a run

@@ -6,6 +6,7 @@
 #include "controles/Constants.h"
 #include "controles/Errores.h"
 #include "controles/Screen.h"
+#include "report/Colores.h"
 #include "report/PuertoImpresionActual.h"
 #include "vb/ErrorEjecucion.h"
 
@@ -40,17 +41,6 @@ std::unique_ptr<component::ServicioMensajes> CreaMensajes() {
     return component::CreaServicio(component::ServiciosAnfitrion().mensajes);
 }
 
-// A command the user started that fails ends there: the error is shown and the window stays.
-template <class F>
-void AccionDelUsuario(F&& accion) {
-    try {
-        accion();
-    } catch (const vb::ErrorEjecucion& e) {
-        controles::Screen.SetMousePointer(controles::vbDefault);
-        component::MuestraError(e.numero(), e.descripcion());
-    }
-}
-
 }  // namespace
 
 frmPreview::frmPreview()
@@ -75,21 +65,21 @@ frmPreview::frmPreview()
         QStringLiteral("SALIR [ESC]")};
     for (int i = 0; i < static_cast<int>(titulos.size()); ++i) {
         cmdFunciones(i).SetCaption(titulos[static_cast<size_t>(i)]);
-        cmdFunciones(i).Click = [this, i] { AccionDelUsuario([this, i] { cmdFunciones_Click(i); }); };
+        cmdFunciones(i).Click = [this, i] { eventos_.Atiende([this, i] { cmdFunciones_Click(i); }); };
     }
-    cmbZoom.Click = [this] { AccionDelUsuario([this] { cmbZoom_Click(); }); };
+    cmbZoom.Click = [this] { eventos_.Atiende([this] { cmbZoom_Click(); }); };
     cmdExportar.SetCaption(QStringLiteral("EXPORTAR [CTRL+E]"));
     cmdExportar.Click = [this] {
-        if (PideExportar) AccionDelUsuario(PideExportar);
+        if (PideExportar) eventos_.Atiende(PideExportar);
     };
     cmdBuscar.SetCaption(QStringLiteral("BUSCAR [CTRL+F]"));
     cmdBuscar.Click = [this] {
-        if (AbreBusqueda) AccionDelUsuario(AbreBusqueda);
+        if (AbreBusqueda) eventos_.Atiende(AbreBusqueda);
     };
 
     Load = [this] { Form_Load(); };
     KeyDown = [this](int& keyCode, int& shift) {
-        AccionDelUsuario([&] { Form_KeyDown(keyCode, shift); });
+        eventos_.Atiende([&] { Form_KeyDown(keyCode, shift); });
         keyCode = 0;  // swallowed even when its command failed
     };
     QueryUnload = [this](int& cancel, int unloadMode) { Form_QueryUnload(cancel, unloadMode); };
@@ -105,10 +95,10 @@ std::shared_ptr<frmPreview> frmPreview::Predeterminada() {
 void frmPreview::Form_Load() {
     SetKeyPreview(true);
     PaginaVista = 1;
-    SetBackColor(ColorVentanaPreview);
-    for (controles::CommandButton& boton : cmdFunciones) boton.SetBackColor(ColorBotonPreview);
-    cmdExportar.SetBackColor(ColorBotonPreview);
-    cmdBuscar.SetBackColor(ColorBotonPreview);
+    SetBackColor(colores::ColorFondo);
+    for (controles::CommandButton& boton : cmdFunciones) boton.SetBackColor(colores::ColorBoton);
+    cmdExportar.SetBackColor(colores::ColorBoton);
+    cmdBuscar.SetBackColor(colores::ColorBoton);
     cmbZoom.Clear();  // a window loaded again starts with the list as designed: empty
     for (int32_t porcentaje : PorcentajesZoom) cmbZoom.AddItem(QString::number(porcentaje) + u'%');
     cmbZoom.AddItem(QStringLiteral("Ajustar a la página [CTRL+0]"));

@@ -2,6 +2,7 @@
 // The preview window "VISTA PRELIMINAR": the numbered document of a report run, with zoom (fixed
 // or fitted to the page or its width), paging, printing, saving the page on view, exporting the
 // document and finding text in it. The Qt view shows it; this model decides.
+#include "component/Eventos.h"
 #include "controles/ComboBox.h"
 #include "controles/CommandButton.h"
 #include "controles/ControlArray.h"
@@ -17,9 +18,6 @@
 #include <optional>
 
 namespace report {
-
-inline constexpr uint32_t ColorVentanaPreview = 0xF5E6D2;
-inline constexpr uint32_t ColorBotonPreview = 0xFFFFF5;
 
 class frmPreview : public controles::Form {
 public:
@@ -77,6 +75,8 @@ public:
     std::function<void()> PideExportar;
 
 private:
+    // A command the user started that fails ends there: the error is shown and the window stays.
+    component::AtencionEventos eventos_;
     void MuestraPaginaVista();
     void EtiquetaPagina();
     void GrabaPaginaVista();

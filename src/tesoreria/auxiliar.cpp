@@ -5,7 +5,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Texto.h"
 
@@ -14,7 +13,6 @@ namespace tesoreria {
 namespace {
 
 constexpr int LimiteAuxiliar = 13500;
-constexpr int TipoAuxiliar = 3;  // heading kind of NuevaPagina
 constexpr int ColumnaIngresos = 7500;
 constexpr int ColumnaEgresos = 9000;
 
@@ -116,7 +114,7 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
                 s.TextAlign(report::AlineaIzquierda);
                 LineaActual += 240;
             }
-            if (LineaActual > LimiteAuxiliar) NuevaPagina(TipoAuxiliar);
+            if (LineaActual > LimiteAuxiliar) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();

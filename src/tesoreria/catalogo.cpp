@@ -1,6 +1,5 @@
 // "Catálogo de Cuentas": each bank with its executive and telephone, and under it each of its
 // accounts with the statement cut-off day, whether cheques are issued from it, and its rubro.
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"
@@ -10,7 +9,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoCatalogo = 1;  // heading kind of NuevaPagina
 constexpr int Limite = 13500;
 
 // Inside the bank loop a statement that fails is skipped, so a value that cannot be printed
@@ -84,7 +82,7 @@ void frmConTesoreria::ImprimeCatalogoCuentas() {
         });
         imprime(8000, [&] { return texto(rsCuentas, "DES_RUBRO"); });
         LineaActual += 240;
-        if (LineaActual > Limite) NuevaPagina(TipoCatalogo);
+        if (LineaActual > Limite) NuevaPagina();
     };
     RecorreBancos(r);
 }

@@ -4,7 +4,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
@@ -13,7 +12,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoConciliaciones = 4;  // heading kind of NuevaPagina
 constexpr int LimiteConciliaciones = 13500;
 
 }  // namespace
@@ -83,7 +81,7 @@ void frmConTesoreria::ImprimeConciliaciones() {
             s.PrintText(9800, y, EstaCerrada(rsMovimientos.Fields("CERRADA").Value()) ? QStringLiteral("CERRADA")
                                                                                       : QStringLiteral("ABIERTA"));
             LineaActual += 240;
-            if (LineaActual > LimiteConciliaciones) NuevaPagina(TipoConciliaciones);
+            if (LineaActual > LimiteConciliaciones) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();

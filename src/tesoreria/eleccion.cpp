@@ -21,47 +21,27 @@ void HabilitaYMuestra(std::initializer_list<Control*> controles, bool b) {
     }
 }
 
-// Arguments of the enablers for each report choice; -1 where the choice does not call it.
-struct Habilitacion {
-    int concepto, conciliacion, rangoMeses, mes, estatus, fechas, tipo, bancos, sinMovimientos;
-};
-
-constexpr Habilitacion PorConsulta[] = {
-    {0, 0, 0, 0, 0, 0, 0, 1, 0},     // "Catálogo de Cuentas"
-    {1, 0, 0, 0, 1, 1, 1, 1, 0},     // "Relación de Movimientos"
-    {0, 0, 0, 0, 0, 1, 1, 1, 1},     // "Aux. de Cuentas Bancarias"
-    {0, 1, 0, 0, 0, -1, 0, -1, 0},   // "Libro de Bancos": the reconciliation choice decides dates and banks
-    {0, 0, 0, 0, 0, 1, 0, 1, 0},     // "Relación de Conciliaciones"
-    {0, 0, 0, -1, 0, 0, 0, 1, 0},    // "Promedio diario mensual": the single month stays as the range left it
-    {0, 0, 1, -1, 0, 0, 0, 1, 0},    // "Promedio mensual"
-    {0, 0, 0, 0, 0, 1, 1, 1, 0},     // "Movimientos por Fecha de Aplicación"
-    {0, 0, 0, 0, 0, 1, 0, 1, 0},     // "Movimientos de Traspaso"
-};
-
-constexpr int LibroDeBancos = 3;
-constexpr int Traspasos = 8;
-
 }  // namespace
 
 void frmConTesoreria::cmbConsulta_Click() {
     cmbTras.SetVisible(false);
     cmbTras.SetEnabled(false);
-    const int consulta = cmbConsulta.ListIndex();
-    if (consulta < 0 || consulta >= static_cast<int>(std::size(PorConsulta))) return;
+    const Reporte* reporte = ReporteElegido();
+    if (!reporte) return;
 
-    const Habilitacion& h = PorConsulta[consulta];
+    const Reporte::Filtros& h = reporte->filtros;
     HabilitaConcepto(h.concepto);
     HabilitaConciliacion(h.conciliacion);
     HabilitaRangoMeses(h.rangoMeses);
     if (h.mes >= 0) HabilitaMes(h.mes);
     HabilitaEstatus(h.estatus);
-    if (consulta == LibroDeBancos) cmbConciliaciones_Click();
+    if (h.conciliacion > 0) cmbConciliaciones_Click();
     if (h.fechas >= 0) HabilitaFechas(h.fechas);
     HabilitaTipo(h.tipo);
     if (h.bancos >= 0) HabilitaBancos(h.bancos);
     HabilitaSinMovimientos(h.sinMovimientos);
 
-    if (consulta == Traspasos) {
+    if (h.traspaso) {
         cmbTras.SetVisible(true);
         cmbTras.SetEnabled(true);
         lblDatos(0).SetVisible(true);

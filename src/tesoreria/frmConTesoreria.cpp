@@ -7,7 +7,6 @@
 #include "component/Servicios.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
-#include "tesoreria/Colores.h"
 #include "vb/Fechas.h"
 #include "vb/Formato.h"
 
@@ -18,6 +17,12 @@ using namespace controles;
 namespace {
 
 std::shared_ptr<frmConTesoreria> predeterminada;
+
+constexpr report::VentanaConsulta::Funcion Funciones[] = {
+    {u"CONSULTAR [F10]", vbKeyF10, 8, false},
+    {u"SALIR [ESC]", vbKeyEscape, 7, true},
+    {u"AYUDA [F1]", vbKeyF1, 10, false},
+};
 
 constexpr int AnchoListaConsultas = 470;  // pixels of cmbConsulta's drop-down part
 constexpr int AniosAtras = 25;
@@ -31,29 +36,20 @@ void AbreLista(ado::Recordset& rs, const QString& consulta) {
 
 QString TextoDinero(vb::Currency importe) { return QStringLiteral("$ ") + vb::FormatoMoneda(importe); }
 
-frmConTesoreria::frmConTesoreria() : Form(QStringLiteral("frmConTesoreria")) {
-    SetCaption(QStringLiteral("CONSULTAS DE TESORERÍA"));
-    SetKeyPreview(true);
-
+frmConTesoreria::frmConTesoreria()
+    : VentanaConsulta(QStringLiteral("frmConTesoreria"), QStringLiteral("CONSULTAS DE TESORERÍA")) {
     for (int i : {1, 2}) lblDatos(i).SetContainer(fmeDatos(1));
     for (int i : {3, 4}) lblDatos(i).SetContainer(fmeDatos(3));
 
     for (ComboBox* lista : {&cmbConsulta, &cmbTras, &cmbConceptos(0), &cmbConceptos(1), &cmbConciliaciones, &cmbMeses(0),
                             &cmbMeses(1), &cmbMeses(2), &cmbAnios(0), &cmbAnios(1), &cmbAnios(2), &cmbBancos, &cmbCuentas})
         lista->SetStyle(vbComboDropdownList);
-    for (const char16_t* consulta :
-         {u"Catálogo de Cuentas", u"Relación de Movimientos", u"Aux. de Cuentas Bancarias", u"Libro de Bancos",
-          u"Relación de Conciliaciones", u"Promedio diario mensual", u"Promedio mensual",
-          u"Movimientos por Fecha de Aplicación", u"Movimientos de Traspaso"})
-        cmbConsulta.AddItem(QString::fromUtf16(consulta));
+    for (const Reporte& reporte : Reportes()) cmbConsulta.AddItem(QString::fromUtf16(reporte.titulo));
     for (ComboBox& meses : cmbMeses)
         for (const char16_t* mes : {u"Enero", u"Febrero", u"Marzo", u"Abril", u"Mayo", u"Junio", u"Julio", u"Agosto",
                                     u"Septiembre", u"Octubre", u"Noviembre", u"Diciembre"})
             meses.AddItem(QString::fromUtf16(mes));
 
-    cmdFunciones(0).SetCaption(QStringLiteral("CONSULTAR [F10]"));
-    cmdFunciones(1).SetCaption(QStringLiteral("SALIR [ESC]"));
-    cmdFunciones(2).SetCaption(QStringLiteral("AYUDA [F1]"));
     chkSinMovimientos.SetCaption(QStringLiteral("Sin Movimientos"));
     chkPosfechados.SetCaption(QStringLiteral("Posfechados"));
     chkEnTransito.SetCaption(QStringLiteral("En Tránsito"));
@@ -86,20 +82,14 @@ std::shared_ptr<frmConTesoreria> frmConTesoreria::Predeterminada() {
 }
 
 void frmConTesoreria::ConectaEventos() {
-    const auto atiende = [this](std::function<void()> manejador) {
-        return [this, manejador = std::move(manejador)] { eventos_.Atiende(manejador); };
-    };
-    Load = [this] { eventos_.Carga([this] { Form_Load(); }); };
-    KeyDown = [this](int& KeyCode, int& Shift) { eventos_.Atiende([&] { Form_KeyDown(KeyCode, Shift); }); };
-    QueryUnload = [this](int& Cancel, int UnloadMode) { Form_QueryUnload(Cancel, UnloadMode); };
-    for (int i : {0, 1, 2}) cmdFunciones(i).Click = atiende([this, i] { cmdFunciones_Click(i); });
-    cmbConsulta.Click = atiende([this] { cmbConsulta_Click(); });
-    cmbBancos.Click = atiende([this] { cmbBancos_Click(); });
-    for (int i : {0, 1}) cmbConceptos(i).Click = atiende([this, i] { cmbConceptos_Click(i); });
-    cmbConciliaciones.Click = atiende([this] { cmbConciliaciones_Click(); });
-    chkEnTransito.Click = atiende([this] { chkEnTransito_Click(); });
-    chkConciliados.Click = atiende([this] { chkConciliados_Click(); });
-    for (int i : {0, 1}) optEstatus(i).Click = atiende([this, i] { optEstatus_Click(i); });
+    ConectaFormulario(cmdFunciones, Funciones);
+    cmbConsulta.Click = Atendido([this] { cmbConsulta_Click(); });
+    cmbBancos.Click = Atendido([this] { cmbBancos_Click(); });
+    for (int i : {0, 1}) cmbConceptos(i).Click = Atendido([this, i] { cmbConceptos_Click(i); });
+    cmbConciliaciones.Click = Atendido([this] { cmbConciliaciones_Click(); });
+    chkEnTransito.Click = Atendido([this] { chkEnTransito_Click(); });
+    chkConciliados.Click = Atendido([this] { chkConciliados_Click(); });
+    for (int i : {0, 1}) optEstatus(i).Click = Atendido([this, i] { optEstatus_Click(i); });
 }
 
 void frmConTesoreria::Form_Load() {
@@ -124,19 +114,13 @@ void frmConTesoreria::AplicaEstilo() {
     for (OptionButton& opcion : optTipo) opcion.SetBackColor(ColorFondo);
     for (OptionButton& opcion : optEstatus) opcion.SetBackColor(ColorFondo);
     for (CheckBox* casilla : {&chkSinMovimientos, &chkEnTransito, &chkConciliados}) casilla->SetBackColor(ColorFondo);
-    for (CommandButton& boton : cmdFunciones) boton.SetBackColor(ColorBoton);
-
-    // Item numbers of the shared image list.
-    cmdFunciones(0).SetPicture(8);
-    cmdFunciones(1).SetPicture(7);
-    cmdFunciones(1).SetDisabledPicture(7);
-    cmdFunciones(2).SetPicture(10);
+    PintaFunciones();
 }
 
 void frmConTesoreria::CargaAnios() {
     const int anio = vb::Hoy().year();
-    for (contadorAnios_ = AniosAtras; contadorAnios_ >= 0; contadorAnios_ -= 1)
-        for (ComboBox& anios : cmbAnios) anios.AddItem(QString::number(anio - static_cast<int32_t>(contadorAnios_)));
+    for (vb::Integer atras = AniosAtras; atras >= 0; atras -= 1)
+        for (ComboBox& anios : cmbAnios) anios.AddItem(QString::number(anio - static_cast<int32_t>(atras)));
     for (int i : {0, 1, 2}) {
         cmbAnios(i).SetListIndex(AniosAtras);
         cmbMeses(i).SetListIndex(vb::Hoy().month() - 1);
@@ -197,19 +181,6 @@ void frmConTesoreria::cmbBancos_Click() {
 
 void frmConTesoreria::cmbConceptos_Click(int) { cmbConceptos(1).SetListIndex(cmbConceptos(0).ListIndex()); }
 
-void frmConTesoreria::Form_KeyDown(int& KeyCode, int& Shift) {
-    switch (KeyCode) {
-    case vbKeyF10: cmdFunciones_Click(0); break;
-    case vbKeyEscape: cmdFunciones_Click(1); break;
-    case vbKeyF1:
-        cmdFunciones_Click(2);
-        KeyCode = 0;
-        Shift = 0;
-        break;
-    default: break;
-    }
-}
-
 void frmConTesoreria::Form_QueryUnload(int&, int) {
     rsBancos = ado::Recordset();
     rsCuentas = ado::Recordset();
@@ -224,9 +195,7 @@ void frmConTesoreria::cmdFunciones_Click(int Index) {
     switch (Index) {
     case 0: GeneraConsulta(); break;
     case 1: controles::Unload(*this); break;
-    case 2:
-        if (auto& abre = component::ServiciosAnfitrion().abreDocumento) abre(component::RutaLocal(modConGastos::ArchivoAyuda));
-        break;
+    case 2: AbreAyuda(); break;
     default: break;
     }
 }

@@ -3,7 +3,6 @@
 // bank → account walk the reports share, and its side of the page writer (page files, report
 // dispatch, headings).
 #include "ado/Recordset.h"
-#include "component/Eventos.h"
 #include "controles/CheckBox.h"
 #include "controles/ComboBox.h"
 #include "controles/CommandButton.h"
@@ -13,7 +12,8 @@
 #include "controles/Frame.h"
 #include "controles/Label.h"
 #include "controles/OptionButton.h"
-#include "report/EscritorPaginas.h"
+#include "report/Colores.h"
+#include "report/VentanaConsulta.h"
 #include "vb/Currency.h"
 #include "vb/Integer.h"
 #include "vb/Variant.h"
@@ -23,11 +23,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace tesoreria {
 
-class frmConTesoreria : public controles::Form, public report::EscritorPaginas {
+using namespace report::colores;
+
+class frmConTesoreria : public report::VentanaConsulta {
 public:
     frmConTesoreria();
     ~frmConTesoreria() override;
@@ -67,11 +70,27 @@ public:
     // The option list behind cmbTras.
     ado::Recordset rsOpciones;
 
+    // One report of the window: its entry in cmbConsulta, the filters it enables, the routine that
+    // prints it and the headings each new page of it starts with.
+    struct Reporte {
+        struct Filtros {
+            int concepto, conciliacion, rangoMeses, mes, estatus, fechas, tipo, bancos, sinMovimientos;
+            bool traspaso;  // the transfer concepts list
+        };
+        const char16_t* titulo;
+        Filtros filtros;
+        void (*imprime)(frmConTesoreria&);
+        void (*encabezado)(frmConTesoreria&);
+    };
+    // The window's reports in the order cmbConsulta lists them.
+    static std::span<const Reporte> Reportes();
+    // The row of the entry chosen in cmbConsulta; null when none is.
+    const Reporte* ReporteElegido() const;
+
     // Event handlers and procedures of the window.
-    void Form_Load();
-    void Form_KeyDown(int& KeyCode, int& Shift);
-    void Form_QueryUnload(int& Cancel, int UnloadMode);
-    void cmdFunciones_Click(int Index);
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void cmdFunciones_Click(int Index) override;
     void AplicaEstilo();
     void cmbConsulta_Click();
     void cmbBancos_Click();
@@ -226,7 +245,7 @@ protected:
     QString DirectorioPaginas() const override;
     QDate FechaConsulta(int indice) const override;
     void ImprimeConsulta() override;
-    void EncabezadosNuevaPagina(vb::Integer tipo) override;
+    void EncabezadosNuevaPagina() override;
 
 private:
     void ConectaEventos();
@@ -235,16 +254,14 @@ private:
     void CargaConceptos();
     void CargaConciliaciones();
 
-    component::AtencionEventos eventos_;
-    vb::Integer contadorAnios_;  // the year list filler's counter, kept by the window
+    const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
 };
 
 // A reconciliation's closed flag; Null counts as open.
 bool EstaCerrada(const vb::Variant& cerrada);
 // Money as the bank reports print it: "$ " and "#,##0.00".
 QString TextoDinero(vb::Currency importe);
-// A folio as the bank reports print it: its last 10 characters when longer.
-QString UltimosDiez(const QString& folio);
+using report::UltimosDiez;
 // The lines of a transfer's notes: up to the first period from the 28th character, then pieces
 // of at most 120 characters, or up to the first comma from the 120th.
 QStringList LineasDeNotas(const QString& notas);

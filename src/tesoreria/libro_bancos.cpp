@@ -4,7 +4,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
@@ -13,7 +12,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoLibro = 7;  // heading kind of NuevaPagina: page heading, then the reconciliation's
 constexpr int LimiteLibro = 14300;
 constexpr int32_t GrisTexto = static_cast<int32_t>(0x80000011u);  // the system's grey-text colour
 
@@ -124,7 +122,7 @@ void frmConTesoreria::ImprimeLibroBancos() {
         CadenaSQL = ConsultaLibro(Campo(rsCuentas, "NUM_CUENTA"), porFolio ? folio : QString());
         rsMovimientos = conexion.Execute(CadenaSQL);
         for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
-            if (otraConciliacion) NuevaPagina(TipoLibro);
+            if (otraConciliacion) NuevaPagina();
             else EncabezadoLibroBancos();
             otraConciliacion = true;
             const QString conciliacion = Campo(rsMovimientos, "FOL_CONCI");
@@ -158,7 +156,7 @@ void frmConTesoreria::ImprimeLibroBancos() {
                 rsSaldos.MoveNext();
                 if (rsSaldos.EOF_()) break;
                 if (LineaActual + 240 <= LimiteLibro) LineaActual += 240;
-                else NuevaPagina(TipoLibro);
+                else NuevaPagina();
             }
         }
         rsMovimientos.Close();

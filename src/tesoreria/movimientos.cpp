@@ -5,7 +5,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
@@ -17,8 +16,6 @@ namespace {
 constexpr int LimiteMovimientos = 13500;
 
 }  // namespace
-
-QString UltimosDiez(const QString& folio) { return folio.size() > 10 ? vb::Right(folio, 10) : folio; }
 
 const QString frmConTesoreria::CuentasConMoneda = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON,ABREVIA FROM tblCatCtasBancos INNER JOIN "
@@ -202,7 +199,7 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
                 t.banco += importe;
                 t.global += importe;
             }
-            if (LineaActual > LimiteMovimientos) NuevaPagina(PorAplicacion ? 8 : 2);
+            if (LineaActual > LimiteMovimientos) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();

@@ -1,5 +1,5 @@
-// This window's side of the page writer: where its page files go, which routine draws the chosen
-// report, and the headings of each kind.
+// This window's side of the page writer: where its page files go, and the chosen report's routine
+// and headings.
 #include "component/modConGastos.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
@@ -12,36 +12,12 @@ QString frmConTesoreria::DirectorioPaginas() const { return modConGastos::RutaBD
 QDate frmConTesoreria::FechaConsulta(int indice) const { return dtpFecha(indice).Value(); }
 
 void frmConTesoreria::ImprimeConsulta() {
-    switch (cmbConsulta.ListIndex()) {
-    case 0: ImprimeCatalogoCuentas(); break;
-    case 1: ImprimeRelacionMovimientos(); break;
-    case 2: ImprimeAuxiliarBancos(); break;
-    case 3: ImprimeLibroBancos(); break;
-    case 4: ImprimeConciliaciones(); break;
-    case 5: ImprimePromedioDiario(); break;
-    case 6: ImprimePromedioMensual(); break;
-    case 7: ImprimeMovtosAplicacion(); break;
-    case 8: ImprimeTraspasos(); break;
-    default: break;
-    }
+    reporteEnCurso_ = ReporteElegido();
+    if (reporteEnCurso_) reporteEnCurso_->imprime(*this);
 }
 
-void frmConTesoreria::EncabezadosNuevaPagina(vb::Integer tipo) {
-    switch (static_cast<int32_t>(tipo)) {
-    case 1: EncabezadoCatalogoCuentas(); break;
-    case 2: EncabezadoMovimientosBancos(false); break;
-    case 3: EncabezadoAuxiliarBancos(); break;
-    case 4: EncabezadoConciliaciones(); break;
-    case 5: EncabezadoPromedios(true); break;
-    case 6: EncabezadoPromedios(false); break;
-    case 7:
-        EncabezadoPagina(QStringLiteral("Libro de Bancos"));
-        EncabezadoLibroBancos();
-        break;
-    case 8: EncabezadoMovimientosBancos(true); break;
-    case 9: EncabezadoTraspasos(); break;
-    default: break;  // kinds outside the table draw nothing
-    }
+void frmConTesoreria::EncabezadosNuevaPagina() {
+    if (reporteEnCurso_) reporteEnCurso_->encabezado(*this);
 }
 
 QString frmConTesoreria::LineaFechas() const {

@@ -1,7 +1,6 @@
 // "Promedio diario mensual": for each account, on a page of its own, every day of the chosen month
 // with its balances and their mean, then the month's own.
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Fechas.h"
 
@@ -9,7 +8,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoDiario = 5;  // heading kind of NuevaPagina
 
 }  // namespace
 
@@ -27,7 +25,7 @@ void frmConTesoreria::ImprimePromedioDiario() {
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
     r.porCuenta = [&] {
-        if (otraCuenta) NuevaPagina(TipoDiario);  // every account on a page of its own
+        if (otraCuenta) NuevaPagina();  // every account on a page of its own
         otraCuenta = true;
         ImprimeEncabezadoPromedio(2900, 5500, titulo);
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");

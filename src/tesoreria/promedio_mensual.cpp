@@ -1,7 +1,6 @@
 // "Promedio mensual": for each account, every month of the chosen range, which may cross a year
 // end, with its balances and their mean.
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Fechas.h"
 #include "vb/Formato.h"
@@ -10,7 +9,6 @@ namespace tesoreria {
 
 namespace {
 
-constexpr int TipoMensual = 6;  // heading kind of NuevaPagina
 constexpr int LimiteMensual = 13500;
 
 }  // namespace
@@ -26,7 +24,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
     r.porCuenta = [&] {
-        if (otraCuenta) NuevaPagina(TipoMensual);
+        if (otraCuenta) NuevaPagina();
         otraCuenta = true;
         ImprimeEncabezadoPromedio(3200, 6000, QString());
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
@@ -38,7 +36,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
             s.PrintText(0, LineaActual, vb::Format(vb::Variant(mes), u"mmm/yyyy"));
             ImprimeSaldosPromedio(LineaActual, saldo, mensual);
             LineaActual += 240;
-            if (LineaActual > LimiteMensual) NuevaPagina(TipoMensual);
+            if (LineaActual > LimiteMensual) NuevaPagina();
             saldo += mensual.ingresos - mensual.egresos;
         }
         LineaActual += 240;

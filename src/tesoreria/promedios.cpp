@@ -4,7 +4,6 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"

@@ -5,7 +5,6 @@
 #include "component/Catalogos.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
-#include "tesoreria/Colores.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 #include "vb/Producto.h"
@@ -15,7 +14,6 @@ namespace tesoreria {
 namespace {
 
 constexpr int LimiteTraspasos = 14000;
-constexpr int TipoTraspasos = 9;  // heading kind of NuevaPagina
 const QString ATerceros = QStringLiteral("TRSF");
 
 }  // namespace
@@ -110,7 +108,7 @@ void frmConTesoreria::ImprimeTraspasos() {
             t.cuenta += enPesos;
             t.banco += enPesos;
             t.global += enPesos;
-            if (LineaActual > LimiteTraspasos) NuevaPagina(TipoTraspasos);
+            if (LineaActual > LimiteTraspasos) NuevaPagina();
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();

@@ -36,7 +36,6 @@ TEST_F(Ventana, LaCargaDejaFechasListasArbolesYElCatalogoElegido) {
     EXPECT_EQ(v.dtpFecha(1).Value(), QDate(2024, 6, 15));
     EXPECT_EQ(modConGastos::DirConsultas, raiz.path() + QStringLiteral("\\PAGINAS\\"));
     EXPECT_EQ(modConGastos::NombreEmpresa, "Comercial de Prueba");
-    EXPECT_EQ(std::make_pair(v.cmdFunciones(1).Picture(), v.cmdFunciones(1).DisabledPicture()), std::make_pair(13, 13));
 
     // Region lists filled by code with nothing chosen.
     EXPECT_EQ(v.cmbRegion(1).List(1), "Nuevo León");

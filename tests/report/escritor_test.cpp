@@ -22,6 +22,7 @@ class VentanaPrueba : public controles::Form, public EscritorPaginas {
 public:
     VentanaPrueba() : controles::Form(QStringLiteral("frmPrueba")) {}
     std::function<void()> reporte;
+    bool conEncabezado = true;  // whether the report has headings for its new pages
 
 protected:
     QString DirectorioPaginas() const override { return modConGastos::DirConsultas; }
@@ -30,8 +31,8 @@ protected:
     void ImprimeConsulta() override {
         if (reporte) reporte();
     }
-    void EncabezadosNuevaPagina(vb::Integer tipo) override {
-        if (tipo == 1) EncabezadoPagina(QStringLiteral("Prueba"));
+    void EncabezadosNuevaPagina() override {
+        if (conEncabezado) EncabezadoPagina(QStringLiteral("Prueba"));
     }
 };
 
@@ -89,7 +90,7 @@ protected:
                 if (p == paginas && antesDeLaUltima) antesDeLaUltima();
                 ventana.Superficie->PrintText(0, ventana.LineaActual, QStringLiteral("Línea de la página %1").arg(p));
                 ventana.LineaActual += 240;
-                if (p < paginas) ventana.NuevaPagina(1);
+                if (p < paginas) ventana.NuevaPagina();
             }
         };
     }
@@ -144,14 +145,15 @@ TEST_P(PaginasDelReporte, CadaPaginaLlevaSuNumeroYNoQuedanArchivos) {
 
 INSTANTIATE_TEST_SUITE_P(TresYCuarenta, PaginasDelReporte, ::testing::Values(3, 40));
 
-TEST_F(Escritor, SinReporteOConTipoFueraDeLaTablaLaPaginaNoLlevaEncabezado) {
+TEST_F(Escritor, SinReporteOSinEncabezadosLaPaginaNoLlevaEncabezado) {
     ventana.GeneraConsulta();  // nothing chosen: one empty page, numbered
     ASSERT_EQ(vista.documento.size(), 1u);
     EXPECT_EQ(dobles::Textos(vista.documento[0]), QStringList{QStringLiteral("Página  : 1 / 1")});
 
+    ventana.conEncabezado = false;
     ventana.reporte = [&] {
         ventana.EncabezadoPagina(QStringLiteral("Prueba"));
-        ventana.NuevaPagina(2);
+        ventana.NuevaPagina();
         ventana.Superficie->PrintText(0, ventana.LineaActual, QString::number(ventana.LineaActual));
     };
     ventana.GeneraConsulta();
@@ -163,7 +165,7 @@ TEST_F(Escritor, UnErrorDelReporteTerminaLaCorridaSinArchivosNiVista) {
     bool dibujoLaPrimera = false;
     ventana.reporte = [&] {
         ventana.EncabezadoPagina(QStringLiteral("Prueba"));
-        ventana.NuevaPagina(1);
+        ventana.NuevaPagina();
         dibujoLaPrimera = PaginasEnCurso().size() == 1;
         throw vb::ErrorEjecucion(3021, QStringLiteral("No hay registro actual"));
     };

@@ -94,13 +94,6 @@ TEST_F(Ventana, LaCargaLlenaListasFechasYColores) {
     EXPECT_EQ(Lista(v.cmbTras), (QStringList{"Traspaso entre cuentas", "Traspaso a terceros", "Recepción de traspaso"}));
     EXPECT_EQ(std::make_pair(v.cmbTras.ListIndex(), v.cmbTras.DroppedWidth()), std::make_pair(0, 250));
     EXPECT_EQ(std::make_pair(v.cmbConsulta.ListIndex(), v.cmbConsulta.DroppedWidth()), std::make_pair(0, 470));
-
-    EXPECT_EQ(v.BackColor(), 0xF5E6D2u);
-    EXPECT_EQ(v.chkConciliados.BackColor(), 0xF5E6D2u);
-    EXPECT_NE(v.chkPosfechados.BackColor(), 0xF5E6D2u);
-    EXPECT_EQ(v.cmdFunciones(2).BackColor(), 0xFFFFF5u);
-    EXPECT_EQ(std::make_tuple(v.cmdFunciones(0).Picture(), v.cmdFunciones(1).DisabledPicture(), v.cmdFunciones(2).Picture()),
-              std::make_tuple(8, 7, 10));
 }
 
 TEST_F(Ventana, CadaConsultaHabilitaYMuestraSusFiltros) {

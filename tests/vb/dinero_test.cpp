@@ -62,6 +62,17 @@ TEST(Moneda, ProductoExactoRedondeaLaMitadAPar) {
     EXPECT_THROW(Producto(Currency::DesdeDiezmilesimos(INT64_MAX), c(u"2")), ErrorEjecucion);
 }
 
+TEST(Moneda, PorcentajeExactoRedondeaLaMitadAPar) {
+    const auto c = [](const char16_t* t) { return *Currency::DesdeTexto(t); };
+    EXPECT_EQ(PorcentajeDe(c(u"1000"), Variant(16.0)).ATexto(), "160");
+    EXPECT_EQ(PorcentajeDe(c(u"0.0001"), Variant(50.0)).diezmilesimos(), 0);   // 0.00005 to even
+    EXPECT_EQ(PorcentajeDe(c(u"0.0003"), Variant(50.0)).diezmilesimos(), 2);   // 0.00015 to even
+    EXPECT_EQ(PorcentajeDe(c(u"-0.0003"), Variant(50.0)).diezmilesimos(), -2);
+    EXPECT_EQ(PorcentajeDe(c(u"0.0003"), Variant(-50.0)).diezmilesimos(), -2);
+    EXPECT_EQ(PorcentajeDe(c(u"333.33"), Variant(10.6667)).ATexto(), "35.5553");  // 35.5553111
+    EXPECT_THROW(PorcentajeDe(Currency::DesdeDiezmilesimos(INT64_MAX), Variant(200.0)), ErrorEjecucion);
+}
+
 TEST(Entero16, DesbordaConElError6) {
     Integer linea = 32767;
     try {
