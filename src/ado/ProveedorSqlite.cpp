@@ -134,7 +134,7 @@ public:
     // reads it, so from here every column a query touches is checked first.
     void AbreInstantanea() override {
         if (sqlite3_get_autocommit(db_)) Transaccion("BEGIN DEFERRED");
-        revision_.NuevaCorrida(db_);
+        revision_.NuevaCorrida();
         enCorrida_ = true;
     }
     void CierraInstantanea() override {

@@ -78,6 +78,7 @@ QString ArchivoDeRecuerdo(const QString& archivo) {
 }  // namespace
 
 void RevisionSqlite::LeeEsquema(sqlite3* db) {
+    archivo_ = QString::fromUtf8(sqlite3_db_filename(db, "main"));
     const char* sql = "SELECT m.name, p.name, p.type, p.pk FROM sqlite_schema m, pragma_table_info(m.name) p "
                       "WHERE m.type='table' ORDER BY m.name, p.pk, p.cid";
     sqlite3_stmt* st = nullptr;
@@ -103,18 +104,11 @@ void RevisionSqlite::Vista(const char* tabla, const char* columna) {
     pendientes_.push_back(clave);
 }
 
-void RevisionSqlite::NuevaCorrida(sqlite3* db) {
-    sqlite3_stmt* st = nullptr;
-    int64_t version = -2;
-    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
-        version = sqlite3_column_int64(st, 0);
-    sqlite3_finalize(st);
+void RevisionSqlite::NuevaCorrida() {
     // Taken before the run reads anything: whatever is checked after it is at least this recent.
     const QByteArray firma = archivo_.isEmpty() ? QByteArray() : Firma(archivo_);
-    if (version == version_ && version != -2 && firma == firma_) return;
-    if (archivo_.isEmpty()) archivo_ = QString::fromUtf8(sqlite3_db_filename(db, "main"));
-    version_ = version;
-    firma_ = archivo_.isEmpty() ? QByteArray() : Firma(archivo_);
+    if (!firma.isEmpty() && firma == firma_) return;
+    firma_ = firma;
     revisadas_.clear();
     LeeRecuerdo();
     pendientes_.assign(vistas_.cbegin(), vistas_.cend());

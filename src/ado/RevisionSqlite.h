@@ -23,13 +23,14 @@ namespace ado::detalle {
 
 class RevisionSqlite {
 public:
-    // The columns of every table of the schema, with their declared types and primary keys.
+    // The database file and the columns of every table of its schema, with their declared types
+    // and primary keys.
     void LeeEsquema(sqlite3* db);
     // A column a statement being prepared reads (the authorizer says so).
     void Vista(const char* tabla, const char* columna);
-    // A report run starts: when the database changed since the last check, every column seen so
-    // far is to be checked again.
-    void NuevaCorrida(sqlite3* db);
+    // A report run starts: when the database file changed since the last check, every column seen
+    // so far is to be checked again.
+    void NuevaCorrida();
     // Checks the columns seen and not yet checked; raises error 13 or 6 on the first bad value.
     void Revisa(sqlite3* db);
 
@@ -48,7 +49,6 @@ private:
     QSet<QString> vistas_;          // "TABLA\nCOLUMNA" read by some statement of this session
     QSet<QString> revisadas_;       // of those, checked on the current version of the data
     std::vector<QString> pendientes_;
-    int64_t version_ = -1;          // PRAGMA data_version when revisadas_ was last valid
     QString archivo_;               // the database file, for the remembered checks
     QByteArray firma_;              // its identity and state when revisadas_ was last valid
     bool revisando_ = false;        // the check's own statements are not seen
