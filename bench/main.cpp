@@ -1,5 +1,5 @@
 // zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf] [--conexion CADENA]
-//          [--retardos MS,...] [--formas TEXTO]
+//          [--retardos MS,...] [--formas TEXTO] [--programa ZRCONSGT]
 // Builds (or reuses) the demo company at that scale (or runs on the server `--conexion` names, loaded
 // with the same company; the demo folder still gives the settings and page folder), runs every form
 // of both windows through `zrconsgt reporte`, and prints per form: the queries of the run and the
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -33,6 +34,7 @@ struct Opciones {
     QString conexion;         // a server with the same company instead of the SQLite file
     QString formas;           // only the forms whose name holds this text
     std::vector<int> retardos; // round trips in milliseconds, through the relay
+    QString programa = QStringLiteral(ZR_ZRCONSGT);  // another build's, to compare in one sitting
 };
 
 struct Corrida {
@@ -73,6 +75,8 @@ Opciones LeeOpciones(const QStringList& args) {
             o.conexion = valor;
         else if (a == u"--formas")
             o.formas = valor;
+        else if (a == u"--programa")
+            o.programa = QFileInfo(valor).absoluteFilePath();
         else if (a == u"--retardos")
             for (const QString& ms : valor.split(u',')) {
                 o.retardos.push_back(ms.toInt(&ok));
@@ -115,7 +119,7 @@ QString EmpresaDemo(const Opciones& o) {
     reloj.start();
     int codigo = 0;
     const QString conexion =
-        Ejecuta(QStringLiteral(ZR_ZRCONSGT), {"demo", o.carpeta, "--escala", QString::number(o.escala)}, &codigo)
+        Ejecuta(o.programa, {"demo", o.carpeta, "--escala", QString::number(o.escala)}, &codigo)
             .trimmed();
     if (codigo != 0) Termina(QStringLiteral("zrconsgt demo terminó con el código %1").arg(codigo));
     if (!f.open(QIODevice::WriteOnly) ||
@@ -137,8 +141,7 @@ struct Forma {
 
 Corrida CorreReporte(const Opciones& o, const QString& conexion, const Forma& f, const QString& formato,
                      const QString& destino) {
-    QStringList args = {"--mide",     QStringLiteral(ZR_ZRCONSGT), "reporte", "--ventana", f.ventana,
-                        "--conexion", conexion,                    "--ruta",  o.carpeta};
+    QStringList args = {"--mide", o.programa, "reporte", "--ventana", f.ventana, "--conexion", conexion, "--ruta", o.carpeta};
     for (const QString& ajuste : f.fijar) args << "--fijar" << ajuste;
     args << "--" + formato << destino;
     QElapsedTimer reloj;
