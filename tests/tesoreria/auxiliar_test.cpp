@@ -2,8 +2,6 @@
 // balance line by line, the closing line, "Sin Movimientos", the summary form and the page break.
 #include "BaseTesoreria.h"
 
-using prueba::Busca;
-using prueba::EnLinea;
 using prueba::VentanaTesoreria;
 
 namespace {

@@ -2,8 +2,6 @@
 // choice, values that cannot be printed, and the page break at 13500.
 #include "BaseTesoreria.h"
 
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {

@@ -1,8 +1,6 @@
 // "Relación de Conciliaciones" on the small bank company: the amounts as stored, closed, open and Null flags, which end dates are listed, and the page break at 13500.
 #include "BaseTesoreria.h"
 
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {

@@ -3,8 +3,6 @@
 // dates and the bank lists, and where a long reconciliation resumes on its next page.
 #include "BaseTesoreria.h"
 
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {

@@ -1,9 +1,6 @@
 // The three bank movement listings on the small bank company: account and concept lines, a movement with its "$ " amounts, each filter, the totals, and the page breaks.
 #include "BaseTesoreria.h"
 
-using prueba::Busca;
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {

@@ -4,8 +4,6 @@
 // of a long range.
 #include "BaseTesoreria.h"
 
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {
