@@ -47,7 +47,8 @@ QString TextoCsv(const report::Celda& c) {
     switch (c.tipo) {
     case report::Celda::Tipo::Importe: return Cifra(c.importe);
     case report::Celda::Tipo::Fecha: return c.fecha.toString(Qt::ISODate);
-    case report::Celda::Tipo::Texto: return c.texto;
+    case report::Celda::Tipo::Texto:
+    case report::Celda::Tipo::Numero: return c.texto;
     case report::Celda::Tipo::Vacia: break;
     }
     return {};
@@ -163,6 +164,10 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
                 case report::Celda::Tipo::Texto:
                     e = worksheet_write_string(hoja, r, col, celda.texto.toUtf8().constData(), texto[b]);
                     if (!f.Resumen()) ancho(c, celda.texto.size());
+                    break;
+                case report::Celda::Tipo::Numero:  // at the precision it is stored with
+                    e = worksheet_write_number(hoja, r, col, celda.texto.toDouble(), texto[b]);
+                    ancho(c, celda.texto.size());
                     break;
                 case report::Celda::Tipo::Vacia: break;
                 }

@@ -15,9 +15,9 @@
 namespace report {
 
 struct Celda {
-    enum class Tipo { Vacia, Texto, Importe, Fecha };
+    enum class Tipo { Vacia, Texto, Importe, Fecha, Numero };
     Tipo tipo = Tipo::Vacia;
-    QString texto;         // as printed, for Texto
+    QString texto;         // as printed, for Texto; the decimal digits of a Numero
     vb::Currency importe;  // for Importe
     QDate fecha;           // for Fecha
 };

@@ -41,7 +41,6 @@ def catalogo(tipo, *ajustes):
 #  - no_sumables: captions of columns whose totals are not sums, each with the reason;
 #  - sin_revisar: captions of totals printed again out of place, each with the reason.
 SALDO_CORRIDO = "each line prints the running balance; a subtotal repeats the last one"
-CON_SIGNO = "a charge adds and a payment subtracts, while every line prints its amount without sign"
 POR_CUENTA = "the summary prints each account's sums and final balance, not its movements"
 ULTIMO_DE_NUEVO = "the summary prints its last group's totals once more, over that group's line"
 POR_PORCENTAJE = {"Impuesto", "Ret. IVA", "Ret. ISR", "Total"}
@@ -64,12 +63,10 @@ REPORTES = [
      {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
     ("Auxiliar resumido", "gastos", consulta(1, OCTUBRE, RESUMIDO)),
     ("Auxiliar resumido agrupado", "gastos", consulta(1, OCTUBRE, RESUMIDO, AGRUPADO)),
-    ("Movimientos por acreedor", "gastos", consulta(2, AÑO, DETALLADO), {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por acreedor", "gastos", consulta(2, AÑO, DETALLADO)),
     ("Movimientos por acreedor resumido", "gastos", consulta(2, AÑO, RESUMIDO)),
-    ("Movimientos por acreedor agrupado", "gastos", consulta(2, AÑO, DETALLADO, AGRUPADO),
-     {"no_sumables": {"Total": CON_SIGNO}}),
-    ("Movimientos por concepto", "gastos", consulta(2, AÑO, POR_CONCEPTO, DETALLADO),
-     {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por acreedor agrupado", "gastos", consulta(2, AÑO, DETALLADO, AGRUPADO)),
+    ("Movimientos por concepto", "gastos", consulta(2, AÑO, POR_CONCEPTO, DETALLADO)),
     ("Movimientos por concepto resumido", "gastos", consulta(2, AÑO, POR_CONCEPTO, RESUMIDO)),
     ("Caja por folio", "gastos", consulta(4, CAJA, DETALLADO), CAJA_DETALLADA),
     ("Caja por folio resumido", "gastos", consulta(4, CAJA, RESUMIDO), CAJA_RESUMIDA),
@@ -122,6 +119,42 @@ def centavos(v):
     return Decimal(str(v)).quantize(Decimal("0.01"))
 
 
+def exacto(v):
+    return Decimal(str(v)).quantize(Decimal("0.0001"))
+
+
+def revisa_marcas(nombre, encabezado, cuerpo):
+    """A sheet written from the marks the report put on its lines: each subtotal equals, in every
+    amount column, the exact sum of the detail rows of its group (the same keys down to its own
+    level), and a total the sum of every detail row; a summary form has no detail rows to sum."""
+    fallas = []
+    columnas = [c.value for c in encabezado]
+    claves = [i for i, n in enumerate(columnas) if n and n.endswith(" (clave)")]
+    detalles = []
+    for fila in cuerpo:
+        renglon = fila[0].value or ""
+        if not renglon:
+            detalles.append(fila)
+            continue
+        if renglon.startswith("Subtotal de "):
+            hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
+            propias = [k for k in claves if k <= hasta]
+            llave = [fila[k].value for k in propias]
+            cubiertos = [d for d in detalles if [d[k].value for k in propias] == llave]
+        elif renglon == "Total":
+            cubiertos = detalles
+        else:
+            fallas.append(f"{nombre}: renglón desconocido «{renglon}»")
+            continue
+        for i, c in enumerate(fila):
+            if cubiertos and isinstance(c.value, (int, float)):
+                suma = sum((exacto(d[i].value) for d in cubiertos if isinstance(d[i].value, (int, float))), Decimal(0))
+                if suma != exacto(c.value):
+                    fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} imprime {c.value} en "
+                                  f"«{columnas[i]}»; sus renglones suman {suma}")
+    return fallas
+
+
 def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=frozenset(), sin_revisar=frozenset()):
     fallas = []
     libro = openpyxl.load_workbook(xlsx)
@@ -132,6 +165,9 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     encabezado, cuerpo = filas[0], filas[1:]
     if not all(c.font.bold for c in encabezado if c.value is not None):
         fallas.append(f"{nombre}: el encabezado no está en negritas")
+    marcada = encabezado[0].value == "Renglón"
+    if marcada:
+        fallas += revisa_marcas(nombre, encabezado, cuerpo)
 
     numeros = fechas = 0
     for fila in cuerpo:
@@ -161,6 +197,8 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     # report does not total by summing, and totals printed again out of place, are named with the
     # reason where the report is listed.
     todo, tramo, por_leyenda, detalles_tramo, encabezados_todo = {}, {}, {}, 0, {}
+    if marcada:
+        cuerpo = []  # its totals were checked against their groups above
     encabezados = {}   # caption -> sum of the amounts group headings printed since that total's last
     rango = {}         # caption -> order of first appearance: lower totals appear first
     desde_inicio = {}  # caption -> column -> sum of its totals since the start
