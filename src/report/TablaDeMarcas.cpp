@@ -99,15 +99,22 @@ Tabla TablaDeMarcas(const Documento& documento) {
     // Columns: what the row is, each group level's key and name, then the values in the order
     // they first appear.
     std::map<int16_t, QString> niveles;
+    std::map<int16_t, bool> conNombre;  // a level whose groups are known by their key alone has no name column
     QStringList valores;
     for (const Renglon& r : renglones) {
         if (r.datos.empty()) continue;
-        for (const auto& [nivel, g] : r.grupos) niveles.emplace(nivel, g.grupo);
+        for (const auto& [nivel, g] : r.grupos) {
+            niveles.emplace(nivel, g.grupo);
+            conNombre[nivel] = conNombre[nivel] || !g.nombre.isEmpty();
+        }
         for (const Dato* d : r.datos)
             if (!valores.contains(d->Columna())) valores << d->Columna();
     }
     tabla.columnas << QStringLiteral("Renglón");
-    for (const auto& [nivel, grupo] : niveles) tabla.columnas << grupo + QStringLiteral(" (clave)") << grupo;
+    for (const auto& [nivel, grupo] : niveles) {
+        tabla.columnas << grupo + QStringLiteral(" (clave)");
+        if (conNombre[nivel]) tabla.columnas << grupo;
+    }
     tabla.columnas << valores;
 
     for (const Renglon& r : renglones) {
@@ -122,12 +129,15 @@ Tabla TablaDeMarcas(const Documento& documento) {
             queEs = QStringLiteral("Subtotal") + (g != r.grupos.end() ? QStringLiteral(" de ") + g->second.grupo : QString());
         } else if (r.clase == ClaseRenglon::Total) {
             queEs = QStringLiteral("Total");
+        } else if (r.clase == ClaseRenglon::Grupo) {
+            const auto g = r.grupos.find(r.nivel);
+            queEs = g != r.grupos.end() ? g->second.grupo : QStringLiteral("Grupo");
         }
         f.celdas.push_back(TextoCelda(queEs));
         for (const auto& [nivel, grupo] : niveles) {
             const auto g = r.grupos.find(nivel);
             f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.clave : QString()));
-            f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
+            if (conNombre[nivel]) f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
         }
         f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
         const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
