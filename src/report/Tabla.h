@@ -36,6 +36,7 @@ struct Grupo {
     QString titulo;
     std::size_t pagina = 0;
     int32_t y = 0;
+    int nivel = 0;  // as marked: 1 the outermost (a bank, an agrupación), 2 inside it...; 0 unmarked
 };
 
 struct Tabla {

@@ -155,15 +155,20 @@ std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
         for (std::size_t i = 0; i < registros.size(); ++i) {
             const auto* m = std::get_if<Marca>(&registros[i]);
             if (!m || m->clase != ClaseRenglon::Grupo) continue;
-            // Where the heading is printed: its first text.
+            // The heading as printed: the texts of its line, up to the next mark.
             int32_t y = 0;
-            for (std::size_t j = i + 1; j < registros.size(); ++j)
-                if (const auto* t = std::get_if<Texto>(&registros[j])) {
-                    y = t->y;
-                    break;
-                }
-            const QString nombre = m->Nombre().isEmpty() ? m->Clave() : m->Clave() + QStringLiteral(" ") + m->Nombre();
-            grupos.push_back({nombre.trimmed(), p, y});
+            QStringList textos;
+            for (std::size_t j = i + 1; j < registros.size() && !std::holds_alternative<Marca>(registros[j]); ++j) {
+                const auto* t = std::get_if<Texto>(&registros[j]);
+                if (!t || t->texto.trimmed().isEmpty()) continue;
+                if (textos.isEmpty()) y = t->y;
+                else if (t->y != y) break;
+                textos << t->texto.trimmed();
+            }
+            const QString nombre = !textos.isEmpty()         ? textos.join(u' ')
+                                   : m->Nombre().isEmpty() ? m->Clave()
+                                                           : m->Clave() + u' ' + m->Nombre();
+            grupos.push_back({nombre.trimmed(), p, y, m->nivel});
         }
     }
     return grupos;
