@@ -11,8 +11,6 @@ vb::Integer EmpresaActual;
 QString ArchivoAyuda;
 QString RutaBD;
 QString DirConsultas;
-QString ListaConceptos;
-QString ListaEstatus;
 
 ado::Connection& ConexionModulo() {
     if (!Conexion) Conexion = std::make_unique<ado::Connection>();

@@ -22,11 +22,6 @@ extern QString ArchivoAyuda;
 extern QString RutaBD;
 extern QString DirConsultas;
 
-// Filters of the expense reports, rebuilt by their queries on every run: the ticked concept codes
-// ('A','B') and the ticked statuses ("1,2,", used without the last comma).
-extern QString ListaConceptos;
-extern QString ListaEstatus;
-
 // The module connection, created when first needed (an auto-created object reference).
 ado::Connection& ConexionModulo();
 

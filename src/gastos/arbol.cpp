@@ -68,7 +68,7 @@ void frmConGastos::tvwGral_NodeCheck(int, Node& Node) {
 }
 
 void frmConGastos::ArmaListaConceptos() {
-    QString& lista = modConGastos::ListaConceptos;
+    QString& lista = ListaConceptos;
     lista.clear();
     TreeView& arbol = tvwGral(1);
     for (vb::Integer indice = 1; indice <= arbol.Nodes().Count(); ++indice) {

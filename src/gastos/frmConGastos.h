@@ -74,6 +74,10 @@ public:
 
     // True while the creditor list was opened grouped by agrupación; False at the start of a run.
     bool Agrupado = false;
+    // Filters of the movements and petty-cash reports, rebuilt by their queries on every run: the
+    // ticked concept codes ('A','B') and the ticked statuses ("1,2,", used without the last comma).
+    QString ListaConceptos;
+    QString ListaEstatus;
     vb::Integer ContadorAcreedores;
 
     // The creditor list a report reads: none, with status (the ledger and the balances), or the

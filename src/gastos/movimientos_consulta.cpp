@@ -43,15 +43,13 @@ const QString OrdenGrupoConcepto = QStringLiteral(
 }  // namespace
 
 void frmConGastos::ArmaListaEstatus() {
-    QString& lista = modConGastos::ListaEstatus;
+    QString& lista = ListaEstatus;
     lista.clear();
     if (chkStatus(0).Value() == controles::vbChecked) lista += QStringLiteral("1,");
     if (chkStatus(1).Value() == controles::vbChecked) lista += QStringLiteral("2,");
 }
 
 void frmConGastos::ConsultaMovtosAcreedor() {
-    using modConGastos::ListaConceptos;
-    using modConGastos::ListaEstatus;
     ArmaListaConceptos();
 
     QString sql = CamposAcreedor;
@@ -72,8 +70,6 @@ void frmConGastos::ConsultaMovtosAcreedor() {
 }
 
 bool frmConGastos::ConsultaMovtosGrupo() {
-    using modConGastos::ListaConceptos;
-    using modConGastos::ListaEstatus;
     QString agrupaciones;
     controles::TreeView& arbol = tvwGral(0);
     for (vb::Integer indice = 1; indice <= arbol.Nodes().Count(); ++indice) {

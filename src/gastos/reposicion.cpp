@@ -45,7 +45,6 @@ QString Pesos(vb::Currency c) { return QStringLiteral("$ ") + vb::FormatoMoneda(
 }  // namespace
 
 void frmConGastos::ConsultaReposicion() {
-    using modConGastos::ListaConceptos;
     ListaConceptos.clear();
     if (optOrden(1).Value()) ArmaListaConceptos();
     QString sql = CamposReposicion;
