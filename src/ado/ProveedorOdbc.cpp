@@ -19,11 +19,23 @@
 namespace ado::detalle {
 namespace {
 
+// A server cursor of the transaction over `consulta` and its first slice, in one round trip; the
+// line break ends any comment the query closes with.
+QString DeclaraCursor(const QString& nombre, const QString& consulta, int porcion) {
+    return QStringLiteral("DECLARE %1 NO SCROLL CURSOR FOR %2\n;FETCH %3 FROM %1").arg(nombre, consulta).arg(porcion);
+}
+
 class CursorOdbc final : public Cursor {
 public:
     // A query run as written (`sql`), or a prepared statement of shape `clave` that goes back to
     // the session when the cursor is done with it.
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql) : Cursor(std::move(s)), st_(st), sql_(std::move(sql)) {
+        Describe();
+    }
+    // A query read through a server cursor `porcion` rows at a time (PostgreSQL, inside a read):
+    // the driver holds one slice, not the whole answer. `st` already holds the first slice.
+    CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql, QString cursor, int porcion)
+        : Cursor(std::move(s)), st_(st), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion) {
         Describe();
     }
     CursorOdbc(std::shared_ptr<Sesion> s, std::unique_ptr<Preparada> p, QString clave)
@@ -40,9 +52,19 @@ public:
     const std::vector<Columna>& Columnas() const { return columnas_; }
 
     bool Avanza() override {
-        const SQLRETURN rc = SQLFetch(st_);
+        SQLRETURN rc = SQLFetch(st_);
+        if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == porcion_) {
+            // A full slice may have more behind it.
+            SQLFreeStmt(st_, SQL_CLOSE);
+            const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(porcion_).arg(cursor_);
+            Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(siguiente)), SQLINTEGER(siguiente.size())),
+                     SQL_HANDLE_STMT, st_);
+            enPorcion_ = 0;
+            rc = SQLFetch(st_);
+        }
         if (rc == SQL_NO_DATA) return false;
         Verifica(rc, SQL_HANDLE_STMT, st_);
+        ++enPorcion_;
         // Drivers need columns read in order, so the whole row is read at once.
         for (size_t i = 0; i < columnas_.size(); ++i)
             valores_[i] = LeeValor(st_, SQLUSMALLINT(i + 1), columnas_[i].lectura);
@@ -54,7 +76,14 @@ public:
     void Reinicia() override {
         if (preparada_) return preparada_->Reejecuta();
         SQLFreeStmt(st_, SQL_CLOSE);
-        Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(sql_)), SQLINTEGER(sql_.size())), SQL_HANDLE_STMT, st_);
+        // A cursor read in slices only goes forward: the query gets a new one of the same snapshot.
+        if (porcion_ > 0) cursor_ = cursor_.section(u'_', 0, 1) + u'_' + QString::number(++reinicios_);
+        const QString sql = porcion_ > 0 ? DeclaraCursor(cursor_, sql_, porcion_) : sql_;
+        Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(sql)), SQLINTEGER(sql.size())), SQL_HANDLE_STMT, st_);
+        if (porcion_ > 0) {
+            Verifica(SQLMoreResults(st_), SQL_HANDLE_STMT, st_);
+            enPorcion_ = 0;
+        }
     }
 
 protected:
@@ -75,6 +104,10 @@ private:
     QString clave_;
     std::vector<Columna> columnas_;
     std::vector<vb::Variant> valores_;
+    QString cursor_;      // the server cursor read in slices, if any
+    int porcion_ = 0;     // rows a slice asks for; 0 when the driver holds the whole answer
+    int enPorcion_ = 0;   // rows read of the slice in course
+    int reinicios_ = 0;
 };
 
 class SesionOdbc final : public Sesion {
@@ -109,7 +142,7 @@ public:
         if (dialecto_ == Dialecto::Estandar) return Abre(texto);
         FormaSql forma = SeparaValores(texto, dialecto_);
         if (forma.valores.empty() || preparadas_.SinReuso(forma.clave) || !preparadas_.Repetida(forma.clave))
-            return Abre(texto);
+            return dialecto_ == Dialecto::Postgres && enInstantanea_ ? AbrePorPorciones(texto) : Abre(texto);
         return dialecto_ == Dialecto::Postgres ? ConNombrada(texto, forma) : ConPreparada(texto, std::move(forma));
     }
     void Devuelve(const QString& clave, std::unique_ptr<Preparada> p) { preparadas_.Devuelve(clave, std::move(p)); }
@@ -128,10 +161,12 @@ public:
             CierraInstantanea();
             throw;
         }
+        enInstantanea_ = true;
     }
 
     // Nothing was written, so the transaction is rolled back; a failure here leaves nothing to undo.
     void CierraInstantanea() override {
+        enInstantanea_ = false;
         if (dialecto_ == Dialecto::Estandar) return;
         SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
         SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
@@ -159,6 +194,30 @@ private:
         }
         try {
             return std::make_unique<CursorOdbc>(shared_from_this(), st, sql);
+        } catch (...) {
+            SQLFreeHandle(SQL_HANDLE_STMT, st);
+            throw;
+        }
+    }
+
+    // PostgreSQL inside a read: the query behind a cursor of the transaction, its first slice in
+    // the same round trip, so a large answer never sits whole in the driver. The cursor goes
+    // with the transaction.
+    std::unique_ptr<CursorOdbc> AbrePorPorciones(const QString& sql) {
+        QString consulta = sql.trimmed();
+        while (consulta.endsWith(u';')) consulta = consulta.chopped(1).trimmed();
+        const QString cursor = QStringLiteral("zr_c%1").arg(++cursores_);
+        const QString texto = DeclaraCursor(cursor, consulta, FilasPorPorcion);
+        SQLHSTMT st = Sentencia();
+        SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(texto)), SQLINTEGER(texto.size()));
+        if (SQL_SUCCEEDED(rc)) rc = SQLMoreResults(st);
+        if (!SQL_SUCCEEDED(rc)) {
+            const QString mensaje = Diagnostico(SQL_HANDLE_STMT, st);
+            SQLFreeHandle(SQL_HANDLE_STMT, st);
+            LanzaProveedor(mensaje);
+        }
+        try {
+            return std::make_unique<CursorOdbc>(shared_from_this(), st, consulta, cursor, FilasPorPorcion);
         } catch (...) {
             SQLFreeHandle(SQL_HANDLE_STMT, st);
             throw;
@@ -300,6 +359,9 @@ private:
     SQLHDBC dbc_ = nullptr;
     bool conectada_ = false;
     Dialecto dialecto_ = Dialecto::Estandar;
+    bool enInstantanea_ = false;
+    uint64_t cursores_ = 0;  // server cursors opened, for their names
+    static constexpr int FilasPorPorcion = 2000;
     std::optional<ColumnasFecha> fechas_;
     PreparadasOdbc preparadas_;
 };
