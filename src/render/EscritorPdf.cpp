@@ -9,6 +9,7 @@
 #include "render/FuenteIncrustada.h"
 #include "report/EmfMetricas.h"
 #include "report/Tabla.h"
+#include "report/TablaDeMarcas.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -95,10 +96,27 @@ void AgregaNumero(QByteArray& salida, int64_t n) {
     AgregaValor(salida, n);
 }
 
+// One element of the document's structure: a printed line as a paragraph, or a group's heading
+// as a heading of its level; its marked content on its page.
+struct Elemento {
+    const char* tipo;
+    int mcid;
+};
+
+// What a line is in the structure. In a report that marks its lines, what comes before a page's
+// first mark (the page heading, the captions carried over) is the page's furniture, not content.
+const char* TipoDeLinea(const report::Marca* marca, bool marcado) {
+    if (!marca) return marcado ? nullptr : "P";
+    if (marca->clase != report::ClaseRenglon::Grupo) return "P";
+    return marca->nivel <= 1 ? "H1" : marca->nivel == 2 ? "H2" : "H3";
+}
+
 // Page content in twips: one matrix maps the report's origin and its downward y onto the sheet;
-// text gets an upright matrix of its own. Bands and lines first, then the texts top to bottom and
-// left to right, so text extraction reads the page in order.
-QByteArray ContenidoPagina(const report::Pagina& pagina, FuenteUsada& normal, FuenteUsada& negrita) {
+// text gets an upright matrix of its own. Bands and lines first, as the page's furniture, then the
+// texts top to bottom and left to right, a line at a time, each line one element of the structure,
+// so text extraction and a screen reader take the page in order.
+QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
+                           std::vector<Elemento>& elementos) {
     qsizetype largo = 0;
     for (const report::Registro& r : pagina.registros)
         largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
@@ -106,13 +124,20 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, FuenteUsada& normal, Fu
     c.reserve(largo);
     c += "0.05 0 0 -0.05 ";
     c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
-    c += " cm\n";
-    std::vector<const report::Texto*> textos;
+    c += " cm\n/Artifact BMC\n";
+    struct Impreso {
+        const report::Texto* texto;
+        const report::Marca* marca;  // the mark in force where it was drawn
+    };
+    std::vector<Impreso> textos;
+    const report::Marca* vigente = nullptr;
     uint32_t colorLinea = 0xFFFFFFFF;
     bool grosor = false;
     for (const report::Registro& r : pagina.registros) {
         if (const auto* t = std::get_if<report::Texto>(&r)) {
-            if (!t->texto.isEmpty()) textos.push_back(t);
+            if (!t->texto.isEmpty()) textos.push_back({t, vigente});
+        } else if (const auto* m = std::get_if<report::Marca>(&r)) {
+            vigente = m;
         } else if (const auto* l = std::get_if<report::Linea>(&r)) {
             if (!grosor) {
                 AgregaNumero(c, report::GrosorLinea);
@@ -132,15 +157,32 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, FuenteUsada& normal, Fu
             c += "re f\n";
         }
     }
-    std::stable_sort(textos.begin(), textos.end(), [](const report::Texto* a, const report::Texto* b) {
-        return std::tie(a->y, a->x) < std::tie(b->y, b->x);
+    c += "EMC\n";
+    std::stable_sort(textos.begin(), textos.end(), [](const Impreso& a, const Impreso& b) {
+        return std::tie(a.texto->y, a.texto->x) < std::tie(b.texto->y, b.texto->x);
     });
     if (textos.empty()) return c;
     c += "BT\n";
     int16_t tamano = -1;
     bool enNegrita = false;
     uint32_t color = 0xFFFFFFFF;
-    for (const report::Texto* t : textos) {
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        const report::Texto* t = textos[i].texto;
+        const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
+        const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
+        const char* tipo = TipoDeLinea(textos[i].marca, marcado);
+        if (primeroDeLinea) {
+            if (tipo) {
+                elementos.push_back({tipo, static_cast<int>(elementos.size())});
+                c += '/';
+                c += tipo;
+                c += " <</MCID ";
+                AgregaValor(c, elementos.back().mcid);
+                c += ">> BDC\n";
+            } else {
+                c += "/Artifact <</Type /Pagination>> BDC\n";
+            }
+        }
         if (t->tamano != tamano || t->negrita != enNegrita || tamano < 0) {
             tamano = t->tamano;
             enNegrita = t->negrita;
@@ -157,54 +199,135 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, FuenteUsada& normal, Fu
         c += "Tm ";
         AgregaCadena(c, t->texto, t->negrita ? negrita : normal);
         c += " Tj\n";
+        if (ultimoDeLinea) c += "EMC\n";
     }
     c += "ET\n";
     return c;
 }
 
+QByteArray Ref(int n) { return QByteArray::number(n) + " 0 R"; }
+
+// Text for XML: the five characters it reserves, escaped.
+QByteArray Xml(const QString& texto) { return texto.toHtmlEscaped().toUtf8(); }
+
+// The document's XMP: its title, author and date, and its claim to the accessible PDF standard.
+QByteArray Xmp(const QString& titulo, const QString& autor, const QDateTime& fecha) {
+    const QByteArray cuando = fecha.toUTC().toString(Qt::ISODate).toLatin1();
+    return "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+           "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+           "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+           "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
+           "xmlns:pdfuaid=\"http://www.aiim.org/pdfua/ns/id/\">\n"
+           "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + Xml(titulo) + "</rdf:li></rdf:Alt></dc:title>\n"
+           "<dc:creator><rdf:Seq><rdf:li>" + Xml(autor) + "</rdf:li></rdf:Seq></dc:creator>\n"
+           "<dc:language><rdf:Bag><rdf:li>es-MX</rdf:li></rdf:Bag></dc:language>\n"
+           "<xmp:CreateDate>" + cuando + "</xmp:CreateDate><xmp:ModifyDate>" + cuando + "</xmp:ModifyDate>\n"
+           "<xmp:CreatorTool>ZR_ConsultasGT</xmp:CreatorTool><pdf:Producer>ZR_ConsultasGT</pdf:Producer>\n"
+           "<pdfuaid:part>1</pdfuaid:part>\n"
+           "</rdf:Description></rdf:RDF></x:xmpmeta>\n<?xpacket end=\"w\"?>";
+}
+
 // Numbered objects written one after another, with the offsets the cross-reference table needs.
 class Objetos {
 public:
-    Objetos() { datos_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
+    Objetos() { datos_ = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n"; }
 
     int Reserva() {
-        desplazamientos_.push_back(-1);
-        return static_cast<int>(desplazamientos_.size());
+        ubicaciones_.emplace_back();
+        return static_cast<int>(ubicaciones_.size());
     }
 
     void Escribe(int numero, const QByteArray& cuerpo) {
-        desplazamientos_[static_cast<std::size_t>(numero - 1)] = datos_.size();
+        Aqui(numero);
         datos_ += QByteArray::number(numero) + " 0 obj\n" + cuerpo + "\nendobj\n";
+    }
+
+    // A small object that travels compressed with others in an object stream: the structure of a
+    // long document is tens of thousands of them.
+    void Compacto(int numero, const QByteArray& cuerpo) { Compacto(numero) += cuerpo; }
+    // The same, the object's body appended by the caller to what this returns.
+    QByteArray& Compacto(int numero) {
+        constexpr int PorLote = 200;
+        if (enLote_ >= PorLote) CierraLote();
+        if (enLote_ > 0) cuerpos_ += '\n';
+        AgregaValor(indice_, numero);
+        AgregaValor(indice_, cuerpos_.size());
+        ubicaciones_[static_cast<std::size_t>(numero - 1)] = {-1, 0, enLote_++};
+        enLote_ == 1 ? void(lote_ = {numero}) : lote_.push_back(numero);
+        return cuerpos_;
+    }
+
+    // XML metadata, left uncompressed so tools that do not inflate streams can read it.
+    void Metadatos(int numero, const QByteArray& xml) {
+        Aqui(numero);
+        datos_ += QByteArray::number(numero) + " 0 obj\n<< /Type /Metadata /Subtype /XML /Length " +
+                  QByteArray::number(xml.size()) + " >>\nstream\n" + xml + "\nendstream\nendobj\n";
     }
 
     // `extra`: more entries of the stream's dictionary.
     void Flujo(int numero, const QByteArray& contenido, const QByteArray& extra = {}) {
         const QByteArray comprimido = qCompress(contenido, CompresionRapida).mid(4);  // drop Qt's length prefix
-        desplazamientos_[static_cast<std::size_t>(numero - 1)] = datos_.size();
+        Aqui(numero);
         datos_ += QByteArray::number(numero) + " 0 obj\n<< /Length " + QByteArray::number(comprimido.size()) +
                   " /Filter /FlateDecode" + extra + " >>\nstream\n" + comprimido + "\nendstream\nendobj\n";
     }
 
-    // The file's identifier is a digest of everything before it, so the same document always
-    // makes the same file.
+    // The cross-reference stream, which can point into object streams. The file's identifier is
+    // a digest of everything before it, so the same document always makes the same file.
     QByteArray Termina(int catalogo, int info) {
+        CierraLote();
         const QByteArray id = '<' + QCryptographicHash::hash(datos_, QCryptographicHash::Md5).toHex().toUpper() + '>';
-        const qsizetype xref = datos_.size();
-        datos_ += "xref\n0 " + QByteArray::number(desplazamientos_.size() + 1) + "\n0000000000 65535 f \n";
-        for (const qsizetype d : desplazamientos_)
-            datos_ += QByteArray::number(static_cast<qlonglong>(d)).rightJustified(10, '0') + " 00000 n \n";
-        datos_ += "trailer\n<< /Size " + QByteArray::number(desplazamientos_.size() + 1) + " /Root " +
-                  QByteArray::number(catalogo) + " 0 R /Info " + QByteArray::number(info) +
-                  " 0 R /ID [" + id + ' ' + id + "] >>\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(xref)) + "\n%%EOF\n";
+        const int xref = Reserva();
+        Aqui(xref);
+        QByteArray filas;
+        const auto fila = [&filas](uint8_t tipo, uint64_t campo, uint16_t otro) {
+            filas += static_cast<char>(tipo);
+            for (int b = 24; b >= 0; b -= 8) filas += static_cast<char>((campo >> b) & 0xFF);
+            filas += static_cast<char>(otro >> 8);
+            filas += static_cast<char>(otro & 0xFF);
+        };
+        fila(0, 0, 0xFFFF);
+        for (const Ubicacion& u : ubicaciones_) {
+            if (u.lote > 0) fila(2, static_cast<uint64_t>(u.lote), static_cast<uint16_t>(u.indice));
+            else fila(1, static_cast<uint64_t>(u.desplazamiento), 0);
+        }
+        const QByteArray comprimido = qCompress(filas, CompresionRapida).mid(4);
+        const qsizetype inicio = datos_.size();
+        const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
+        datos_ += QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " +
+                  Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
+                  QByteArray::number(comprimido.size()) + " /Filter /FlateDecode >>\nstream\n" + comprimido +
+                  "\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n";
         return std::move(datos_);
     }
 
 private:
-    QByteArray datos_;
-    std::vector<qsizetype> desplazamientos_;
-};
+    // Where an object is: at an offset of the file, or the n-th of an object stream.
+    struct Ubicacion {
+        qsizetype desplazamiento = -1;
+        int lote = 0;
+        int indice = 0;
+    };
 
-QByteArray Ref(int n) { return QByteArray::number(n) + " 0 R"; }
+    void Aqui(int numero) { ubicaciones_[static_cast<std::size_t>(numero - 1)] = {datos_.size(), 0, 0}; }
+
+    void CierraLote() {
+        if (enLote_ == 0) return;
+        const int numero = Reserva();
+        for (int n : lote_) ubicaciones_[static_cast<std::size_t>(n - 1)].lote = numero;
+        Flujo(numero, indice_ + cuerpos_,
+              " /Type /ObjStm /N " + QByteArray::number(enLote_) + " /First " + QByteArray::number(indice_.size()));
+        indice_.clear();
+        cuerpos_.clear();
+        enLote_ = 0;
+    }
+
+    QByteArray datos_;
+    std::vector<Ubicacion> ubicaciones_;
+    QByteArray indice_, cuerpos_;  // the object stream in course: its objects' numbers and offsets, their bodies
+    int enLote_ = 0;
+    std::vector<int> lote_;  // their numbers
+};
 
 // An outline entry: its title, its page and how high on the sheet it points, in points.
 struct Marcador {
@@ -319,6 +442,7 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     FuenteUsada normal(FuenteDePagina(false)), negrita(FuenteDePagina(true));
     Objetos o;
     const int catalogo = o.Reserva(), paginas = o.Reserva(), info = o.Reserva(), marcadores = o.Reserva();
+    const int raiz = o.Reserva(), documentoEstructura = o.Reserva(), metadatos = o.Reserva();
     const std::size_t n = std::max<std::size_t>(documento.size(), 1);
     std::vector<int> pagina(n), contenido(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -329,8 +453,11 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     std::vector<int> marcador(lista.size());
     for (int& m : marcador) m = o.Reserva();
 
+    // Tagged, in Spanish of Mexico, its title shown as the window's: what a screen reader needs.
     o.Escribe(catalogo, "<< /Type /Catalog /Pages " + Ref(paginas) + " /Outlines " + Ref(marcadores) +
-                            " /PageMode /UseOutlines >>");
+                            " /PageMode /UseOutlines /MarkInfo << /Marked true >> /StructTreeRoot " + Ref(raiz) +
+                            " /Lang (es-MX) /ViewerPreferences << /DisplayDocTitle true >> /Metadata " +
+                            Ref(metadatos) + " >>");
     const QDateTime fecha = datos.fecha.isValid() ? datos.fecha : QDateTime::currentDateTime();
     const QByteArray cuando = "(D:" + fecha.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
     o.Escribe(info, "<< /Title " + CadenaUnicode(datos.titulo) + " /Author " + CadenaUnicode(datos.autor) +
@@ -354,10 +481,37 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
                (i == lista.size() ? cuenta : '-' + cuenta);
     };
     o.Escribe(marcadores, "<< /Type /Outlines" + extremos(lista.size()) + " >>");
+    const bool marcado = report::TieneMarcas(documento);
+    QByteArray deDocumento, arbolDePaginas;
     for (std::size_t i = 0; i < n; ++i) {
-        o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) + " >>");
-        o.Flujo(contenido[i], i < documento.size() ? ContenidoPagina(documento[i], normal, negrita) : QByteArray());
+        std::vector<Elemento> elementos;
+        o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) +
+                                 " /StructParents " + QByteArray::number(static_cast<qulonglong>(i)) + " /Tabs /S >>");
+        o.Flujo(contenido[i],
+                i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita, elementos) : QByteArray());
+        // Each line's element, and the page's map from its marked content back to them.
+        AgregaValor(arbolDePaginas, i);
+        arbolDePaginas += '[';
+        const QByteArray padreYPagina = " /P " + Ref(documentoEstructura) + " /Pg " + Ref(pagina[i]) + " /K ";
+        for (const Elemento& e : elementos) {
+            const int numero = o.Reserva();
+            QByteArray& cuerpo = o.Compacto(numero);
+            cuerpo += "<< /Type /StructElem /S /";
+            cuerpo += e.tipo;
+            cuerpo += padreYPagina;
+            AgregaValor(cuerpo, e.mcid);
+            cuerpo += ">>";
+            for (QByteArray* lista : {&deDocumento, &arbolDePaginas}) {
+                AgregaValor(*lista, numero);
+                *lista += "0 R ";
+            }
+        }
+        arbolDePaginas += "] ";
     }
+    o.Compacto(documentoEstructura, "<< /Type /StructElem /S /Document /P " + Ref(raiz) + " /K [" + deDocumento + "] >>");
+    o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
+                        arbolDePaginas + "] >> /ParentTreeNextKey " + QByteArray::number(static_cast<qulonglong>(n)) + " >>");
+    o.Metadatos(metadatos, Xmp(datos.titulo, datos.autor, fecha));
     for (const std::vector<std::size_t>& hermanos : ramas)
         for (std::size_t k = 0; k < hermanos.size(); ++k) {
             const std::size_t i = hermanos[k];

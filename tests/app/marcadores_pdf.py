@@ -38,10 +38,30 @@ def aplana(lector, ramas, nivel=1):
             yield m.title, lector.get_destination_page_number(m) + 1, nivel
 
 
+def etiquetas(nombre, lector, profundidad):
+    """Tagged for a screen reader: marked, in Spanish of Mexico, claiming the accessible standard in
+    its metadata, every page tied to the structure, and the marked groups' headings as headings."""
+    fallas = []
+    raiz = lector.trailer["/Root"]
+    if not raiz.get("/MarkInfo", {}).get("/Marked") or raiz.get("/Lang") != "es-MX":
+        fallas.append(f"{nombre}: el PDF no está etiquetado en es-MX")
+    if b"<pdfuaid:part>1</pdfuaid:part>" not in raiz["/Metadata"].get_object().get_data():
+        fallas.append(f"{nombre}: los metadatos no declaran PDF/UA-1")
+    if any("/StructParents" not in p for p in lector.pages):
+        fallas.append(f"{nombre}: hay páginas fuera de la estructura")
+    elementos = raiz["/StructTreeRoot"]["/K"].get_object()["/K"]
+    tipos = {e.get_object()["/S"] for e in elementos}
+    esperados = {f"/H{n}" for n in range(1, profundidad + 1)} if profundidad > 1 else set()
+    if not tipos >= {"/P"} | esperados:
+        fallas.append(f"{nombre}: la estructura tiene {sorted(tipos)}")
+    return fallas
+
+
 def revisa(nombre, pdf, profundidad):
     fallas = []
     lector = pypdf.PdfReader(pdf)
     arbol = list(aplana(lector, lector.outline))
+    fallas += etiquetas(nombre, lector, profundidad)
     marcas = [(titulo, n) for titulo, n, _ in arbol]
     paginas = len(lector.pages)
     if max((nivel for *_, nivel in arbol), default=0) != max(profundidad, 1):
