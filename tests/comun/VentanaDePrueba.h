@@ -67,6 +67,17 @@ protected:
     static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
     static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
 
+    // A line of a page and the texts it must hold, in drawing order.
+    struct Linea {
+        int pagina, y;
+        QStringList textos;
+    };
+    // Every line of the table holds exactly its texts.
+    static void Comprueba(const report::Documento& doc, const std::vector<Linea>& lineas) {
+        for (const Linea& l : lineas)
+            EXPECT_EQ(EnLinea(doc, l.pagina, l.y), l.textos) << "página " << l.pagina << ", y " << l.y;
+    }
+
     // The page files left in the window's page folder.
     QStringList ArchivosDePagina() const {
         return QDir(raiz.filePath(anfitrion.carpetaPaginas)).entryList(QDir::Files);

@@ -2,6 +2,8 @@
 // document the preview was shown: columns, amounts, breaks and totals, filters and page breaks.
 #include "BaseGastos.h"
 
+#include <functional>
+
 using prueba::VentanaGastos;
 
 namespace {
@@ -54,88 +56,69 @@ protected:
     }
 };
 
-TEST_F(Movtos, PorAcreedorDetallado) {
-    const report::Documento doc = Corre(false, true);
-    ASSERT_EQ(doc.size(), 1u);
-
-    // Creditor heading, then its movements by concept and folio, bold as the heading left them.
-    EXPECT_EQ(EnLinea(doc, 1, 2100), (QStringList{"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V."}));
-    EXPECT_EQ(EnLinea(doc, 1, 2350), (QStringList{"01/05/2024", "(DEVOL) Devolución", "F-4", "Aplicado", "50.00", "0.00",
-                                                  "0.00", "0.00", "50.00"}));
+TEST_F(Movtos, DetalladosYResumidos) {
+    // By creditor: movements by concept and folio, bold as the heading left them; the credit takes
+    // 50.00 off (1,000.00 + 200.25 + 300.25 + 70.00 + 80.00 - 50.00); the amount before tax puts
+    // back the tax withheld; the folio shows its last 10 characters.
+    report::Documento doc = Corre(false, true);
     EXPECT_EQ(Rasgos(doc, QStringLiteral("F-4")), "p1 3800,2350 a0 s7 n1 c0");
     EXPECT_EQ(Folios(doc), (QStringList{"F-4", "F-2", "F-1", "F-3", "F-5", "F-6", "024-000123", "F-11", "F-7"}));
-    EXPECT_EQ(EnLinea(doc, 1, 3150).mid(2, 3), (QStringList{"F-5", "Cancelado", "70.00"}));
-    // The credit takes 50.00 off: 1,000.00 + 200.25 + 300.25 + 70.00 + 80.00 - 50.00.
-    EXPECT_EQ(EnLinea(doc, 1, 3550), (QStringList{"TOTAL ACREEDOR", "1,600.50"}));
+    Comprueba(doc, {{1, 3550, {"TOTAL ACREEDOR", "1,600.50"}},
+                    {1, 4050, {"30/06/2024", "(LUZ) Luz", "024-000123", "Aplicado", "1,000.00", "160.00", "106.67",
+                               "100.00", "953.33"}},
+                    {1, 4450, {"TOTAL ACREEDOR", "1,353.33"}},
+                    {1, 5150, {"TOTAL ACREEDOR", "99.99"}}});
 
-    // The amount before tax puts back the tax withheld; the folio shows its last 10 characters.
-    EXPECT_EQ(EnLinea(doc, 1, 4050), (QStringList{"30/06/2024", "(LUZ) Luz", "024-000123", "Aplicado", "1,000.00",
-                                                  "160.00", "106.67", "100.00", "953.33"}));
-    EXPECT_EQ(EnLinea(doc, 1, 4450), (QStringList{"TOTAL ACREEDOR", "1,353.33"}));
-    EXPECT_EQ(EnLinea(doc, 1, 4700), (QStringList{"A003", "Importadora del Pacífico"}));
-    EXPECT_EQ(EnLinea(doc, 1, 5150), (QStringList{"TOTAL ACREEDOR", "99.99"}));
-}
-
-TEST_F(Movtos, PorConceptoDetallado) {
-    const report::Documento doc = Corre(true, true);
-    // Movement lines are not bold here; the creditor's name is cut to 40 characters.
-    EXPECT_EQ(EnLinea(doc, 1, 2350).mid(0, 3),
-              (QStringList{"01/05/2024", "Papelería Ñandú y Asociados de Occidente", "F-4"}));
+    // By concept: lines not bold, the creditor's name cut to 40 characters; a concept of credits
+    // only draws no total, and the next one starts from zero.
+    doc = Corre(true, true);
+    EXPECT_EQ(EnLinea(doc, 1, 2350).mid(0, 2), (QStringList{"01/05/2024", "Papelería Ñandú y Asociados de Occidente"}));
     EXPECT_EQ(Rasgos(doc, QStringLiteral("F-4")), "p1 3800,2350 a0 s7 n0 c0");
-    // Only credits: a negative total draws no line, and the next concept starts from zero.
-    EXPECT_EQ(EnLinea(doc, 1, 2550), QStringList{"Luz (LUZ)"});
     EXPECT_EQ(Folios(doc), (QStringList{"F-4", "F-2", "F-7", "024-000123", "F-1", "F-5", "F-6", "F-3", "F-11"}));
-    EXPECT_EQ(EnLinea(doc, 1, 3400), (QStringList{"TOTAL CONCEPTO", "1,253.57"}));
-    // 1,000.00 + 70.00 + 80.00 (01/05) + 300.25 + 400.00
-    EXPECT_EQ(EnLinea(doc, 1, 4900), (QStringList{"TOTAL CONCEPTO", "1,850.25"}));
-    EXPECT_EQ(Busca(doc, QStringLiteral("TOTAL CONCEPTO")).size(), 2u);
-}
+    Comprueba(doc, {{1, 2550, {"Luz (LUZ)"}},
+                    {1, 3400, {"TOTAL CONCEPTO", "1,253.57"}},
+                    {1, 4900, {"TOTAL CONCEPTO", "1,850.25"}}});  // 1,000.00 + 70.00 + 80.00 + 300.25 + 400.00
 
-TEST_F(Movtos, FiltrosDeEstatusYConcepto) {
-    ventana->cmbConsulta.SetListIndex(2);
-    ventana->chkStatus(0).UserClick();  // "Aplicados"
-    report::Documento doc = Corre(false, true);
-    EXPECT_EQ(Folios(doc), (QStringList{"F-4", "F-2", "F-1", "F-3", "024-000123", "F-7"}));
-
-    ventana->chkStatus(1).UserClick();  // and "Cancelados"
-    doc = Corre(false, true);
-    EXPECT_EQ(Folios(doc), (QStringList{"F-4", "F-2", "F-1", "F-3", "F-5", "024-000123", "F-11", "F-7"}));
-
-    ventana->chkStatus(0).UserClick();  // "Cancelados" alone
-    doc = Corre(false, true);
-    EXPECT_EQ(Folios(doc), (QStringList{"F-5", "F-11"}));
-
-    // Concepts ticked in the tree: the credit's concept is left unticked.
-    ventana->chkStatus(1).UserClick();
-    Marca(1, QStringLiteral("ARENTA"));
-    Marca(1, QStringLiteral("ALUZ"));
-    doc = Corre(false, true);
-    EXPECT_EQ(Folios(doc), (QStringList{"F-2", "F-1", "F-3", "F-5", "F-6", "024-000123", "F-11", "F-7"}));
-    EXPECT_EQ(Busca(doc, QStringLiteral("1,650.50")).size(), 1u);
-
-    // The same filters hold in the grouped form.
-    Marca(0, QStringLiteral("G2"));
-    ventana->chkStatus(1).UserClick();
-    doc = Corre(false, true);
-    EXPECT_EQ(Folios(doc), QStringList{});
-    ventana->chkStatus(1).UserClick();
-    doc = Corre(false, true);
-    EXPECT_EQ(Folios(doc), QStringList{"F-7"});
-}
-
-TEST_F(Movtos, Resumidos) {
-    report::Documento doc = Corre(false, false);
-    // One line per creditor: its heading and, at the next break, its total.
-    EXPECT_EQ(EnLinea(doc, 1, 1900), (QStringList{"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V.", "1,600.50"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2150), (QStringList{"A002", "Limpiezas del Norte", "1,353.33"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2400), (QStringList{"A003", "Importadora del Pacífico", "99.99"}));
+    // Summary: a line per creditor closed by its total, no movements; by concept a concept of
+    // credits keeps its own line with its negative total.
+    doc = Corre(false, false);
     EXPECT_TRUE(Folios(doc).isEmpty());
+    Comprueba(doc, {{1, 1900, {"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V.", "1,600.50"}},
+                    {1, 2400, {"A003", "Importadora del Pacífico", "99.99"}}});
+    Comprueba(Corre(true, false), {{1, 1900, {"Devolución (DEVOL)", "-50.00"}}, {1, 2150, {"Luz (LUZ)", "1,253.57"}}});
+}
 
-    // A concept of credits only keeps its own line, with its negative total.
-    doc = Corre(true, false);
-    EXPECT_EQ(EnLinea(doc, 1, 1900), (QStringList{"Devolución (DEVOL)", "-50.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2150), (QStringList{"Luz (LUZ)", "1,253.57"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2400), (QStringList{"Renta (RENTA)", "1,850.25"}));
+// Status boxes, ticked concepts, agrupaciones and a typed code each narrow what prints.
+TEST_F(Movtos, Filtros) {
+    ventana->cmbConsulta.SetListIndex(2);
+    const struct {
+        std::function<void()> cambio;
+        QStringList folios;
+    } pasos[] = {
+        {[&] { ventana->chkStatus(0).UserClick(); }, {"F-4", "F-2", "F-1", "F-3", "024-000123", "F-7"}},  // "Aplicados"
+        {[&] { ventana->chkStatus(1).UserClick(); }, {"F-4", "F-2", "F-1", "F-3", "F-5", "024-000123", "F-11", "F-7"}},
+        {[&] { ventana->chkStatus(0).UserClick(); }, {"F-5", "F-11"}},  // "Cancelados" alone
+        // Concepts ticked in the tree: the credit's concept is left unticked.
+        {[&] {
+             ventana->chkStatus(1).UserClick();
+             Marca(1, QStringLiteral("ARENTA"));
+             Marca(1, QStringLiteral("ALUZ"));
+         },
+         {"F-2", "F-1", "F-3", "F-5", "F-6", "024-000123", "F-11", "F-7"}},
+        // The same filters hold in the grouped form.
+        {[&] {
+             Marca(0, QStringLiteral("G2"));
+             ventana->chkStatus(1).UserClick();
+         },
+         {}},
+        {[&] { ventana->chkStatus(1).UserClick(); }, {"F-7"}},
+        // A typed code wins over the tree.
+        {[&] { ventana->txtCodAcreedor.SetText(QStringLiteral("A002")); }, {"024-000123", "F-11"}},
+    };
+    for (const auto& p : pasos) {
+        p.cambio();
+        EXPECT_EQ(Folios(Corre(false, true)), p.folios);
+    }
 }
 
 TEST_F(Movtos, AgrupadoPorAgrupaciones) {
@@ -149,16 +132,6 @@ TEST_F(Movtos, AgrupadoPorAgrupaciones) {
     ASSERT_EQ(importados.size(), 1u);
     // The last creditor of Limpieza closes with its total before the new agrupación's heading.
     EXPECT_EQ(EnLinea(doc, 1, importados[0].texto.y - 350), (QStringList{"TOTAL ACREEDOR", "1,353.33"}));
-}
-
-TEST_F(Movtos, CodigoTecleado) {
-    Marca(0, QStringLiteral("A10"));  // not consulted once a code is typed
-    ventana->cmbConsulta.SetListIndex(2);
-    ventana->txtCodAcreedor.SetText(QStringLiteral("A002"));
-    const report::Documento doc = Corre(false, true);
-    EXPECT_EQ(EnLinea(doc, 1, 2300), (QStringList{"A002", "Limpiezas del Norte"}));
-    EXPECT_EQ(Folios(doc), (QStringList{"024-000123", "F-11"}));
-    EXPECT_TRUE(Busca(doc, QStringLiteral("Nacionales:   Papelería")).empty());
 }
 
 // G001 with M charges, then G002 with one.

@@ -41,61 +41,38 @@ protected:
     }
 };
 
-TEST_F(Reposicion, PorFolioDetallado) {
-    const report::Documento doc = Corre(false, true);
-    ASSERT_EQ(doc.size(), 1u);
-
-    // Document line: folio and cheque by their last 10 characters, the cheque against its receipts.
-    EXPECT_EQ(EnLinea(doc, 1, 1850),
-              (QStringList{"-2024-0001", "0000000123", "0100017001", "$ 1,500.00", "$ 1,293.00", "$ 207.00"}));
+TEST_F(Reposicion, DetalladosYResumidos) {
+    // By document: folio and cheque by their last 10 characters, the cheque against its receipts.
     // Tax and withholdings from the percentages, kept to four decimals: 1,234.56 + 197.5296 -
-    // 131.6868 - 123.456 is 1,176.9468, not the 1,176.94 the rounded cents would add up to.
-    EXPECT_EQ(EnLinea(doc, 1, 2100), (QStringList{"Honorarios por asesoría con", "Recibo 15", "01/06/2024", "1,234.56",
-                                                  "197.53", "131.69", "123.46", "1,176.95"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2300), (QStringList{"Luz", "Recibo de luz de la sucursa", "02/06/2024", "100.05", "16.01",
-                                                  "0.00", "0.00", "116.06"}));
-    // The document's total line, under a rule from 5800.
-    EXPECT_EQ(EnLinea(doc, 1, 2500), (QStringList{"1,334.61", "213.54", "131.69", "123.46", "1,293.00"}));
+    // 131.6868 - 123.456 is 1,176.9468, not the 1,176.94 the rounded cents would add up to. An
+    // expense without amount prints an empty total and counts for nothing; the documents outside
+    // the period do not print.
+    report::Documento doc = Corre(false, true);
+    Comprueba(doc, {{1, 1850, {"-2024-0001", "0000000123", "0100017001", "$ 1,500.00", "$ 1,293.00", "$ 207.00"}},
+                    {1, 2100, {"Honorarios por asesoría con", "Recibo 15", "01/06/2024", "1,234.56", "197.53", "131.69",
+                               "123.46", "1,176.95"}},
+                    {1, 2500, {"1,334.61", "213.54", "131.69", "123.46", "1,293.00"}},
+                    {1, 3000, {"Luz", "Recibo 2", "29/06/2024", ""}},
+                    {1, 3400, {"200.00", "32.00", "0.00", "0.00", "232.00"}},
+                    {1, 3800, {"TOTAL GLOBAL", "$ 1,750.00", "$ 1,525.00", "$ 225.00"}}});
+    EXPECT_TRUE(Busca(doc, QStringLiteral("-2024-0003")).empty() && Busca(doc, QStringLiteral("-2024-0000")).empty());
 
-    EXPECT_EQ(EnLinea(doc, 1, 2750).first(), "-2024-0002");
-    // An expense without amount prints an empty total and counts for nothing.
-    EXPECT_EQ(EnLinea(doc, 1, 3000), (QStringList{"Luz", "Recibo 2", "29/06/2024", ""}));
-    EXPECT_EQ(EnLinea(doc, 1, 3400), (QStringList{"200.00", "32.00", "0.00", "0.00", "232.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 3800), (QStringList{"TOTAL GLOBAL", "$ 1,750.00", "$ 1,525.00", "$ 225.00"}));
-    EXPECT_TRUE(Busca(doc, QStringLiteral("-2024-0003")).empty());
-    EXPECT_TRUE(Busca(doc, QStringLiteral("-2024-0000")).empty());
-}
-
-TEST_F(Reposicion, PorConceptoDetallado) {
-    const report::Documento doc = Corre(true, true);
-    EXPECT_EQ(EnLinea(doc, 1, 1900).mid(0, 4), (QStringList{"01/06/2024", "Recibo 15", "0000000123", "0100017001"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2100),
-              (QStringList{"TOTAL CONCEPTO", "1,234.56", "197.53", "131.69", "123.46", "1,176.95"}));
-    // References show their last 10 characters here.
+    // By concept references show their last 10 characters too.
+    doc = Corre(true, true);
+    Comprueba(doc, {{1, 2100, {"TOTAL CONCEPTO", "1,234.56", "197.53", "131.69", "123.46", "1,176.95"}},
+                    {1, 4100, {"TOTAL GLOBAL", "$ 1,534.61", "$ 245.54", "$ 131.69", "$ 123.46", "$ 1,525.00"}}});
     EXPECT_EQ(EnLinea(doc, 1, 2600).mid(0, 2), (QStringList{"02/06/2024", "del centro"}));
-    EXPECT_EQ(EnLinea(doc, 1, 3000).first(), "TOTAL CONCEPTO");
-    EXPECT_EQ(EnLinea(doc, 1, 3700), (QStringList{"TOTAL CONCEPTO", "200.00", "32.00", "0.00", "0.00", "232.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 4100),
-              (QStringList{"TOTAL GLOBAL", "$ 1,534.61", "$ 245.54", "$ 131.69", "$ 123.46", "$ 1,525.00"}));
-}
 
-TEST_F(Reposicion, Resumidos) {
-    // By document: one line each, no amount headings and no total lines until the end.
-    report::Documento doc = Corre(false, false);
+    // Summary by document: no amount headings and no total lines until the end; by concept each
+    // concept's line carries its totals.
+    doc = Corre(false, false);
     EXPECT_TRUE(Busca(doc, QStringLiteral("Ret. IVA")).empty());
-    EXPECT_EQ(EnLinea(doc, 1, 1650).first(), "-2024-0001");
-    EXPECT_EQ(EnLinea(doc, 1, 1900).first(), "-2024-0002");
-    EXPECT_EQ(EnLinea(doc, 1, 2300), (QStringList{"TOTAL GLOBAL", "$ 1,750.00", "$ 1,525.00", "$ 225.00"}));
-
-    // By concept: each concept's line carries its totals.
+    Comprueba(doc, {{1, 2300, {"TOTAL GLOBAL", "$ 1,750.00", "$ 1,525.00", "$ 225.00"}}});
     doc = Corre(true, false);
-    EXPECT_EQ(EnLinea(doc, 1, 1650), (QStringList{"Honorarios por asesoría contable del mes", "1,234.56", "197.53",
-                                                  "131.69", "123.46", "1,176.95"}));
-    EXPECT_EQ(EnLinea(doc, 1, 1900), (QStringList{"Luz", "100.05", "16.01", "0.00", "0.00", "116.06"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2150).mid(0, 2), (QStringList{"Renta", "200.00"}));
     EXPECT_TRUE(Busca(doc, QStringLiteral("TOTAL CONCEPTO")).empty());
-    EXPECT_EQ(EnLinea(doc, 1, 2550),
-              (QStringList{"TOTAL GLOBAL", "$ 1,534.61", "$ 245.54", "$ 131.69", "$ 123.46", "$ 1,525.00"}));
+    Comprueba(doc, {{1, 1650, {"Honorarios por asesoría contable del mes", "1,234.56", "197.53", "131.69", "123.46",
+                               "1,176.95"}},
+                    {1, 2550, {"TOTAL GLOBAL", "$ 1,534.61", "$ 245.54", "$ 131.69", "$ 123.46", "$ 1,525.00"}}});
 }
 
 TEST_F(Reposicion, ChequeYConceptos) {

@@ -19,49 +19,37 @@ protected:
     }
 };
 
-TEST_F(Saldos, UnRenglonPorAcreedorConSaldo) {
-    const report::Documento doc = Corre();
-    ASSERT_EQ(doc.size(), 1u);
-    EXPECT_EQ(EnLinea(doc, 1, 1300), QStringList{"Al :  15/jun/2024"});
+TEST_F(Saldos, QuienSeImprimeYSusTotales) {
     // A001: charges of status 1 up to the end date less its credit note; the cancelled charge
     // does not count. A002 paid everything: zero, left out. A003: a class other than a charge
     // lowers the balance, and the charge after the end date does not count. A004 owes nothing
     // and has a credit: negative, printed.
-    EXPECT_EQ(EnLinea(doc, 1, 1900), (QStringList{"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V.", "1,530.50"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2150), (QStringList{"A003", "Importadora del Pacífico", "90.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2400), (QStringList{"A004", "Proveedor Sin Ciudad", "-125.50"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2650), (QStringList{"TOTALES :", "3 Acreedor(es)", "1,495.00"}));
+    Comprueba(Corre(), {{1, 1900, {"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V.", "1,530.50"}},
+                        {1, 2150, {"A003", "Importadora del Pacífico", "90.00"}},
+                        {1, 2400, {"A004", "Proveedor Sin Ciudad", "-125.50"}},
+                        {1, 2650, {"TOTALES :", "3 Acreedor(es)", "1,495.00"}}});
+
+    // Grouped: a total per agrupación, the last one closes the report and there is no grand total.
+    Marca(0, QStringLiteral("A10"));
+    Marca(0, QStringLiteral("A20"));
+    report::Documento doc = Corre();
+    Comprueba(doc, {{1, 2690, {"TOTAL :", "1  Acreedor(es)", "1,530.50"}},
+                    {1, 4030, {"TOTAL :", "2  Acreedor(es)", "-35.50"}}});
+    EXPECT_TRUE(Busca(doc, QStringLiteral("TOTALES :")).empty());
+    // An agrupación none of whose creditors prints gets no total, except the last one.
+    Marca(0, QStringLiteral("A11"));
+    doc = Corre(QDate(2024, 4, 1));
+    EXPECT_EQ(Busca(doc, QStringLiteral("TOTAL :")).size(), 1u);
+    EXPECT_EQ(Busca(doc, QStringLiteral("0  Acreedor(es)")).size(), 1u);
 }
 
 TEST_F(Saldos, SinSaldoCuentaLosDeSaldoCeroYLaFechaFinalCorta) {
     ventana->chkSinSaldo.UserClick();
     ventana->dtpFecha(0).SetValue(QDate(2024, 1, 1));  // shown, never used
-    const report::Documento doc = Corre(QDate(2024, 6, 5));
-    EXPECT_EQ(EnLinea(doc, 1, 1300), QStringList{"Del:  01/ene/2024    Al :  05/jun/2024"});
     // A001's charge of 10/06 and A003's movements fall after 05/06; A004's credit of 01/06 before.
-    EXPECT_EQ(EnLinea(doc, 1, 1900).last(), "1,230.25");
-    EXPECT_EQ(EnLinea(doc, 1, 2150), (QStringList{"A002", "Limpiezas del Norte", "0.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 2400).last(), "0.00");
-    EXPECT_EQ(EnLinea(doc, 1, 2650).last(), "-125.50");
-    EXPECT_EQ(EnLinea(doc, 1, 2900), (QStringList{"TOTALES :", "4 Acreedor(es)", "1,104.75"}));
-}
-
-TEST_F(Saldos, AgrupadoConSubtotalPorAgrupacion) {
-    Marca(0, QStringLiteral("A10"));
-    Marca(0, QStringLiteral("A20"));
-    const report::Documento doc = Corre();
-    EXPECT_EQ(EnLinea(doc, 1, 2200), QStringList{"Nacionales:   Papelería"});
-    EXPECT_EQ(EnLinea(doc, 1, 2690), (QStringList{"TOTAL :", "1  Acreedor(es)", "1,530.50"}));
-    EXPECT_EQ(EnLinea(doc, 1, 3290), QStringList{"Extranjeros:   Importados"});
-    // The last agrupación's total closes the report; there is no grand total.
-    EXPECT_EQ(EnLinea(doc, 1, 4030), (QStringList{"TOTAL :", "2  Acreedor(es)", "-35.50"}));
-    EXPECT_TRUE(Busca(doc, QStringLiteral("TOTALES :")).empty());
-
-    // An agrupación none of whose creditors prints gets no total, except the last one.
-    Marca(0, QStringLiteral("A11"));
-    const report::Documento vacio = Corre(QDate(2024, 4, 1));
-    EXPECT_EQ(Busca(vacio, QStringLiteral("TOTAL :")).size(), 1u);
-    EXPECT_EQ(Busca(vacio, QStringLiteral("0  Acreedor(es)")).size(), 1u);
+    Comprueba(Corre(QDate(2024, 6, 5)), {{1, 1300, {"Del:  01/ene/2024    Al :  05/jun/2024"}},
+                                         {1, 2150, {"A002", "Limpiezas del Norte", "0.00"}},
+                                         {1, 2900, {"TOTALES :", "4 Acreedor(es)", "1,104.75"}}});
 }
 
 // 46 creditors without movements, listed with "Sin Saldo": 45 fit on page 1 from 1900 at 250 each.
