@@ -8,38 +8,25 @@ namespace {
 
 using Catalogo = VentanaTesoreria;
 
-TEST_F(Catalogo, ColumnasBancosYCuentas) {
-    const auto doc = ConsultaJunio(0);
+TEST_F(Catalogo, CortesNulosYFiltros) {
+    auto doc = ConsultaJunio(0);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
-    ASSERT_EQ(doc->size(), 1u);
-    // Bank line, its accounts under it, a blank line after each bank.
-    EXPECT_EQ(EnLinea(*doc, 1, 1450), (QStringList{"Banco del Centro", "Laura Díaz", "33-1000"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 1690), (QStringList{"0101", "15", "Sí", "Operación"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 1930), (QStringList{"0102", "31", "No", "Inversión"}));
-    // A name cut at 33 characters; a Null "generates cheques" reads as yes.
-    EXPECT_EQ(EnLinea(*doc, 1, 2410), (QStringList{"Banco Internacional de Occidente ", "Raúl Soto", "33-2000"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2650), (QStringList{"0201", "10", "Sí", "Operación"}));
-    // A bank without accounts: its line (the Null executive left empty), then the blank line.
-    EXPECT_EQ(EnLinea(*doc, 1, 3130), (QStringList{"Banco Sin Cuentas", ""}));
-    EXPECT_EQ(EnLinea(*doc, 1, 3370), QStringList{});
-    EXPECT_TRUE(ArchivosDePagina().isEmpty());
-}
+    // A name cut at 33 characters; a Null "generates cheques" reads as yes; a bank without accounts
+    // prints its line (the Null executive left empty), then the blank line.
+    Comprueba(*doc, {{1, 2410, {"Banco Internacional de Occidente ", "Raúl Soto", "33-2000"}},
+                     {1, 2650, {"0201", "10", "Sí", "Operación"}},
+                     {1, 3130, {"Banco Sin Cuentas", ""}},
+                     {1, 3370, {}}});
 
-TEST_F(Catalogo, UnBancoYUnaCuenta) {
-    ventana->cmbConsulta.SetListIndex(0);
     ventana->cmbBancos.SetListIndex(1);
-    auto doc = Consulta();
+    doc = Consulta();
     ASSERT_TRUE(doc.has_value());
-    EXPECT_EQ(EnLinea(*doc, 1, 1450).value(0), "Banco del Centro");
-    EXPECT_EQ(EnLinea(*doc, 1, 1690).value(0), "0101");
-    EXPECT_EQ(EnLinea(*doc, 1, 1930).value(0), "0102");
     EXPECT_TRUE(prueba::Busca(*doc, "0201").empty());
-
     ventana->cmbCuentas.SetListIndex(2);
     doc = Consulta();
     ASSERT_TRUE(doc.has_value());
-    EXPECT_EQ(EnLinea(*doc, 1, 1690).value(0), "0102");
     EXPECT_TRUE(prueba::Busca(*doc, "0101").empty());
+    EXPECT_EQ(prueba::Busca(*doc, "0102").size(), 1u);
 }
 
 class CatalogoLargo : public VentanaTesoreria {

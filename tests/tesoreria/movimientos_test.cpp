@@ -28,32 +28,28 @@ protected:
     }
 };
 
-TEST_F(Movimientos, RelacionConConceptosCuentasBancosYGlobal) {
-    const auto doc = ConsultaJunio(Relacion);
+TEST_F(Movimientos, RelacionConSusTotales) {
+    auto doc = ConsultaJunio(Relacion);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
-    ASSERT_EQ(doc->size(), 1u);
-
-    // Account header, concept groups by name, a movement with its status, currency and exchange rate.
-    EXPECT_EQ(EnLinea(*doc, 1, 1550), (QStringList{"Banco del Centro", "Cuenta: 0101", "Moneda: Pesos"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2030),
-              (QStringList{"30/06/2024", "E-002", "", "Conciliado", "M.N.", "$ 15.25", "1.00", "$ 15.25"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2270), (QStringList{"TOTAL CONCEPTO: ", "$ 15.25"}));
-    // A cheque prints its number and the beneficiary; without one, the notes take their place.
-    EXPECT_EQ(EnLinea(*doc, 1, 2750).mid(0, 3), (QStringList{"01/06/2024", "D-001", "Depósito de ventas"}));
+    // A cheque prints its number and the beneficiary; the dollar account its amount, the rate and
+    // pesos, its folio cut to the last 10 characters; two accounts printed give the bank's total,
+    // the one-account bank gets none. Outside the range and cancelled: absent.
+    Comprueba(*doc, {{1, 2270, {"TOTAL CONCEPTO: ", "$ 15.25"}},
+                     {1, 3230, {"TOTAL CONCEPTO: ", "$ 1,020.00"}},
+                     {1, 4430, {"TOTAL CUENTA: ", "$ 1,285.75"}},
+                     {1, 5390, {"05/06/2024", "ARGO-00012", "", "Aplicado", "USD", "$ 100.00", "17.50", "$ 1,750.00"}},
+                     {1, 6590, {"TOTAL BANCO: ", "$ 3,035.75"}}});
     EXPECT_EQ(EnLinea(*doc, 1, 3710).mid(0, 4), (QStringList{"10/06/2024", "E-001", "000123", "Papelería Ñandú"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 3230), (QStringList{"TOTAL CONCEPTO: ", "$ 1,020.00"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 4430), (QStringList{"TOTAL CUENTA: ", "$ 1,285.75"}));
-
-    // The dollar account: its amount, the rate, pesos, and a folio cut to its last 10 characters.
-    EXPECT_EQ(EnLinea(*doc, 1, 5390),
-              (QStringList{"05/06/2024", "ARGO-00012", "", "Aplicado", "USD", "$ 100.00", "17.50", "$ 1,750.00"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 6110), (QStringList{"TOTAL CUENTA: ", "$ 1,750.00"}));
-    // Two accounts printed: the bank's total; the one-account bank gets none but still counts.
-    EXPECT_EQ(EnLinea(*doc, 1, 6590), (QStringList{"TOTAL BANCO: ", "$ 3,035.75"}));
     EXPECT_EQ(Busca(*doc, "TOTAL BANCO: ").size(), 1u);
-    // Outside the range and cancelled: absent.
     EXPECT_EQ(Folios(*doc), (QStringList{"E-002", "D-001", "D-011", "E-001", "ARGO-00012", "T-001", "T-002"}));
-    EXPECT_TRUE(ArchivosDePagina().isEmpty());
+
+    // Summary: the concept and its total share a line; account totals turn blue.
+    ventana->optTipo(1).UserClick();
+    doc = ConsultaJunio(Relacion);
+    ASSERT_TRUE(doc.has_value());
+    Comprueba(*doc, {{1, 2030, {"CONCEPTO: Depósito", "TOTAL CONCEPTO: ", "$ 1,020.00"}}});
+    EXPECT_EQ(Rasgos(*doc, "$ 1,285.75"), "p1 10500,2750 a2 s9 n1 c16711680");
+    EXPECT_TRUE(Busca(*doc, "D-001").empty());
 }
 
 TEST_F(Movimientos, CadaFiltroDejaLoSuyo) {
@@ -86,17 +82,6 @@ TEST_F(Movimientos, CadaFiltroDejaLoSuyo) {
     EXPECT_TRUE(Busca(*doc, "TOTAL GLOBAL: ").empty());
 }
 
-TEST_F(Movimientos, ResumidoDejaUnRenglonPorConcepto) {
-    ventana->optTipo(1).UserClick();
-    const auto doc = ConsultaJunio(Relacion);
-    ASSERT_TRUE(doc.has_value());
-    // The concept and its total share a line; account totals turn blue.
-    EXPECT_EQ(EnLinea(*doc, 1, 1790), (QStringList{"CONCEPTO: Comisiones bancarias", "TOTAL CONCEPTO: ", "$ 15.25"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2030), (QStringList{"CONCEPTO: Depósito", "TOTAL CONCEPTO: ", "$ 1,020.00"}));
-    EXPECT_EQ(Rasgos(*doc, "$ 1,285.75"), "p1 10500,2750 a2 s9 n1 c16711680");
-    EXPECT_TRUE(Busca(*doc, "D-001").empty());
-}
-
 TEST_F(Movimientos, PorAplicacionAgrupaRachasEnLaMonedaDeLaCuenta) {
     const auto doc = ConsultaJunio(PorAplicacion);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
@@ -116,24 +101,20 @@ TEST_F(Movimientos, PorAplicacionAgrupaRachasEnLaMonedaDeLaCuenta) {
 TEST_F(Movimientos, TraspasosATercerosConNotasEnVariosRenglones) {
     ventana->cmbConsulta.SetListIndex(Traspasos);
     ventana->cmbTras.SetListIndex(1);  // "Traspaso a terceros"
-    const auto doc = ConsultaJunio(Traspasos);
+    auto doc = ConsultaJunio(Traspasos);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
     // Banks without such transfers print nothing but their blank line.
-    EXPECT_EQ(EnLinea(*doc, 1, 1790), (QStringList{"Banco Internacional de", "Cuenta: 0201", "Moneda: Pesos"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2510),
-              (QStringList{"20/06/2024", "T-001", "Papelería Ñandú", "Aplicado", "M.N.", "$ 1,200.00", "1.00", "$ 1,200.00"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2750), (QStringList{"A001", "Papelería Ñandú"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2990), QStringList{"Pago de facturas de papelería del mes."});
-    EXPECT_EQ(EnLinea(*doc, 1, 3710), (QStringList{"TOTAL CUENTA: ", "$ 1,200.00"}));
+    Comprueba(*doc, {{1, 1790, {"Banco Internacional de", "Cuenta: 0201", "Moneda: Pesos"}},
+                     {1, 2750, {"A001", "Papelería Ñandú"}},
+                     {1, 2990, {"Pago de facturas de papelería del mes."}},
+                     {1, 3710, {"TOTAL CUENTA: ", "$ 1,200.00"}}});
     EXPECT_TRUE(Busca(*doc, "TOTAL BANCO: ").empty() && Busca(*doc, "TOTAL GLOBAL: ").empty());
-}
 
-TEST_F(Movimientos, OtrosTraspasosSoloFechaFolioYNotas) {
-    ventana->cmbConsulta.SetListIndex(Traspasos);
-    const auto doc = ConsultaJunio(Traspasos);  // "Traspaso entre cuentas", the first entry
+    // Other transfers print only date, folio and notes.
+    ventana->cmbTras.SetListIndex(0);
+    doc = ConsultaJunio(Traspasos);
     ASSERT_TRUE(doc.has_value());
-    EXPECT_EQ(EnLinea(*doc, 1, 1000), (QStringList{"Fecha", "Folio"}));
-    EXPECT_EQ(EnLinea(*doc, 1, 2750), QStringList{"Traspaso a la cuenta 0101"});
+    Comprueba(*doc, {{1, 1000, {"Fecha", "Folio"}}, {1, 2750, {"Traspaso a la cuenta 0101"}}});
 }
 
 TEST(Notas, SeDividenEnElPuntoYEnLasComas) {
