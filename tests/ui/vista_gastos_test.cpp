@@ -23,52 +23,27 @@ protected:
     VistaGastosTest() : VistaDePrueba(EmpresaPrueba.c_str()) {}
 };
 
-TEST_F(VistaGastosTest, MuestraCadaControlConSuTexto) {
+// The view follows the form as the user changes the report: petty cash greys the creditor code
+// and the ledger gives it back.
+TEST_F(VistaGastosTest, CadaControlConSuTextoYLoQueElReporteHabilita) {
     Muestra([&](ui::VistaConGastos& vista) {
         EXPECT_EQ(vista.windowTitle(), QStringLiteral("CONSULTAS DE GASTOS"));
-        for (controles::Control* c : form->Controls()) {
-            QWidget* w = vista.Widget(c->FullName());
-            ASSERT_NE(w, nullptr) << c->FullName().toStdString();
-            EXPECT_TRUE(w->isVisible()) << c->FullName().toStdString();
-            if (auto* conTitulo = dynamic_cast<controles::CaptionedControl*>(c)) {
-                EXPECT_EQ(TextoMostrado(w), conTitulo->Caption()) << c->FullName().toStdString();
-            }
+        RevisaControles(vista);
+        for (int consulta : {4, 1}) {
+            Elige(vista, u"cmbConsulta", consulta);
+            EXPECT_EQ(form->cmbConsulta.ListIndex(), consulta);
+            RevisaControles(vista);
         }
-        EXPECT_EQ(De<QComboBox>(vista, u"cmbConsulta")->currentText(), QStringLiteral("Catálogo de Acreedores"));
         vista.close();
     });
     EXPECT_FALSE(form->Loaded());
-}
-
-TEST_F(VistaGastosTest, ElReporteElegidoEnLaListaGrisaSusFiltros) {
-    Muestra([&](ui::VistaConGastos& vista) {
-        auto* consulta = De<QComboBox>(vista, u"cmbConsulta");
-        auto* folio = De<QLineEdit>(vista, u"txtFolioCheque");
-        auto* codigo = De<QLineEdit>(vista, u"txtCodAcreedor");
-
-        // Petty cash: by folio, no creditor code.
-        consulta->setCurrentIndex(4);
-        emit consulta->activated(4);
-        EXPECT_EQ(form->cmbConsulta.ListIndex(), 4);
-        EXPECT_TRUE(folio->isEnabled());
-        EXPECT_FALSE(codigo->isEnabled());
-
-        // Back to the ledger: what the petty-cash report greyed is usable again.
-        consulta->setCurrentIndex(1);
-        emit consulta->activated(1);
-        EXPECT_TRUE(codigo->isEnabled());
-        EXPECT_FALSE(folio->isEnabled());
-        vista.close();
-    });
 }
 
 // A date typed from wherever the user clicked reaches the control part by part, so F10 runs with
 // the date on screen without leaving the field first.
 TEST_F(VistaGastosTest, LaFechaTecleadaLlegaAlControlMientrasSeTeclea) {
     Muestra([&](ui::VistaConGastos& vista) {
-        auto* consulta = De<QComboBox>(vista, u"cmbConsulta");
-        consulta->setCurrentIndex(1);  // the ledger reads both dates
-        emit consulta->activated(1);
+        Elige(vista, u"cmbConsulta", 1);  // the ledger reads both dates
         auto* campo = De<QDateEdit>(vista, u"dtpFecha(0)");
         ASSERT_TRUE(campo->isEnabled());
         auto* texto = campo->findChild<QLineEdit*>();
