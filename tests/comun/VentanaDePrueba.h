@@ -67,11 +67,6 @@ protected:
     static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
     static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
 
-    // A line of a page and the texts it must hold, in drawing order.
-    struct Linea {
-        int pagina, y;
-        QStringList textos;
-    };
     // Every line of the table holds exactly its texts.
     static void Comprueba(const report::Documento& doc, const std::vector<Linea>& lineas) {
         for (const Linea& l : lineas)

@@ -1,6 +1,6 @@
 // "Auxiliar de Acreedores" run end to end through the page writer, read back from the document the
 // preview was shown: balance brought forward, running balance, which creditors are left out,
-// group totals and the pages of both forms.
+// group totals.
 #include "BaseGastos.h"
 
 using prueba::VentanaGastos;
@@ -60,47 +60,6 @@ TEST_F(Auxiliar, SinMovimientosYSinSaldoListanATodos) {
     EXPECT_EQ(EnLinea(doc, 1, 5840).last(), "$   -125.50");
     Comprueba(doc, {{1, 2880, {"0.00", "0.00", "1,530.50"}},
                     {1, 6620, {"SALDO TOTAL  :", "1,405.00", "99.99", "0.00", "1,504.99"}}});
-}
-
-// 50 charges of A002 on one day: the movement that would pass 14300 opens page 2 at 1550, and
-// the running balance goes on.
-class AuxiliarLargo : public Auxiliar {
-protected:
-    AuxiliarLargo()
-        : Auxiliar("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<50) INSERT INTO "
-                   "tblGastosEnc(NUM_MOV,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,SAL_MOV,COD_ESTATUS) "
-                   "SELECT 100+i,'FAC-2024-'||(100+i),'A002','GTOS','INGR','2024-06-05',0,10,10,1 FROM n;") {}
-};
-
-TEST_F(AuxiliarLargo, ElMovimientoQuePasaDe14300AbrePagina) {
-    const report::Documento doc = Corre(true);
-    ASSERT_EQ(doc.size(), 2u);
-    // Folios cut to their last 10 characters; a concept code the concepts lack is described by
-    // the folio classes.
-    EXPECT_EQ(EnLinea(doc, 1, 4060), (QStringList{"Ingresos", "C-2024-101", "05/06/2024", "10.00", "10.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 14140).last(), "430.00");
-    EXPECT_EQ(EnLinea(doc, 2, 1550), (QStringList{"Ingresos", "C-2024-144", "05/06/2024", "10.00", "440.00"}));
-    EXPECT_EQ(EnLinea(doc, 2, 3230), (QStringList{"500.00", "0.00", "500.00"}));
-    EXPECT_EQ(EnLinea(doc, 2, 3630).first(), "A003");
-}
-
-// 42 creditors without movements, listed with both boxes checked: the summary line past 13700
-// is the last of page 1.
-class AuxiliarResumidoLargo : public Auxiliar {
-protected:
-    AuxiliarResumidoLargo() : Auxiliar(prueba::Generados("G", 42, 10, 1)) {}
-};
-
-TEST_F(AuxiliarResumidoLargo, ElRenglonPasadoDe13700CierraLaPagina) {
-    ventana->cmbConsulta.SetListIndex(1);
-    ventana->chkSinMovtos.UserClick();
-    ventana->chkSinSaldo.UserClick();
-    const report::Documento doc = Corre(false);
-    ASSERT_EQ(doc.size(), 2u);
-    // The four fixture creditors come first.
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("G037")), "p1 0,13900 a0 s6 n1 c0");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("G038")), "p2 0,1550 a0 s6 n1 c0");
-    EXPECT_EQ(EnLinea(doc, 2, 3050).first(), "SALDO TOTAL  :");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The creditor catalog run end to end through the page writer, read back from the document the
-// preview was shown: cuts, which creditors print, groups, totals, page breaks and balances due.
+// preview was shown: cuts, which creditors print, groups, totals and balances due.
 #include "BaseGastos.h"
 
 using prueba::VentanaGastos;
@@ -67,50 +67,6 @@ TEST_F(Catalogo, AgrupacionesRegionYCodigo) {
     doc = Corre(0, false);
     Comprueba(doc, {{1, 1700, {"Estado:  Jalisco"}}, {1, 1950, {"País:   Estados Unidos"}}});
     EXPECT_EQ(Busca(doc, QStringLiteral("1  Acreedor(es)")).size(), 1u);
-}
-
-// n generated creditors in Papelería followed by m in Importados, all in Guadalajara.
-template <int N, int M>
-class Generado : public Catalogo {
-protected:
-    Generado() : Catalogo(prueba::Esquema() + prueba::Generados("G", N, 10, 1) + prueba::Generados("H", M, 20, 2)) {}
-    // Both groups ticked, summary directory.
-    report::Documento Agrupado() {
-        Marca(0, QStringLiteral("G1"));
-        Marca(0, QStringLiteral("G2"));
-        return Corre(0, false);
-    }
-};
-
-// Rows start at 2050 under the region line and advance 240; a row ending past 13500 opens a page
-// whose first row sits at 1550, without the region line.
-using Cincuenta = Generado<50, 0>;
-TEST_F(Cincuenta, ElRenglonQuePasaDelLimiteAbrePagina) {
-    ventana->chkRegion.UserClick();
-    ventana->cmbRegion(0).SetListIndex(0);
-    const report::Documento doc = Corre(0, false);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("G048")), "p1 0,13330 a0 s9 n0 c0");
-    // The heading of the new page leaves size 7 for the rows after it.
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("G049")), "p2 0,1550 a0 s7 n0 c0");
-    EXPECT_EQ(Busca(doc, QStringLiteral("Ciudad:  Guadalajara")).size(), 1u);
-    Comprueba(doc, {{2, 1000, {"Código", "Nombre", "Teléfonos", "e-mail"}}, {2, 2030, {"TOTAL :", "50  Acreedor(es)"}}});
-}
-
-// Grouped, after Papelería's total the line stands at 13000 with 44 creditors, at 13240 with 45:
-// a group heading opens a page only past 13000.
-using GrupoAlLimite = Generado<44, 1>;
-TEST_F(GrupoAlLimite, ElEncabezadoEnElLimiteSigueEnLaPagina) {
-    const report::Documento doc = Agrupado();
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("Extranjeros:   Importados")), "p1 100,13100 a0 s9 n1 c16711680");
-    Comprueba(doc, {{2, 1550, {"TOTAL :", "1  Acreedor(es)"}}});
-}
-
-using GrupoTrasElLimite = Generado<45, 1>;
-TEST_F(GrupoTrasElLimite, ElEncabezadoPasadoElLimiteAbrePagina) {
-    const report::Documento doc = Agrupado();
-    Comprueba(doc, {{1, 12940, {"TOTAL :", "45  Acreedor(es)"}}, {2, 1550, {"Extranjeros:   Importados"}}});
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("H001")), "p2 0,1790 a0 s7 n0 c0");
 }
 
 // A004 moved to Papelería and A003 in both agrupaciones, and an agrupación code beyond 16 bits.

@@ -1,5 +1,5 @@
 // "Relación de Movimientos" run end to end through the page writer and read back from the
-// document the preview was shown: columns, amounts, breaks and totals, filters and page breaks.
+// document the preview was shown: amounts, breaks, totals and filters.
 #include "BaseGastos.h"
 
 #include <functional>
@@ -23,14 +23,6 @@ INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_M
  (11,'01','F-11','A002','GTOS','RENTA','2024-06-20',0,400,0,0,0,400,2);
 INSERT INTO tblGpoAgrProveedor VALUES('A003',1,10);
 )SQL";
-
-// n charges of 10.00 for one creditor on 01/06/2024, folios M001.., numbers from `desde`.
-std::string Cargos(const char* acreedor, int n, int desde) {
-    return "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + std::to_string(n) +
-           ") INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,IVA_MOV,"
-           "RET_TOT,RET_ISRTOT,SAL_MOV,COD_ESTATUS) SELECT " + std::to_string(desde) +
-           "+i,'01',printf('M%03d',i),'" + acreedor + "','GTOS','LUZ','2024-06-01',0,10,0,0,0,10,1 FROM n;";
-}
 
 class Movtos : public VentanaGastos {
 protected:
@@ -132,69 +124,6 @@ TEST_F(Movtos, AgrupadoPorAgrupaciones) {
     ASSERT_EQ(importados.size(), 1u);
     // The last creditor of Limpieza closes with its total before the new agrupación's heading.
     EXPECT_EQ(EnLinea(doc, 1, importados[0].texto.y - 350), (QStringList{"TOTAL ACREEDOR", "1,353.33"}));
-}
-
-// G001 with M charges, then G002 with one.
-template <int M>
-class DosAcreedores : public Movtos {
-protected:
-    DosAcreedores()
-        : Movtos(prueba::Esquema() + prueba::Generados("G", 2, 10, 1) + Cargos("G001", M, 0) + Cargos("G002", 1, 100)) {}
-};
-
-// Movement lines start at 2350 and advance 200; the one that ends past 14000 opens a page, whose
-// lines start at 1750 under the headings (the period but no region line).
-using SesentaCargos = DosAcreedores<60>;
-TEST_F(SesentaCargos, ElRenglonQuePasaDe14000AbrePagina) {
-    const report::Documento doc = Corre(false, true);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("M059")), "p1 3800,13950 a0 s7 n1 c0");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("M060")), "p2 3800,1750 a0 s7 n1 c0");
-    EXPECT_EQ(EnLinea(doc, 2, 1500), QStringList{"Del:  01/may/2024    Al :  30/jun/2024"});
-    EXPECT_EQ(EnLinea(doc, 2, 1950), (QStringList{"TOTAL ACREEDOR", "600.00"}));
-}
-
-// After G001's total (53 charges) the line stands at 13200, past 13000: the next creditor goes to
-// a new page.
-using CincuentaYTres = DosAcreedores<53>;
-TEST_F(CincuentaYTres, ElTotalPasadoElLimiteAbrePagina) {
-    const report::Documento doc = Corre(false, true);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(EnLinea(doc, 1, 12950), (QStringList{"TOTAL ACREEDOR", "530.00"}));
-    EXPECT_EQ(EnLinea(doc, 2, 1750), (QStringList{"G002", "Generado 2"}));
-}
-
-// 51 creditors with one charge each, all in Papelería.
-class CincuentaAcreedores : public Movtos {
-protected:
-    CincuentaAcreedores()
-        : Movtos(prueba::Esquema() + prueba::Generados("G", 51, 10, 1) +
-                 "INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,"
-                 "IVA_MOV,RET_TOT,RET_ISRTOT,SAL_MOV,COD_ESTATUS) SELECT CAST(substr(COD_PROV,2) AS INTEGER),'01','X',"
-                 "COD_PROV,'GTOS','LUZ','2024-06-01',0,10,0,0,0,10,1 FROM tblCatProveedor;") {}
-};
-
-// "Resumido": lines from 1900, 250 apart. A heading that ends past 14000 is left on its page and
-// its total opens the next one.
-TEST_F(CincuentaAcreedores, ResumidoPasadoDe14000) {
-    const report::Documento doc = Corre(false, false);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(EnLinea(doc, 1, 13900), (QStringList{"G049", "Generado 49", "10.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 14150), (QStringList{"G050", "Generado 50"}));
-    EXPECT_EQ(EnLinea(doc, 2, 1550), QStringList{"10.00"});
-    EXPECT_EQ(EnLinea(doc, 2, 1800), (QStringList{"G051", "Generado 51", "10.00"}));
-}
-
-// Grouped, the lines start at 2240 under the agrupación: G048's total, at 13990, ends past 14200
-// and G049 opens the next page.
-TEST_F(CincuentaAcreedores, ResumidoPasadoDe14200) {
-    Marca(0, QStringLiteral("A10"));
-    const report::Documento doc = Corre(false, false);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(EnLinea(doc, 1, 2000), QStringList{"Nacionales:   Papelería"});
-    EXPECT_EQ(EnLinea(doc, 1, 13990), (QStringList{"G048", "Generado 48", "10.00"}));
-    EXPECT_EQ(EnLinea(doc, 2, 1550), (QStringList{"G049", "Generado 49", "10.00"}));
-    EXPECT_EQ(Busca(doc, QStringLiteral("Nacionales:   Papelería")).size(), 1u);
 }
 
 }  // namespace

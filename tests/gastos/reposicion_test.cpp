@@ -1,6 +1,6 @@
 // "Reposición de Caja" run end to end and read back from the document the preview was shown:
 // document and concept lines, the tax and withholdings worked out from the percentages, totals,
-// the cheque and date filters and the page breaks.
+// the cheque and date filters.
 #include "BaseGastos.h"
 
 using prueba::VentanaGastos;
@@ -103,38 +103,6 @@ TEST_F(Reposicion, ChequeYConceptos) {
     ASSERT_EQ(doc.size(), 1u);
     EXPECT_TRUE(Busca(doc, QStringLiteral("TOTAL GLOBAL")).empty());
     EXPECT_TRUE(EnLinea(doc, 1, 1850).isEmpty());
-}
-
-// Document RC-A with M expenses of 10.00, then RC-B with one.
-template <int M>
-class Largo : public Reposicion {
-protected:
-    Largo()
-        : Reposicion(prueba::Esquema() +
-                     "INSERT INTO tblIngreEgre(MOVIMIENTO,FOL_GRL,NUM_CTA) VALUES(1,1,'C1'),(2,2,'C1');"
-                     "INSERT INTO tblReposicionCaja VALUES('RC-A',1,'CH-1','2024-06-10',0,0),('RC-B',2,'CH-2','2024-06-11',0,0);"
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + std::to_string(M) +
-                     ") INSERT INTO tblReposicionCajaMov SELECT 'RC-A',i,'LUZ',printf('R%03d',i),'2024-06-01',10,0,0,0 FROM n;"
-                     "INSERT INTO tblReposicionCajaMov VALUES('RC-B',1,'LUZ','Ultimo','2024-06-02',10,0,0,0);") {}
-};
-
-// Expense lines start at 2100 and advance 200; the one ending past 14000 opens a page whose lines
-// start at 1750 under the headings.
-using SesentaYUnGastos = Largo<61>;
-TEST_F(SesentaYUnGastos, ElRenglonQuePasaDe14000AbrePagina) {
-    const report::Documento doc = Corre(false, true);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("R060")), "p1 2500,13900 a0 s7 n0 c0");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("R061")), "p2 2500,1750 a0 s7 n0 c0");
-}
-
-// A document's total line ending past 13000 opens a page: with 54 expenses it stands at 12900.
-using CincuentaYCuatroGastos = Largo<54>;
-TEST_F(CincuentaYCuatroGastos, ElTotalPasadoElLimiteAbrePagina) {
-    const report::Documento doc = Corre(false, true);
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(EnLinea(doc, 1, 12900).first(), "540.00");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("RC-B")), "p2 100,1750 a0 s7 n1 c16711680");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // "Saldos" run end to end through the page writer, read back from the document the preview was
-// shown: which movements make a balance, which creditors are left out, groups, totals and pages.
+// shown: which movements make a balance, which creditors are left out, groups and totals.
 #include "BaseGastos.h"
 
 using prueba::VentanaGastos;
@@ -50,55 +50,6 @@ TEST_F(Saldos, SinSaldoCuentaLosDeSaldoCeroYLaFechaFinalCorta) {
     Comprueba(Corre(QDate(2024, 6, 5)), {{1, 1300, {"Del:  01/ene/2024    Al :  05/jun/2024"}},
                                          {1, 2150, {"A002", "Limpiezas del Norte", "0.00"}},
                                          {1, 2900, {"TOTALES :", "4 Acreedor(es)", "1,104.75"}}});
-}
-
-// 46 creditors without movements, listed with "Sin Saldo": 45 fit on page 1 from 1900 at 250 each.
-class SaldosLargo : public Saldos {
-protected:
-    SaldosLargo() : Saldos(prueba::Esquema() + prueba::Generados("G", 46, 10, 1)) {}
-};
-
-TEST_F(SaldosLargo, ElRenglonQuePasaDe13000AbrePagina) {
-    ventana->chkSinSaldo.UserClick();
-    const report::Documento doc = Corre();
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("G045")), "p1 200,12900 a0 s7 n1 c0");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("G046")), "p2 200,1550 a0 s7 n1 c0");
-    EXPECT_EQ(EnLinea(doc, 2, 1800), (QStringList{"TOTALES :", "46 Acreedor(es)", "0.00"}));
-}
-
-// Grouped with "Sin Saldo": after N creditors of Papelería its total leaves the line at 2740 + 250 N,
-// 12990 with 41 and 13240 with 42; the next agrupación's heading opens a page only past 13000.
-template <int N>
-class SaldosAgrupados : public Saldos {
-protected:
-    SaldosAgrupados() : Saldos(prueba::Esquema() + prueba::Generados("G", N, 10, 1) + prueba::Generados("H", 1, 20, 2)) {}
-    report::Documento CorreAgrupado() {
-        ventana->cmbConsulta.SetListIndex(3);
-        ventana->chkSinSaldo.UserClick();
-        Marca(0, QStringLiteral("G1"));
-        Marca(0, QStringLiteral("G2"));
-        return Corre();
-    }
-};
-
-using EncabezadoAlLimite = SaldosAgrupados<41>;
-TEST_F(EncabezadoAlLimite, SigueEnLaPagina) {
-    const report::Documento doc = CorreAgrupado();
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(EnLinea(doc, 1, 12690), (QStringList{"TOTAL :", "41  Acreedor(es)", "0.00"}));
-    EXPECT_EQ(EnLinea(doc, 1, 13290), QStringList{"Extranjeros:   Importados"});
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("H001")), "p1 200,13530 a0 s7 n1 c0");
-    EXPECT_EQ(EnLinea(doc, 2, 1550), (QStringList{"TOTAL :", "1  Acreedor(es)", "0.00"}));
-}
-
-using EncabezadoTrasElLimite = SaldosAgrupados<42>;
-TEST_F(EncabezadoTrasElLimite, AbrePagina) {
-    const report::Documento doc = CorreAgrupado();
-    ASSERT_EQ(doc.size(), 2u);
-    EXPECT_EQ(EnLinea(doc, 1, 12940), (QStringList{"TOTAL :", "42  Acreedor(es)", "0.00"}));
-    EXPECT_EQ(EnLinea(doc, 2, 1550), QStringList{"Extranjeros:   Importados"});
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("H001")), "p2 200,1790 a0 s7 n1 c0");
 }
 
 }  // namespace
