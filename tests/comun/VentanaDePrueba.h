@@ -8,12 +8,28 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace prueba {
+
+// One run of a report as a row of a table: the rows of the test's database, the settings the user
+// makes, and what the document must show.
+template <class Ventana>
+struct Corrida {
+    const char* nombre;
+    std::string datos;  // after the window's schema
+    std::function<void(Ventana&)> prepara;
+    std::vector<Linea> lineas = {};
+    std::vector<std::pair<const char*, const char*>> rasgos = {};  // text and Rasgos()
+    std::vector<std::pair<const char*, size_t>> veces = {};        // text and how many times it prints
+    size_t paginas = 1;
+};
+template <class Ventana>
+void PrintTo(const Corrida<Ventana>& c, std::ostream* os) { *os << c.nombre; }
 
 template <class Ventana>
 class VentanaDePrueba : public ::testing::Test {
@@ -71,6 +87,19 @@ protected:
     static void Comprueba(const report::Documento& doc, const std::vector<Linea>& lineas) {
         for (const Linea& l : lineas)
             EXPECT_EQ(EnLinea(doc, l.pagina, l.y), l.textos) << "página " << l.pagina << ", y " << l.y;
+    }
+
+    // Runs a row of a table on the window as it was loaded.
+    void Corre(const Corrida<Ventana>& c) {
+        c.prepara(*ventana);
+        const auto doc = Consulta();
+        ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
+        EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
+        EXPECT_TRUE(ArchivosDePagina().isEmpty());
+        EXPECT_EQ(doc->size(), c.paginas);
+        Comprueba(*doc, c.lineas);
+        for (const auto& [texto, rasgos] : c.rasgos) EXPECT_EQ(Rasgos(*doc, QString::fromUtf8(texto)), rasgos) << texto;
+        for (const auto& [texto, n] : c.veces) EXPECT_EQ(Busca(*doc, QString::fromUtf8(texto)).size(), n) << texto;
     }
 
     // The page files left in the window's page folder.

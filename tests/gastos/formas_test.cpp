@@ -4,7 +4,6 @@
 // its first line, in the size and weight the new page leaves).
 #include "BaseGastos.h"
 
-#include <functional>
 
 namespace {
 
@@ -49,16 +48,7 @@ void Catalogo(frmConGastos& v, int tipo, int forma) {
     v.optTipo(forma).UserClick();
 }
 
-struct Caso {
-    const char* nombre;
-    std::string datos;  // after the schema
-    std::function<void(frmConGastos&)> prepara;
-    std::vector<Linea> lineas = {};
-    std::vector<std::pair<const char*, const char*>> rasgos = {};  // text and Rasgos()
-    std::vector<std::pair<const char*, size_t>> veces = {};       // text and how many times it prints
-    size_t paginas = 1;
-};
-void PrintTo(const Caso& c, std::ostream* os) { *os << c.nombre; }
+using Caso = prueba::Corrida<frmConGastos>;
 
 const std::string B = prueba::AcreedoresBase(), BM = B + prueba::MasMovimientos(), BF = B + prueba::FoliosYSucursales();
 
@@ -317,15 +307,7 @@ protected:
     Forma() : VentanaGastos(prueba::Esquema() + GetParam().datos) {}
 };
 
-TEST_P(Forma, ImprimeLoQueDebeDondeDebe) {
-    const Caso& c = GetParam();
-    c.prepara(*ventana);
-    const report::Documento doc = ConsultaLimpia();
-    EXPECT_EQ(doc.size(), c.paginas);
-    Comprueba(doc, c.lineas);
-    for (const auto& [texto, rasgos] : c.rasgos) EXPECT_EQ(Rasgos(doc, QString::fromUtf8(texto)), rasgos) << texto;
-    for (const auto& [texto, n] : c.veces) EXPECT_EQ(Busca(doc, QString::fromUtf8(texto)).size(), n) << texto;
-}
+TEST_P(Forma, ImprimeLoQueDebeDondeDebe) { Corre(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Gastos, Forma, ::testing::ValuesIn(Casos),
                          [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nombre); });
