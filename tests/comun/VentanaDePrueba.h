@@ -117,4 +117,18 @@ protected:
     QStringList ayudas;  // documents the help opened
 };
 
+// A window fixture on the rows of the current table entry: `Fixture` is the window's fixture and
+// `esquema` its schema; each entry gets a database and a window of its own.
+template <class Fixture, class Ventana, std::string (*esquema)()>
+class FormaDe : public Fixture, public ::testing::WithParamInterface<Corrida<Ventana>> {
+protected:
+    FormaDe() : Fixture(esquema() + this->GetParam().datos) {}
+};
+
+// The entry's name as the test's name.
+struct NombreDeCorrida {
+    template <class Ventana>
+    std::string operator()(const ::testing::TestParamInfo<Corrida<Ventana>>& i) const { return i.param.nombre; }
+};
+
 }  // namespace prueba

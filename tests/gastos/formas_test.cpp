@@ -18,6 +18,14 @@ std::string Cargos(const char* acreedor, int n, int desde) {
            "+i,'01',printf('M%03d',i),'" + acreedor + "','GTOS','LUZ','2024-06-01',0,10,0,0,0,10,1 FROM n;";
 }
 
+// n creditors in Papelería with one charge of 10.00 each.
+std::string UnCargoCadaUno(int n) {
+    return prueba::Generados("G", n, 10, 1) +
+           "INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,IVA_MOV,RET_TOT,"
+           "RET_ISRTOT,SAL_MOV,COD_ESTATUS) SELECT CAST(substr(COD_PROV,2) AS INTEGER),'01','X',COD_PROV,'GTOS','LUZ',"
+           "'2024-06-01',0,10,0,0,0,10,1 FROM tblCatProveedor;";
+}
+
 // Petty-cash document RC-A with m expenses of 10.00, then RC-B with one.
 std::string Caja(int m) {
     return "INSERT INTO tblIngreEgre(MOVIMIENTO,FOL_GRL,NUM_CTA) VALUES(1,1,'C1'),(2,2,'C1');"
@@ -273,22 +281,14 @@ const Caso Casos[] = {
      {}, {}, 2},
     // Summary lines from 1900, 250 apart: a heading that ends past 14000 is left on its page and
     // its total opens the next one.
-    {"movimientos_resumido",
-     prueba::Generados("G", 51, 10, 1) +
-         "INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,IVA_MOV,RET_TOT,"
-         "RET_ISRTOT,SAL_MOV,COD_ESTATUS) SELECT CAST(substr(COD_PROV,2) AS INTEGER),'01','X',COD_PROV,'GTOS','LUZ',"
-         "'2024-06-01',0,10,0,0,0,10,1 FROM tblCatProveedor;",
+    {"movimientos_resumido", UnCargoCadaUno(51),
      [](frmConGastos& v) { Elige(v, 2, Mayo, Fin, 0, 1); },
      {{1, 13900, {"G049", "Generado 49", "10.00"}}, {1, 14150, {"G050", "Generado 50"}}, {2, 1550, {"10.00"}},
       {2, 1800, {"G051", "Generado 51", "10.00"}}},
      {}, {}, 2},
     // Grouped, lines from 2240 under the agrupación: G048's total at 13990 ends past 14200 and G049
     // opens the next page, with no second agrupación heading.
-    {"movimientos_resumido_agrupado",
-     prueba::Generados("G", 51, 10, 1) +
-         "INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,IVA_MOV,RET_TOT,"
-         "RET_ISRTOT,SAL_MOV,COD_ESTATUS) SELECT CAST(substr(COD_PROV,2) AS INTEGER),'01','X',COD_PROV,'GTOS','LUZ',"
-         "'2024-06-01',0,10,0,0,0,10,1 FROM tblCatProveedor;",
+    {"movimientos_resumido_agrupado", UnCargoCadaUno(51),
      [](frmConGastos& v) { Elige(v, 2, Mayo, Fin, 0, 1); Marca(v, {"A10"}); },
      {{1, 13990, {"G048", "Generado 48", "10.00"}}, {2, 1550, {"G049", "Generado 49", "10.00"}}},
      {{"Nacionales:   Papelería", "p1 100,2000 a0 s9 n1 c16711680"}}, {}, 2},
@@ -302,14 +302,10 @@ const Caso Casos[] = {
      {{"RC-B", "p2 100,1750 a0 s7 n1 c16711680"}}, {}, 2},
 };
 
-class Forma : public prueba::VentanaGastos, public ::testing::WithParamInterface<Caso> {
-protected:
-    Forma() : VentanaGastos(prueba::Esquema() + GetParam().datos) {}
-};
+using Forma = prueba::FormaDe<prueba::VentanaGastos, frmConGastos, prueba::Esquema>;
 
 TEST_P(Forma, ImprimeLoQueDebeDondeDebe) { Corre(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Gastos, Forma, ::testing::ValuesIn(Casos),
-                         [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Gastos, Forma, ::testing::ValuesIn(Casos), prueba::NombreDeCorrida());
 
 }  // namespace

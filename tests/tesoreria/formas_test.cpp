@@ -240,14 +240,10 @@ const Caso Casos[] = {
      {{"mar/2003", "p1 0,13490 a0 s7 n0 c0"}, {"abr/2003", "p2 0,1250 a0 s7 n0 c0"}}, {{"Cuenta: 0201", 1}}, 6},
 };
 
-class Forma : public prueba::VentanaTesoreria, public ::testing::WithParamInterface<Caso> {
-protected:
-    Forma() : VentanaTesoreria(prueba::EsquemaTesoreria() + GetParam().datos) {}
-};
+using Forma = prueba::FormaDe<prueba::VentanaTesoreria, frmConTesoreria, prueba::EsquemaTesoreria>;
 
 TEST_P(Forma, ImprimeLoQueDebeDondeDebe) { Corre(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Tesoreria, Forma, ::testing::ValuesIn(Casos),
-                         [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Tesoreria, Forma, ::testing::ValuesIn(Casos), prueba::NombreDeCorrida());
 
 }  // namespace
