@@ -134,19 +134,11 @@ TEST_F(ReporteSinPantalla, ArgumentosMalosDevuelvenErrorConSuMotivo) {
     EXPECT_STREQ(e.UltimoError(c), "ConsultaActiva debe ser 0 (gastos) o 1 (tesorería), no 7");
     EXPECT_EQ(Genera(0, {}, {}), 5);
     EXPECT_STREQ(e.UltimoError(c), "falta al menos una salida: listado, pdf, pdfa, png, emf, xlsx o csv");
-    EXPECT_EQ(Genera(0, {}, {"hoja=/tmp/x"}), 5);
     EXPECT_EQ(Genera(0, {}, {"png=/tmp/x", "ppp=9000"}), 5);
     EXPECT_EQ(Genera(0, {"sinSigno"}, {listado.constData()}), 5);
-    EXPECT_EQ(Genera(0, {"cmbNoExiste=1"}, {listado.constData()}), 5);
-    EXPECT_NE(std::string(e.UltimoError(c)).find("cmbNoExiste"), std::string::npos) << e.UltimoError(c);
     EXPECT_FALSE(QFile::exists(Archivo("x.jsonl")));
-
-    EXPECT_NE(Genera(0, {}, {"listado=/dev/null/x.jsonl"}), 0);
-    EXPECT_STRNE(e.UltimoError(c), "");
-    EXPECT_NE(e.GeneraReporte(c, 0, "Provider=SQLite;Data Source=/no/existe.db", 0, 1, ruta.constData(), nullptr,
-                              unaSalida, nullptr),
-              0);
-    EXPECT_STRNE(e.UltimoError(c), "");
+    // Unknown outputs and settings, a folder that cannot be made and a base that cannot be opened
+    // are the errors the streams test walks through.
 }
 
 TEST_F(ReporteSinPantalla, DespuesLaVentanaSigueSinPantallaComoAntes) {

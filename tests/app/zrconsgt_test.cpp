@@ -37,27 +37,10 @@ struct Resultado {
     QString errores;
 };
 
-// The document's records as the listing gives them.
-struct Listado {
-    int paginas = -1;
-    std::vector<QJsonObject> registros;
-
-    QStringList Textos() const {
-        QStringList t;
-        for (const QJsonObject& r : registros)
-            if (r[u"op"].toString() == u"text") t << r[u"text"].toString();
-        return t;
-    }
-    int Cuenta(const QString& texto) const { return static_cast<int>(Textos().count(texto)); }
-};
-
-Listado LeeListado(const QString& archivo) {
-    Listado l;
+// The page count a listing starts with.
+int PaginasDelListado(const QString& archivo) {
     QFile f(archivo);
-    if (!f.open(QIODevice::ReadOnly)) return l;
-    l.paginas = QJsonDocument::fromJson(f.readLine()).object()[u"pages"].toInt(-1);
-    while (!f.atEnd()) l.registros.push_back(QJsonDocument::fromJson(f.readLine()).object());
-    return l;
+    return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readLine()).object()[u"pages"].toInt(-1) : -1;
 }
 
 QProcessEnvironment SinPantalla() {
@@ -128,7 +111,7 @@ TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
     const Resultado r = Reporte({"--listado", Archivo("l.jsonl"), "--pdf", Archivo("pdf/catalogo.pdf"), "--png",
                                  Archivo("png"), "--ppp", "40", "--emf", Archivo("emf")});
     ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
-    const int paginas = LeeListado(Archivo("l.jsonl")).paginas;
+    const int paginas = PaginasDelListado(Archivo("l.jsonl"));
     ASSERT_GT(paginas, 1) << "the detailed directory of the demo takes several pages";
 
     QFile pdf(Archivo("pdf/catalogo.pdf"));
@@ -156,34 +139,6 @@ TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
         EXPECT_EQ(cabecera.mid(40, 4), QByteArray(" EMF")) << emf.toStdString();
     }
     EXPECT_EQ(PaginasSueltas(), QStringList());
-}
-
-TEST_F(Zrconsgt, MarcarAgrupacionesYFijarLaRegionLleganAlReporte) {
-    const auto reporte = [&](const QStringList& ajustes) {
-        const Resultado r = Reporte(QStringList{"--fijar", "cmbTipCatalogo=1"} + ajustes +
-                                    QStringList{"--listado", Archivo("l.jsonl")});
-        EXPECT_EQ(r.codigo, 0) << r.errores.toStdString();
-        return LeeListado(Archivo("l.jsonl"));
-    };
-    const auto grupos = [](const Listado& l) {
-        int n = 0;
-        for (const QJsonObject& r : l.registros) n += r[u"x"].toInt() == 100 && r[u"text"].toString().contains(u":   ");
-        return n;
-    };
-    // One ticked agrupación: its header and its total; no grand total.
-    const Listado una = reporte({"--marcar", "tvwGral(0):A1"});
-    EXPECT_EQ(grupos(una), 1);
-    EXPECT_EQ(una.Cuenta(QStringLiteral("TOTAL :")), 1);
-    // A ticked group ticks its agrupaciones through NodeCheck; the group node alone would add none.
-    const Listado grupo = reporte({"--marcar", "tvwGral(0):G1"});
-    EXPECT_GT(grupos(grupo), 1);
-    EXPECT_EQ(grupo.Cuenta(QStringLiteral("TOTAL :")), grupos(grupo));
-
-    const Listado todos = reporte({});
-    const Listado ciudad = reporte({"--fijar", "chkRegion=1", "--fijar", "cmbRegion(0)=Guadalajara"});
-    EXPECT_EQ(ciudad.Cuenta(QStringLiteral("Ciudad:  Guadalajara")), 1);
-    EXPECT_EQ(todos.Cuenta(QStringLiteral("Ciudad:  Guadalajara")), 0);
-    EXPECT_LT(ciudad.registros.size(), todos.registros.size());
 }
 
 TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
@@ -455,7 +410,7 @@ TEST_F(Zrconsgt, UnSelloSigueReservadoMientrasQuedanPaginasDeSuCorrida) {
                                  "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl")},
                                 entorno);
     EXPECT_EQ(r.codigo, 0) << r.errores.toStdString();
-    EXPECT_GE(LeeListado(Archivo("l.jsonl")).paginas, 3);
+    EXPECT_GE(PaginasDelListado(Archivo("l.jsonl")), 3);
     EXPECT_EQ(QDir(temp).entryList(QDir::Files, QDir::Name), (QStringList{"0905071.reserva", "0905071_3.emf"}));
 }
 

@@ -57,17 +57,6 @@ TEST_F(Entrada, MuestraLaVentanaDelTipoConLaConexionAbierta) {
     EXPECT_EQ(ventanas[1], ConsultasDeGastos);
 }
 
-TEST_F(Entrada, OtroTipoAbreLaConexionYLaCierraAlLiberar) {
-    {
-        clsConsGT consulta;
-        consulta.MostrarConsulta(2, base.Cadena(), 0, 1, QString(), QString());
-        EXPECT_TRUE(consulta.ConexionAbierta());
-        EXPECT_TRUE(ventanas.empty());
-        EXPECT_EQ(modConGastos::ConexionModulo().State(), 1);
-    }
-    EXPECT_EQ(modConGastos::Conexion, nullptr);
-}
-
 TEST_F(Entrada, UnaSegundaLlamadaReabreConSuCadena) {
     BaseSqlite otra{"CREATE TABLE otra(a INTEGER);"};
     clsConsGT consulta;

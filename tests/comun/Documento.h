@@ -18,6 +18,12 @@ struct Renglon {
     report::Texto texto;
 };
 
+// A line of a page and the texts it must hold, in drawing order.
+struct Linea {
+    int pagina, y;
+    QStringList textos;
+};
+
 // Every text record, in page and drawing order.
 std::vector<Renglon> Textos(const report::Documento& doc);
 // The records whose text is `texto`.

@@ -8,12 +8,28 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace prueba {
+
+// One run of a report as a row of a table: the rows of the test's database, the settings the user
+// makes, and what the document must show.
+template <class Ventana>
+struct Corrida {
+    const char* nombre;
+    std::string datos;  // after the window's schema
+    std::function<void(Ventana&)> prepara;
+    std::vector<Linea> lineas = {};
+    std::vector<std::pair<const char*, const char*>> rasgos = {};  // text and Rasgos()
+    std::vector<std::pair<const char*, size_t>> veces = {};        // text and how many times it prints
+    size_t paginas = 1;
+};
+template <class Ventana>
+void PrintTo(const Corrida<Ventana>& c, std::ostream* os) { *os << c.nombre; }
 
 template <class Ventana>
 class VentanaDePrueba : public ::testing::Test {
@@ -67,6 +83,25 @@ protected:
     static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
     static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
 
+    // Every line of the table holds exactly its texts.
+    static void Comprueba(const report::Documento& doc, const std::vector<Linea>& lineas) {
+        for (const Linea& l : lineas)
+            EXPECT_EQ(EnLinea(doc, l.pagina, l.y), l.textos) << "página " << l.pagina << ", y " << l.y;
+    }
+
+    // Runs a row of a table on the window as it was loaded.
+    void Corre(const Corrida<Ventana>& c) {
+        c.prepara(*ventana);
+        const auto doc = Consulta();
+        ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
+        EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
+        EXPECT_TRUE(ArchivosDePagina().isEmpty());
+        EXPECT_EQ(doc->size(), c.paginas);
+        Comprueba(*doc, c.lineas);
+        for (const auto& [texto, rasgos] : c.rasgos) EXPECT_EQ(Rasgos(*doc, QString::fromUtf8(texto)), rasgos) << texto;
+        for (const auto& [texto, n] : c.veces) EXPECT_EQ(Busca(*doc, QString::fromUtf8(texto)).size(), n) << texto;
+    }
+
     // The page files left in the window's page folder.
     QStringList ArchivosDePagina() const {
         return QDir(raiz.filePath(anfitrion.carpetaPaginas)).entryList(QDir::Files);
@@ -80,6 +115,20 @@ protected:
     std::shared_ptr<Ventana> ventana;
     std::optional<report::Documento> mostrado;
     QStringList ayudas;  // documents the help opened
+};
+
+// A window fixture on the rows of the current table entry: `Fixture` is the window's fixture and
+// `esquema` its schema; each entry gets a database and a window of its own.
+template <class Fixture, class Ventana, std::string (*esquema)()>
+class FormaDe : public Fixture, public ::testing::WithParamInterface<Corrida<Ventana>> {
+protected:
+    FormaDe() : Fixture(esquema() + this->GetParam().datos) {}
+};
+
+// The entry's name as the test's name.
+struct NombreDeCorrida {
+    template <class Ventana>
+    std::string operator()(const ::testing::TestParamInfo<Corrida<Ventana>>& i) const { return i.param.nombre; }
 };
 
 }  // namespace prueba

@@ -38,6 +38,41 @@ INSERT INTO tblGastosEnc(NUM_MOV,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PA
 )SQL";
 }
 
+std::string FoliosYSucursales() {
+    return R"SQL(
+UPDATE tblGastosEnc SET COD_SUCU='01', FOL_MOV='F-'||NUM_MOV, IVA_MOV=0, RET_TOT=0, RET_ISRTOT=0;
+UPDATE tblGastosEnc SET COD_ESTATUS=5 WHERE NUM_MOV=6;
+INSERT INTO tblEstatusGyT VALUES(5,'Pagado');
+INSERT INTO tblGastosEnc(NUM_MOV,COD_SUCU,FOL_MOV,COD_ACRE,CON_GRL,COD_CON,FEC_MOV,PLA_PAG,IMP_MOV,IVA_MOV,RET_TOT,
+  RET_ISRTOT,SAL_MOV,COD_ESTATUS) VALUES
+ (8,'01','FAC-2024-000123','A002','GTOS','LUZ','2024-06-30',0,953.33,160,106.67,100,953.33,1),
+ (9,'01','F-9','A002','GTOS','LUZ','2024-07-01',0,500,0,0,0,500,1),
+ (10,'01','F-10','A002','GTOS','RENTA','2024-04-30',0,600,0,0,0,600,1),
+ (11,'01','F-11','A002','GTOS','RENTA','2024-06-20',0,400,0,0,0,400,2);
+INSERT INTO tblGpoAgrProveedor VALUES('A003',1,10);
+)SQL";
+}
+
+std::string Reposiciones() {
+    return R"SQL(
+INSERT INTO tblConceptosGyT VALUES('HONOR','GTOS','Honorarios por asesoría contable del mes');
+INSERT INTO tblIngreEgre(MOVIMIENTO,FOL_GRL,NUM_CTA) VALUES(1,100,'0100017001'),(2,101,'0100017001'),(3,102,'0100017002'),
+  (4,103,'0100017001');
+INSERT INTO tblReposicionCaja VALUES
+ ('RC-2024-0001',100,'CH-0000000123','2024-06-01',1500,1293),
+ ('RC-2024-0002',101,'CH-124','2024-06-30',250,232),
+ ('RC-2024-0003',102,'CH-125','2024-07-01',60,58),
+ ('RC-2024-0000',103,'CH-122','2024-05-31',70,70);
+INSERT INTO tblReposicionCajaMov VALUES
+ ('RC-2024-0001',1,'HONOR','Recibo 15','2024-06-01',1234.56,16,10.6667,10),
+ ('RC-2024-0001',2,'LUZ','Recibo de luz de la sucursal del centro','2024-06-02',100.05,16,0,0),
+ ('RC-2024-0002',1,'LUZ','Recibo 2','2024-06-29',NULL,16,0,0),
+ ('RC-2024-0002',2,'RENTA','Recibo 3','2024-06-29',200,16,0,0),
+ ('RC-2024-0003',1,'LUZ','Recibo 4','2024-06-30',50,16,0,0),
+ ('RC-2024-0000',1,'RENTA','Recibo 1','2024-05-30',70,0,0,0);
+)SQL";
+}
+
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo) {
     if (n == 0) return {};
     const std::string p = prefijo;

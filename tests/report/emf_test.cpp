@@ -216,48 +216,41 @@ TEST(PaginaEmf, LosAvancesNoAcumulanRedondeo) {
     EXPECT_EQ(total, 3555u);
 }
 
-TEST(PaginaEmfMalformada, TruncadaOAjenaEsError321) {
+// Truncated, foreign, or with sizes and text offsets that point outside their record.
+TEST(PaginaEmfMalformada, EsError321) {
     const QByteArray buena = PaginaSencilla();
     ASSERT_EQ(ErrorAlLeer(buena), 0);
-    EXPECT_EQ(ErrorAlLeer(QByteArray()), 321);
-    EXPECT_EQ(ErrorAlLeer(buena.left(4)), 321);
-    EXPECT_EQ(ErrorAlLeer(buena.left(60)), 321);               // inside the header
-    EXPECT_EQ(ErrorAlLeer(buena.left(buena.size() - 20)), 321); // the end-of-file record cut off
-
-    const QByteArray sinFin = buena.left(Registros(buena).back());  // cut at a record boundary
-    EXPECT_EQ(ErrorAlLeer(ConCampo(sinFin, offsetof(U_EMRHEADER, nBytes), static_cast<uint32_t>(sinFin.size()))), 321);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, offsetof(U_EMRHEADER, dSignature), 0x46494720)), 321);
-    EXPECT_EQ(ErrorAlLeer(QByteArray("GIF89a") + QByteArray(200, '\0')), 321);
-}
-
-TEST(PaginaEmfMalformada, TamanosDeRegistroImposiblesSonError321) {
-    const QByteArray buena = PaginaSencilla();
     const std::vector<qsizetype> registros = Registros(buena);
-    const qsizetype penultimo = registros[registros.size() - 2];
-    const qsizetype tercero = registros[3];
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, penultimo + 4, static_cast<uint32_t>(buena.size() - penultimo + 4))), 321);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, tercero + 4, 0)), 321);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, tercero + 4, LeeU32(buena, tercero + 4) + 2)), 321);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, 4, 40)), 321);  // a header shorter than its fixed part
-}
-
-TEST(PaginaEmfMalformada, DesplazamientosDelTextoFueraDelRegistroSonError321) {
-    const QByteArray buena = PaginaSencilla();
+    const qsizetype penultimo = registros[registros.size() - 2], tercero = registros[3];
+    const QByteArray sinFin = buena.left(registros.back());  // cut at a record boundary
     const qsizetype texto = PrimeroDeTipo(buena, U_EMR_EXTTEXTOUTW);
     ASSERT_GE(texto, 0);
     const qsizetype emrtext = texto + offsetof(U_EMREXTTEXTOUTW, emrtext);
     const uint32_t tamano = LeeU32(buena, texto + 4);
     const qsizetype cadena = emrtext + offsetof(U_EMRTEXT, offString);
-    const qsizetype caracteres = emrtext + offsetof(U_EMRTEXT, nChars);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, cadena, tamano - 4)), 321);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, cadena, 0xFFFFFFF0u)), 321);
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, caracteres, 0x80000000u)), 321);  // twice it wraps to 0
-    EXPECT_EQ(ErrorAlLeer(ConCampo(buena, texto + sizeof(U_EMREXTTEXTOUTW) + sizeof(U_RECTL), tamano)), 321);
-
     // A text record too short for the fields after its fixed part.
     QByteArray corto = ConCampo(buena, texto + 4, sizeof(U_EMREXTTEXTOUTW));
     corto.remove(texto + sizeof(U_EMREXTTEXTOUTW), tamano - sizeof(U_EMREXTTEXTOUTW));
-    EXPECT_EQ(ErrorAlLeer(ConCampo(corto, offsetof(U_EMRHEADER, nBytes), static_cast<uint32_t>(corto.size()))), 321);
+
+    const std::pair<const char*, QByteArray> casos[] = {
+        {"vacía", QByteArray()},
+        {"cuatro bytes", buena.left(4)},
+        {"dentro del encabezado", buena.left(60)},
+        {"sin el registro final", buena.left(buena.size() - 20)},
+        {"sin fin con su tamaño", ConCampo(sinFin, offsetof(U_EMRHEADER, nBytes), static_cast<uint32_t>(sinFin.size()))},
+        {"otra firma", ConCampo(buena, offsetof(U_EMRHEADER, dSignature), 0x46494720)},
+        {"otro formato", QByteArray("GIF89a") + QByteArray(200, '\0')},
+        {"registro más allá del fin", ConCampo(buena, penultimo + 4, static_cast<uint32_t>(buena.size() - penultimo + 4))},
+        {"registro de tamaño 0", ConCampo(buena, tercero + 4, 0)},
+        {"tamaño no múltiplo de 4", ConCampo(buena, tercero + 4, LeeU32(buena, tercero + 4) + 2)},
+        {"encabezado corto", ConCampo(buena, 4, 40)},
+        {"cadena al final", ConCampo(buena, cadena, tamano - 4)},
+        {"cadena lejísimos", ConCampo(buena, cadena, 0xFFFFFFF0u)},
+        {"caracteres que dan la vuelta", ConCampo(buena, emrtext + offsetof(U_EMRTEXT, nChars), 0x80000000u)},
+        {"avances fuera", ConCampo(buena, texto + sizeof(U_EMREXTTEXTOUTW) + sizeof(U_RECTL), tamano)},
+        {"texto corto", ConCampo(corto, offsetof(U_EMRHEADER, nBytes), static_cast<uint32_t>(corto.size()))},
+    };
+    for (const auto& [nombre, bytes] : casos) EXPECT_EQ(ErrorAlLeer(bytes), 321) << nombre;
 }
 
 TEST(PaginaEmfMalformada, RegistrosQueNoDibujanSeSaltan) {

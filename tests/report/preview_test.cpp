@@ -168,10 +168,6 @@ TEST_F(Preview, ElControlSigueElTamanoDeLaVentanaYUnaVentanaDiminutaNoFalla) {
 // The two fitted entries follow the list's percentages; each sets the largest zoom at which the
 // sheet (or its width) fits the control, within 30..200, and follows the window's size.
 TEST_F(Preview, AjustarALaPaginaYAlAnchoSiguenElTamanoDeLaVentana) {
-    ASSERT_EQ(ventana->cmbZoom.ListCount(), 11);
-    EXPECT_EQ(ventana->cmbZoom.List(8), QStringLiteral("200%"));
-    EXPECT_EQ(ventana->cmbZoom.List(9), QStringLiteral("Ajustar a la página [CTRL+0]"));
-    EXPECT_EQ(ventana->cmbZoom.List(10), QStringLiteral("Ajustar al ancho [CTRL+1]"));
     ventana->SetWidth(16500);
     ventana->SetHeight(12000);  // control 16400 x 10400 twips
     Tecla('0', vbCtrlMask);
@@ -217,7 +213,6 @@ TEST_F(Preview, BuscarSinAcentosNiMayusculasYRecorrerConF3) {
     Tecla('F', vbCtrlMask);
     Tecla('F');
     EXPECT_EQ(abiertas, 1);
-    EXPECT_EQ(ventana->cmdBuscar.Caption(), QStringLiteral("BUSCAR [CTRL+F]"));
     ventana->cmdBuscar.UserClick();
     EXPECT_EQ(abiertas, 2);
 

@@ -11,6 +11,7 @@
 #include "ui/Anfitrion.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,6 +68,27 @@ protected:
         auto* w = dynamic_cast<W*>(vista.Widget(control.toString()));
         EXPECT_NE(w, nullptr) << control.toString().toStdString();
         return w;
+    }
+
+    // Each control has its widget, shown, greyed and captioned as the form says; a disabled frame
+    // greys what it holds.
+    void RevisaControles(Vista& vista) {
+        for (controles::Control* c : form->Controls()) {
+            QWidget* w = vista.Widget(c->FullName());
+            ASSERT_NE(w, nullptr) << c->FullName().toStdString();
+            const auto* marco = dynamic_cast<const controles::Control*>(&c->Container());
+            EXPECT_EQ(w->isVisibleTo(&vista), c->Visible()) << c->FullName().toStdString();
+            EXPECT_EQ(w->isEnabled(), c->Enabled() && (!marco || marco->Enabled())) << c->FullName().toStdString();
+            if (auto* conTitulo = dynamic_cast<controles::CaptionedControl*>(c)) {
+                EXPECT_EQ(TextoMostrado(w), conTitulo->Caption()) << c->FullName().toStdString();
+            }
+        }
+    }
+    // Chooses entry i of a list as the user does.
+    static void Elige(Vista& vista, QStringView lista, int i) {
+        auto* combo = De<QComboBox>(vista, lista);
+        combo->setCurrentIndex(i);
+        emit combo->activated(i);
     }
 
     QTemporaryDir ruta;

@@ -4,7 +4,6 @@
 #include "gastos/frmConGastos.h"
 #include "report/frmPreview.h"
 #include "ui/ArbolQt.h"
-#include "ui/ProgresoQt.h"
 #include "ui/VistaConGastos.h"
 #include "ui/VistaPreview.h"
 
@@ -12,8 +11,6 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -23,52 +20,27 @@ protected:
     VistaGastosTest() : VistaDePrueba(EmpresaPrueba.c_str()) {}
 };
 
-TEST_F(VistaGastosTest, MuestraCadaControlConSuTexto) {
+// The view follows the form as the user changes the report: petty cash greys the creditor code
+// and the ledger gives it back.
+TEST_F(VistaGastosTest, CadaControlConSuTextoYLoQueElReporteHabilita) {
     Muestra([&](ui::VistaConGastos& vista) {
         EXPECT_EQ(vista.windowTitle(), QStringLiteral("CONSULTAS DE GASTOS"));
-        for (controles::Control* c : form->Controls()) {
-            QWidget* w = vista.Widget(c->FullName());
-            ASSERT_NE(w, nullptr) << c->FullName().toStdString();
-            EXPECT_TRUE(w->isVisible()) << c->FullName().toStdString();
-            if (auto* conTitulo = dynamic_cast<controles::CaptionedControl*>(c)) {
-                EXPECT_EQ(TextoMostrado(w), conTitulo->Caption()) << c->FullName().toStdString();
-            }
+        RevisaControles(vista);
+        for (int consulta : {4, 1}) {
+            Elige(vista, u"cmbConsulta", consulta);
+            EXPECT_EQ(form->cmbConsulta.ListIndex(), consulta);
+            RevisaControles(vista);
         }
-        EXPECT_EQ(De<QComboBox>(vista, u"cmbConsulta")->currentText(), QStringLiteral("Catálogo de Acreedores"));
         vista.close();
     });
     EXPECT_FALSE(form->Loaded());
-}
-
-TEST_F(VistaGastosTest, ElReporteElegidoEnLaListaGrisaSusFiltros) {
-    Muestra([&](ui::VistaConGastos& vista) {
-        auto* consulta = De<QComboBox>(vista, u"cmbConsulta");
-        auto* folio = De<QLineEdit>(vista, u"txtFolioCheque");
-        auto* codigo = De<QLineEdit>(vista, u"txtCodAcreedor");
-
-        // Petty cash: by folio, no creditor code.
-        consulta->setCurrentIndex(4);
-        emit consulta->activated(4);
-        EXPECT_EQ(form->cmbConsulta.ListIndex(), 4);
-        EXPECT_TRUE(folio->isEnabled());
-        EXPECT_FALSE(codigo->isEnabled());
-
-        // Back to the ledger: what the petty-cash report greyed is usable again.
-        consulta->setCurrentIndex(1);
-        emit consulta->activated(1);
-        EXPECT_TRUE(codigo->isEnabled());
-        EXPECT_FALSE(folio->isEnabled());
-        vista.close();
-    });
 }
 
 // A date typed from wherever the user clicked reaches the control part by part, so F10 runs with
 // the date on screen without leaving the field first.
 TEST_F(VistaGastosTest, LaFechaTecleadaLlegaAlControlMientrasSeTeclea) {
     Muestra([&](ui::VistaConGastos& vista) {
-        auto* consulta = De<QComboBox>(vista, u"cmbConsulta");
-        consulta->setCurrentIndex(1);  // the ledger reads both dates
-        emit consulta->activated(1);
+        Elige(vista, u"cmbConsulta", 1);  // the ledger reads both dates
         auto* campo = De<QDateEdit>(vista, u"dtpFecha(0)");
         ASSERT_TRUE(campo->isEnabled());
         auto* texto = campo->findChild<QLineEdit*>();
@@ -165,72 +137,6 @@ TEST_F(VistaGastosTest, CadaTeclaCorreSuOrdenUnaSolaVez) {
         // A key the form lets through still reaches the widget that has the focus.
         QTest::keyClick(codigo, 'a');
         EXPECT_EQ(codigo->text(), QStringLiteral("a"));
-        vista.close();
-    });
-}
-
-// Enough creditors for "Saldos" with every one of them to take several pages.
-const std::string EmpresaLarga = EmpresaPrueba + R"SQL(
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<200)
-INSERT INTO tblCatProveedor(COD_PROV, NOM_PROV, ES_ACREED, COD_STS) SELECT printf('G%03d',i),'Generado '||i,1,1 FROM n;
-)SQL";
-
-class VistaGastosLargaTest : public VistaDePrueba<gastos::frmConGastos, ui::VistaConGastos> {
-protected:
-    VistaGastosLargaTest() : VistaDePrueba(EmpresaLarga.c_str(), QStringLiteral("Paginas")) {}
-};
-
-// The progress dialog as the user presses its "Cancelar" when the third page is done.
-struct CancelaEnLaTercera : ui::ProgresoQt {
-    explicit CancelaEnLaTercera(int& canceladas) : canceladas(canceladas) {}
-    bool Avanza(const component::AvanceCorrida& a) override {
-        if (canceladas == 0 && a.paginas == 3)
-            if (auto* boton = Dialogo().findChild<QPushButton*>()) {
-                boton->click();
-                ++canceladas;
-            }
-        return ProgresoQt::Avanza(a);
-    }
-    int& canceladas;
-};
-
-// A run cancelled at its third page leaves no page file and shows no preview; the window stays
-// usable and the next run shows its pages.
-TEST_F(VistaGastosLargaTest, UnaCorridaCanceladaNoDejaNadaYLaSiguienteSeMuestra) {
-    ASSERT_TRUE(dobles::EscribeIni(ruta.path(), ruta.path() + QStringLiteral("\\Paginas")));
-    int canceladas = 0;
-    component::ServiciosAnfitrion().progreso = [&] { return std::make_unique<CancelaEnLaTercera>(canceladas); };
-    int previas = 0;
-    std::size_t paginas = 0;
-    QTimer cierraPrevia;
-    QObject::connect(&cierraPrevia, &QTimer::timeout, [&] {
-        if (auto* previa = dynamic_cast<ui::VistaPreview*>(QApplication::activeModalWidget())) {
-            ++previas;
-            auto& preview = dynamic_cast<report::frmPreview&>(previa->Formulario());
-            paginas = preview.Preview.Paginas().size();
-            ui::VistaFormulario::Protege([&] { preview.cmdFunciones(6).UserClick(); });
-        }
-    });
-    cierraPrevia.start(20);
-    const QDir carpeta(ruta.filePath(QStringLiteral("Paginas")));
-    Muestra([&](ui::VistaConGastos& vista) {
-        const auto pulsaF10 = [&] {
-            QWidget* foco = QApplication::focusWidget();
-            QTest::keyClick(foco && foco->window() == &vista ? foco : &vista, Qt::Key_F10);
-        };
-        form->cmbConsulta.SetListIndex(3);
-        form->chkSinSaldo.UserClick();
-        pulsaF10();
-        EXPECT_EQ(canceladas, 1);
-        EXPECT_EQ(previas, 0);
-        EXPECT_TRUE(carpeta.entryList(QDir::Files).isEmpty());
-        EXPECT_EQ(QApplication::activeModalWidget(), &vista);
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-
-        pulsaF10();
-        EXPECT_EQ(previas, 1);
-        EXPECT_GT(paginas, 3u);
-        EXPECT_TRUE(carpeta.entryList(QDir::Files).isEmpty());
         vista.close();
     });
 }

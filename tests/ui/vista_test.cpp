@@ -58,20 +58,12 @@ TEST(VistaPreliminar, AbrePaginaConBotonesYTeclasYSuEtiquetaLasSigue) {
         QTest::keyClicks(vista.TextoBuscado(), QStringLiteral("pagina  : 3"));
         EXPECT_EQ(f->lblBusqueda.Caption(), QStringLiteral("1 de 1"));
         EXPECT_EQ(pagina->text(), QStringLiteral("3/3"));
-        ASSERT_TRUE(vista.Pagina()->Resaltado);
-        EXPECT_TRUE(vista.Pagina()->Resaltado().has_value());
-        vista.Buscar()->hide();
-        QPushButton* buscar = nullptr;
-        for (QPushButton* b : vista.findChildren<QPushButton*>())
-            if (b->text() == QStringLiteral("BUSCAR\n[CTRL+F]")) buscar = b;
-        ASSERT_NE(buscar, nullptr);
-        buscar->click();
-        EXPECT_TRUE(vista.Buscar()->isVisible());
+        EXPECT_TRUE(vista.Pagina()->Resaltado && vista.Pagina()->Resaltado().has_value());
         vista.Buscar()->hide();
         vista.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&vista));
 
-        // Fitted to the page the sheet needs no scroll bar; fitted to the width, only the vertical one.
+        // Fitted to the page the sheet needs no scroll bar.
         auto* area = vista.findChild<QScrollArea*>();
         ASSERT_NE(area, nullptr);
         foco = QApplication::focusWidget();
@@ -79,11 +71,6 @@ TEST(VistaPreliminar, AbrePaginaConBotonesYTeclasYSuEtiquetaLasSigue) {
         QCoreApplication::processEvents();  // the area lays itself out again afterwards
         EXPECT_LE(vista.Pagina()->width(), area->viewport()->width());
         EXPECT_LE(vista.Pagina()->height(), area->viewport()->height());
-        QTest::keyClick(foco ? foco : &vista, Qt::Key_1, Qt::ControlModifier);
-        QCoreApplication::processEvents();
-        EXPECT_LE(vista.Pagina()->width(), area->viewport()->width());
-        EXPECT_GT(vista.Pagina()->width(), area->viewport()->width() - 40);
-        EXPECT_GT(f->Preview.Zoom(), 60);
 
         // F10 asks for the page file's name; an empty answer writes nothing.
         QTest::keyClick(foco ? foco : &vista, Qt::Key_F10);
