@@ -182,6 +182,7 @@ private:
     // The first column of the first row of `sql`, empty text when there is none.
     QString LeeDescripcion(const QString& sql);
     void AgregaFiltroRegion(QString& consulta);
+    void AbreAcreedores();  // opens rsAcreedores on listaAcreedores_
     void ArmaListaEstatus();
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
@@ -201,9 +202,15 @@ private:
     void ImprimeMovimiento(bool porAcreedor);
 
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
-    // Select list and join part of the creditor list queries; they keep their text between runs.
+    // The creditor list the run walks, in parts: the tables after FROM, the conditions from WHERE on
+    // and its ORDER BY. A set read beside the walk joins the same tables under the same conditions
+    // and orders by the same columns first, so it holds the walk's keys only, in the walk's order.
+    struct ListaAcreedores {
+        QString tablas, condicion, orden;
+    };
+    // Select list and tables of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;
-    QString unionAcreedores_;
+    ListaAcreedores listaAcreedores_;
 };
 
 }  // namespace gastos
