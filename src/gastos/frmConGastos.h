@@ -19,6 +19,7 @@
 #include "vb/Currency.h"
 #include "vb/Integer.h"
 
+#include <QHash>
 #include <QString>
 #include <array>
 #include <functional>
@@ -171,6 +172,18 @@ private:
     // Charges less credits over the rows (CON_GRL, SALDO) of `sql`, read through rsSaldos; a
     // class that is neither counts as a credit or, unless `otrasClasesAbonan`, not at all.
     vb::Currency NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan);
+    // One creditor's movements summed by class: charges ("GTOS"), credits ("AACR") and any other.
+    struct SumasAcreedor {
+        vb::Currency cargos, aacr, otras;
+        vb::Currency Abonos() const { return aacr + otras; }
+        vb::Currency Neto() const { return cargos - Abonos(); }  // any other class counts as a credit
+        vb::Currency Anterior() const { return cargos - aacr; }  // other classes do not count
+    };
+    // Per creditor code, the sums by class of its movements of status 1 or 5 that meet `condicion`,
+    // in one grouped query for the run (read through rsSaldos); no entry for a creditor without any.
+    QHash<QString, SumasAcreedor> SumasPorAcreedor(const QString& condicion);
+    void ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total, vb::Integer& cuenta);
+    void ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total);  // "TOTALES :" of an ungrouped list
 
     // The ledger's sums over the creditors printed since the last group total.
     struct TotalesAuxiliar {

@@ -9,6 +9,8 @@
 #include "vb/ErrorEjecucion.h"
 #include "vb/Formato.h"
 
+#include <QHash>
+
 namespace gastos {
 
 namespace {
@@ -57,10 +59,10 @@ void frmConGastos::EncabezadoAuxSaldos(bool saldos) {
 }
 
 void frmConGastos::ImprimeSaldos() {
-    report::Superficie& s = *Superficie;
     EligeConsultaAcreedores();
     EncabezadoAuxSaldos(true);
     ImprimeFiltroAcreedor();
+    const QHash<QString, SumasAcreedor> sumas = SumasPorAcreedor(QStringLiteral("FEC_MOV<=") + FechaFinal);
 
     ado::Recordset& rs = rsAcreedores;
     vb::Currency agrupacionAnterior;
@@ -78,26 +80,9 @@ void frmConGastos::ImprimeSaldos() {
         }
 
         const QString codigo = rs.Fields("COD_PROV").Value().CStr();
-        const vb::Currency saldo = NetoDeMovimientos(
-            QStringLiteral("SELECT CON_GRL,SUM(IMP_MOV) AS SALDO FROM tblGastosEnc WHERE (COD_ACRE='") +
-                ado::Comillas(codigo) + QStringLiteral("' AND FEC_MOV<=") + FechaFinal +
-                QStringLiteral(" AND (COD_ESTATUS IN(1,5))) GROUP BY CON_GRL;"),
-            true);
-
-        if (saldo != vb::Currency() || chkSinSaldo.Value() != controles::vbUnchecked) {
-            s.FontBold(true);
-            s.FontSize(7);
-            s.PrintText(200, LineaActual, codigo);
-            s.PrintText(1400, LineaActual, rs.Fields("NOM_PROV").Value().Texto());
-            total += saldo;
-            cuenta += 1;
-            s.FontBold(false);
-            s.TextAlign(report::AlineaDerecha);
-            s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
-            s.TextAlign(report::AlineaIzquierda);
-            LineaActual += 250;
-            if (LineaActual > LimiteSaldos) NuevaPagina();
-        }
+        const vb::Currency saldo = sumas.value(codigo).Neto();
+        if (saldo != vb::Currency() || chkSinSaldo.Value() != controles::vbUnchecked)
+            ImprimeSaldoAcreedor(codigo, saldo, total, cuenta);
 
         rs.MoveNext();
         if (Agrupado && !rs.EOF_() && agrupacion() != agrupacionAnterior && cuenta > 0) {
@@ -113,18 +98,66 @@ void frmConGastos::ImprimeSaldos() {
         ImprimeTotal(cuenta, total);
         LineaActual += 300;
     } else {
-        s.BeginGroup();
-        s.FontSize(8);
-        s.FontBold(true);
-        s.ForeColor(Azul);
-        s.PrintText(1300, LineaActual, QStringLiteral("TOTALES :"));
-        s.TextAlign(report::AlineaDerecha);
-        s.PrintText(7300, LineaActual, QString::number(static_cast<int32_t>(cuenta)) + QStringLiteral(" Acreedor(es)"));
-        s.PrintText(10300, LineaActual, vb::FormatoMoneda(total));
-        s.TextAlign(report::AlineaIzquierda);
-        s.EndGroup();
+        ImprimeTotalesSaldos(cuenta, total);
     }
     CierraAcreedores();
+}
+
+void frmConGastos::ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total,
+                                        vb::Integer& cuenta) {
+    report::Superficie& s = *Superficie;
+    s.FontBold(true);
+    s.FontSize(7);
+    s.PrintText(200, LineaActual, codigo);
+    s.PrintText(1400, LineaActual, rsAcreedores.Fields("NOM_PROV").Value().Texto());
+    total += saldo;
+    cuenta += 1;
+    s.FontBold(false);
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
+    s.TextAlign(report::AlineaIzquierda);
+    LineaActual += 250;
+    if (LineaActual > LimiteSaldos) NuevaPagina();
+}
+
+void frmConGastos::ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total) {
+    report::Superficie& s = *Superficie;
+    s.BeginGroup();
+    s.FontSize(8);
+    s.FontBold(true);
+    s.ForeColor(Azul);
+    s.PrintText(1300, LineaActual, QStringLiteral("TOTALES :"));
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(7300, LineaActual, QString::number(static_cast<int32_t>(cuenta)) + QStringLiteral(" Acreedor(es)"));
+    s.PrintText(10300, LineaActual, vb::FormatoMoneda(total));
+    s.TextAlign(report::AlineaIzquierda);
+    s.EndGroup();
+}
+
+QHash<QString, frmConGastos::SumasAcreedor> frmConGastos::SumasPorAcreedor(const QString& condicion) {
+    // Joined with the catalog, each sum is keyed by the creditor's code as the creditor list reads it.
+    QString sql = QStringLiteral(
+                      "SELECT tblCatProveedor.COD_PROV,CON_GRL,SUM(IMP_MOV) AS SALDO FROM tblCatProveedor INNER JOIN "
+                      "tblGastosEnc ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV WHERE (") +
+                  condicion + QStringLiteral(") AND (COD_ESTATUS IN(1,5))");
+    if (!txtCodAcreedor.Text().isEmpty())
+        sql += QStringLiteral(" AND tblCatProveedor.COD_PROV='") + ado::Comillas(txtCodAcreedor.Text()) + u'\'';
+    sql += QStringLiteral(" GROUP BY tblCatProveedor.COD_PROV,CON_GRL;");
+
+    QHash<QString, SumasAcreedor> sumas;
+    rsSaldos = modConGastos::ConexionModulo().Execute(sql);
+    for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
+        SumasAcreedor& suma = sumas[rsSaldos.Fields("COD_PROV").Value().CStr()];
+        const vb::Variant importe = rsSaldos.Fields("SALDO").Value();
+        if (!importe.IsNumeric()) continue;
+        const QString clase = rsSaldos.Fields("CON_GRL").Value().Texto();
+        if (clase == u"GTOS") suma.cargos += importe.CCur();
+        else if (clase == u"AACR") suma.aacr += importe.CCur();
+        else suma.otras += importe.CCur();
+    }
+    rsSaldos.Close();
+    rsSaldos = ado::Recordset();
+    return sumas;
 }
 
 vb::Currency frmConGastos::NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan) {

@@ -104,6 +104,7 @@ using SaldosEnAmbosMotores = CatalogoEnAmbosMotores;
 TEST_F(SaldosEnAmbosMotores, MismoListado) {
     ComparaMotores({
         {"Saldos", 0, true, false, false, 3},
+        {"Saldos agrupados", 0, true, true, false, 3},
         {"Saldos sin saldo, agrupados", 0, true, true, false, 3, true},
         {"Saldos por ciudad", 0, true, false, true, 3},
     });
