@@ -75,7 +75,6 @@ public:
 
     // True while the creditor list was opened grouped by agrupación; False at the start of a run.
     bool Agrupado = false;
-    vb::Integer ContadorAcreedores;
 
     // The creditor list a report reads: none, with status (the ledger and the balances), or the
     // catalog's, whose columns follow cmbTipCatalogo.
@@ -126,6 +125,8 @@ public:
     void EncabezadoCatalogo();
     void ImprimeDirectorio();
     void ImprimeParametros();
+    // The open balance of the creditor's status-1 charges due by today (Vencido) or after it, from
+    // one query per kind for all the creditors, read on first use in a run.
     vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
 
     // Creditor balances and creditor ledger, with the column headings they share.
@@ -164,6 +165,7 @@ private:
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
     void ImprimeCatalogo(bool directorio);
+    QHash<QString, vb::Variant> LeeSaldosVencidos(bool Vencido);  // SALDO per creditor code
     // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`
     // is false, the region line, then black regular text 100 twips lower.
     void ImprimeFiltroAcreedor(bool conCodigo = true);
@@ -215,6 +217,8 @@ private:
     void ImprimeMovimiento(bool porAcreedor);
 
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
+    // The run's balances due by today and after it, per creditor code, once read.
+    std::array<std::optional<QHash<QString, vb::Variant>>, 2> saldosVencidos_;
     // The creditor list the run walks, in parts: the tables after FROM, the conditions from WHERE on
     // and its ORDER BY. A set read beside the walk joins the same tables under the same conditions
     // and orders by the same columns first, so it holds the walk's keys only, in the walk's order.
