@@ -171,9 +171,6 @@ private:
     void ImprimeFiltroAcreedor(bool conCodigo = true);
     // Closes the creditor list at the end of a report, whatever state it is in.
     void CierraAcreedores();
-    // Charges less credits over the rows (CON_GRL, SALDO) of `sql`, read through rsSaldos; a
-    // class that is neither counts as a credit or, unless `otrasClasesAbonan`, not at all.
-    vb::Currency NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan);
     // One creditor's movements summed by class: charges ("GTOS"), credits ("AACR") and any other.
     struct SumasAcreedor {
         vb::Currency cargos, aacr, otras;
@@ -191,11 +188,28 @@ private:
     struct TotalesAuxiliar {
         vb::Currency anterior, cargos, abonos, final_;
     };
+    // The ledger's walk: its form, the sums since the last group total, the group and agrupación
+    // in course, and whether any creditor has been printed.
+    struct MarchaAuxiliar {
+        bool detallado = true;
+        TotalesAuxiliar totales;
+        vb::Integer grupoAnterior, agrupacionAnterior;
+        bool impreso = false;
+    };
+    // Grouped: the group's total when the group changes after a printed creditor, and the
+    // agrupación's heading when the agrupación changes.
+    void ImprimeCortesAuxiliar(MarchaAuxiliar& m);
+    // Opens on rsMovtos the range's movements of every creditor of the list, with their concept's
+    // and folio class's descriptions, in the walk's order and each creditor's by date and number.
+    void AbreMovimientosAuxiliar(const QString& rango);
+    // Whether rsMovtos stands on a movement of the creditor row rsAcreedores stands on.
+    bool MovimientoDelAcreedor() const;
     void ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado);
     void ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxiliar& t);
-    void ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxiliar& t);
-    // The first column of the first row of `sql`, empty text when there is none.
-    QString LeeDescripcion(const QString& sql);
+    void ImprimeCabezaAcreedor(vb::Currency anterior);  // code, name, status and balance brought forward
+    // The movement rsMovtos stands on, carried into the running balance and the creditor's sums.
+    void ImprimeMovimientoAuxiliar(vb::Currency& saldo, vb::Currency& cargos, vb::Currency& abonos);
+    void ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcreedor& sumas, TotalesAuxiliar& t);
     void AgregaFiltroRegion(QString& consulta);
     void AbreAcreedores();  // opens rsAcreedores on listaAcreedores_
     void ArmaListaEstatus();

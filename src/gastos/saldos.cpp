@@ -160,23 +160,6 @@ QHash<QString, frmConGastos::SumasAcreedor> frmConGastos::SumasPorAcreedor(const
     return sumas;
 }
 
-vb::Currency frmConGastos::NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan) {
-    vb::Currency neto;
-    rsSaldos = modConGastos::ConexionModulo().Execute(sql);
-    while (!rsSaldos.EOF_()) {
-        const vb::Variant importe = rsSaldos.Fields("SALDO").Value();
-        if (importe.IsNumeric()) {
-            const QString clase = rsSaldos.Fields("CON_GRL").Value().Texto();
-            if (clase == u"GTOS") neto += importe.CCur();
-            else if (otrasClasesAbonan || clase == u"AACR") neto -= importe.CCur();
-        }
-        rsSaldos.MoveNext();
-    }
-    rsSaldos.Close();
-    rsSaldos = ado::Recordset();
-    return neto;
-}
-
 void frmConGastos::CierraAcreedores() {
     try {
         rsAcreedores.Close();
