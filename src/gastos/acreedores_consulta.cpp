@@ -147,6 +147,26 @@ void frmConGastos::AbreAcreedores() {
                       modConGastos::ConexionModulo(), 1, -1, -1);
 }
 
+QString frmConGastos::ClaveLista() const {
+    return Agrupado ? QStringLiteral("tblGpoProveedor.COD_GPO,tblAgrProveedor.COD_AGR,tblCatProveedor.COD_PROV")
+                    : QStringLiteral("tblCatProveedor.COD_PROV");
+}
+
+QString frmConGastos::ClaveDe(const ado::Recordset& rs) const {
+    // Both sides read the same columns of the same rows: equal keys are equal text.
+    QString clave = rs.Fields("COD_PROV").Value().Texto();
+    if (Agrupado)
+        clave += u'\x1f' + rs.Fields("COD_AGR").Value().Texto() + u'\x1f' + rs.Fields("COD_GPO").Value().Texto();
+    return clave;
+}
+
+QString frmConGastos::MovimientosDeLaLista(std::initializer_list<QString> uniones, const QString& condicion) const {
+    const ListaAcreedores& l = listaAcreedores_;
+    QString tablas = l.tablas + QStringLiteral(" INNER JOIN tblGastosEnc ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV");
+    for (const QString& union_ : uniones) tablas = u'(' + tablas + QStringLiteral(") ") + union_;
+    return QStringLiteral(" FROM ") + tablas + u' ' + l.condicion + QStringLiteral(" AND ") + condicion;
+}
+
 void frmConGastos::AgregaFiltroRegion(QString& consulta) {
     if (chkRegion.Value() != controles::vbChecked) return;
     static const char16_t* const columnas[] = {u"COD_CID", u"COD_EST", u"COD_PAIS"};

@@ -54,11 +54,11 @@ void frmConGastos::ImprimeAuxiliar() {
 
     for (ado::Recordset& rs = rsAcreedores; !rs.EOF_(); rs.MoveNext()) {
         if (Agrupado) ImprimeCortesAuxiliar(m);
-        const QString codigo = rs.Fields("COD_PROV").Value().CStr();
-        const SumasAcreedor sumas = delRango.value(codigo);
-        const bool conMovimientos = m.detallado ? MovimientoDelAcreedor() : delRango.contains(codigo);
+        const QString clave = ClaveDe(rs);
+        const SumasAcreedor sumas = delRango.value(clave);
+        const bool conMovimientos = m.detallado ? MovimientoDelAcreedor() : delRango.contains(clave);
         if (sinMovimientos || conMovimientos) {
-            const vb::Currency anterior = anteriores.value(codigo).Anterior();
+            const vb::Currency anterior = anteriores.value(clave).Anterior();
             if (sinSaldo || anterior + sumas.Neto() > vb::Currency()) {
                 m.impreso = true;
                 if (m.detallado) ImprimeAcreedorDetallado(anterior, m.totales);
@@ -97,28 +97,17 @@ void frmConGastos::ImprimeCortesAuxiliar(MarchaAuxiliar& m) {
 }
 
 void frmConGastos::AbreMovimientosAuxiliar(const QString& rango) {
-    const ListaAcreedores& l = listaAcreedores_;
-    const QString clave = Agrupado ? QStringLiteral("tblGpoProveedor.COD_GPO,tblAgrProveedor.COD_AGR,tblCatProveedor.COD_PROV")
-                                   : QStringLiteral("tblCatProveedor.COD_PROV");
     rsMovtos = ado::Recordset();
-    rsMovtos.Open(QStringLiteral("SELECT ") + clave +
-                      QStringLiteral(",FOL_MOV,CON_GRL,FEC_MOV,IMP_MOV,DES_CON,DES_FOL FROM ((") + l.tablas +
-                      QStringLiteral(" INNER JOIN tblGastosEnc ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV) LEFT JOIN "
-                                     "tblConceptosGyT ON tblConceptosGyT.COD_CON=tblGastosEnc.COD_CON) LEFT JOIN "
-                                     "tblFolioGralesGyT ON tblFolioGralesGyT.COD_FOL=tblGastosEnc.COD_CON ") +
-                      l.condicion + QStringLiteral(" AND (") + rango + QStringLiteral(") AND (COD_ESTATUS IN(1,5))") +
-                      l.orden + QStringLiteral(",FEC_MOV,NUM_MOV;"),
+    rsMovtos.Open(QStringLiteral("SELECT ") + ClaveLista() + QStringLiteral(",FOL_MOV,CON_GRL,FEC_MOV,IMP_MOV,DES_CON,DES_FOL") +
+                      MovimientosDeLaLista({QStringLiteral("LEFT JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblGastosEnc.COD_CON"),
+                                            QStringLiteral("LEFT JOIN tblFolioGralesGyT ON "
+                                                           "tblFolioGralesGyT.COD_FOL=tblGastosEnc.COD_CON")},
+                                           QStringLiteral("(") + rango + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
+                      listaAcreedores_.orden + QStringLiteral(",FEC_MOV,NUM_MOV;"),
                   modConGastos::ConexionModulo(), 1, 1, 1);
 }
 
-bool frmConGastos::MovimientoDelAcreedor() const {
-    if (rsMovtos.EOF_()) return false;
-    // Both sides read the same columns of the same rows: equal keys are equal text.
-    static const char* const clave[] = {"COD_PROV", "COD_AGR", "COD_GPO"};
-    for (int i = 0; i < (Agrupado ? 3 : 1); ++i)
-        if (rsMovtos.Fields(clave[i]).Value().Texto() != rsAcreedores.Fields(clave[i]).Value().Texto()) return false;
-    return true;
-}
+bool frmConGastos::MovimientoDelAcreedor() const { return !rsMovtos.EOF_() && ClaveDe(rsMovtos) == ClaveDe(rsAcreedores); }
 
 void frmConGastos::ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado) {
     report::Superficie& s = *Superficie;

@@ -277,18 +277,15 @@ vb::Currency frmConGastos::SaldoVencido(const QString& Codigo, bool Vencido) {
 QHash<QString, vb::Variant> frmConGastos::LeeSaldosVencidos(bool Vencido) {
     const QString operador = Vencido ? QStringLiteral("<=") : QStringLiteral(">");
     const QString hoy = modConGastos::FechaSQL(vb::Variant(vb::Hoy()));
-    // Joined with the catalog, each sum is keyed by the creditor's code as the creditor list reads it.
-    QString sql = QStringLiteral(
-                      "SELECT tblCatProveedor.COD_PROV,SUM(SAL_MOV) AS SALDO FROM tblCatProveedor INNER JOIN tblGastosEnc "
-                      "ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV WHERE (SAL_MOV>0) AND ((FEC_MOV + PLA_PAG)") +
-                  operador + hoy + QStringLiteral(") AND (COD_ESTATUS=1) AND (CON_GRL='GTOS')");
-    if (!txtCodAcreedor.Text().isEmpty())
-        sql += QStringLiteral(" AND tblCatProveedor.COD_PROV='") + ado::Comillas(txtCodAcreedor.Text()) + u'\'';
-    sql += QStringLiteral(" GROUP BY tblCatProveedor.COD_PROV;");
-
-    QHash<QString, vb::Variant> saldos;
+    const QString clave = ClaveLista();
     rsSaldos = ado::Recordset();
-    rsSaldos.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
+    rsSaldos.Open(QStringLiteral("SELECT ") + clave + QStringLiteral(",SUM(SAL_MOV) AS SALDO") +
+                      MovimientosDeLaLista({}, QStringLiteral("(SAL_MOV>0) AND ((FEC_MOV + PLA_PAG)") + operador + hoy +
+                                                   QStringLiteral(") AND (COD_ESTATUS=1) AND (CON_GRL='GTOS')")) +
+                      QStringLiteral(" GROUP BY ") + clave + u';',
+                  modConGastos::ConexionModulo(), 1, -1, -1);
+    // A creditor in several agrupaciones has the same sum in each.
+    QHash<QString, vb::Variant> saldos;
     for (; !rsSaldos.EOF_(); rsSaldos.MoveNext())
         saldos.insert(rsSaldos.Fields("COD_PROV").Value().CStr(), rsSaldos.Fields("SALDO").Value());
     rsSaldos.Close();

@@ -178,8 +178,9 @@ private:
         vb::Currency Neto() const { return cargos - Abonos(); }  // any other class counts as a credit
         vb::Currency Anterior() const { return cargos - aacr; }  // other classes do not count
     };
-    // Per creditor code, the sums by class of its movements of status 1 or 5 that meet `condicion`,
-    // in one grouped query for the run (read through rsSaldos); no entry for a creditor without any.
+    // Per key of the creditor list (ClaveDe), the sums by class of the creditor's movements of status
+    // 1 or 5 that meet `condicion`, in one grouped query for the run (read through rsSaldos); no
+    // entry for a creditor without any.
     QHash<QString, SumasAcreedor> SumasPorAcreedor(const QString& condicion);
     void ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total, vb::Integer& cuenta);
     void ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total);  // "TOTALES :" of an ungrouped list
@@ -212,6 +213,12 @@ private:
     void ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcreedor& sumas, TotalesAuxiliar& t);
     void AgregaFiltroRegion(QString& consulta);
     void AbreAcreedores();  // opens rsAcreedores on listaAcreedores_
+    // The walk's key columns, as a select list, and the current row's key of a recordset that reads them.
+    QString ClaveLista() const;
+    QString ClaveDe(const ado::Recordset& rs) const;
+    // " FROM ... WHERE ...": the creditor list's rows joined with their movements, then each of
+    // `uniones` ("LEFT JOIN ... ON ..."), under the list's conditions and `condicion`.
+    QString MovimientosDeLaLista(std::initializer_list<QString> uniones, const QString& condicion) const;
     void ArmaListaEstatus();
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 

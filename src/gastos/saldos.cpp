@@ -80,7 +80,7 @@ void frmConGastos::ImprimeSaldos() {
         }
 
         const QString codigo = rs.Fields("COD_PROV").Value().CStr();
-        const vb::Currency saldo = sumas.value(codigo).Neto();
+        const vb::Currency saldo = sumas.value(ClaveDe(rs)).Neto();
         if (saldo != vb::Currency() || chkSinSaldo.Value() != controles::vbUnchecked)
             ImprimeSaldoAcreedor(codigo, saldo, total, cuenta);
 
@@ -135,19 +135,14 @@ void frmConGastos::ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total) 
 }
 
 QHash<QString, frmConGastos::SumasAcreedor> frmConGastos::SumasPorAcreedor(const QString& condicion) {
-    // Joined with the catalog, each sum is keyed by the creditor's code as the creditor list reads it.
-    QString sql = QStringLiteral(
-                      "SELECT tblCatProveedor.COD_PROV,CON_GRL,SUM(IMP_MOV) AS SALDO FROM tblCatProveedor INNER JOIN "
-                      "tblGastosEnc ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV WHERE (") +
-                  condicion + QStringLiteral(") AND (COD_ESTATUS IN(1,5))");
-    if (!txtCodAcreedor.Text().isEmpty())
-        sql += QStringLiteral(" AND tblCatProveedor.COD_PROV='") + ado::Comillas(txtCodAcreedor.Text()) + u'\'';
-    sql += QStringLiteral(" GROUP BY tblCatProveedor.COD_PROV,CON_GRL;");
-
+    const QString clave = ClaveLista();
     QHash<QString, SumasAcreedor> sumas;
-    rsSaldos = modConGastos::ConexionModulo().Execute(sql);
+    rsSaldos = modConGastos::ConexionModulo().Execute(
+        QStringLiteral("SELECT ") + clave + QStringLiteral(",CON_GRL,SUM(IMP_MOV) AS SALDO") +
+        MovimientosDeLaLista({}, QStringLiteral("(") + condicion + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
+        QStringLiteral(" GROUP BY ") + clave + QStringLiteral(",CON_GRL;"));
     for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
-        SumasAcreedor& suma = sumas[rsSaldos.Fields("COD_PROV").Value().CStr()];
+        SumasAcreedor& suma = sumas[ClaveDe(rsSaldos)];
         const vb::Variant importe = rsSaldos.Fields("SALDO").Value();
         if (!importe.IsNumeric()) continue;
         const QString clase = rsSaldos.Fields("CON_GRL").Value().Texto();
