@@ -1,7 +1,6 @@
 // "Auxiliar de Acreedores": each creditor's account over the date range, from the balance brought
 // forward through the range's charges and credits to the final balance; every movement with its
 // running balance ("Detallado") or one line per creditor ("Resumido"), grouped by agrupación or not.
-#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"

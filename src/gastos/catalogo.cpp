@@ -1,6 +1,5 @@
 // The creditor catalog: "Directorio" (addresses, telephones, contacts) and "Parámetros" (status,
 // credit terms, discounts, balances), each detailed or summary, grouped by agrupación or not.
-#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "gastos/frmConGastos.h"

@@ -126,7 +126,7 @@ public:
     void ImprimeDirectorio();
     void ImprimeParametros();
     // The open balance of the creditor's status-1 charges due by today (Vencido) or after it, from
-    // one query per kind for all the creditors, read on first use in a run.
+    // one query per kind over the creditor list, read on first use in a run.
     vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
 
     // Creditor balances and creditor ledger, with the column headings they share.

@@ -1,6 +1,5 @@
 // "Saldos": what the company owes each creditor at the end date, one line per creditor, grouped by
 // agrupación or not; and the column headings it shares with the creditor ledger.
-#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
