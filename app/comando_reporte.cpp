@@ -6,6 +6,7 @@
 #include "progreso_consola.h"
 #include "reporte_sin_pantalla.h"
 #include "salidas.h"
+#include "ado/Recordset.h"
 #include "component/clsConsGT.h"
 #include "render/Exportacion.h"
 #include "report/ArchivosEnCurso.h"
@@ -70,6 +71,12 @@ bool Informa(const Salidas& s, int paginas) {
     return Escribe(Flujo::Salida, texto);
 }
 
+// The benchmark's measure of a run: its queries and the time spent in them, after the report.
+bool InformaConsultas() {
+    const ado::MedidaConsultas m = ado::Consultas();
+    return Escribe(Flujo::Salida, QStringLiteral("ZR_BENCH consultas=%1 sql_us=%2\n").arg(m.consultas).arg(m.nanosegundos / 1000));
+}
+
 }  // namespace
 
 int ComandoReporte(const QStringList& args) {
@@ -83,8 +90,10 @@ int ComandoReporte(const QStringList& args) {
     if (ProgresoConsola::HayTerminal())
         p.progreso = [] { return std::make_unique<ProgresoConsola>(QStringLiteral("zrconsgt reporte")); };
     report::BorraArchivosEnCursoAlInterrumpir();  // an interrupted run leaves no page file or output
+    const bool mide = !qEnvironmentVariableIsEmpty("ZR_MIDE_CONSULTAS");
+    ado::MideConsultas(mide);
     component::clsConsGT consulta;
     const ResultadoReporte r = GeneraReporte(consulta, p);
     if (r.error != 0) return r.mostrado ? 1 : Falla("reporte", r.mensaje);
-    return Informa(p.salidas, r.paginas) ? 0 : 1;
+    return Informa(p.salidas, r.paginas) && (!mide || InformaConsultas()) ? 0 : 1;
 }

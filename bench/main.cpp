@@ -1,22 +1,19 @@
-// zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf] [--conexion CADENA] [--formas TEXTO]
+// zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf] [--conexion CADENA]
+//          [--retardos MS,...] [--formas TEXTO] [--programa ZRCONSGT]
 // Builds (or reuses) the demo company at that scale (or runs on the server `--conexion` names, loaded
-// with the same company; the demo folder still gives the settings and page folder), runs the creditor reports (the catalog in its
-// four forms, the balances, the ledger in both forms, the movements and the petty cash in four forms
-// each) and the treasury reports through `zrconsgt reporte`, and prints per form:
-// wall time, pages, peak memory and CPU of the run, the time its SQL takes alone, and the CPU time
-// writing the PDF instead of the listing adds.
-// Medians over the runs; memory is the largest.
+// with the same company; the demo folder still gives the settings and page folder), runs every form
+// of both windows through `zrconsgt reporte`, and prints per form: the queries of the run and the
+// time spent in them, wall time, pages, CPU and peak memory of the run, the CPU time writing the PDF
+// instead of the listing adds, and, for each `--retardos` round trip, the run's wall time through a
+// relay that delays every packet by half of it each way. Medians over the runs; memory is the largest.
 #include "medida.h"
-#include "sql_acreedores.h"
-#include "sql_movimientos.h"
-#include "sql_sola.h"
-#include "sql_tesoreria.h"
-#include "vb/ErrorEjecucion.h"
+#include "retardo.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,7 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -34,8 +31,10 @@ struct Opciones {
     QString carpeta;
     int veces = 3;
     QString salida = QStringLiteral("listado");
-    QString conexion;  // a server with the same company instead of the SQLite file
-    QString formas;    // only the forms whose name holds this text
+    QString conexion;         // a server with the same company instead of the SQLite file
+    QString formas;           // only the forms whose name holds this text
+    std::vector<int> retardos; // round trips in milliseconds, through the relay
+    QString programa = QStringLiteral(ZR_ZRCONSGT);  // another build's, to compare in one sitting
 };
 
 struct Corrida {
@@ -43,6 +42,8 @@ struct Corrida {
     int paginas = -1;
     long memoriaKib = 0;
     long cpuMs = 0;
+    long consultas = 0;
+    double sqlSegundos = 0;
 };
 
 void Escribe(const QString& linea) {
@@ -74,10 +75,19 @@ Opciones LeeOpciones(const QStringList& args) {
             o.conexion = valor;
         else if (a == u"--formas")
             o.formas = valor;
+        else if (a == u"--programa")
+            o.programa = QFileInfo(valor).absoluteFilePath();
+        else if (a == u"--retardos")
+            for (const QString& ms : valor.split(u',')) {
+                o.retardos.push_back(ms.toInt(&ok));
+                if (!ok || o.retardos.back() < 1) break;
+            }
         else
             Termina(QStringLiteral("opción desconocida: %1 %2").arg(a, valor));
         if (!ok || o.escala < 1 || o.veces < 1) Termina(QStringLiteral("%1 quiere un número entero positivo").arg(a));
     }
+    if (!o.retardos.empty() && bench::PuertoDe(o.conexion) == 0)
+        Termina(QStringLiteral("--retardos quiere una --conexion a un servidor con Port="));
     if (o.carpeta.isEmpty())
         o.carpeta = QCoreApplication::applicationDirPath() + QStringLiteral("/demo-escala-%1").arg(o.escala);
     o.carpeta = QDir(o.carpeta).absolutePath();
@@ -109,7 +119,7 @@ QString EmpresaDemo(const Opciones& o) {
     reloj.start();
     int codigo = 0;
     const QString conexion =
-        Ejecuta(QStringLiteral(ZR_ZRCONSGT), {"demo", o.carpeta, "--escala", QString::number(o.escala)}, &codigo)
+        Ejecuta(o.programa, {"demo", o.carpeta, "--escala", QString::number(o.escala)}, &codigo)
             .trimmed();
     if (codigo != 0) Termina(QStringLiteral("zrconsgt demo terminó con el código %1").arg(codigo));
     if (!f.open(QIODevice::WriteOnly) ||
@@ -122,11 +132,17 @@ QString EmpresaDemo(const Opciones& o) {
     return conexion;
 }
 
-Corrida CorreReporte(const Opciones& o, const QString& conexion, const QString& ventana, const QStringList& fijar,
-                     const QString& formato, const QString& destino) {
-    QStringList args = {"--mide",     QStringLiteral(ZR_ZRCONSGT), "reporte",  "--ventana", ventana,
-                        "--conexion", conexion,                    "--ruta",   o.carpeta};
-    for (const QString& ajuste : fijar) args << "--fijar" << ajuste;
+// One form: its window and the settings of its run, in order.
+struct Forma {
+    QString nombre;
+    QString ventana;
+    QStringList fijar;
+};
+
+Corrida CorreReporte(const Opciones& o, const QString& conexion, const Forma& f, const QString& formato,
+                     const QString& destino) {
+    QStringList args = {"--mide", o.programa, "reporte", "--ventana", f.ventana, "--conexion", conexion, "--ruta", o.carpeta};
+    for (const QString& ajuste : f.fijar) args << "--fijar" << ajuste;
     args << "--" + formato << destino;
     QElapsedTimer reloj;
     reloj.start();
@@ -138,10 +154,15 @@ Corrida CorreReporte(const Opciones& o, const QString& conexion, const QString& 
     static const QRegularExpression paginas(QStringLiteral("^Páginas: (\\d+)$"), QRegularExpression::MultilineOption);
     static const QRegularExpression medida(QStringLiteral("^ZR_BENCH memoria_kib=(\\d+) cpu_ms=(\\d+)$"),
                                            QRegularExpression::MultilineOption);
+    static const QRegularExpression consultas(QStringLiteral("^ZR_BENCH consultas=(\\d+) sql_us=(\\d+)$"),
+                                              QRegularExpression::MultilineOption);
     r.paginas = paginas.match(salida).captured(1).toInt();
     const QRegularExpressionMatch m = medida.match(salida);
     r.memoriaKib = m.captured(1).toLong();
     r.cpuMs = m.captured(2).toLong();
+    const QRegularExpressionMatch c = consultas.match(salida);
+    r.consultas = c.captured(1).toLong();
+    r.sqlSegundos = static_cast<double>(c.captured(2).toLong()) / 1e6;
     return r;
 }
 
@@ -153,83 +174,46 @@ double Mediana(std::vector<double> v) {
 
 QString Num(double x, int decimales) { return QString::number(x, 'f', decimales); }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--mide") == 0) return bench::Mide(argv + 2);
-
-    QCoreApplication aplicacion(argc, argv);
-    const Opciones o = LeeOpciones(QCoreApplication::arguments());
-    const QString demo = EmpresaDemo(o);
-    const QString conexion = o.conexion.isEmpty() ? demo : o.conexion;
-    try {
-        bench::PreparaSql(conexion, o.carpeta);
-        bench::PreparaSqlAcreedores(demo);
-        bench::PreparaSqlTesoreria();
-    } catch (const vb::ErrorEjecucion& e) {
-        Termina(e.descripcion());
-    }
-    QTemporaryDir salidas;
-
-    // One form: the settings of its run, in order, and the same run's SQL alone.
-    struct Forma {
-        const char* nombre;
-        QStringList fijar;
-        std::function<bench::TiempoSql()> sql;
-        QString ventana = QStringLiteral("gastos");
-        bool sqlEnArchivo = false;  // its SQL alone is replayed on the SQLite file itself
+std::vector<Forma> Formas() {
+    const auto gastos = [](const char* nombre, const QStringList& fijar) {
+        return Forma{QString::fromUtf8(nombre), QStringLiteral("gastos"), fijar};
     };
-    const auto tesoreria = [](const char* nombre, const QStringList& fijar, const bench::Tesoreria& corrida) {
-        return Forma{nombre, fijar, [=] { return bench::MideSqlTesoreria(corrida); }, QStringLiteral("tesoreria")};
+    const auto tesoreria = [](const char* nombre, const QStringList& fijar) {
+        return Forma{QString::fromUtf8(nombre), QStringLiteral("tesoreria"), fijar};
     };
-    const auto catalogo = [](const char* nombre, int tipo, int detalle) {
-        return Forma{nombre,
-                     {QStringLiteral("cmbTipCatalogo=%1").arg(tipo), QStringLiteral("optTipo(%1)=1").arg(detalle)},
-                     [=] { return bench::MideSql({tipo, detalle}); }};
+    const auto catalogo = [&](const char* nombre, int tipo, int detalle) {
+        return gastos(nombre, {QStringLiteral("cmbTipCatalogo=%1").arg(tipo), QStringLiteral("optTipo(%1)=1").arg(detalle)});
     };
     // A month near the end of the demo's data: movements before, inside and after it.
-    const QDate desde(2025, 10, 1), hasta(2025, 10, 31);
-    const QStringList mes = {"cmbConsulta=1", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"};
+    const QStringList octubre = {"dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"};
     std::vector<Forma> formas = {
         catalogo("Directorio detallado", 0, 0),
         catalogo("Directorio resumido", 0, 1),
         catalogo("Parámetros detallado", 1, 0),
         catalogo("Parámetros resumido", 1, 1),
-        {"Saldos", mes + QStringList{"cmbConsulta=3"}, [=] { return bench::MideSqlAcreedores({3, true, desde, hasta}); },
-         QStringLiteral("gastos"), true},
-        {"Auxiliar detallado", mes + QStringList{"optTipo(0)=1"},
-         [=] { return bench::MideSqlAcreedores({1, true, desde, hasta}); }, QStringLiteral("gastos"), true},
-        {"Auxiliar resumido", mes + QStringList{"optTipo(1)=1"},
-         [=] { return bench::MideSqlAcreedores({1, false, desde, hasta}); }, QStringLiteral("gastos"), true},
-        tesoreria("Catálogo de Cuentas", {"cmbConsulta=0"}, {0, desde, hasta, {}}),
-        tesoreria("Relación de Movimientos", {"cmbConsulta=1", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"},
-                  {1, desde, hasta, {}}),
-        tesoreria("Aux. de Cuentas Bancarias", {"cmbConsulta=2", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"},
-                  {2, desde, hasta, {}}),
-        tesoreria("Mov. por Fecha de Aplicación",
-                  {"cmbConsulta=7", "dtpFecha(0)=2025-10-01", "dtpFecha(1)=2025-10-31"}, {7, desde, hasta, {}}),
+        // "Saldos" takes only the end date: the ledger's range is set first, as a user would.
+        gastos("Saldos", QStringList{"cmbConsulta=1"} + octubre + QStringList{"cmbConsulta=3"}),
+        gastos("Auxiliar detallado", QStringList{"cmbConsulta=1", "optTipo(0)=1"} + octubre),
+        gastos("Auxiliar resumido", QStringList{"cmbConsulta=1", "optTipo(1)=1"} + octubre),
+        tesoreria("Catálogo de Cuentas", {"cmbConsulta=0"}),
+        tesoreria("Relación de Movimientos", QStringList{"cmbConsulta=1"} + octubre),
+        tesoreria("Aux. de Cuentas Bancarias", QStringList{"cmbConsulta=2"} + octubre),
+        tesoreria("Mov. por Fecha de Aplicación", QStringList{"cmbConsulta=7"} + octubre),
         tesoreria("Traspasos a terceros",
-                  {"cmbConsulta=8", "cmbTras=1", "dtpFecha(0)=2025-01-01", "dtpFecha(1)=2025-06-30"},
-                  {8, QDate(2025, 1, 1), QDate(2025, 6, 30), {}, 1}),
-        tesoreria("Libro de Bancos, un folio", {"cmbConsulta=3", "cmbConciliaciones=0100017000-2511"},
-                  {3, desde, hasta, QStringLiteral("0100017000-2511")}),
-        tesoreria("Conciliaciones", {"cmbConsulta=4", "dtpFecha(0)=2025-01-01", "dtpFecha(1)=2025-12-31"},
-                  {4, QDate(2025, 1, 1), QDate(2025, 12, 31), {}}),
-        tesoreria("Promedio diario", {"cmbConsulta=5", "cmbMeses(0)=9", "cmbAnios(0)=2025"}, {5, desde, desde, {}}),
+                  {"cmbConsulta=8", "cmbTras=1", "dtpFecha(0)=2025-01-01", "dtpFecha(1)=2025-06-30"}),
+        tesoreria("Libro de Bancos, un folio", {"cmbConsulta=3", "cmbConciliaciones=0100017000-2511"}),
+        tesoreria("Conciliaciones", {"cmbConsulta=4", "dtpFecha(0)=2025-01-01", "dtpFecha(1)=2025-12-31"}),
+        tesoreria("Promedio diario", {"cmbConsulta=5", "cmbMeses(0)=9", "cmbAnios(0)=2025"}),
         tesoreria("Promedio mensual",
-                  {"cmbConsulta=6", "cmbMeses(1)=0", "cmbAnios(1)=2024", "cmbMeses(2)=11", "cmbAnios(2)=2025"},
-                  {6, QDate(2024, 1, 1), QDate(2025, 12, 1), {}}),
+                  {"cmbConsulta=6", "cmbMeses(1)=0", "cmbAnios(1)=2024", "cmbMeses(2)=11", "cmbAnios(2)=2025"}),
     };
     // Movements of the demo's last year and petty cash of both, in their four forms each.
     const auto movimientos = [&](const char* nombre, int consulta, bool porConcepto, bool detallado) {
-        const QDate inicio(consulta == 2 ? 2025 : 2024, 1, 1), fin(2025, 12, 31);
-        formas.push_back({nombre,
-                          {QStringLiteral("cmbConsulta=%1").arg(consulta),
-                           QStringLiteral("dtpFecha(0)=") + inicio.toString(Qt::ISODate),
-                           QStringLiteral("dtpFecha(1)=") + fin.toString(Qt::ISODate),
-                           QStringLiteral("optOrden(%1)=1").arg(porConcepto ? 1 : 0),
-                           QStringLiteral("optTipo(%1)=1").arg(detallado ? 0 : 1)},
-                          [=] { return bench::MideSqlMovimientos({consulta, porConcepto, detallado, inicio, fin}); }});
+        formas.push_back(gastos(nombre, {QStringLiteral("cmbConsulta=%1").arg(consulta),
+                                         QStringLiteral("dtpFecha(0)=%1-01-01").arg(consulta == 2 ? 2025 : 2024),
+                                         QStringLiteral("dtpFecha(1)=2025-12-31"),
+                                         QStringLiteral("optOrden(%1)=1").arg(porConcepto ? 1 : 0),
+                                         QStringLiteral("optTipo(%1)=1").arg(detallado ? 0 : 1)}));
     };
     movimientos("Movimientos acr. det.", 2, false, true);
     movimientos("Movimientos acr. res.", 2, false, false);
@@ -239,11 +223,30 @@ int main(int argc, char** argv) {
     movimientos("Reposición folio res.", 4, false, false);
     movimientos("Reposición con. det.", 4, true, true);
     movimientos("Reposición con. res.", 4, true, false);
+    return formas;
+}
 
-    const QList<QPair<QString, int>> columnas = {
-        {"Forma", -22},     {"Acreed.", 8},      {"Consultas", 10}, {"Páginas", 8}, {"Reporte s", 10},
-        {"SQL sola s", 11}, {"Reporte/SQL", 12}, {"ms/página", 10}, {"CPU s", 7},   {"Memoria MiB", 12},
-        {"PDF CPU s", 10}};
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--mide") == 0) return bench::Mide(argv + 2);
+
+    QCoreApplication aplicacion(argc, argv);
+    const Opciones o = LeeOpciones(QCoreApplication::arguments());
+    const QString demo = EmpresaDemo(o);
+    const QString conexion = o.conexion.isEmpty() ? demo : o.conexion;
+    qputenv("ZR_MIDE_CONSULTAS", "1");  // each run reports its queries and the time spent in them
+    QTemporaryDir salidas;
+    std::vector<std::unique_ptr<bench::Retardo>> relevos;
+    for (int ms : o.retardos)
+        relevos.push_back(std::make_unique<bench::Retardo>(bench::PuertoDe(o.conexion), std::chrono::milliseconds(ms)));
+
+    QList<QPair<QString, int>> columnas = {
+        {"Forma", -28},   {"Consultas", 10}, {"Páginas", 8},      {"Reporte s", 10},   {"SQL s", 8},
+        {"Reporte/SQL", 12}, {"CPU s", 7},   {"CPU ms/pág", 11}, {"Memoria MiB", 12}, {"PDF CPU s", 10}};
+    if (!relevos.empty()) columnas << QPair<QString, int>{QStringLiteral("Viajes"), 7};
+    for (int ms : o.retardos) columnas << QPair<QString, int>{QStringLiteral("%1 ms s").arg(ms), 9}
+                                       << QPair<QString, int>{QStringLiteral("%1 ms ×").arg(ms), 8};
     const auto fila = [&](const QStringList& celdas) {
         QString linea;
         for (qsizetype i = 0; i < celdas.size(); ++i) {
@@ -259,41 +262,44 @@ int main(int argc, char** argv) {
     for (const auto& c : columnas) titulos << c.first;
     fila(titulos);
 
-    for (const Forma& f : formas) {
-        if (!QString::fromUtf8(f.nombre).contains(o.formas, Qt::CaseInsensitive)) continue;
-        // On a server the SQL alone is only what goes through the module connection.
-        const bool sinSql = f.sqlEnArchivo && !o.conexion.isEmpty();
-        std::vector<double> reporte, sql;
+    const QString destino = salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl");
+    for (const Forma& f : Formas()) {
+        if (!f.nombre.contains(o.formas, Qt::CaseInsensitive)) continue;
+        std::vector<double> reporte, sql, cpu;
         Corrida ultima;
         long memoria = 0;
-        std::vector<double> cpu;
-        bench::TiempoSql t;
         for (int vez = 0; vez < o.veces; ++vez) {
-            ultima = CorreReporte(o, conexion, f.ventana, f.fijar, o.salida,
-                                  salidas.filePath(o.salida == u"pdf" ? "r.pdf" : "r.jsonl"));
+            ultima = CorreReporte(o, conexion, f, o.salida, destino);
             reporte.push_back(ultima.segundos);
+            sql.push_back(ultima.sqlSegundos);
             cpu.push_back(static_cast<double>(ultima.cpuMs) / 1000.0);
             memoria = std::max(memoria, ultima.memoriaKib);
-            if (sinSql) continue;
-            try {
-                t = f.sql();
-            } catch (const vb::ErrorEjecucion& e) {
-                Termina(e.descripcion());
-            }
-            sql.push_back(t.segundos);
         }
-        const double r = Mediana(reporte), s = sql.empty() ? 0 : Mediana(sql);
+        const double r = Mediana(reporte), s = Mediana(sql), c = Mediana(cpu);
         // What the PDF adds to a run: one more run writing it instead of the listing, in CPU time.
-        const double pdf = o.salida == u"pdf" ? 0
-                                              : static_cast<double>(CorreReporte(o, conexion, f.ventana, f.fijar,
-                                                                                 QStringLiteral("pdf"), salidas.filePath("r.pdf"))
-                                                                        .cpuMs) / 1000.0 - Mediana(cpu);
-        const QString guion = QStringLiteral("-");
-        fila({QString::fromUtf8(f.nombre), sinSql ? guion : QString::number(t.acreedores),
-              sinSql ? guion : QString::number(t.consultas), QString::number(ultima.paginas), Num(r, 3),
-              sinSql ? guion : Num(s, 3), sinSql ? guion : Num(s > 0 ? r / s : 0, 2),
-              Num(ultima.paginas > 0 ? 1000.0 * r / ultima.paginas : 0, 2), Num(Mediana(cpu), 3),
-              Num(static_cast<double>(memoria) / 1024.0, 1), o.salida == u"pdf" ? QStringLiteral("-") : Num(pdf, 3)});
+        const double pdf =
+            o.salida == u"pdf"
+                ? 0
+                : static_cast<double>(CorreReporte(o, conexion, f, QStringLiteral("pdf"), salidas.filePath("r.pdf")).cpuMs) /
+                          1000.0 - c;
+        QStringList celdas = {f.nombre,
+                              QString::number(ultima.consultas),
+                              QString::number(ultima.paginas),
+                              Num(r, 3),
+                              Num(s, 3),
+                              Num(s > 0 ? r / s : 0, 2),
+                              Num(c, 3),
+                              Num(ultima.paginas > 0 ? 1000.0 * c / ultima.paginas : 0, 2),
+                              Num(static_cast<double>(memoria) / 1024.0, 1),
+                              o.salida == u"pdf" ? QStringLiteral("-") : Num(pdf, 3)};
+        for (const auto& relevo : relevos) {
+            const long antes = relevo->Envios();
+            const double lejos =
+                CorreReporte(o, bench::ConPuerto(o.conexion, relevo->Puerto()), f, o.salida, destino).segundos;
+            if (&relevo == &relevos.front()) celdas << QString::number(relevo->Envios() - antes);
+            celdas << Num(lejos, 3) << Num(r > 0 ? lejos / r : 0, 2);
+        }
+        fila(celdas);
     }
     return 0;
 }

@@ -45,21 +45,49 @@ vb::Variant Moneda(const QString& texto) {
     return vb::Variant(texto);
 }
 
+QString NombreDeTipo(SQLHSTMT st, SQLUSMALLINT i, SQLUSMALLINT campo) {
+    SQLWCHAR nombre[64] = {0};
+    SQLSMALLINT largo = 0;
+    if (!SQL_SUCCEEDED(SQLColAttributeW(st, i, campo, nombre, sizeof nombre, &largo, nullptr))) return {};
+    return DeAncho(nombre, std::min<qsizetype>(largo / 2, std::size(nombre) - 1)).toLower();
+}
+
+// The column's SQL type from its verbose type and, for dates and times, its subcode or the server's
+// name for it: some drivers look the column up in the server's catalog, a round trip per table, to
+// answer the concise type.
+SQLLEN TipoConciso(SQLHSTMT st, SQLUSMALLINT i, const QString& tipoServidor) {
+    SQLLEN tipo = 0, codigo = 0;
+    Verifica(SQLColAttributeW(st, i, SQL_DESC_TYPE, nullptr, 0, nullptr, &tipo), SQL_HANDLE_STMT, st);
+    if (tipo != SQL_DATETIME) return tipo;
+    if (!SQL_SUCCEEDED(SQLColAttributeW(st, i, SQL_DESC_DATETIME_INTERVAL_CODE, nullptr, 0, nullptr, &codigo))) {
+        if (tipoServidor.isEmpty()) {
+            Verifica(SQLColAttributeW(st, i, SQL_DESC_CONCISE_TYPE, nullptr, 0, nullptr, &tipo), SQL_HANDLE_STMT, st);
+            return tipo;
+        }
+        codigo = tipoServidor == u"date"                                                   ? SQL_CODE_DATE
+                 : tipoServidor.startsWith(u"time") && !tipoServidor.startsWith(u"timestamp") ? SQL_CODE_TIME
+                                                                                           : SQL_CODE_TIMESTAMP;
+    }
+    switch (codigo) {
+    case SQL_CODE_DATE: return SQL_TYPE_DATE;
+    case SQL_CODE_TIME: return SQL_TYPE_TIME;
+    default: return SQL_TYPE_TIMESTAMP;
+    }
+}
+
 }  // namespace
 
 Columna DescribeColumna(SQLHSTMT st, SQLUSMALLINT i) {
     SQLWCHAR nombre[256];
-    SQLSMALLINT largo = 0, tipo = 0, decimales = 0, nulos = 0;
-    SQLULEN tamano = 0;
-    Verifica(SQLDescribeColW(st, i, nombre, SQLSMALLINT(std::size(nombre)), &largo, &tipo, &tamano, &decimales, &nulos),
-             SQL_HANDLE_STMT, st);
+    SQLSMALLINT largo = 0;
+    Verifica(SQLColAttributeW(st, i, SQL_DESC_NAME, nombre, sizeof nombre, &largo, nullptr), SQL_HANDLE_STMT, st);
+    largo /= SQLSMALLINT(sizeof(SQLWCHAR));
     Columna c{DeAncho(nombre, std::min<qsizetype>(largo, std::size(nombre) - 1)), Lectura::Texto, tipos::adVarWChar};
-    // Drivers that report booleans or money as text or floats still name the server's type.
-    SQLWCHAR nombreTipo[64] = {0};
-    SQLSMALLINT largoTipo = 0;
-    QString tipoServidor;
-    if (SQL_SUCCEEDED(SQLColAttributeW(st, i, SQL_DESC_TYPE_NAME, nombreTipo, sizeof nombreTipo, &largoTipo, nullptr)))
-        tipoServidor = DeAncho(nombreTipo, std::min<qsizetype>(largoTipo / 2, std::size(nombreTipo) - 1)).toLower();
+    // Drivers that report booleans or money as text or floats still name the server's type; the
+    // local name first, which some drivers give without a catalog lookup.
+    QString tipoServidor = NombreDeTipo(st, i, SQL_DESC_LOCAL_TYPE_NAME);
+    if (tipoServidor.isEmpty()) tipoServidor = NombreDeTipo(st, i, SQL_DESC_TYPE_NAME);
+    const SQLLEN tipo = TipoConciso(st, i, tipoServidor);
     if (tipoServidor == u"bool" || tipoServidor == u"boolean") return {c.nombre, Lectura::Logico, tipos::adBoolean};
     if (tipoServidor == u"money") return {c.nombre, Lectura::Dinero, tipos::adCurrency};
     switch (tipo) {

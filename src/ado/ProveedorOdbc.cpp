@@ -100,14 +100,16 @@ public:
     }
 
     // On the servers we know, a query whose shape was prepared before reuses that statement with
-    // its values bound. The first query of a shape runs as written; the prepared one is kept only
+    // its values bound. The first query of a shape runs as written and nothing is prepared for it:
+    // a shape asked once costs one round trip. The second is prepared beside its run, and kept only
     // when it describes the same columns, so both read alike.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
         if (const QString motivo = MotivoRechazo(sql, dialecto_); !motivo.isEmpty()) LanzaRechazo(motivo);
         const QString texto = dialecto_ == Dialecto::MySql ? ConSumaDeDias(sql) : sql;
         if (dialecto_ == Dialecto::Estandar) return Abre(texto);
         FormaSql forma = SeparaValores(texto, dialecto_);
-        if (forma.valores.empty() || preparadas_.SinReuso(forma.clave)) return Abre(texto);
+        if (forma.valores.empty() || preparadas_.SinReuso(forma.clave) || !preparadas_.Repetida(forma.clave))
+            return Abre(texto);
         return dialecto_ == Dialecto::Postgres ? ConNombrada(texto, forma) : ConPreparada(texto, std::move(forma));
     }
     void Devuelve(const QString& clave, std::unique_ptr<Preparada> p) { preparadas_.Devuelve(clave, std::move(p)); }
@@ -264,8 +266,7 @@ private:
         if (dialecto_ == Dialecto::Postgres) {
             Orden(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"), motivo);
         } else {
-            Orden(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ"), motivo);
-            Orden(QStringLiteral("START TRANSACTION READ ONLY"), motivo);
+            Orden(QStringLiteral("START TRANSACTION READ ONLY"), motivo);  // the session's isolation
         }
     }
 
@@ -282,14 +283,16 @@ private:
         const QString soloLectura = QStringLiteral("No se pudo abrir una sesión de solo lectura");
         if (motor.contains(u"postgres")) {
             dialecto_ = Dialecto::Postgres;
-            Orden(QStringLiteral("SET standard_conforming_strings = on"), sinEscapes);
-            Orden(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"), soloLectura);
+            // One round trip for both: the server runs them in order and stops at a failure.
+            Orden(QStringLiteral("SET standard_conforming_strings = on;"
+                                 "SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"),
+                  sinEscapes + QStringLiteral(", o una sesión de solo lectura"));
         } else if (motor.contains(u"mysql") || motor.contains(u"mariadb")) {
             dialecto_ = Dialecto::MySql;
             Orden(QStringLiteral("SET SESSION sql_mode = TRIM(BOTH ',' FROM CONCAT(@@SESSION.sql_mode, "
                                  "',NO_BACKSLASH_ESCAPES'))"),
                   sinEscapes);
-            Orden(QStringLiteral("SET SESSION TRANSACTION READ ONLY"), soloLectura);
+            Orden(QStringLiteral("SET SESSION TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"), soloLectura);
         }
     }
 

@@ -5,6 +5,7 @@
 #include "ado/Proveedor.h"
 #include "ado/TiposCampo.h"
 
+#include <chrono>
 #include <vector>
 
 namespace ado {
@@ -16,6 +17,21 @@ std::function<void()> avisoDeFilas;
 
 void FilaLeida() {
     if (++filasLeidas % FilasPorAviso == 0 && avisoDeFilas) avisoDeFilas();
+}
+
+MedidaConsultas medida;
+bool midiendo = false;
+
+// Adds the time `paso` spends in the engine to the measure, when measuring.
+template <typename F>
+auto EnMotor(F&& paso) {
+    if (!midiendo) return paso();
+    const auto inicio = std::chrono::steady_clock::now();
+    struct Suma {
+        std::chrono::steady_clock::time_point inicio;
+        ~Suma() { medida.nanosegundos += (std::chrono::steady_clock::now() - inicio).count(); }
+    } suma{inicio};
+    return paso();
 }
 
 }  // namespace
@@ -173,11 +189,12 @@ void Recordset::CursorLocation(int ubicacion) {
 void Recordset::Open(const QString& fuente, Connection& conexion, int, int, int) {
     if (d_->abierto) LanzaAbierto();
     if (!conexion.sesion_) LanzaConexionNoValida();
-    auto cursor = conexion.sesion_->Ejecuta(fuente);
+    ++detalle::medida.consultas;
+    auto cursor = detalle::EnMotor([&] { return conexion.sesion_->Ejecuta(fuente); });
     std::vector<detalle::DefinicionCampo> campos;
     campos.reserve(cursor->NumCampos());
     for (int i = 0; i < cursor->NumCampos(); ++i) campos.push_back({cursor->NombreCampo(i), cursor->TipoCampo(i), 0});
-    const bool hayFila = cursor->Avanza();
+    const bool hayFila = detalle::EnMotor([&] { return cursor->Avanza(); });
     d_->campos = std::move(campos);
     d_->cursor = std::move(cursor);
     d_->filas.clear();
@@ -223,9 +240,10 @@ void Recordset::MoveFirst() {
     d_->ExigeAbierto();
     if (d_->Conectado()) {
         if (d_->fila == 0) return;  // still on the first row, or there are none
-        d_->cursor->Reinicia();
+        ++detalle::medida.consultas;
+        detalle::EnMotor([&] { d_->cursor->Reinicia(); });
         d_->fila = 0;
-        d_->bof = d_->eof = !d_->cursor->Avanza();
+        d_->bof = d_->eof = !detalle::EnMotor([&] { return d_->cursor->Avanza(); });
         return;
     }
     d_->pos = 0;
@@ -239,7 +257,7 @@ void Recordset::MoveNext() {
     d_->bof = false;
     if (d_->Conectado()) {
         ++d_->fila;
-        d_->eof = !d_->cursor->Avanza();
+        d_->eof = !detalle::EnMotor([&] { return d_->cursor->Avanza(); });
         if (!d_->eof) detalle::FilaLeida();
         return;
     }
@@ -268,5 +286,9 @@ void Recordset::Delete() {
 int64_t FilasLeidas() { return detalle::filasLeidas; }
 
 void AlLeerFilas(std::function<void()> aviso) { detalle::avisoDeFilas = std::move(aviso); }
+
+MedidaConsultas Consultas() { return detalle::medida; }
+
+void MideConsultas(bool medir) { detalle::midiendo = medir; }
 
 }  // namespace ado

@@ -102,4 +102,14 @@ int64_t FilasLeidas();
 inline constexpr int64_t FilasPorAviso = 256;
 void AlLeerFilas(std::function<void()> aviso);
 
+// Queries sent to the engines since the process started (a MoveFirst that runs a query again is
+// one more), and, once MideConsultas(true) was called, the time spent in them: running them and
+// reading their rows. Off by default so a run pays no clock reads.
+struct MedidaConsultas {
+    int64_t consultas = 0;
+    int64_t nanosegundos = 0;
+};
+MedidaConsultas Consultas();
+void MideConsultas(bool medir);
+
 }  // namespace ado

@@ -35,11 +35,14 @@ public:
     bool SinReuso(const QString& clave) const { return sinReuso_.contains(clave); }
     void Acepta(const QString& clave) { probadas_.insert(clave); }
     void Rechaza(const QString& clave) { sinReuso_.insert(clave); }
+    // Whether a query of this shape came before (and notes that it has now).
+    bool Repetida(const QString& clave) { return !vistas_.insert(clave).second; }
 
 private:
     std::unordered_multimap<QString, Sentencia> libres_;
     std::unordered_set<QString> probadas_;  // shapes whose prepared form matches the query as written
     std::unordered_set<QString> sinReuso_;  // shapes that always run as written
+    std::unordered_set<QString> vistas_;    // shapes queried at least once
 };
 
 }  // namespace ado::detalle

@@ -65,6 +65,8 @@ void frmConGastos::ImprimeAgrupacionMovimientos(MarchaMovimientos& m) {
     m.agrupacionAnterior = rsAcreedores.Fields("COD_AGR").Value().CInt();
     if (LineaActual > LimiteAgrupacion) NuevaPagina();
     else LineaActual += 100;
+    Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Agrupación"),
+                         rsAcreedores.Fields("COD_AGR").Value().Texto(), rsAcreedores.Fields("DES_AGR").Value().Texto());
     ImprimeEncabezadoAgrupacion();
     LineaActual += 240;
 }
@@ -72,6 +74,8 @@ void frmConGastos::ImprimeAgrupacionMovimientos(MarchaMovimientos& m) {
 void frmConGastos::ImprimeTotalMovimientos(MarchaMovimientos& m, const QString& etiqueta) {
     report::Superficie& s = *Superficie;
     if (m.detallado ? m.total > vb::Currency() : m.encabezadoPendiente) {
+        s.MarkLine(report::ClaseRenglon::Subtotal, 2);
+        s.MarkValue(QStringLiteral("Total"), m.total);
         if (m.detallado) {
             s.FontBold(true);
             s.DrawLine(9600, LineaActual, 10500, LineaActual);
@@ -91,25 +95,40 @@ void frmConGastos::ImprimeMovimiento(bool porAcreedor) {
     report::Superficie& s = *Superficie;
     const auto campo = [this](const char* nombre) { return rsAcreedores.Fields(nombre).Value(); };
     const auto texto = [&campo](const char* nombre) { return campo(nombre).Texto(); };
+    // The spreadsheet's values: whole texts, and an amount in a column only where it is printed.
+    const auto importe = [&s](const QString& columna, const vb::Variant& v) {
+        if (!v.IsNull()) s.MarkValue(columna, v.CCur());
+    };
+    const QString otro = porAcreedor ? u'(' + texto("COD_CON") + QStringLiteral(") ") + texto("DES_CON") : texto("NOM_PROV");
+    s.MarkLine(report::ClaseRenglon::Detalle);
+    if (!campo("FEC_MOV").IsNull()) s.MarkValue(QStringLiteral("Fecha"), campo("FEC_MOV").CDate().dia);
     s.PrintText(200, LineaActual, campo("FEC_MOV").Texto());
-    s.PrintText(1000, LineaActual,
-                vb::Left(porAcreedor ? u'(' + texto("COD_CON") + QStringLiteral(") ") + texto("DES_CON") : texto("NOM_PROV"),
-                         40));
+    s.MarkValue(porAcreedor ? QStringLiteral("Concepto") : QStringLiteral("Acreedor"), report::TipoDato::Texto, otro);
+    s.PrintText(1000, LineaActual, vb::Left(otro, 40));
     s.DrawRule(3700, LineaActual, 2500, 200);
+    s.MarkValue(QStringLiteral("Referencia"), report::TipoDato::Texto, texto("FOL_MOV"));
     s.PrintText(3800, LineaActual, report::UltimosDiez(texto("FOL_MOV")));
+    s.MarkValue(QStringLiteral("Estatus"), report::TipoDato::Texto, texto("DES_ESTATUS"));
     s.PrintText(4900, LineaActual, texto("DES_ESTATUS"));
-    const vb::Variant importe = campo("IMP_MOV"), iva = campo("IVA_MOV"), retIva = campo("RET_TOT"),
+    const vb::Variant total = campo("IMP_MOV"), iva = campo("IVA_MOV"), retIva = campo("RET_TOT"),
                       retIsr = campo("RET_ISRTOT");
     // Null anywhere leaves the amount before tax blank, as it leaves its own column blank.
-    const vb::Variant antes = importe.IsNull() || iva.IsNull() || retIva.IsNull() || retIsr.IsNull()
+    const vb::Variant antes = total.IsNull() || iva.IsNull() || retIva.IsNull() || retIsr.IsNull()
                                   ? vb::Variant::Null()
-                                  : vb::Variant(importe.CCur() - iva.CCur() + retIva.CCur() + retIsr.CCur());
+                                  : vb::Variant(total.CCur() - iva.CCur() + retIva.CCur() + retIsr.CCur());
     s.TextAlign(report::AlineaDerecha);
+    importe(QStringLiteral("Importe"), antes);
     s.PrintText(6500, LineaActual, vb::Format(antes, u"#,##0.00"));
+    importe(QStringLiteral("Impuesto"), iva);
     s.PrintText(7500, LineaActual, vb::Format(iva, u"#,##0.00"));
+    importe(QStringLiteral("Reten.IVA"), retIva);
     s.PrintText(8500, LineaActual, vb::Format(retIva, u"#,##0.00"));
+    importe(QStringLiteral("Reten.ISR"), retIsr);
     s.PrintText(9500, LineaActual, vb::Format(retIsr, u"#,##0.00"));
-    s.PrintText(10500, LineaActual, vb::Format(importe, u"#,##0.00"));
+    // The total printed is the movement's; what it adds to its group's total carries the sign.
+    if (!total.IsNull())
+        s.MarkValue(QStringLiteral("Total"), texto("CON_GRL") == u"GTOS" ? total.CCur() : -total.CCur());
+    s.PrintText(10500, LineaActual, vb::Format(total, u"#,##0.00"));
     s.TextAlign(report::AlineaIzquierda);
     LineaActual += 200;
 }
@@ -142,6 +161,7 @@ void frmConGastos::ImprimeMovimientos() {
             s.FontBold(true);
             s.ForeColor(Azul);
             conceptoAnterior = texto("COD_CON");
+            s.MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Concepto"), conceptoAnterior, texto("DES_CON"));
             s.PrintText(200, LineaActual, texto("DES_CON") + QStringLiteral(" (") + conceptoAnterior + u')');
             m.encabezadoPendiente = true;
             if (m.detallado) LineaActual += 250;
@@ -155,6 +175,7 @@ void frmConGastos::ImprimeMovimientos() {
             s.FontBold(true);  // and it stays on for the creditor's movements
             acreedorAnterior = texto("COD_PROV");
             s.ForeColor(Azul);
+            s.MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Acreedor"), acreedorAnterior, texto("NOM_PROV"));
             s.PrintText(200, LineaActual, acreedorAnterior);
             s.PrintText(1550, LineaActual, texto("NOM_PROV"));
             m.encabezadoPendiente = true;

@@ -38,6 +38,7 @@ const QString OrdenConcepto = QStringLiteral(
 // Importe, Impuesto, Ret. IVA, Ret. ISR and Total of one expense or of a sum of them.
 using Importes = std::array<vb::Currency, 5>;
 constexpr int ColumnasImportes[5] = {6500, 7500, 8500, 9500, 10500};
+const char16_t* const TitulosImportes[5] = {u"Importe", u"Impuesto", u"Ret. IVA", u"Ret. ISR", u"Total"};
 
 QString Pesos(vb::Currency c) { return QStringLiteral("$ ") + vb::FormatoMoneda(c); }
 
@@ -68,8 +69,7 @@ void frmConGastos::EncabezadoReposicion() {
     s.BeginGroup();
     const auto columnasImportes = [&] {
         s.TextAlign(report::AlineaDerecha);
-        static const char16_t* const titulos[] = {u"Importe", u"Impuesto", u"Ret. IVA", u"Ret. ISR", u"Total"};
-        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], LineaActual, QString::fromUtf16(titulos[i]));
+        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], LineaActual, QString::fromUtf16(TitulosImportes[i]));
         s.TextAlign(report::AlineaIzquierda);
     };
     if (porFolio) {
@@ -126,10 +126,27 @@ struct Pluma {
     report::Superficie& s = *v.Superficie;
 
     QString Texto(const char* campo) const { return v.rsAcreedores.Fields(campo).Value().Texto(); }
-    void Importes(const gastos::Importes& importes) const {
+    // A value of the line for the spreadsheet: the whole text of a field, or an exact amount.
+    void Marca(const QString& columna, const char* campo) const {
+        s.MarkValue(columna, report::TipoDato::Texto, Texto(campo));
+    }
+    void MarcaFecha(const QString& columna, const char* campo) const {
+        const vb::Variant fecha = v.rsAcreedores.Fields(campo).Value();
+        if (!fecha.IsNull()) s.MarkValue(columna, fecha.CDate().dia);
+    }
+    // The five amounts, marked exact unless `marcados` is false (a line printed once more).
+    void Importes(const gastos::Importes& importes, bool marcados = true) const {
         s.TextAlign(report::AlineaDerecha);
-        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], v.LineaActual, vb::FormatoMoneda(importes[i]));
+        for (int i = 0; i < 5; ++i) {
+            if (marcados) s.MarkValue(QString::fromUtf16(TitulosImportes[i]), importes[i]);
+            s.PrintText(ColumnasImportes[i], v.LineaActual, vb::FormatoMoneda(importes[i]));
+        }
         s.TextAlign(report::AlineaIzquierda);
+    }
+    // A group's totals, marked as closing it.
+    void Subtotal(const gastos::Importes& importes) const {
+        s.MarkLine(report::ClaseRenglon::Subtotal, 1);
+        Importes(importes);
     }
     // A detail line's amounts, or an empty one for an expense without amount.
     void ImportesDeRenglon(const gastos::Importes& importes, bool nulo) const {
@@ -141,14 +158,19 @@ struct Pluma {
     void TotalConcepto(const gastos::Importes& importes) const {
         s.FontBold(true);
         s.DrawLine(5800, v.LineaActual, 10500, v.LineaActual);
+        s.MarkLine(report::ClaseRenglon::Subtotal, 1);
         s.PrintText(4000, v.LineaActual, QStringLiteral("TOTAL CONCEPTO"));
         Importes(importes);
     }
     void TotalGlobalConceptos(const gastos::Importes& global) const {
         s.DrawLine(5800, v.LineaActual, 10500, v.LineaActual);
+        s.MarkLine(report::ClaseRenglon::Total);
         s.PrintText(4000, v.LineaActual, QStringLiteral("TOTAL GLOBAL"));
         s.TextAlign(report::AlineaDerecha);
-        for (int i = 0; i < 5; ++i) s.PrintText(ColumnasImportes[i], v.LineaActual, Pesos(global[i]));
+        for (int i = 0; i < 5; ++i) {
+            s.MarkValue(QString::fromUtf16(TitulosImportes[i]), global[i]);
+            s.PrintText(ColumnasImportes[i], v.LineaActual, Pesos(global[i]));
+        }
         s.TextAlign(report::AlineaIzquierda);
         s.FontBold(false);
     }
@@ -171,7 +193,7 @@ Caja PorFolio(Pluma& p, bool detallado) {
         if (!detallado) return;
         p.s.FontBold(true);
         p.s.DrawLine(5800, p.v.LineaActual, 10500, p.v.LineaActual);
-        p.Importes(grupo);
+        p.Subtotal(grupo);
     };
     c.abreGrupo = [&p, detallado, sumas] {
         report::Superficie& s = p.s;
@@ -182,12 +204,18 @@ Caja PorFolio(Pluma& p, bool detallado) {
         sumas->cheques += cheque;
         sumas->comprobado += soporte;
         sumas->porComprobar += cheque - soporte;
+        s.MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Folio"), p.Texto("FOL_DOC"));
         s.PrintText(100, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_DOC")));
+        p.Marca(QStringLiteral("Cheque"), "FOL_CHEQUE");
         s.PrintText(2100, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_CHEQUE")));
+        p.Marca(QStringLiteral("Cuenta"), "NUM_CTA");
         s.PrintText(3800, p.v.LineaActual, p.Texto("NUM_CTA"));
         s.TextAlign(report::AlineaDerecha);
+        s.MarkValue(QStringLiteral("Importe del cheque"), cheque);
         s.PrintText(6200, p.v.LineaActual, Pesos(cheque));
+        s.MarkValue(QStringLiteral("Comprobado"), soporte);
         s.PrintText(8050, p.v.LineaActual, Pesos(soporte));
+        s.MarkValue(QStringLiteral("Por comprobar"), cheque - soporte);
         s.PrintText(9900, p.v.LineaActual, Pesos(cheque - soporte));
         s.TextAlign(report::AlineaIzquierda);
         if (detallado) p.v.LineaActual += 250;
@@ -196,8 +224,12 @@ Caja PorFolio(Pluma& p, bool detallado) {
     };
     c.renglon = [&p, detallado](const Importes& renglon, bool nulo) {
         if (!detallado) return;
+        p.s.MarkLine(report::ClaseRenglon::Detalle);
+        p.Marca(QStringLiteral("Concepto"), "DES_CON");
         p.s.PrintText(300, p.v.LineaActual, vb::Left(p.Texto("DES_CON"), 27));
+        p.Marca(QStringLiteral("Referencia"), "REF_MOV");
         p.s.PrintText(2500, p.v.LineaActual, vb::Left(p.Texto("REF_MOV"), 27));
+        p.MarcaFecha(QStringLiteral("Fecha"), "FEC_MOV");
         p.s.PrintText(4600, p.v.LineaActual, p.Texto("FEC_MOV"));
         p.ImportesDeRenglon(renglon, nulo);
         p.v.LineaActual += 200;
@@ -208,13 +240,17 @@ Caja PorFolio(Pluma& p, bool detallado) {
         report::Superficie& s = p.s;
         s.FontBold(true);
         if (detallado) s.DrawLine(5800, p.v.LineaActual, 10500, p.v.LineaActual);
-        p.Importes(grupo);
+        p.Subtotal(grupo);
         p.v.LineaActual += 400;
         s.ForeColor(Azul);
+        s.MarkLine(report::ClaseRenglon::Total);
         s.PrintText(100, p.v.LineaActual, QStringLiteral("TOTAL GLOBAL"));
         s.TextAlign(report::AlineaDerecha);
+        s.MarkValue(QStringLiteral("Importe del cheque"), sumas->cheques);
         s.PrintText(6200, p.v.LineaActual, Pesos(sumas->cheques));
+        s.MarkValue(QStringLiteral("Comprobado"), sumas->comprobado);
         s.PrintText(8050, p.v.LineaActual, Pesos(sumas->comprobado));
+        s.MarkValue(QStringLiteral("Por comprobar"), sumas->porComprobar);
         s.PrintText(9900, p.v.LineaActual, Pesos(sumas->porComprobar));
         s.TextAlign(report::AlineaIzquierda);
         s.FontBold(false);
@@ -233,6 +269,7 @@ Caja PorConceptoDetallado(Pluma& p) {
     c.abreGrupo = [&p] {
         p.s.FontBold(true);
         p.s.ForeColor(Azul);
+        p.s.MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Concepto"), p.Texto("COD_CON"), p.Texto("DES_CON"));
         p.s.PrintText(100, p.v.LineaActual, p.Texto("DES_CON"));
         p.s.TextAlign(report::AlineaIzquierda);
         p.v.LineaActual += 250;
@@ -240,9 +277,14 @@ Caja PorConceptoDetallado(Pluma& p) {
         p.s.ForeColor(Negro);
     };
     c.renglon = [&p](const Importes& renglon, bool nulo) {
+        p.s.MarkLine(report::ClaseRenglon::Detalle);
+        p.MarcaFecha(QStringLiteral("Fecha"), "FEC_MOV");
         p.s.PrintText(100, p.v.LineaActual, p.Texto("FEC_MOV"));
+        p.Marca(QStringLiteral("Referencia"), "REF_MOV");
         p.s.PrintText(1000, p.v.LineaActual, report::UltimosDiez(p.Texto("REF_MOV")));
+        p.Marca(QStringLiteral("Cheque"), "FOL_CHEQUE");
         p.s.PrintText(2500, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_CHEQUE")));
+        p.Marca(QStringLiteral("Cuenta"), "NUM_CTA");
         p.s.PrintText(3900, p.v.LineaActual, p.Texto("NUM_CTA"));
         p.ImportesDeRenglon(renglon, nulo);
         p.v.LineaActual += 200;
@@ -263,11 +305,14 @@ Caja PorConceptoResumido(Pluma& p) {
     auto ultimo = std::make_shared<QString>();  // the concept of the group in course
     Caja c;
     c.cierraGrupo = [&p, global, ultimo](const Importes& grupo) {
+        p.s.MarkLine(report::ClaseRenglon::Subtotal, 1);
         p.s.PrintText(100, p.v.LineaActual, *ultimo);
         p.Importes(grupo);
         Suma(*global, grupo);
     };
+    // No heading is printed: the concept's line is its total.
     c.abreGrupo = [&p] {
+        p.s.MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Concepto"), p.Texto("COD_CON"), p.Texto("DES_CON"));
         p.s.ForeColor(Azul);
         p.s.TextAlign(report::AlineaIzquierda);
         p.s.FontBold(false);
@@ -277,12 +322,13 @@ Caja PorConceptoResumido(Pluma& p) {
     // The last concept's line, then its totals once more over the global total.
     c.alFinal = [&p, global, ultimo](const Importes& grupo) {
         if (!ultimo->isEmpty()) {
+            p.s.MarkLine(report::ClaseRenglon::Subtotal, 1);
             p.s.PrintText(100, p.v.LineaActual, *ultimo);
             p.Importes(grupo);
         }
         if (!(grupo[0] > vb::Currency())) return;
         p.s.FontBold(true);
-        p.Importes(grupo);
+        p.Importes(grupo, false);
         p.v.LineaActual += 400;
         Suma(*global, grupo);
         p.TotalGlobalConceptos(*global);

@@ -211,16 +211,17 @@ struct Marcador {
     QString titulo;
     std::size_t pagina = 0;
     int alto = 792;
+    int nivel = 0;
 };
 
-// One entry per group heading the report prints (agrupación, bank, account), a little above it;
-// one per page when it prints none.
+// One entry per group heading the report prints (agrupación, bank, account), a little above it,
+// nested as the report marks them; one per page when it prints none.
 std::vector<Marcador> Marcadores(const report::Documento& documento, std::size_t paginas) {
     constexpr int32_t Holgura = 240;  // twips shown above the heading
     std::vector<Marcador> lista;
     for (const report::Grupo& g : report::GruposDeDocumento(documento)) {
         const int32_t y = std::max(0, report::OrigenY + g.y - Holgura);
-        lista.push_back({g.titulo, g.pagina, (report::AltoHoja - y) / 20});
+        lista.push_back({g.titulo, g.pagina, (report::AltoHoja - y) / 20, g.nivel});
     }
     if (lista.empty())
         for (std::size_t i = 0; i < paginas; ++i) lista.push_back({QStringLiteral("Página %1").arg(i + 1), i, 792});
@@ -335,19 +336,37 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     o.Escribe(info, "<< /Title " + CadenaUnicode(datos.titulo) + " /Author " + CadenaUnicode(datos.autor) +
                         " /Creator (ZR_ConsultasGT) /Producer (ZR_ConsultasGT) /CreationDate " + cuando +
                         " /ModDate " + cuando + " >>");
-    o.Escribe(marcadores, "<< /Type /Outlines /First " + Ref(marcador.front()) + " /Last " + Ref(marcador.back()) +
-                              " /Count " + QByteArray::number(static_cast<qulonglong>(lista.size())) + " >>");
+    // The tree: each entry under the nearest one before it of a lower level; inner ones closed.
+    std::vector<std::vector<std::size_t>> ramas(lista.size() + 1);  // the last list is the outline's own
+    std::vector<std::size_t> padre(lista.size());
+    std::vector<std::size_t> abiertos;
+    for (std::size_t i = 0; i < lista.size(); ++i) {
+        while (!abiertos.empty() && lista[abiertos.back()].nivel >= lista[i].nivel) abiertos.pop_back();
+        padre[i] = abiertos.empty() ? lista.size() : abiertos.back();
+        ramas[padre[i]].push_back(i);
+        abiertos.push_back(i);
+    }
+    const auto ref = [&](std::size_t i) { return i == lista.size() ? Ref(marcadores) : Ref(marcador[i]); };
+    const auto extremos = [&](std::size_t i) -> QByteArray {
+        if (ramas[i].empty()) return {};
+        const QByteArray cuenta = QByteArray::number(static_cast<qlonglong>(ramas[i].size()));
+        return " /First " + ref(ramas[i].front()) + " /Last " + ref(ramas[i].back()) + " /Count " +
+               (i == lista.size() ? cuenta : '-' + cuenta);
+    };
+    o.Escribe(marcadores, "<< /Type /Outlines" + extremos(lista.size()) + " >>");
     for (std::size_t i = 0; i < n; ++i) {
         o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) + " >>");
         o.Flujo(contenido[i], i < documento.size() ? ContenidoPagina(documento[i], normal, negrita) : QByteArray());
     }
-    for (std::size_t i = 0; i < lista.size(); ++i) {
-        QByteArray m = "<< /Title " + CadenaUnicode(lista[i].titulo) + " /Parent " + Ref(marcadores) + " /Dest [" +
-                       Ref(pagina[lista[i].pagina]) + " /XYZ 0 " + QByteArray::number(lista[i].alto) + " 0]";
-        if (i > 0) m += " /Prev " + Ref(marcador[i - 1]);
-        if (i + 1 < lista.size()) m += " /Next " + Ref(marcador[i + 1]);
-        o.Escribe(marcador[i], m + " >>");
-    }
+    for (const std::vector<std::size_t>& hermanos : ramas)
+        for (std::size_t k = 0; k < hermanos.size(); ++k) {
+            const std::size_t i = hermanos[k];
+            QByteArray m = "<< /Title " + CadenaUnicode(lista[i].titulo) + " /Parent " + ref(padre[i]) + " /Dest [" +
+                           Ref(pagina[lista[i].pagina]) + " /XYZ 0 " + QByteArray::number(lista[i].alto) + " 0]";
+            if (k > 0) m += " /Prev " + ref(hermanos[k - 1]);
+            if (k + 1 < hermanos.size()) m += " /Next " + ref(hermanos[k + 1]);
+            o.Escribe(marcador[i], m + extremos(i) + " >>");
+        }
     // Only the fonts the texts used, each holding only the glyphs they used.
     QByteArray fuentes;
     for (const auto& [recurso, f] : {std::pair{"/F1 ", &normal}, std::pair{"/F2 ", &negrita}}) {

@@ -24,16 +24,17 @@ namespace {
 constexpr uint8_t PapelCarta = 1;       // the sheet's paper code for US Letter
 constexpr double AnchoVertical = 110;  // characters of columns that still fit across a portrait page
 
-// Amounts print with two decimals, dot separator and no grouping.
+// Amounts print exact, with at least two decimals, dot separator and no grouping.
 QString Cifra(vb::Currency importe) {
     const int64_t d = importe.diezmilesimos();
-    const int64_t centavos = (d >= 0 ? d + 50 : d - 50) / 100;
-    const int64_t a = std::llabs(centavos);
-    return QStringLiteral("%1%2.%3")
-        .arg(centavos < 0 ? QStringLiteral("-") : QString())
-        .arg(a / 100)
-        .arg(a % 100, 2, 10, QLatin1Char('0'));
+    const uint64_t a = d < 0 ? 0 - static_cast<uint64_t>(d) : static_cast<uint64_t>(d);
+    QString fraccion = QStringLiteral("%1").arg(a % 10000, 4, 10, QLatin1Char('0'));
+    while (fraccion.size() > 2 && fraccion.endsWith(u'0')) fraccion.chop(1);
+    return QStringLiteral("%1%2.%3").arg(d < 0 ? QStringLiteral("-") : QString()).arg(a / 10000).arg(fraccion);
 }
+
+// Whether the page, which prints cents, rounds this amount.
+bool MasQueCentavos(vb::Currency importe) { return importe.diezmilesimos() % 100 != 0; }
 
 QString CampoCsv(const QString& valor) {
     if (!valor.contains(u',') && !valor.contains(u'"') && !valor.contains(u'\n') && !valor.contains(u'\r'))
@@ -47,7 +48,8 @@ QString TextoCsv(const report::Celda& c) {
     switch (c.tipo) {
     case report::Celda::Tipo::Importe: return Cifra(c.importe);
     case report::Celda::Tipo::Fecha: return c.fecha.toString(Qt::ISODate);
-    case report::Celda::Tipo::Texto: return c.texto;
+    case report::Celda::Tipo::Texto:
+    case report::Celda::Tipo::Numero: return c.texto;
     case report::Celda::Tipo::Vacia: break;
     }
     return {};
@@ -127,16 +129,24 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
         const auto ancho = [&anchos](std::size_t c, qsizetype n) {
             anchos[c] = std::min(60.0, std::max(anchos[c], static_cast<double>(n) + 3.0));
         };
-        std::vector<bool> deImportes(ncolumnas);
+        std::vector<bool> deImportes(ncolumnas), exactos(ncolumnas);
         for (const report::Fila& f : tabla.filas)
-            for (std::size_t c = 0; c < f.celdas.size() && !f.Resumen(); ++c)
-                if (f.celdas[c].tipo == report::Celda::Tipo::Importe) deImportes[c] = true;
+            for (std::size_t c = 0; c < f.celdas.size(); ++c)
+                if (f.celdas[c].tipo == report::Celda::Tipo::Importe) {
+                    if (!f.Resumen()) deImportes[c] = true;
+                    if (MasQueCentavos(f.celdas[c].importe)) exactos[c] = true;
+                }
         lxw_row_t r = 0;
         if (!tabla.columnas.isEmpty()) {
             for (std::size_t c = 0; c < ncolumnas && c < static_cast<std::size_t>(tabla.columnas.size()); ++c) {
                 const QString& nombre = tabla.columnas[static_cast<qsizetype>(c)];
                 worksheet_write_string(hoja, r, static_cast<lxw_col_t>(c), nombre.toUtf8().constData(),
                                        deImportes[c] ? tituloImporte : texto[1]);
+                // Not a silent cent: the sheet holds what the report added, the page its rounding.
+                if (exactos[c])
+                    worksheet_write_comment(hoja, r, static_cast<lxw_col_t>(c),
+                                            "Importes exactos, con hasta cuatro decimales: el reporte impreso los "
+                                            "redondea a centavos y suma los valores exactos.");
                 ancho(c, nombre.size());
             }
             worksheet_freeze_panes(hoja, 1, 0);
@@ -163,6 +173,10 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
                 case report::Celda::Tipo::Texto:
                     e = worksheet_write_string(hoja, r, col, celda.texto.toUtf8().constData(), texto[b]);
                     if (!f.Resumen()) ancho(c, celda.texto.size());
+                    break;
+                case report::Celda::Tipo::Numero:  // at the precision it is stored with
+                    e = worksheet_write_number(hoja, r, col, celda.texto.toDouble(), texto[b]);
+                    ancho(c, celda.texto.size());
                     break;
                 case report::Celda::Tipo::Vacia: break;
                 }

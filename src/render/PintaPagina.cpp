@@ -66,6 +66,9 @@ public:
         p_.fillRect(QRectF(r.x, r.y, r.ancho, r.alto).normalized(), ColorQt(report::ColorRegla));
     }
 
+    void operator()(const report::Marca&) {}  // marks draw nothing
+    void operator()(const report::Dato&) {}
+
 private:
     QPainter& p_;
     qreal grosorMinimo_;

@@ -1,12 +1,14 @@
 #include "report/EmfEscritor.h"
 
 #include "report/EmfMetricas.h"
+#include "report/MarcaEmf.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <uemf.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <utility>
@@ -158,12 +160,28 @@ public:
         emf_.agrega(U_EMRRECTANGLE_set(Rectangulo(r.x, r.y, int64_t{r.x} + r.ancho, int64_t{r.y} + r.alto)));
     }
 
+    void operator()(const Marca& r) { comentario(MarcaEmf::Renglon, static_cast<uint8_t>(r.clase), r.nivel, r.campos); }
+    void operator()(const Dato& d) { comentario(MarcaEmf::Dato, static_cast<uint8_t>(d.tipo), 0, d.campos); }
+
     QByteArray termina() {
         emf_.agrega(U_EMREOF_set(0, nullptr, emf_.pista()));
         return emf_.termina();
     }
 
 private:
+    // A mark as a private comment record, which other readers skip.
+    void comentario(char tipo, uint8_t clase, int16_t nivel, const QString& campos) {
+        const uint32_t unidades = static_cast<uint32_t>(campos.size());
+        QByteArray datos(MarcaEmf::Cabecera + 2 * qsizetype(unidades), Qt::Uninitialized);
+        std::memcpy(datos.data(), MarcaEmf::Firma, 4);
+        datos[4] = tipo;
+        datos[5] = static_cast<char>(clase);
+        std::memcpy(datos.data() + 6, &nivel, sizeof nivel);
+        std::memcpy(datos.data() + 8, &unidades, sizeof unidades);
+        std::memcpy(datos.data() + MarcaEmf::Cabecera, campos.utf16(), 2 * std::size_t(unidades));
+        emf_.agrega(U_EMRCOMMENT_set(static_cast<U_CBDATA>(datos.size()), datos.constData()));
+    }
+
     void seleccionaFuente(int16_t tamano, bool negrita) {
         const std::pair clave{tamano, negrita};
         if (fuenteSeleccionada_ == clave) return;

@@ -1,10 +1,12 @@
 #include "report/EmfLector.h"
 
+#include "report/MarcaEmf.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <uemf.h>
 #include <uemf_safe.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <optional>
@@ -142,6 +144,7 @@ private:
             break;
         }
         case U_EMR_EXTTEXTOUTW: texto(r); break;
+        case U_EMR_COMMENT: marca(r); break;
         default: break;  // draws nothing of ours
         }
     }
@@ -215,6 +218,27 @@ private:
         std::memcpy(cadena.data(), r.inicio() + desplazamiento, 2 * caracteres);
         pagina_.registros.emplace_back(
             Texto{referencia.x, referencia.y, cadena, colorTexto_, fuente_.negrita, fuente_.tamano, alineacion_});
+    }
+
+    // A comment is ours when it carries the marks' signature; any other is someone else's note.
+    void marca(const Vista& r) {
+        constexpr std::size_t datos = offsetof(U_EMRCOMMENT, Data);
+        const uint32_t largo = r.lee<uint32_t>(offsetof(U_EMRCOMMENT, cbData));
+        if (largo > r.tamano() - std::min<std::size_t>(r.tamano(), datos)) LanzaFormatoNoValido();
+        if (largo < MarcaEmf::Cabecera || std::memcmp(r.inicio() + datos, MarcaEmf::Firma, 4) != 0) return;
+        const char tipo = r.lee<char>(datos + 4);
+        const uint8_t clase = r.lee<uint8_t>(datos + 5);
+        const int16_t nivel = r.lee<int16_t>(datos + 6);
+        const uint64_t unidades = r.lee<uint32_t>(datos + 8);
+        if (MarcaEmf::Cabecera + 2 * unidades > largo) LanzaFormatoNoValido();
+        QString campos(static_cast<qsizetype>(unidades), Qt::Uninitialized);
+        std::memcpy(campos.data(), r.inicio() + datos + MarcaEmf::Cabecera, 2 * unidades);
+        if (tipo == MarcaEmf::Renglon && clase >= 1 && clase <= 5)
+            pagina_.registros.emplace_back(Marca{static_cast<ClaseRenglon>(clase), nivel, std::move(campos)});
+        else if (tipo == MarcaEmf::Dato && clase >= 1 && clase <= 4)
+            pagina_.registros.emplace_back(Dato{static_cast<TipoDato>(clase), std::move(campos)});
+        else
+            LanzaFormatoNoValido();
     }
 
     struct Objeto {

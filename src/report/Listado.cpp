@@ -80,6 +80,24 @@ struct Escribe {
             .campo("h", r.alto)
             .termina();
     }
+    void operator()(const Marca& r) const {
+        LineaJson(salida, pagina)
+            .campo("op", "\"mark\"")
+            .campo("class", static_cast<int>(r.clase))
+            .campo("level", r.nivel)
+            .campo("group", CadenaJson(r.Grupo()))
+            .campo("key", CadenaJson(r.Clave()))
+            .campo("name", CadenaJson(r.Nombre()))
+            .termina();
+    }
+    void operator()(const Dato& d) const {
+        LineaJson(salida, pagina)
+            .campo("op", "\"value\"")
+            .campo("type", static_cast<int>(d.tipo))
+            .campo("column", CadenaJson(d.Columna()))
+            .campo("value", CadenaJson(d.Valor()))
+            .termina();
+    }
 };
 
 // The listing a piece at a time: the count line, then each page's records, handed to `entrega`

@@ -2,6 +2,7 @@
 // A report page as a display list: what the surface records, the page files carry, the
 // renderer paints and the listing prints. Positions are twips from the drawing origin.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -52,7 +53,48 @@ struct Regla {
     bool operator==(const Regla&) const = default;
 };
 
-using Registro = std::variant<Texto, Linea, Regla>;
+// What the texts after it stand for, as the report routine marks its lines: drawing ignores it;
+// the exports, the outline and the find read it. It holds until the next one.
+enum class ClaseRenglon : uint8_t {
+    Titulos = 1,   // column captions
+    Grupo = 2,     // a group's heading: bank, account, agrupación, creditor, reconciliation...
+    Detalle = 3,   // one row of data
+    Subtotal = 4,  // the total of a group
+    Total = 5,     // the report's grand total
+};
+
+// Fields travel as one text, separated by this unit separator, so a mark is no larger than a text.
+inline constexpr char16_t SeparadorCampos = u'\x1F';
+inline QString UneCampos(const QStringList& campos) { return campos.join(QChar(SeparadorCampos)); }
+// Field i, or from field i to the end when `resto`: the last field may hold the separator itself.
+inline QString Campo(const QString& campos, qsizetype i, bool resto = false) {
+    return campos.section(QChar(SeparadorCampos), i, resto ? -1 : i);
+}
+
+struct Marca {
+    ClaseRenglon clase = ClaseRenglon::Detalle;
+    int16_t nivel = 0;  // of its group: 1 the outermost, 2 the one inside it...; 0 none
+    QString campos;     // the group's kind ("Banco", "Acreedor"), its key and its name
+    QString Grupo() const { return Campo(campos, 0); }
+    QString Clave() const { return Campo(campos, 1); }
+    QString Nombre() const { return Campo(campos, 2, true); }
+    bool operator==(const Marca&) const = default;
+};
+
+// The value the next text stands for, and the column it belongs to: the full text, an amount or
+// number as written by the data (decimal point, sign as it counts in the totals), a date
+// yyyy-mm-dd; what the page prints may be cut or rounded, this is not.
+enum class TipoDato : uint8_t { Texto = 1, Importe = 2, Fecha = 3, Numero = 4 };
+
+struct Dato {
+    TipoDato tipo = TipoDato::Texto;
+    QString campos;  // the column's name and the value
+    QString Columna() const { return Campo(campos, 0); }
+    QString Valor() const { return Campo(campos, 1, true); }
+    bool operator==(const Dato&) const = default;
+};
+
+using Registro = std::variant<Texto, Linea, Regla, Marca, Dato>;
 
 struct Pagina {
     std::vector<Registro> registros;

@@ -104,6 +104,25 @@ void Superficie::DrawRule(int32_t x, int32_t y, int32_t ancho, int32_t alto) {
     pagina.registros.emplace_back(Regla{x, y, ancho, alto});
 }
 
+void Superficie::MarkLine(ClaseRenglon clase, int16_t nivel, const QString& grupo, const QString& clave,
+                          const QString& nombre) {
+    QString claveSola = clave;  // a separator inside the key would shift the name
+    claveSola.replace(QChar(SeparadorCampos), u' ');
+    paginaActual().registros.emplace_back(Marca{clase, nivel, UneCampos({grupo, claveSola, nombre})});
+}
+
+void Superficie::MarkValue(const QString& columna, TipoDato tipo, const QString& valor) {
+    paginaActual().registros.emplace_back(Dato{tipo, UneCampos({columna, valor})});
+}
+
+void Superficie::MarkValue(const QString& columna, const vb::Currency& importe) {
+    MarkValue(columna, TipoDato::Importe, importe.ATexto());
+}
+
+void Superficie::MarkValue(const QString& columna, const QDate& fecha) {
+    MarkValue(columna, TipoDato::Fecha, fecha.toString(Qt::ISODate));
+}
+
 void Superficie::BeginGroup() { grupos_.push_back(atributos_); }
 
 void Superficie::EndGroup() {

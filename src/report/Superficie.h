@@ -3,8 +3,10 @@
 // shows or prints them. Properties read as Name() and are set as Name(value).
 #include "report/Pagina.h"
 #include "report/SuperficieImpresion.h"
+#include "vb/Currency.h"
 #include "vb/Integer.h"
 
+#include <QDate>
 #include <QSet>
 #include <QString>
 #include <cstdint>
@@ -25,6 +27,14 @@ public:
     void PrintText(int32_t x, int32_t y, const QString& texto);
     void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     void DrawRule(int32_t x, int32_t y, int32_t ancho, int32_t alto);
+
+    // Marks: what the texts drawn next stand for; drawing ignores them, the exports read them. A
+    // line mark holds until the next one; a value mark describes the next PrintText alone.
+    void MarkLine(ClaseRenglon clase, int16_t nivel = 0, const QString& grupo = {}, const QString& clave = {},
+                  const QString& nombre = {});
+    void MarkValue(const QString& columna, TipoDato tipo, const QString& valor);
+    void MarkValue(const QString& columna, const vb::Currency& importe);
+    void MarkValue(const QString& columna, const QDate& fecha);
 
     // Attribute blocks: EndGroup restores ForeColor, FontBold, FontSize, TextAlign and TextMode
     // as they were at its BeginGroup; with no block open it does nothing.

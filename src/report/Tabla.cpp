@@ -1,6 +1,7 @@
 #include "report/Tabla.h"
 
 #include "report/Renglones.h"
+#include "report/TablaDeMarcas.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -607,9 +608,14 @@ Celda CeldaDeTexto(const QString& texto) {
     return c;
 }
 
-Tabla TablaDeDocumento(const Documento& documento) { return Constructor(documento).Construye(); }
+// A report whose routine marks its lines is read from its marks; the others by their looks.
+Tabla TablaDeDocumento(const Documento& documento) {
+    return TieneMarcas(documento) ? TablaDeMarcas(documento) : Constructor(documento).Construye();
+}
 
-std::vector<Grupo> GruposDeDocumento(const Documento& documento) { return Constructor(documento).SoloGrupos(); }
+std::vector<Grupo> GruposDeDocumento(const Documento& documento) {
+    return TieneMarcas(documento) ? GruposDeMarcas(documento) : Constructor(documento).SoloGrupos();
+}
 
 QString TituloDocumento(const Documento& documento) {
     static const QRegularExpression reporte(QStringLiteral("^Reporte\\s*:(.*)$"));

@@ -15,9 +15,9 @@
 namespace report {
 
 struct Celda {
-    enum class Tipo { Vacia, Texto, Importe, Fecha };
+    enum class Tipo { Vacia, Texto, Importe, Fecha, Numero };
     Tipo tipo = Tipo::Vacia;
-    QString texto;         // as printed, for Texto
+    QString texto;         // as printed, for Texto; the decimal digits of a Numero
     vb::Currency importe;  // for Importe
     QDate fecha;           // for Fecha
 };
@@ -36,6 +36,7 @@ struct Grupo {
     QString titulo;
     std::size_t pagina = 0;
     int32_t y = 0;
+    int nivel = 0;  // as marked: 1 the outermost (a bank, an agrupación), 2 inside it...; 0 unmarked
 };
 
 struct Tabla {

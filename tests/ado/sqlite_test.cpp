@@ -283,7 +283,6 @@ TEST_F(Sqlite, FechaMasDiasComparadaConUnaFecha) {
 TEST_F(Sqlite, ConsultasDeUnaFormaDanLoQueDanEscritas) {
     const QStringList consultas = {
         "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='A01' ORDER BY NUM_MOV",
-        "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='A02' ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='O''B1' ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE COD_ACRE='' ORDER BY NUM_MOV",
         // The same shape with a number, text that looks like one, NULL: each keeps its meaning.
@@ -291,15 +290,11 @@ TEST_F(Sqlite, ConsultasDeUnaFormaDanLoQueDanEscritas) {
         "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG='30' ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE NOTAS='30' ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG=NULL ORDER BY NUM_MOV",
-        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG=15 ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG>15.5 ORDER BY NUM_MOV",
-        "SELECT NUM_MOV FROM tblGastosEnc WHERE PLA_PAG>20 ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE FEC_MOV BETWEEN '2024-01-01' AND '2024-01-20' ORDER BY NUM_MOV",
-        "SELECT NUM_MOV FROM tblGastosEnc WHERE FEC_MOV BETWEEN '2023-01-01' AND '2024-01-01' ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE ((FEC_MOV + PLA_PAG)<='2024-01-31') ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE ((FEC_MOV + PLA_PAG)<='2024-01-30') ORDER BY NUM_MOV",
         "SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV>1 ORDER BY 1 DESC",
-        "SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV>2 ORDER BY 1 DESC",
     };
     std::vector<std::vector<int>> escritas;
     for (const QString& sql : consultas) {

@@ -41,12 +41,7 @@ def catalogo(tipo, *ajustes):
 #  - no_sumables: captions of columns whose totals are not sums, each with the reason;
 #  - sin_revisar: captions of totals printed again out of place, each with the reason.
 SALDO_CORRIDO = "each line prints the running balance; a subtotal repeats the last one"
-CON_SIGNO = "a charge adds and a payment subtracts, while every line prints its amount without sign"
 POR_CUENTA = "the summary prints each account's sums and final balance, not its movements"
-ULTIMO_DE_NUEVO = "the summary prints its last group's totals once more, over that group's line"
-POR_PORCENTAJE = {"Impuesto", "Ret. IVA", "Ret. ISR", "Total"}
-CAJA_DETALLADA = {"redondeadas": POR_PORCENTAJE}
-CAJA_RESUMIDA = {"redondeadas": POR_PORCENTAJE, "sin_revisar": {"TOTAL": ULTIMO_DE_NUEVO}}
 
 # name, window, settings (--fijar / --marcar pairs as the command line takes them), exceptions.
 REPORTES = [
@@ -64,17 +59,16 @@ REPORTES = [
      {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
     ("Auxiliar resumido", "gastos", consulta(1, OCTUBRE, RESUMIDO)),
     ("Auxiliar resumido agrupado", "gastos", consulta(1, OCTUBRE, RESUMIDO, AGRUPADO)),
-    ("Movimientos por acreedor", "gastos", consulta(2, AÑO, DETALLADO), {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por acreedor", "gastos", consulta(2, AÑO, DETALLADO)),
     ("Movimientos por acreedor resumido", "gastos", consulta(2, AÑO, RESUMIDO)),
-    ("Movimientos por acreedor agrupado", "gastos", consulta(2, AÑO, DETALLADO, AGRUPADO),
-     {"no_sumables": {"Total": CON_SIGNO}}),
-    ("Movimientos por concepto", "gastos", consulta(2, AÑO, POR_CONCEPTO, DETALLADO),
-     {"no_sumables": {"Total": CON_SIGNO}}),
+    ("Movimientos por acreedor agrupado", "gastos", consulta(2, AÑO, DETALLADO, AGRUPADO)),
+    ("Movimientos por concepto", "gastos", consulta(2, AÑO, POR_CONCEPTO, DETALLADO)),
     ("Movimientos por concepto resumido", "gastos", consulta(2, AÑO, POR_CONCEPTO, RESUMIDO)),
-    ("Caja por folio", "gastos", consulta(4, CAJA, DETALLADO), CAJA_DETALLADA),
-    ("Caja por folio resumido", "gastos", consulta(4, CAJA, RESUMIDO), CAJA_RESUMIDA),
-    ("Caja por concepto", "gastos", consulta(4, CAJA, POR_CONCEPTO, DETALLADO), CAJA_DETALLADA),
-    ("Caja por concepto resumido", "gastos", consulta(4, CAJA, POR_CONCEPTO, RESUMIDO), CAJA_RESUMIDA),
+    ("Caja por folio", "gastos", consulta(4, CAJA, DETALLADO)),
+    ("Caja por folio resumido", "gastos", consulta(4, CAJA, RESUMIDO)),
+    ("Caja por concepto", "gastos", consulta(4, CAJA, POR_CONCEPTO, DETALLADO)),
+    ("Caja por concepto resumido", "gastos", consulta(4, CAJA, POR_CONCEPTO, RESUMIDO),
+     {"repetidos": (5, "the summary prints its last concept's totals once more, over the global total")}),
     ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
     ("Movimientos por fecha", "tesoreria", consulta(1, AÑO), {"redondeadas": {"Importe M.N."}}),
     ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO), {"redondeadas": {"Importe M.N."}}),
@@ -122,7 +116,55 @@ def centavos(v):
     return Decimal(str(v)).quantize(Decimal("0.01"))
 
 
-def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=frozenset(), sin_revisar=frozenset()):
+def exacto(v):
+    return Decimal(str(v)).quantize(Decimal("0.0001"))
+
+
+def revisa_marcas(nombre, encabezado, cuerpo):
+    """A sheet written from the marks the report put on its lines: in every amount column, a
+    subtotal equals the exact sum of the detail rows of its group (the same keys down to its own
+    level) or of those since the previous subtotal (a group that added up to nothing hands its
+    rows to the next); a total the sum of every detail row, of the subtotals, or of the group
+    headings' amounts (each cheque of the petty cash). A summary form has no detail rows to sum."""
+    fallas = []
+    columnas = [c.value for c in encabezado]
+    claves = [i for i, n in enumerate(columnas) if n and n.endswith(" (clave)")]
+
+    def suma(filas, i):
+        valores = [exacto(f[i].value) for f in filas if isinstance(f[i].value, (int, float))]
+        return sum(valores, Decimal(0)) if valores else None
+
+    detalles, tramo, subtotales, grupos = [], [], [], []
+    for fila in cuerpo:
+        renglon = fila[0].value or ""
+        if not renglon:
+            detalles.append(fila)
+            tramo.append(fila)
+            continue
+        if renglon.startswith("Subtotal de "):
+            hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
+            propias = [k for k in claves if k <= hasta]
+            llave = [fila[k].value for k in propias]
+            conjuntos = [[d for d in detalles if [d[k].value for k in propias] == llave], tramo]
+            subtotales.append(fila)
+            tramo = []
+        elif renglon == "Total":
+            conjuntos = [detalles, subtotales, grupos]
+        else:
+            grupos.append(fila)
+            continue
+        for i, c in enumerate(fila):
+            if not isinstance(c.value, (int, float)):
+                continue
+            sumas = [s for s in (suma(filas, i) for filas in conjuntos) if s is not None]
+            if sumas and exacto(c.value) not in sumas:
+                fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} imprime {c.value} en "
+                              f"«{columnas[i]}»; sus renglones suman {sumas[0]}")
+    return fallas
+
+
+def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=frozenset(), sin_revisar=frozenset(),
+           repetidos=(0, "")):
     fallas = []
     libro = openpyxl.load_workbook(xlsx)
     hoja = libro.active
@@ -132,6 +174,9 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     encabezado, cuerpo = filas[0], filas[1:]
     if not all(c.font.bold for c in encabezado if c.value is not None):
         fallas.append(f"{nombre}: el encabezado no está en negritas")
+    marcada = encabezado[0].value == "Renglón"
+    if marcada:
+        fallas += revisa_marcas(nombre, encabezado, cuerpo)
 
     numeros = fechas = 0
     for fila in cuerpo:
@@ -145,7 +190,7 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
             elif isinstance(c.value, str) and IMPORTE.match(c.value.strip()):
                 fallas.append(f"{nombre}: {c.coordinate} guarda un importe como texto")
     importes_impresos, fechas_impresas = impresos(listado)
-    if numeros != importes_impresos:
+    if numeros != importes_impresos - repetidos[0]:
         fallas.append(f"{nombre}: {numeros} importes en la hoja, {importes_impresos} impresos")
     if fechas != fechas_impresas:
         fallas.append(f"{nombre}: {fechas} fechas en la hoja, {fechas_impresas} impresas")
@@ -161,6 +206,8 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     # report does not total by summing, and totals printed again out of place, are named with the
     # reason where the report is listed.
     todo, tramo, por_leyenda, detalles_tramo, encabezados_todo = {}, {}, {}, 0, {}
+    if marcada:
+        cuerpo = []  # its totals were checked against their groups above
     encabezados = {}   # caption -> sum of the amounts group headings printed since that total's last
     rango = {}         # caption -> order of first appearance: lower totals appear first
     desde_inicio = {}  # caption -> column -> sum of its totals since the start
@@ -225,7 +272,7 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
         tramo, detalles_tramo = {}, 0
 
     # The CSV: the UTF-8 mark a spreadsheet program needs to show accents right, then the same
-    # rows and values, amounts with a dot and no grouping, dates yyyy-mm-dd.
+    # rows and values, amounts exact with a dot and no grouping, dates yyyy-mm-dd.
     with open(csv_, encoding="utf-8", newline="") as f:
         texto = f.read()
     if not texto.startswith("\ufeff"):
@@ -239,7 +286,7 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     for fila, renglon in zip(filas, renglones):
         for c, v in zip(fila, renglon):
             if isinstance(c.value, (int, float)):
-                if not re.fullmatch(r"-?\d+\.\d{2}", v) or Decimal(v) != centavos(c.value):
+                if not re.fullmatch(r"-?\d+\.\d{2,4}", v) or Decimal(v) != exacto(c.value):
                     fallas.append(f"{nombre}: CSV {v!r} frente a {c.value} en {c.coordinate}")
             elif isinstance(c.value, datetime.datetime):
                 if v != c.value.date().isoformat():

@@ -2,7 +2,8 @@
 """The outline of the PDF `zrconsgt reporte --pdf` writes, read with a PDF library we did not
 write: a report that prints group headings (agrupaciones, banks with their reconciliations) gets
 one bookmark per heading, titled as printed and pointing to the page that prints it, in the
-document's order; a report without groups gets one bookmark per page. Each page's text still
+document's order, nested as the report's groups are (a creditor under its agrupación); a report
+without groups gets one bookmark per page. Each page's text still
 comes out in reading order.
 
 Usage: marcadores_pdf.py ZRCONSGT"""
@@ -12,12 +13,15 @@ import pypdf
 
 from demo_reportes import cada_reporte, ejecuta
 
-# name, window, settings, whether it prints group headings
+# name, window, settings, how deep its group headings nest (0: it prints none)
 REPORTES = [
-    ("Saldos agrupado", "gastos", ["--fijar", "cmbConsulta=3", "--marcar", "tvwGral(0):G1"], True),
+    ("Saldos agrupado", "gastos", ["--fijar", "cmbConsulta=3", "--marcar", "tvwGral(0):G1"], 1),
+    ("Movimientos agrupado", "gastos",
+     ["--fijar", "cmbConsulta=2", "--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31",
+      "--marcar", "tvwGral(0):G1"], 2),
     ("Libro de Bancos", "tesoreria",
-     ["--fijar", "cmbConsulta=3", "--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"], True),
-    ("Parámetros", "gastos", ["--fijar", "cmbTipCatalogo=1"], False),
+     ["--fijar", "cmbConsulta=3", "--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"], 1),
+    ("Parámetros", "gastos", ["--fijar", "cmbTipCatalogo=1"], 0),
 ]
 
 
@@ -25,12 +29,24 @@ def texto_de_pagina(pdf, n):
     return ejecuta(["pdftotext", "-layout", "-f", str(n), "-l", str(n), pdf, "-"])
 
 
-def revisa(nombre, pdf, con_grupos):
+def aplana(lector, ramas, nivel=1):
+    """The outline's entries in the document's order, each with its depth."""
+    for m in ramas:
+        if isinstance(m, list):
+            yield from aplana(lector, m, nivel + 1)
+        else:
+            yield m.title, lector.get_destination_page_number(m) + 1, nivel
+
+
+def revisa(nombre, pdf, profundidad):
     fallas = []
     lector = pypdf.PdfReader(pdf)
-    marcas = [(m.title, lector.get_destination_page_number(m) + 1) for m in lector.outline]
+    arbol = list(aplana(lector, lector.outline))
+    marcas = [(titulo, n) for titulo, n, _ in arbol]
     paginas = len(lector.pages)
-    if not con_grupos:
+    if max((nivel for *_, nivel in arbol), default=0) != max(profundidad, 1):
+        fallas.append(f"{nombre}: los marcadores anidan {max(nivel for *_, nivel in arbol)} niveles, no {profundidad}")
+    if not profundidad:
         if marcas != [(f"Página {n}", n) for n in range(1, paginas + 1)]:
             fallas.append(f"{nombre}: se esperaba un marcador por página; hay {marcas[:3]}…")
         return fallas
@@ -46,10 +62,10 @@ def revisa(nombre, pdf, con_grupos):
 
 
 def corre_y_revisa(reporte, base, comun):
-    nombre, ventana, ajustes, con_grupos = reporte
+    nombre, ventana, ajustes, profundidad = reporte
     pdf = str(base.with_suffix(".pdf"))
     ejecuta([*comun, "--ventana", ventana, *ajustes, "--pdf", pdf])
-    return revisa(nombre, pdf, con_grupos)
+    return revisa(nombre, pdf, profundidad)
 
 
 if __name__ == "__main__":

@@ -24,13 +24,6 @@ QStringList EnLinea(const report::Documento& doc, int pagina, int y) {
     return r;
 }
 
-QStringList EnLineaConX(const report::Documento& doc, int pagina, int y) {
-    QStringList r;
-    for (const Renglon& t : Textos(doc))
-        if (t.pagina == pagina && t.texto.y == y) r << QStringLiteral("%1 %2").arg(t.texto.x).arg(t.texto.texto);
-    return r;
-}
-
 QString Rasgos(const report::Documento& doc, const QString& texto) {
     const auto r = Busca(doc, texto);
     if (r.size() != 1) return QStringLiteral("%1 records").arg(r.size());

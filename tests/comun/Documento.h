@@ -24,8 +24,6 @@ std::vector<Renglon> Textos(const report::Documento& doc);
 std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto);
 // The texts printed at height y of a page, in drawing order.
 QStringList EnLinea(const report::Documento& doc, int pagina, int y);
-// The same as "x text": x of the left edge or, right-aligned, of the right edge.
-QStringList EnLineaConX(const report::Documento& doc, int pagina, int y);
 // Where and how the one record with this text was drawn: "p1 950,2520 a0 s9 n0 c0" (page, x,y,
 // alignment, size, bold, colour); "N records" when there is not exactly one.
 QString Rasgos(const report::Documento& doc, const QString& texto);

@@ -62,6 +62,11 @@ protected:
         return mostrado;
     }
 
+    // The document lookups of Documento.h, for the window tests.
+    static std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto) { return prueba::Busca(doc, texto); }
+    static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
+    static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
+
     // The page files left in the window's page folder.
     QStringList ArchivosDePagina() const {
         return QDir(raiz.filePath(anfitrion.carpetaPaginas)).entryList(QDir::Files);

@@ -46,34 +46,24 @@ const Caso Casos[] = {
      "DIR1_EMP IS NOT NULL AND EXT_EMP IS NOT NULL AND INT_EMP IS NOT NULL AND COL_EMP IS NOT NULL AND CP_EMP IS NOT NULL "
      "AND DESCRIP1 IS NOT NULL AND RFC1_EMP IS NOT NULL AND RFC2_EMP<>'' AND RFC3_EMP IS NOT NULL AND TEL1_EMP IS NOT NULL "
      "AND TEL2_EMP IS NOT NULL", 1},
-    {"un renglón de parámetros que imprime ambos nombres",
-     "SELECT COUNT(*)=1 FROM tblParametrosGenerales WHERE REP_NOMEMP=1 AND REP_NOMCOM=1", 1},
 
     // Creditors.
     {"acreedor en agrupaciones de grupos distintos",
      "SELECT COUNT(*) FROM (SELECT COD_PROV FROM tblGpoAgrProveedor GROUP BY COD_PROV HAVING COUNT(DISTINCT COD_GPO) > 1)", 1},
-    {"cada agrupación en su grupo",
-     "SELECT COUNT(*)=0 FROM tblGpoAgrProveedor g JOIN tblAgrProveedor a ON a.COD_AGR=g.COD_AGR WHERE a.COD_GPO<>g.COD_GPO", 1},
     {"acreedor en la agrupación 0", "SELECT COUNT(*) FROM tblGpoAgrProveedor WHERE COD_AGR=0", 1},
     {"acreedor con Ñ", "SELECT COUNT(*) FROM tblCatProveedor WHERE ES_ACREED=1 AND instr(NOM_PROV, 'Ñ') > 0", 1},
-    {"acreedor con ñ", "SELECT COUNT(*) FROM tblCatProveedor WHERE ES_ACREED=1 AND instr(NOM_PROV, 'ñ') > 0", 1},
     {"nombres de más de 45 caracteres", "SELECT COUNT(*) FROM tblCatProveedor WHERE ES_ACREED=1 AND length(NOM_PROV) > 45", 2},
     {"acreedor sin movimientos",
      "SELECT COUNT(*) FROM tblCatProveedor p WHERE ES_ACREED=1 AND NOT EXISTS (SELECT 1 FROM tblGastosEnc WHERE COD_ACRE=p.COD_PROV)", 1},
     {"acreedor en una ciudad que el catálogo no tiene",
      "SELECT COUNT(*) FROM tblCatProveedor WHERE ES_ACREED=1 AND COD_CID NOT IN (SELECT COD_CID FROM tblCiudad)", 1},
     {"proveedor que no es acreedor", "SELECT COUNT(*) FROM tblCatProveedor WHERE ES_ACREED=0", 1},
-    {"proveedor sin último pago ni correo", "SELECT COUNT(*) FROM tblCatProveedor WHERE FEC_UPAG IS NULL AND MAIL_PROV IS NULL", 1},
 
     // Expense movements.
     {"clases AACR, ANTI y GTOS",
      "SELECT group_concat(c)='AACR,ANTI,GTOS' FROM (SELECT DISTINCT CON_GRL c FROM tblGastosEnc ORDER BY 1)", 1},
     {"estatus 1, 2 y 5", "SELECT group_concat(e)='1,2,5' FROM (SELECT DISTINCT COD_ESTATUS e FROM tblGastosEnc ORDER BY 1)", 1},
     {"folio de gasto largo", "SELECT COUNT(*) FROM tblGastosEnc WHERE length(FOL_MOV) > 10", 1},
-    {"folios de gasto que caben, salvo los de un acreedor",
-     "SELECT COUNT(DISTINCT COD_ACRE) = 1 FROM tblGastosEnc WHERE length(FOL_MOV) > 10", 1},
-    {"concepto descrito por la tabla de folios",
-     "SELECT COUNT(*) FROM tblGastosEnc WHERE COD_CON IN (SELECT COD_FOL FROM tblFolioGralesGyT)", 1},
     {"concepto sin descripción",
      "SELECT COUNT(*) FROM tblGastosEnc WHERE COD_CON NOT IN (SELECT COD_CON FROM tblConceptosGyT) "
      "AND COD_CON NOT IN (SELECT COD_FOL FROM tblFolioGralesGyT)", 1},
@@ -81,11 +71,6 @@ const Caso Casos[] = {
     {"acreedor con saldo negativo",
      "SELECT COUNT(*) FROM (SELECT COD_ACRE FROM tblGastosEnc WHERE COD_ESTATUS IN (1,5) GROUP BY COD_ACRE "
      "HAVING SUM(CASE CON_GRL WHEN 'GTOS' THEN IMP_MOV WHEN 'AACR' THEN -IMP_MOV ELSE 0 END) < 0)", 1},
-    {"acreedor con sólo movimientos cancelados",
-     "SELECT COUNT(*) FROM (SELECT COD_ACRE FROM tblGastosEnc GROUP BY COD_ACRE HAVING MIN(COD_ESTATUS)=2)", 1},
-    {"saldo del catálogo igual a los saldos abiertos de sus cargos",
-     "SELECT COUNT(*)=0 FROM tblCatProveedor p WHERE round(SAL_PROV, 2) <> round((SELECT coalesce(SUM(SAL_MOV), 0) "
-     "FROM tblGastosEnc WHERE COD_ACRE=p.COD_PROV AND CON_GRL='GTOS' AND COD_ESTATUS=1), 2)", 1},
     {"acreedores con movimientos antes, dentro y después de octubre de 2025",
      "SELECT COUNT(DISTINCT COD_ACRE) FROM tblGastosEnc a WHERE COD_ESTATUS IN (1,5) AND FEC_MOV < '2025-10-01' AND "
      "EXISTS (SELECT 1 FROM tblGastosEnc b WHERE b.COD_ACRE=a.COD_ACRE AND b.COD_ESTATUS IN (1,5) AND "
@@ -99,34 +84,18 @@ const Caso Casos[] = {
     {"banco sin cuentas",
      "SELECT COUNT(*) FROM tblBancos b WHERE NOT EXISTS (SELECT 1 FROM tblCatCtasBancos WHERE COD_BANCO=b.COD_BANCO)", 1},
     {"banco de nombre largo", "SELECT COUNT(*) FROM tblBancos WHERE length(NOM_BANCO) > 40", 1},
-    {"banco sin ejecutivo", "SELECT COUNT(*) FROM tblBancos WHERE EJE_CUENTA IS NULL", 1},
-    {"cuentas en pesos y en dólares",
-     "SELECT COUNT(DISTINCT COD_MONCTA)=2 FROM tblCatCtasBancos WHERE COD_MONCTA IN (1,2)", 1},
     {"cada marca de cheque",
      "SELECT group_concat(coalesce(g, 'NULL'))='NULL,0,1,2' FROM (SELECT DISTINCT GEN_CHEQUE g FROM tblCatCtasBancos ORDER BY 1)", 1},
 
     // Bank movements.
     {"estatus 1 a 4",
      "SELECT group_concat(e)='1,2,3,4' FROM (SELECT DISTINCT COD_ESTATUS e FROM tblIngreEgre ORDER BY 1)", 1},
-    {"tipo de cambio sólo en cuentas extranjeras",
-     "SELECT COUNT(*)=0 FROM tblIngreEgre m JOIN tblCatCtasBancos c ON c.NUM_CUENTA=m.NUM_CTA WHERE (c.COD_MONCTA=1) <> (m.TIP_CAM=1)", 1},
-    {"clase igual al folio del concepto",
-     "SELECT COUNT(*)=0 FROM tblIngreEgre m JOIN tblConceptosGyT c ON c.COD_CON=m.COD_CON WHERE c.COD_FOL<>m.CON_GRL", 1},
     {"folio de movimiento largo", "SELECT COUNT(*) FROM tblIngreEgre WHERE length(FOL_MOV) > 10", 1},
-    {"folio de cheque largo", "SELECT COUNT(*) FROM tblIngreEgre WHERE length(FOL_CHEQUE) > 10", 1},
-    // Long folios are the odd case a report must cut: the others fit its ten characters.
-    {"folios de movimiento y de cheque que caben",
-     "SELECT COUNT(*) <= 2 FROM tblIngreEgre WHERE length(FOL_MOV) > 10 OR length(FOL_CHEQUE) > 10", 1},
-    {"nombres de banco que caben", "SELECT COUNT(*) = 1 FROM tblBancos WHERE length(NOM_BANCO) > 22", 1},
     {"traspasos entre cuentas propias en pares",
      "SELECT COUNT(*)=0 FROM tblIngreEgre s WHERE COD_CON='TRCT' AND NOT EXISTS (SELECT 1 FROM tblIngreEgre e "
      "WHERE e.COD_CON='RTRC' AND e.FOL_MOV=s.FOL_MOV AND e.IMP_MOV=s.IMP_MOV AND e.FEC_MOV=s.FEC_MOV)", 1},
-    {"traspasos entre cuentas propias", "SELECT COUNT(*) FROM tblIngreEgre WHERE COD_CON='TRCT'", 12},
-    {"traspasos a acreedores que existen",
-     "SELECT COUNT(*)=0 FROM tblIngreEgre WHERE COD_CON='TRSF' AND ACRE_PROV NOT IN (SELECT COD_PROV FROM tblCatProveedor)", 1},
     {"notas que se parten", ZR_NOTAS "COUNT(*) FROM n WHERE p > 0 AND length(t) - p > 148 AND instr(substr(t, p + 148), ',') > 0", 10},
     {"una nota que no se parte", ZR_NOTAS "COUNT(*)=1 FROM n WHERE t<>'' AND p=0", 1},
-    {"una transferencia sin notas", ZR_NOTAS "COUNT(*)=1 FROM n WHERE t=''", 1},
 
     // Reconciliations.
     {"conciliaciones cerradas, abiertas y sin marca",
@@ -138,26 +107,17 @@ const Caso Casos[] = {
      "SELECT COUNT(*)=0 FROM tblConciliaciones c LEFT JOIN tblIngreEgre m ON m.MOVIMIENTO=c.MOVIMIENTO "
      "WHERE m.NUM_CTA IS NOT c.NUM_CUENTA OR m.FEC_MOV<>c.FEC_MOV OR m.COD_ESTATUS<>c.COD_ESTATUS "
      "OR round(m.IMP_MOV, 2)<>round(c.IMP_INGR + c.IMP_EGRE, 2) OR (m.COD_ESTATUS=4) <> (c.CONCI_FOL<>'')", 1},
-    {"folios de conciliación que existen",
-     "SELECT COUNT(*)=0 FROM tblConciliaciones c WHERE c.CONCI_FOL<>'' AND c.CONCI_FOL NOT IN (SELECT FOL_CONCI FROM tblConciliaEnc)", 1},
 
     // Petty cash: each document paid by one cheque, found through the general folio.
     {"cada reposición con su cheque",
      "SELECT COUNT(*)=0 FROM tblReposicionCaja r LEFT JOIN tblIngreEgre m ON m.FOL_GRL=r.FOL_GRL "
      "WHERE m.COD_CON IS NOT 'REPCJ' OR m.FOL_CHEQUE<>r.FOL_CHEQUE OR m.IMP_MOV<>r.IMP_CHEQUE "
      "OR m.FEC_MOV<>r.FEC_DOC OR m.COD_ESTATUS=2", 1},
-    {"un cheque por reposición",
-     "SELECT (SELECT COUNT(*) FROM tblIngreEgre WHERE FOL_GRL IN (SELECT FOL_GRL FROM tblReposicionCaja)) = "
-     "(SELECT COUNT(*) FROM tblReposicionCaja)", 1},
     {"cheque mayor que lo comprobado", "SELECT COUNT(*) FROM tblReposicionCaja WHERE IMP_CHEQUE > TOT_DOC", 1},
     {"folio de documento largo, uno solo", "SELECT COUNT(*) = 1 FROM tblReposicionCaja WHERE length(FOL_DOC) > 10", 1},
-    {"ningún cheque menor que lo comprobado", "SELECT COUNT(*)=0 FROM tblReposicionCaja WHERE IMP_CHEQUE < TOT_DOC", 1},
     {"renglón con impuesto y ambas retenciones",
      "SELECT COUNT(*) FROM tblReposicionCajaMov WHERE IMPTO_MOV > 0 AND POR_RETE > 0 AND RET_ISR > 0", 1},
-    {"renglón sin impuesto", "SELECT COUNT(*) FROM tblReposicionCajaMov WHERE IMPTO_MOV = 0", 1},
     {"un comprobante sin importe", "SELECT COUNT(*)=1 FROM tblReposicionCajaMov WHERE IMP_MOV IS NULL", 1},
-    {"ningún par de renglones que DISTINCT junte",
-     "SELECT COUNT(*)=0 FROM (SELECT FOL_DOC, REF_MOV FROM tblReposicionCajaMov GROUP BY 1, 2 HAVING COUNT(*) > 1)", 1},
     {"lo comprobado suma los renglones tras impuestos y retenciones",
      "SELECT COUNT(*)=0 FROM (SELECT r.TOT_DOC t, SUM(m.IMP_MOV * (1 + m.IMPTO_MOV / 100 - m.POR_RETE / 100 - m.RET_ISR / 100)) s "
      "FROM tblReposicionCaja r JOIN tblReposicionCajaMov m ON m.FOL_DOC=r.FOL_DOC GROUP BY r.FOL_DOC) WHERE abs(t - s) > 0.077", 1},

@@ -26,18 +26,10 @@ protected:
     // `guion` is the SQL of the database: Esquema() plus the rows of the test.
     explicit VentanaGastos(const std::string& guion = Esquema() + AcreedoresBase());
 
-    // "CONSULTAR [F10]" for a run for a run that must end clean: no error and no page file left behind.
+    // "CONSULTAR [F10]" for a run that must end clean: no error and no page file left behind.
     report::Documento ConsultaLimpia();
     // Ticks a tree node as the user does.
     void Marca(int arbol, const QString& clave);
-
-    // The document lookups of Documento.h.
-    static std::vector<Renglon> Busca(const report::Documento& doc, const QString& texto) { return prueba::Busca(doc, texto); }
-    static QStringList EnLinea(const report::Documento& doc, int pagina, int y) { return prueba::EnLinea(doc, pagina, y); }
-    static QStringList EnLineaConX(const report::Documento& doc, int pagina, int y) {
-        return prueba::EnLineaConX(doc, pagina, y);
-    }
-    static QString Rasgos(const report::Documento& doc, const QString& texto) { return prueba::Rasgos(doc, texto); }
 };
 
 }  // namespace prueba

@@ -12,52 +12,35 @@ protected:
     explicit Auxiliar(const std::string& extra = prueba::MasMovimientos())
         : VentanaGastos(prueba::Esquema() + prueba::AcreedoresBase() + extra) {}
 
-    // Runs the ledger over the range and checks the run was clean.
-    report::Documento Corre(bool detallado, QDate desde = QDate(2024, 6, 1), QDate hasta = QDate(2024, 6, 15)) {
+    // Runs the ledger from `desde` to 15/06/2024.
+    report::Documento Corre(bool detallado, QDate desde = QDate(2024, 6, 1)) {
         ventana->cmbConsulta.SetListIndex(1);
         ventana->optTipo(detallado ? 0 : 1).UserClick();
         ventana->dtpFecha(0).SetValue(desde);
-        ventana->dtpFecha(1).SetValue(hasta);
-        auto doc = Consulta();
-        EXPECT_TRUE(guion.errores.isEmpty()) << guion.errores.join(u'\n').toStdString();
-        EXPECT_TRUE(ArchivosDePagina().isEmpty());
-        return doc.value_or(report::Documento{});
+        ventana->dtpFecha(1).SetValue(QDate(2024, 6, 15));
+        return ConsultaLimpia();
     }
 };
 
 TEST_F(Auxiliar, DetalladoConSaldoCorrido) {
     const report::Documento doc = Corre(true);
     ASSERT_EQ(doc.size(), 1u);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("Reporte :Auxiliar de Acreedores")), "p1 7000,0 a0 s8 n0 c16711680");
-    EXPECT_EQ(EnLineaConX(doc, 1, 1000), (QStringList{"100 Concepto", "3200 Folio                Fecha",
-                                                      "6500 Cargos                      Abonos", "9800 Saldo"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("Saldo")), "p1 9800,1000 a0 s8 n1 c16711680");
-    EXPECT_EQ(EnLinea(doc, 1, 1300), QStringList{"Del:  01/jun/2024    Al :  15/jun/2024"});
-
     // A001 brings 1,030.00 from May (its cancelled charge does not count), then two charges.
     EXPECT_EQ(EnLinea(doc, 1, 2100),
               (QStringList{"A001", "Papelería Ñandú y Asociados de Occidente, S.A. de C.V.", "ESTATUS :   Activo"}));
     EXPECT_EQ(EnLinea(doc, 1, 2300), (QStringList{"Saldo Anterior:", "$   1,030.00"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("$   1,030.00")), "p1 10300,2300 a2 s8 n1 c16711680");
     EXPECT_EQ(EnLinea(doc, 1, 2640), (QStringList{"Luz", "", "01/06/2024", "200.25", "1,230.25"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("200.25")), "p1 7100,2640 a2 s7 n0 c0");
     EXPECT_EQ(EnLinea(doc, 1, 2880), (QStringList{"Renta", "", "10/06/2024", "300.25", "1,530.50"}));
     EXPECT_EQ(EnLinea(doc, 1, 3120), (QStringList{"500.50", "0.00", "1,530.50"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("500.50")), "p1 7100,3120 a2 s7 n1 c0");
 
     // A002 moved nothing in the range; A003's advance is a credit with no description, and its
     // charge of the 20th is past the range; A004's only credit leaves it below zero: left out.
-    EXPECT_EQ(EnLinea(doc, 1, 3520).first(), "A003");
     EXPECT_EQ(EnLinea(doc, 1, 4060), (QStringList{"", "ANT-1", "12/06/2024", "9.99", "-9.99"}));
-    EXPECT_EQ(Busca(doc, QStringLiteral("9.99")).front().texto.x, 8600);
-    EXPECT_EQ(EnLinea(doc, 1, 4300), (QStringList{"Luz", "", "14/06/2024", "99.99", "90.00"}));
+    EXPECT_EQ(Busca(doc, QStringLiteral("9.99")).front().texto.x, 8600);  // in the credits column
     EXPECT_EQ(EnLinea(doc, 1, 4540), (QStringList{"99.99", "9.99", "90.00"}));
     EXPECT_TRUE(Busca(doc, QStringLiteral("A002")).empty());
     EXPECT_TRUE(Busca(doc, QStringLiteral("A004")).empty());
-
     EXPECT_EQ(EnLinea(doc, 1, 4740), (QStringList{"SALDO TOTAL  :", "1,030.00", "600.49", "9.99", "1,620.50"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("SALDO TOTAL  :")), "p1 2000,4740 a0 s7 n1 c16711680");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("1,620.50")), "p1 10300,4740 a2 s7 n1 c16711680");
 }
 
 TEST_F(Auxiliar, SinMovimientosYSinSaldoListanATodos) {
@@ -79,40 +62,24 @@ TEST_F(Auxiliar, SinMovimientosYSinSaldoListanATodos) {
 
 TEST_F(Auxiliar, ResumidoUnRenglonPorAcreedor) {
     const report::Documento doc = Corre(false);
-    EXPECT_EQ(EnLineaConX(doc, 1, 1000),
-              (QStringList{"100 Acreedor", "5700 Saldo Ant.", "7300 Cargos               Abonos", "10000 Saldo"}));
     // The name cut to 45 characters; the advance is a credit here too.
     EXPECT_EQ(EnLinea(doc, 1, 1900), (QStringList{"A001", "Papelería Ñandú y Asociados de Occidente, S.A", "1,030.00",
                                                   "500.50", "0.00", "1,530.50"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("A001")), "p1 0,1900 a0 s6 n1 c0");
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("500.50")), "p1 7800,1900 a2 s6 n0 c0");
     EXPECT_EQ(EnLinea(doc, 1, 2200), (QStringList{"A003", "Importadora del Pacífico", "0.00", "99.99", "9.99", "90.00"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("90.00")), "p1 10500,2200 a2 s6 n0 c0");
     EXPECT_EQ(EnLinea(doc, 1, 2500), (QStringList{"SALDO TOTAL  :", "1,030.00", "600.49", "9.99", "1,620.50"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("600.49")), "p1 7800,2500 a2 s6 n1 c16711680");
 }
 
 TEST_F(Auxiliar, AgrupadoConTotalPorGrupo) {
     Marca(0, QStringLiteral("A10"));
     Marca(0, QStringLiteral("A20"));
     const report::Documento doc = Corre(false);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("Nacionales:   Papelería")), "p1 100,2150 a0 s9 n1 c16711680");
-    EXPECT_EQ(EnLinea(doc, 1, 2370).first(), "A001");
+    EXPECT_EQ(EnLinea(doc, 1, 2150), QStringList{"Nacionales:   Papelería"});
     EXPECT_EQ(EnLinea(doc, 1, 2670),
               (QStringList{"SALDO TOTAL DEL GRUPO :", "1,030.00", "500.50", "0.00", "1,530.50"}));
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("Extranjeros:   Importados")), "p1 100,3270 a0 s9 n1 c16711680");
-    EXPECT_EQ(EnLinea(doc, 1, 3490).first(), "A003");
     // The closing line is the last group's total; there is no grand total.
     EXPECT_EQ(EnLinea(doc, 1, 3790), (QStringList{"SALDO TOTAL DEL GRUPO :", "0.00", "99.99", "9.99", "90.00"}));
     EXPECT_EQ(Busca(doc, QStringLiteral("SALDO TOTAL DEL GRUPO :")).size(), 2u);
     EXPECT_TRUE(Busca(doc, QStringLiteral("SALDO TOTAL  :")).empty());
-}
-
-TEST_F(Auxiliar, CodigoConComillaDaElReporteVacio) {
-    ventana->txtCodAcreedor.SetText(QStringLiteral("A001' OR '1'='1"));
-    const report::Documento doc = Corre(true);
-    EXPECT_EQ(Rasgos(doc, QStringLiteral("Acreedor:   A001' OR '1'='1")), "p1 100,1550 a0 s9 n1 c16711680");
-    EXPECT_EQ(EnLinea(doc, 1, 2100), (QStringList{"SALDO TOTAL  :", "0.00", "0.00", "0.00", "0.00"}));
 }
 
 // A003 closes agrupación 11 of group 1 and opens agrupación 20 of group 2, so it is printed twice
@@ -155,7 +122,6 @@ TEST_F(AuxiliarLargo, ElMovimientoQuePasaDe14300AbrePagina) {
     // the folio classes.
     EXPECT_EQ(EnLinea(doc, 1, 4060), (QStringList{"Ingresos", "C-2024-101", "05/06/2024", "10.00", "10.00"}));
     EXPECT_EQ(EnLinea(doc, 1, 14140).last(), "430.00");
-    EXPECT_EQ(EnLinea(doc, 2, 1000).first(), "Concepto");
     EXPECT_EQ(EnLinea(doc, 2, 1550), (QStringList{"Ingresos", "C-2024-144", "05/06/2024", "10.00", "440.00"}));
     EXPECT_EQ(EnLinea(doc, 2, 3230), (QStringList{"500.00", "0.00", "500.00"}));
     EXPECT_EQ(EnLinea(doc, 2, 3630).first(), "A003");

@@ -38,12 +38,17 @@ void DibujaPagina(Superficie& s, int n, int m) {
     s.DrawLine(0, 1000, 10500, 1000);
     s.EndGroup();
 
+    // A detail line that says what it holds: its creditor, and the amount its text rounds.
+    s.MarkLine(ClaseRenglon::Detalle, 2, QStringLiteral("Acreedor"), QStringLiteral("ACR\x1F""01"),
+               QStringLiteral("Ñandú \x1F S.A."));
+    s.MarkValue(QStringLiteral("Nombre"), TipoDato::Texto, QStringLiteral("Ñandú \"el rápido\" \\ 100% y más"));
     s.FontSize(9);
     s.FontBold(true);
     s.PrintText(200, 1240, QStringLiteral("Ñandú \"el rápido\" \\ 100%"));
     s.FontSize(7);
     s.FontBold(false);
     s.TextAlign(2);
+    s.MarkValue(QStringLiteral("Importe"), vb::Currency::DesdeDiezmilesimos(-12345678875));
     s.PrintText(10300, 1240, QStringLiteral("$ -1,234,567.89"));
     s.TextAlign(0);
     s.PrintText(1400, 1480, QString());
@@ -123,6 +128,38 @@ TEST(PaginaEmf, SuperficieAEmfYDeRegresoDaElMismoListado) {
     leida.EndDoc();
     EXPECT_EQ(Listado(leida.Paginas()), Listado(original.Paginas()));
     EXPECT_EQ(leida.Paginas(), original.Paginas());
+}
+
+// Marks travel as comments only this reader takes: their fields come back whole, a separator in a
+// key cannot shift the name after it, and a mark cut short is a damaged page.
+TEST(PaginaEmf, LasMarcasVanYVienenEnteras) {
+    Superficie s;
+    s.StartDoc();
+    DibujaPagina(s, 1, 1);
+    s.EndDoc();
+    const QByteArray emf = s.PageData(1);
+    const Pagina leida = LeeEmf(Bytes(emf));
+    EXPECT_EQ(leida, s.Paginas().front());
+    const Marca* marca = nullptr;
+    const Dato* importe = nullptr;
+    for (const Registro& r : leida.registros) {
+        if (!marca) marca = std::get_if<Marca>(&r);
+        if (const auto* d = std::get_if<Dato>(&r); d && d->Columna() == u"Importe") importe = d;
+    }
+    ASSERT_TRUE(marca && importe);
+    EXPECT_EQ(marca->clase, ClaseRenglon::Detalle);
+    EXPECT_EQ(marca->nivel, 2);
+    EXPECT_EQ(marca->Clave(), QStringLiteral("ACR 01"));
+    EXPECT_EQ(marca->Nombre(), QStringLiteral("Ñandú \x1F S.A."));
+    EXPECT_EQ(importe->tipo, TipoDato::Importe);
+    EXPECT_EQ(importe->Valor(), QStringLiteral("-1234567.8875"));
+    EXPECT_TRUE(Listado(Documento{leida}).contains(R"("op":"value","type":2,"column":"Importe","value":"-1234567.8875")"));
+
+    const qsizetype comentario = PrimeroDeTipo(emf, U_EMR_COMMENT);
+    ASSERT_GE(comentario, 0);
+    const qsizetype unidades = comentario + offsetof(U_EMRCOMMENT, Data) + 8;
+    EXPECT_EQ(ErrorAlLeer(ConCampo(emf, unidades, LeeU32(emf, unidades) + 200)), 321);
+    EXPECT_EQ(ErrorAlLeer(ConCampo(emf, comentario + 8, LeeU32(emf, comentario + 4))), 321);
 }
 
 TEST(PaginaEmf, LoadPageAgregaALaPaginaActualSinCambiarLosAtributos) {

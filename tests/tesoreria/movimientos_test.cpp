@@ -1,10 +1,6 @@
-// The three bank movement listings on the small bank company: headings at their x, account and
-// concept lines, a movement with its "$ " amounts, each filter, the totals, and the page breaks.
+// The three bank movement listings on the small bank company: account and concept lines, a movement with its "$ " amounts, each filter, the totals, and the page breaks.
 #include "BaseTesoreria.h"
 
-using prueba::Busca;
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {
@@ -36,41 +32,25 @@ TEST_F(Movimientos, RelacionConConceptosCuentasBancosYGlobal) {
     const auto doc = ConsultaJunio(Relacion);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
     ASSERT_EQ(doc->size(), 1u);
-    EXPECT_EQ(EnLinea(*doc, 1, 1000), (QStringList{"Fecha", "Folio", "No. Cheque", "Beneficiario", "Estatus", "Importe",
-                                                   "Moneda", "T.C.", "Importe M.N."}));
-    const std::pair<const char*, int> columnas[] = {{"Folio", 850},    {"No. Cheque", 1900}, {"Beneficiario", 3100},
-                                                    {"Estatus", 6100}, {"Importe", 7400},    {"Moneda", 8150},
-                                                    {"T.C.", 9000},    {"Importe M.N.", 9500}};
-    for (const auto& [titulo, x] : columnas) EXPECT_EQ(Rasgos(*doc, titulo), QStringLiteral("p1 %1,1000 a0 s9 n1 c0").arg(x));
-    EXPECT_EQ(Rasgos(*doc, "Del: 01/jun/2024    Al: 30/jun/2024"), "p1 0,1300 a0 s9 n1 c0");
 
     // Account header, concept groups by name, a movement with its status, currency and exchange rate.
     EXPECT_EQ(EnLinea(*doc, 1, 1550), (QStringList{"Banco del Centro", "Cuenta: 0101", "Moneda: Pesos"}));
-    EXPECT_EQ(Rasgos(*doc, "Cuenta: 0101"), "p1 4000,1550 a0 s9 n0 c16711680");
-    EXPECT_EQ(Rasgos(*doc, "CONCEPTO: Comisiones bancarias"), "p1 0,1790 a0 s7 n0 c16711680");
     EXPECT_EQ(EnLinea(*doc, 1, 2030),
               (QStringList{"30/06/2024", "E-002", "", "Conciliado", "M.N.", "$ 15.25", "1.00", "$ 15.25"}));
-    EXPECT_EQ(Rasgos(*doc, "Conciliado"), "p1 6100,2030 a0 s7 n0 c0");
     EXPECT_EQ(EnLinea(*doc, 1, 2270), (QStringList{"TOTAL CONCEPTO: ", "$ 15.25"}));
     // A cheque prints its number and the beneficiary; without one, the notes take their place.
     EXPECT_EQ(EnLinea(*doc, 1, 2750).mid(0, 3), (QStringList{"01/06/2024", "D-001", "Depósito de ventas"}));
     EXPECT_EQ(EnLinea(*doc, 1, 3710).mid(0, 4), (QStringList{"10/06/2024", "E-001", "000123", "Papelería Ñandú"}));
     EXPECT_EQ(EnLinea(*doc, 1, 3230), (QStringList{"TOTAL CONCEPTO: ", "$ 1,020.00"}));
     EXPECT_EQ(EnLinea(*doc, 1, 4430), (QStringList{"TOTAL CUENTA: ", "$ 1,285.75"}));
-    EXPECT_EQ(Rasgos(*doc, "$ 1,285.75"), "p1 10500,4430 a2 s9 n1 c0");
 
     // The dollar account: its amount, the rate, pesos, and a folio cut to its last 10 characters.
     EXPECT_EQ(EnLinea(*doc, 1, 5390),
               (QStringList{"05/06/2024", "ARGO-00012", "", "Aplicado", "USD", "$ 100.00", "17.50", "$ 1,750.00"}));
-    EXPECT_EQ(Rasgos(*doc, "$ 100.00"), "p1 8050,5390 a2 s7 n0 c0");
     EXPECT_EQ(EnLinea(*doc, 1, 6110), (QStringList{"TOTAL CUENTA: ", "$ 1,750.00"}));
     // Two accounts printed: the bank's total; the one-account bank gets none but still counts.
     EXPECT_EQ(EnLinea(*doc, 1, 6590), (QStringList{"TOTAL BANCO: ", "$ 3,035.75"}));
-    EXPECT_EQ(Rasgos(*doc, "TOTAL BANCO: "), "p1 5600,6590 a0 s9 n1 c16711680");
     EXPECT_EQ(Busca(*doc, "TOTAL BANCO: ").size(), 1u);
-    EXPECT_EQ(Rasgos(*doc, "Banco Internacional de"), "p1 0,7070 a0 s9 n0 c16711680");
-    EXPECT_EQ(Rasgos(*doc, "TOTAL GLOBAL: "), "p1 5600,10190 a0 s9 n1 c0");
-    EXPECT_EQ(Rasgos(*doc, "$ 4,735.75"), "p1 10500,10190 a2 s9 n1 c0");
     // Outside the range and cancelled: absent.
     EXPECT_EQ(Folios(*doc), (QStringList{"E-002", "D-001", "D-011", "E-001", "ARGO-00012", "T-001", "T-002"}));
     EXPECT_TRUE(ArchivosDePagina().isEmpty());
@@ -112,7 +92,6 @@ TEST_F(Movimientos, ResumidoDejaUnRenglonPorConcepto) {
     ASSERT_TRUE(doc.has_value());
     // The concept and its total share a line; account totals turn blue.
     EXPECT_EQ(EnLinea(*doc, 1, 1790), (QStringList{"CONCEPTO: Comisiones bancarias", "TOTAL CONCEPTO: ", "$ 15.25"}));
-    EXPECT_EQ(Rasgos(*doc, "CONCEPTO: Comisiones bancarias"), "p1 0,1790 a0 s7 n0 c0");
     EXPECT_EQ(EnLinea(*doc, 1, 2030), (QStringList{"CONCEPTO: Depósito", "TOTAL CONCEPTO: ", "$ 1,020.00"}));
     EXPECT_EQ(Rasgos(*doc, "$ 1,285.75"), "p1 10500,2750 a2 s9 n1 c16711680");
     EXPECT_TRUE(Busca(*doc, "D-001").empty());
@@ -121,15 +100,9 @@ TEST_F(Movimientos, ResumidoDejaUnRenglonPorConcepto) {
 TEST_F(Movimientos, PorAplicacionAgrupaRachasEnLaMonedaDeLaCuenta) {
     const auto doc = ConsultaJunio(PorAplicacion);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
-    EXPECT_EQ(Rasgos(*doc, "Reporte :Mov. por Fecha de Aplicación"), "p1 7000,0 a0 s8 n0 c16711680");
-    EXPECT_EQ(EnLinea(*doc, 1, 1000),
-              (QStringList{"Fecha", "Aplica", "Folio", "No. Cheque", "Beneficiario", "Estatus", "T.C.", "Importe"}));
-    EXPECT_EQ(Rasgos(*doc, "Aplica"), "p1 850,1000 a0 s9 n1 c0");
-    EXPECT_EQ(Rasgos(*doc, "Beneficiario"), "p1 4200,1000 a0 s9 n1 c0");
     // Applied in June although dated in May; cancelled ones never.
     EXPECT_EQ(EnLinea(*doc, 1, 2030), (QStringList{"31/05/2024", "01/06/2024", "D-000", "", "Cliente Dos", "Aplicado", "1.00",
                                                    "$ 300.00"}));
-    EXPECT_EQ(Rasgos(*doc, "Cliente Dos"), "p1 4200,2030 a0 s7 n0 c0");
     // Runs of one concept in application order: "Depósito" twice in the same account.
     EXPECT_EQ(Busca(*doc, "CONCEPTO: Depósito").size(), 3u);
     EXPECT_EQ(EnLinea(*doc, 1, 2510), (QStringList{"TOTAL CONCEPTO: ", "$ 1,300.00  M.N."}));
@@ -145,17 +118,12 @@ TEST_F(Movimientos, TraspasosATercerosConNotasEnVariosRenglones) {
     ventana->cmbTras.SetListIndex(1);  // "Traspaso a terceros"
     const auto doc = ConsultaJunio(Traspasos);
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
-    EXPECT_EQ(Rasgos(*doc, "Reporte :Traspaso a terceros"), "p1 7000,0 a0 s8 n0 c16711680");
-    EXPECT_EQ(EnLinea(*doc, 1, 1000), (QStringList{"Fecha", "Folio", "Proveedor/Acreedor", "Estatus", "Importe", "Moneda",
-                                                   "T.C.", "Importe M.N."}));
     // Banks without such transfers print nothing but their blank line.
     EXPECT_EQ(EnLinea(*doc, 1, 1790), (QStringList{"Banco Internacional de", "Cuenta: 0201", "Moneda: Pesos"}));
-    EXPECT_EQ(Rasgos(*doc, "CONCEPTO: Traspaso a terceros"), "p1 0,2270 a0 s7 n0 c16711680");
     EXPECT_EQ(EnLinea(*doc, 1, 2510),
               (QStringList{"20/06/2024", "T-001", "Papelería Ñandú", "Aplicado", "M.N.", "$ 1,200.00", "1.00", "$ 1,200.00"}));
     EXPECT_EQ(EnLinea(*doc, 1, 2750), (QStringList{"A001", "Papelería Ñandú"}));
     EXPECT_EQ(EnLinea(*doc, 1, 2990), QStringList{"Pago de facturas de papelería del mes."});
-    EXPECT_EQ(Rasgos(*doc, "Facturas A-1, A-2 y A-3 de junio"), "p1 200,3230 a0 s7 n0 c0");
     EXPECT_EQ(EnLinea(*doc, 1, 3710), (QStringList{"TOTAL CUENTA: ", "$ 1,200.00"}));
     EXPECT_TRUE(Busca(*doc, "TOTAL BANCO: ").empty() && Busca(*doc, "TOTAL GLOBAL: ").empty());
 }
@@ -166,7 +134,6 @@ TEST_F(Movimientos, OtrosTraspasosSoloFechaFolioYNotas) {
     ASSERT_TRUE(doc.has_value());
     EXPECT_EQ(EnLinea(*doc, 1, 1000), (QStringList{"Fecha", "Folio"}));
     EXPECT_EQ(EnLinea(*doc, 1, 2750), QStringList{"Traspaso a la cuenta 0101"});
-    EXPECT_EQ(Rasgos(*doc, "Traspaso a la cuenta 0101"), "p1 200,2750 a0 s7 n0 c0");
 }
 
 TEST(Notas, SeDividenEnElPuntoYEnLasComas) {
@@ -208,7 +175,6 @@ TEST_F(MovimientosLargos, CadaListadoCortaEnSuLimite) {
     auto doc = ConsultaJunio(Relacion);
     ASSERT_TRUE(doc.has_value());
     CortaEn(*doc, 850, 13500, 240, 1550);
-    EXPECT_EQ(Rasgos(*doc, "Página  : 2 / 2"), "p2 7000,720 a0 s8 n0 c16711680");
     EXPECT_EQ(EnLinea(*doc, 2, 1000).value(8), "Importe M.N.");
 
     doc = ConsultaJunio(PorAplicacion);

@@ -4,8 +4,6 @@
 // of a long range.
 #include "BaseTesoreria.h"
 
-using prueba::EnLinea;
-using prueba::Rasgos;
 using prueba::VentanaTesoreria;
 
 namespace {
@@ -48,30 +46,21 @@ TEST_F(Promedios, DiarioDeUnMesDe31DiasConSuResumen) {
     const auto doc = Meses(5, 0, {{7, 2024}});
     ASSERT_TRUE(doc.has_value()) << guion.errores.join(u'\n').toStdString();
     ASSERT_EQ(doc->size(), 1u);
-    EXPECT_EQ(Rasgos(*doc, "Reporte :Promedio Diario Mensual"), "p1 7000,0 a0 s8 n0 c16711680");
-    EXPECT_EQ(EnLinea(*doc, 1, 1000),
-              (QStringList{"Dia", "Saldo Anterior", "Ingresos", "Egresos", "Saldo del día", "Promedio"}));
-    EXPECT_EQ(Rasgos(*doc, "Saldo del día"), "p1 8500,1000 a2 s9 n1 c0");
     EXPECT_EQ(EnLinea(*doc, 1, 1250),
               (QStringList{"Banco del Centro", "Cuenta: 0101", "Moneda: Pesos", "Mes: Julio / 2024"}));
-    EXPECT_EQ(Rasgos(*doc, "Mes: Julio / 2024"), "p1 8600,1250 a0 s9 n1 c16711680");
 
     // The balance before the month counts applied, in-transit and reconciled movements, not the
     // cancelled ones nor the account's opening balance.
     EXPECT_EQ(EnLinea(*doc, 1, 1490),
               (QStringList{"1", "$ 1,054.25", "$ 50.00", "$ 0.00", "$ 1,104.25", "$ 1,079.25"}));
-    EXPECT_EQ(Rasgos(*doc, "$ 1,079.25"), "p1 10400,1490 a2 s7 n0 c0");
     EXPECT_EQ(EnLinea(*doc, 1, 1730), (QStringList{"2", "$ 1,104.25", "$ 0.00", "$ 0.00", "$ 1,104.25", "$ 1,104.25"}));
     // 1,104.625 prints away from zero.
     EXPECT_EQ(EnLinea(*doc, 1, 8690),
               (QStringList{"31", "$ 1,104.25", "$ 0.75", "$ 0.00", "$ 1,105.00", "$ 1,104.63"}));
 
     // The month: the mean of its opening and closing balance, not of the day lines.
-    EXPECT_EQ(Rasgos(*doc, "Promedio del mes: "), "p1 780,9410 a0 s9 n1 c16711680");
-    EXPECT_EQ(EnLinea(*doc, 1, 9890), (QStringList{"Saldo Anterior", "Ingresos", "Egresos", "Saldo", "Promedio"}));
     EXPECT_EQ(EnLinea(*doc, 1, 10130),
               (QStringList{"$ 1,054.25", "$ 50.75", "$ 0.00", "$ 1,105.00", "$ 1,079.63"}));
-    EXPECT_EQ(Rasgos(*doc, "$ 1,079.63"), "p1 10400,10130 a2 s9 n1 c16711680");
 }
 
 TEST_F(Promedios, FebreroBisiestoYCadaCuentaEnSuPagina) {
@@ -99,11 +88,7 @@ TEST_F(Promedios, MensualDeDiciembreAEnero) {
     auto doc = Meses(6, 1, {{12, 2023}, {1, 2024}});
     ASSERT_TRUE(doc.has_value());
     ASSERT_EQ(doc->size(), 1u);
-    EXPECT_EQ(Rasgos(*doc, "Reporte :Promedio Mensual"), "p1 7000,0 a0 s8 n0 c16711680");
-    EXPECT_EQ(EnLinea(*doc, 1, 1000),
-              (QStringList{"Mes/Año", "Saldo Anterior", "Ingresos", "Egresos", "Saldo final", "Promedio"}));
     EXPECT_EQ(EnLinea(*doc, 1, 1250), (QStringList{"Banco del Centro", "Cuenta: 0102", "Moneda: Dólares"}));
-    EXPECT_EQ(Rasgos(*doc, "Moneda: Dólares"), "p1 6000,1250 a0 s9 n1 c16711680");
     EXPECT_EQ(EnLinea(*doc, 1, 1490),
               (QStringList{"dic/2023", "$ 10.00", "$ 100.00", "$ 0.00", "$ 110.00", "$ 60.00"}));
     EXPECT_EQ(EnLinea(*doc, 1, 1730), (QStringList{"ene/2024", "$ 110.00", "$ 0.00", "$ 30.00", "$ 80.00", "$ 95.00"}));
@@ -121,7 +106,6 @@ TEST_F(Promedios, ElMesQuePasaDe13500AbreLaPaginaSiguiente) {
     const auto doc = Meses(6, 1, {{1, 1999}, {6, 2024}});
     ASSERT_TRUE(doc.has_value());
     ASSERT_EQ(doc->size(), 6u);
-    EXPECT_EQ(Rasgos(*doc, "ene/1999"), "p1 0,1490 a0 s7 n0 c0");
     EXPECT_EQ(Rasgos(*doc, "mar/2003"), "p1 0,13490 a0 s7 n0 c0");
     // The captions again, not the account header; the balance carries on.
     EXPECT_EQ(Rasgos(*doc, "abr/2003"), "p2 0,1250 a0 s7 n0 c0");

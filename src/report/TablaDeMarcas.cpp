@@ -1,0 +1,177 @@
+#include "report/TablaDeMarcas.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace report {
+
+namespace {
+
+// One group a line sits in: its kind, key and name.
+struct Nivel {
+    QString grupo;
+    QString clave;
+    QString nombre;
+};
+
+// A marked line and the values marked on it, in the order drawn.
+struct Renglon {
+    ClaseRenglon clase;
+    int16_t nivel;
+    std::map<int16_t, Nivel> grupos;  // the groups it sits in, outermost first
+    std::vector<const Dato*> datos;
+};
+
+Celda CeldaDe(const Dato& d) {
+    Celda c;
+    const QString valor = d.Valor();
+    switch (d.tipo) {
+    case TipoDato::Importe:
+        if (const auto importe = vb::Currency::DesdeTexto(valor)) {
+            c.tipo = Celda::Tipo::Importe;
+            c.importe = *importe;
+            return c;
+        }
+        break;
+    case TipoDato::Fecha:
+        if (const QDate fecha = QDate::fromString(valor, Qt::ISODate); fecha.isValid()) {
+            c.tipo = Celda::Tipo::Fecha;
+            c.fecha = fecha;
+            return c;
+        }
+        break;
+    case TipoDato::Numero: c.tipo = Celda::Tipo::Numero; break;
+    case TipoDato::Texto: c.tipo = Celda::Tipo::Texto; break;
+    }
+    if (c.tipo == Celda::Tipo::Vacia) c.tipo = Celda::Tipo::Texto;
+    c.texto = valor;
+    return c;
+}
+
+Celda TextoCelda(const QString& texto) {
+    Celda c;
+    if (!texto.isEmpty()) {
+        c.tipo = Celda::Tipo::Texto;
+        c.texto = texto;
+    }
+    return c;
+}
+
+// The document's marked lines, each with the groups open when it was drawn.
+std::vector<Renglon> Renglones(const Documento& documento) {
+    std::vector<Renglon> renglones;
+    std::map<int16_t, Nivel> abiertos;
+    for (const Pagina& p : documento)
+        for (const Registro& r : p.registros) {
+            if (const auto* m = std::get_if<Marca>(&r)) {
+                if (m->clase == ClaseRenglon::Grupo && m->nivel > 0) {
+                    abiertos.erase(abiertos.lower_bound(m->nivel), abiertos.end());  // a new group closes those inside
+                    abiertos[m->nivel] = {m->Grupo(), m->Clave(), m->Nombre()};
+                }
+                std::map<int16_t, Nivel> grupos = abiertos;
+                // A subtotal closes its own group: it reaches no deeper than it.
+                if (m->clase == ClaseRenglon::Subtotal) grupos.erase(grupos.upper_bound(m->nivel), grupos.end());
+                if (m->clase == ClaseRenglon::Total) grupos.clear();
+                renglones.push_back({m->clase, m->nivel, std::move(grupos), {}});
+            } else if (const auto* d = std::get_if<Dato>(&r); d && !renglones.empty()) {
+                renglones.back().datos.push_back(d);
+            }
+        }
+    return renglones;
+}
+
+}  // namespace
+
+bool TieneMarcas(const Documento& documento) {
+    return std::any_of(documento.begin(), documento.end(), [](const Pagina& p) {
+        return std::any_of(p.registros.begin(), p.registros.end(),
+                           [](const Registro& r) { return std::holds_alternative<Marca>(r); });
+    });
+}
+
+Tabla TablaDeMarcas(const Documento& documento) {
+    Tabla tabla;
+    tabla.titulo = TituloDocumento(documento);
+    tabla.grupos = GruposDeMarcas(documento);
+    const std::vector<Renglon> renglones = Renglones(documento);
+
+    // Columns: what the row is, each group level's key and name, then the values in the order
+    // they first appear.
+    std::map<int16_t, QString> niveles;
+    std::map<int16_t, bool> conNombre;  // a level whose groups are known by their key alone has no name column
+    QStringList valores;
+    for (const Renglon& r : renglones) {
+        if (r.datos.empty()) continue;
+        for (const auto& [nivel, g] : r.grupos) {
+            niveles.emplace(nivel, g.grupo);
+            conNombre[nivel] = conNombre[nivel] || !g.nombre.isEmpty();
+        }
+        for (const Dato* d : r.datos)
+            if (!valores.contains(d->Columna())) valores << d->Columna();
+    }
+    tabla.columnas << QStringLiteral("Renglón");
+    for (const auto& [nivel, grupo] : niveles) {
+        tabla.columnas << grupo + QStringLiteral(" (clave)");
+        if (conNombre[nivel]) tabla.columnas << grupo;
+    }
+    tabla.columnas << valores;
+
+    for (const Renglon& r : renglones) {
+        if (r.datos.empty()) continue;
+        Fila f;
+        f.clase = r.clase == ClaseRenglon::Detalle ? Fila::Clase::Detalle
+                  : r.clase == ClaseRenglon::Grupo || r.clase == ClaseRenglon::Titulos ? Fila::Clase::Encabezado
+                                                                                        : Fila::Clase::Total;
+        QString queEs;
+        if (r.clase == ClaseRenglon::Subtotal) {
+            const auto g = r.grupos.find(r.nivel);
+            queEs = QStringLiteral("Subtotal") + (g != r.grupos.end() ? QStringLiteral(" de ") + g->second.grupo : QString());
+        } else if (r.clase == ClaseRenglon::Total) {
+            queEs = QStringLiteral("Total");
+        } else if (r.clase == ClaseRenglon::Grupo) {
+            const auto g = r.grupos.find(r.nivel);
+            queEs = g != r.grupos.end() ? g->second.grupo : QStringLiteral("Grupo");
+        }
+        f.celdas.push_back(TextoCelda(queEs));
+        for (const auto& [nivel, grupo] : niveles) {
+            const auto g = r.grupos.find(nivel);
+            f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.clave : QString()));
+            if (conNombre[nivel]) f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
+        }
+        f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
+        const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
+        for (const Dato* d : r.datos)
+            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(d->Columna()))] = CeldaDe(*d);
+        tabla.filas.push_back(std::move(f));
+    }
+    return tabla;
+}
+
+std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
+    std::vector<Grupo> grupos;
+    for (std::size_t p = 0; p < documento.size(); ++p) {
+        const std::vector<Registro>& registros = documento[p].registros;
+        for (std::size_t i = 0; i < registros.size(); ++i) {
+            const auto* m = std::get_if<Marca>(&registros[i]);
+            if (!m || m->clase != ClaseRenglon::Grupo) continue;
+            // The heading as printed: the texts of its line, up to the next mark.
+            int32_t y = 0;
+            QStringList textos;
+            for (std::size_t j = i + 1; j < registros.size() && !std::holds_alternative<Marca>(registros[j]); ++j) {
+                const auto* t = std::get_if<Texto>(&registros[j]);
+                if (!t || t->texto.trimmed().isEmpty()) continue;
+                if (textos.isEmpty()) y = t->y;
+                else if (t->y != y) break;
+                textos << t->texto.trimmed();
+            }
+            const QString nombre = !textos.isEmpty()         ? textos.join(u' ')
+                                   : m->Nombre().isEmpty() ? m->Clave()
+                                                           : m->Clave() + u' ' + m->Nombre();
+            grupos.push_back({nombre.trimmed(), p, y, m->nivel});
+        }
+    }
+    return grupos;
+}
+
+}  // namespace report
