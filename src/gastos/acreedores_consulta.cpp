@@ -28,7 +28,7 @@ const QString UnionRegionesGrupos = QStringLiteral(
     "ON tblGpoAgrProveedor.COD_AGR=tblAgrProveedor.COD_AGR ");
 
 const QString CamposGrupo =
-    QStringLiteral("SELECT tblGpoProveedor.COD_GPO,DES_GPO,tblAgrProveedor.COD_AGR,DES_AGR,tblCatProveedor.COD_PROV,");
+    QStringLiteral("tblGpoProveedor.COD_GPO,DES_GPO,tblAgrProveedor.COD_AGR,DES_AGR,tblCatProveedor.COD_PROV,");
 
 const QString CondicionAcreedor = QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 ");
 
@@ -46,21 +46,26 @@ QString CamposDe(frmConGastos::Columnas columnas, bool agrupado, bool detallado)
     using enum frmConGastos::Columnas;
     switch (columnas) {
     case Estatus:
-        return agrupado ? QStringLiteral("NOM_PROV,DES_STS,LIM_CRE,SAL_PROV,(LIM_CRE-SAL_PROV) AS DISP FROM ")
-                        : QStringLiteral("NOM_PROV,DES_STS,TEL1_PROV,TEL2_PROV FROM ");
+        return agrupado ? QStringLiteral("NOM_PROV,DES_STS,LIM_CRE,SAL_PROV,(LIM_CRE-SAL_PROV) AS DISP")
+                        : QStringLiteral("NOM_PROV,DES_STS,TEL1_PROV,TEL2_PROV");
     case Parametros:
         return detallado ? QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,PORC_DES5,"
                                           "PORC_DES6,FEC_UCOM,FEC_UPAG,PLA_CRE,LIM_CRE,SAL_PROV,"
-                                          "(LIM_CRE-SAL_PROV) AS DISP FROM ")
+                                          "(LIM_CRE-SAL_PROV) AS DISP")
                          : QStringLiteral("NOM_PROV,DES_STS,PORC_DES1,PORC_DES2,PORC_DES3,PORC_DES4,PORC_DES5,"
-                                          "PORC_DES6,PLA_CRE,LIM_CRE FROM ");
+                                          "PORC_DES6,PLA_CRE,LIM_CRE");
     case Directorio:
         return detallado ? QStringLiteral("NOM_PROV,CALL_NUM,COL_PROV,COP_PROV,TEL1_PROV,TEL2_PROV,tblCiudad.DES_CID,"
                                           "tblEstado.NOM_EST,tblPais.COD_PAIS,RFC_PROV,MAIL_PROV,CONTACTO1,"
-                                          "CONTACTO2 FROM (")
-                         : QStringLiteral("NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV FROM (");
+                                          "CONTACTO2")
+                         : QStringLiteral("NOM_PROV,TEL1_PROV,TEL2_PROV,MAIL_PROV");
     }
     return {};
+}
+
+// The directory joins three region tables more, one parenthesis deeper.
+QString AbreRegiones(frmConGastos::Columnas columnas) {
+    return columnas == frmConGastos::Columnas::Directorio ? QStringLiteral("(") : QString();
 }
 
 }  // namespace
@@ -84,24 +89,23 @@ void frmConGastos::ConsultaAcreedores() {
     const std::optional<Columnas> columnas = ColumnasDelReporte();
     if (columnas) {
         camposAcreedores_ = QStringLiteral("tblCatProveedor.COD_PROV,") + CamposDe(*columnas, false, optTipo(0).Value());
-        unionAcreedores_ = *columnas == Columnas::Directorio ? UnionRegiones : UnionEstatus;
+        listaAcreedores_.tablas = AbreRegiones(*columnas) + QStringLiteral("(tblCatProveedor ") +
+                                  (*columnas == Columnas::Directorio ? UnionRegiones : UnionEstatus);
     }
-    // Any other choice reuses the select list and join part of the previous query.
+    // Any other choice reuses the select list and tables of the previous query.
 
-    QString sql = QStringLiteral("SELECT ") + camposAcreedores_ + QStringLiteral("(tblCatProveedor ") + unionAcreedores_;
+    QString& condicion = listaAcreedores_.condicion;
     const QString codigo = txtCodAcreedor.Text();
     if (!codigo.isEmpty())
-        sql += QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 AND tblCatProveedor.COD_PROV='") +
-               ado::Comillas(codigo) + u'\'';
+        condicion = QStringLiteral("WHERE tblCatProveedor.ES_ACREED=1 AND tblCatProveedor.COD_PROV='") +
+                    ado::Comillas(codigo) + u'\'';
     else
-        sql += CondicionAcreedor;
-    AgregaFiltroRegion(sql);
+        condicion = CondicionAcreedor;
+    AgregaFiltroRegion(condicion);
     if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled() && columnas != Columnas::Estatus)
-        sql += QStringLiteral(" AND SAL_PROV>0");
-    sql += OrdenAcreedores;
-
-    rsAcreedores = ado::Recordset();
-    rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
+        condicion += QStringLiteral(" AND SAL_PROV>0");
+    listaAcreedores_.orden = OrdenAcreedores;
+    AbreAcreedores();
 }
 
 void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
@@ -119,22 +123,48 @@ void frmConGastos::ConsultaAcreedoresAgrupacion(bool& AgrupadoPor) {
 
     if (const std::optional<Columnas> columnas = ColumnasDelReporte()) {
         camposAcreedores_ = CamposGrupo + CamposDe(*columnas, true, optTipo(0).Value());
-        unionAcreedores_ = *columnas == Columnas::Directorio ? UnionRegionesGrupos : UnionEstatusGrupos;
+        listaAcreedores_.tablas =
+            AbreRegiones(*columnas) +
+            QStringLiteral("((((tblCatProveedor INNER JOIN tblGpoAgrProveedor ON "
+                           "tblCatProveedor.COD_PROV=tblGpoAgrProveedor.COD_PROV)") +
+            (*columnas == Columnas::Directorio ? UnionRegionesGrupos : UnionEstatusGrupos);
     }
 
-    QString sql = camposAcreedores_ +
-                  QStringLiteral("((((tblCatProveedor INNER JOIN tblGpoAgrProveedor ON "
-                                 "tblCatProveedor.COD_PROV=tblGpoAgrProveedor.COD_PROV)") +
-                  unionAcreedores_ +
-                  QStringLiteral(" WHERE tblCatProveedor.ES_ACREED=1 AND tblGpoAgrProveedor.COD_AGR IN (") + lista +
-                  u')';
-    AgregaFiltroRegion(sql);
-    if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled()) sql += QStringLiteral(" AND SAL_PROV>0");
-    sql += OrdenAcreedoresAgrupacion;
-
-    rsAcreedores = ado::Recordset();
-    rsAcreedores.Open(sql, modConGastos::ConexionModulo(), 1, -1, -1);
+    QString& condicion = listaAcreedores_.condicion;
+    condicion = QStringLiteral(" WHERE tblCatProveedor.ES_ACREED=1 AND tblGpoAgrProveedor.COD_AGR IN (") + lista + u')';
+    AgregaFiltroRegion(condicion);
+    if (chkSinSaldo.Value() == controles::vbUnchecked && chkSinSaldo.Enabled()) condicion += QStringLiteral(" AND SAL_PROV>0");
+    listaAcreedores_.orden = OrdenAcreedoresAgrupacion;
+    AbreAcreedores();
     AgrupadoPor = true;
+}
+
+void frmConGastos::AbreAcreedores() {
+    const ListaAcreedores& l = listaAcreedores_;
+    rsAcreedores = ado::Recordset();
+    rsAcreedores.Open(QStringLiteral("SELECT ") + camposAcreedores_ + QStringLiteral(" FROM ") + l.tablas + l.condicion +
+                          l.orden,
+                      modConGastos::ConexionModulo(), 1, -1, -1);
+}
+
+QString frmConGastos::ClaveLista() const {
+    return Agrupado ? QStringLiteral("tblGpoProveedor.COD_GPO,tblAgrProveedor.COD_AGR,tblCatProveedor.COD_PROV")
+                    : QStringLiteral("tblCatProveedor.COD_PROV");
+}
+
+QString frmConGastos::ClaveDe(const ado::Recordset& rs) const {
+    // Both sides read the same columns of the same rows: equal keys are equal text.
+    QString clave = rs.Fields("COD_PROV").Value().Texto();
+    if (Agrupado)
+        clave += u'\x1f' + rs.Fields("COD_AGR").Value().Texto() + u'\x1f' + rs.Fields("COD_GPO").Value().Texto();
+    return clave;
+}
+
+QString frmConGastos::MovimientosDeLaLista(std::initializer_list<QString> uniones, const QString& condicion) const {
+    const ListaAcreedores& l = listaAcreedores_;
+    QString tablas = l.tablas + QStringLiteral(" INNER JOIN tblGastosEnc ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV");
+    for (const QString& union_ : uniones) tablas = u'(' + tablas + QStringLiteral(") ") + union_;
+    return QStringLiteral(" FROM ") + tablas + u' ' + l.condicion + QStringLiteral(" AND ") + condicion;
 }
 
 void frmConGastos::AgregaFiltroRegion(QString& consulta) {

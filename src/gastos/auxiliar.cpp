@@ -1,7 +1,6 @@
 // "Auxiliar de Acreedores": each creditor's account over the date range, from the balance brought
 // forward through the range's charges and credits to the final balance; every movement with its
 // running balance ("Detallado") or one line per creditor ("Resumido"), grouped by agrupación or not.
-#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
@@ -9,6 +8,8 @@
 #include "report/Superficie.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
+
+#include <QHash>
 
 namespace gastos {
 
@@ -38,82 +39,74 @@ void frmConGastos::ImprimeAuxiliar() {
     EncabezadoAuxSaldos(false);
     ImprimeFiltroAcreedor();
 
-    const bool detallado = optTipo(0).Value();
+    MarchaAuxiliar m;
+    m.detallado = optTipo(0).Value();
     const bool sinMovimientos = chkSinMovtos.Value() != controles::vbUnchecked;
     const bool sinSaldo = chkSinSaldo.Value() != controles::vbUnchecked;
     const QString rango = QStringLiteral("FEC_MOV BETWEEN ") + FechaInicial + QStringLiteral(" AND ") + FechaFinal;
-    TotalesAuxiliar totales;
-    vb::Integer grupoAnterior, agrupacionAnterior;
-    bool impreso = false;
+    // Brought forward counts charges and credits only; the range's net counts any other class as a
+    // credit.
+    const QHash<QString, SumasAcreedor> anteriores = SumasPorAcreedor(QStringLiteral("FEC_MOV<") + FechaInicial);
+    QHash<QString, SumasAcreedor> delRango;
+    if (!m.detallado || !sinSaldo) delRango = SumasPorAcreedor(rango);
+    if (m.detallado) AbreMovimientosAuxiliar(rango);
 
-    ado::Recordset& rs = rsAcreedores;
-    const auto campo = [&rs](const char* nombre) { return rs.Fields(nombre).Value(); };
-    while (!rs.EOF_()) {
-        if (Agrupado) {
-            if (campo("COD_GPO").CLng() != grupoAnterior && impreso) {
-                grupoAnterior = campo("COD_GPO").CInt();
-                ImprimeSaldoTotalAuxiliar(1000, QStringLiteral("SALDO TOTAL DEL GRUPO :"), totales, detallado);
-                totales = TotalesAuxiliar();
-                if (LineaActual > LimiteTotalGrupo) NuevaPagina();
-                else LineaActual += 350;
-            }
-            if (campo("COD_AGR").CLng() != agrupacionAnterior) {
-                agrupacionAnterior = campo("COD_AGR").CInt();
-                grupoAnterior = campo("COD_GPO").CInt();
-                if (LineaActual > LimiteAgrupacion) NuevaPagina();
-                else LineaActual += 250;
-                ImprimeEncabezadoAgrupacion();
-                LineaActual += 220;
-            }
-        }
-
-        const QString codigo = ado::Comillas(campo("COD_PROV").CStr());
-        rsMovtos = ado::Recordset();
-        rsMovtos.Open(
-            detallado
-                ? QStringLiteral("SELECT FOL_MOV,COD_CON,CON_GRL,COD_ACRE,FEC_MOV,IMP_MOV FROM tblGastosEnc WHERE COD_ACRE='") +
-                      codigo + QStringLiteral("' AND (") + rango +
-                      QStringLiteral(") AND (COD_ESTATUS IN(1,5)) ORDER BY FEC_MOV, NUM_MOV;")
-                : QStringLiteral("SELECT CON_GRL, SUM(IMP_MOV) AS IMPORTE, SUM(SAL_MOV) AS SALDO FROM tblGastosEnc WHERE "
-                                 "COD_ACRE='") +
-                      codigo + QStringLiteral("' AND ") + rango +
-                      QStringLiteral(" AND (COD_ESTATUS IN(1,5)) GROUP BY CON_GRL ORDER BY CON_GRL DESC;"),
-            modConGastos::ConexionModulo(), 1, 1, 1);
-        const bool conMovimientos = !(rsMovtos.BOF() && rsMovtos.EOF_());
-
+    for (ado::Recordset& rs = rsAcreedores; !rs.EOF_(); rs.MoveNext()) {
+        if (Agrupado) ImprimeCortesAuxiliar(m);
+        const QString clave = ClaveDe(rs);
+        const SumasAcreedor sumas = delRango.value(clave);
+        const bool conMovimientos = m.detallado ? MovimientoDelAcreedor() : delRango.contains(clave);
         if (sinMovimientos || conMovimientos) {
-            // Brought forward counts charges and credits only; the range's net counts any other
-            // class as a credit.
-            const vb::Currency anterior = NetoDeMovimientos(
-                QStringLiteral("SELECT CON_GRL, SUM(IMP_MOV) AS SALDO FROM tblGastosEnc WHERE (COD_ACRE='") + codigo +
-                    QStringLiteral("' AND FEC_MOV<") + FechaInicial +
-                    QStringLiteral(" AND (COD_ESTATUS IN(1,5))) GROUP BY CON_GRL ORDER BY CON_GRL DESC;"),
-                false);
-            vb::Currency neto;
-            if (!detallado || !sinSaldo)
-                neto = NetoDeMovimientos(QStringLiteral("SELECT CON_GRL,SUM(IMP_MOV) AS SALDO FROM tblGastosEnc WHERE (COD_ACRE='") +
-                                             codigo + QStringLiteral("' AND (") + rango +
-                                             QStringLiteral(") AND (COD_ESTATUS IN(1,5))) GROUP BY CON_GRL ORDER BY CON_GRL DESC;"),
-                                         true);
-            const vb::Currency final_ = anterior + neto;
-            const bool conSaldo = sinMovimientos ? final_ > vb::Currency() : final_ > vb::Currency() && conMovimientos;
-            if (sinSaldo || conSaldo) {
-                impreso = true;
-                if (detallado) ImprimeAcreedorDetallado(anterior, totales);
-                else ImprimeAcreedorResumido(anterior, totales);
+            const vb::Currency anterior = anteriores.value(clave).Anterior();
+            if (sinSaldo || anterior + sumas.Neto() > vb::Currency()) {
+                m.impreso = true;
+                if (m.detallado) ImprimeAcreedorDetallado(anterior, m.totales);
+                else ImprimeAcreedorResumido(anterior, sumas, m.totales);
             }
         }
-
-        rsMovtos.Close();
-        rsMovtos = ado::Recordset();
-        rs.MoveNext();
+        // Past this creditor's movements, printed or left out, to the next creditor's.
+        while (m.detallado && MovimientoDelAcreedor()) rsMovtos.MoveNext();
     }
 
-    if (Agrupado) ImprimeSaldoTotalAuxiliar(1000, QStringLiteral("SALDO TOTAL DEL GRUPO :"), totales, detallado);
-    else ImprimeSaldoTotalAuxiliar(2000, QStringLiteral("SALDO TOTAL  :"), totales, detallado);
+    if (Agrupado) ImprimeSaldoTotalAuxiliar(1000, QStringLiteral("SALDO TOTAL DEL GRUPO :"), m.totales, m.detallado);
+    else ImprimeSaldoTotalAuxiliar(2000, QStringLiteral("SALDO TOTAL  :"), m.totales, m.detallado);
+    if (m.detallado) rsMovtos.Close();
+    rsMovtos = ado::Recordset();
     rsAcreedores.Close();
     rsAcreedores = ado::Recordset();
 }
+
+void frmConGastos::ImprimeCortesAuxiliar(MarchaAuxiliar& m) {
+    const auto campo = [this](const char* nombre) { return rsAcreedores.Fields(nombre).Value(); };
+    if (campo("COD_GPO").CLng() != m.grupoAnterior && m.impreso) {
+        m.grupoAnterior = campo("COD_GPO").CInt();
+        ImprimeSaldoTotalAuxiliar(1000, QStringLiteral("SALDO TOTAL DEL GRUPO :"), m.totales, m.detallado);
+        m.totales = TotalesAuxiliar();
+        if (LineaActual > LimiteTotalGrupo) NuevaPagina();
+        else LineaActual += 350;
+    }
+    if (campo("COD_AGR").CLng() != m.agrupacionAnterior) {
+        m.agrupacionAnterior = campo("COD_AGR").CInt();
+        m.grupoAnterior = campo("COD_GPO").CInt();
+        if (LineaActual > LimiteAgrupacion) NuevaPagina();
+        else LineaActual += 250;
+        ImprimeEncabezadoAgrupacion();
+        LineaActual += 220;
+    }
+}
+
+void frmConGastos::AbreMovimientosAuxiliar(const QString& rango) {
+    rsMovtos = ado::Recordset();
+    rsMovtos.Open(QStringLiteral("SELECT ") + ClaveLista() + QStringLiteral(",FOL_MOV,CON_GRL,FEC_MOV,IMP_MOV,DES_CON,DES_FOL") +
+                      MovimientosDeLaLista({QStringLiteral("LEFT JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblGastosEnc.COD_CON"),
+                                            QStringLiteral("LEFT JOIN tblFolioGralesGyT ON "
+                                                           "tblFolioGralesGyT.COD_FOL=tblGastosEnc.COD_CON")},
+                                           QStringLiteral("(") + rango + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
+                      listaAcreedores_.orden + QStringLiteral(",FEC_MOV,NUM_MOV;"),
+                  modConGastos::ConexionModulo(), 1, 1, 1);
+}
+
+bool frmConGastos::MovimientoDelAcreedor() const { return !rsMovtos.EOF_() && ClaveDe(rsMovtos) == ClaveDe(rsAcreedores); }
 
 void frmConGastos::ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado) {
     report::Superficie& s = *Superficie;
@@ -133,52 +126,14 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
     if (LineaActual > LimiteAcreedor) NuevaPagina();
     s.FontBold(true);
     t.anterior += anterior;
-
-    s.ForeColor(Azul);
-    s.FontSize(8);
-    s.PrintText(0, LineaActual, rsAcreedores.Fields("COD_PROV").Value().CStr());
-    s.PrintText(1200, LineaActual, rsAcreedores.Fields("NOM_PROV").Value().Texto());
-    s.PrintText(8000, LineaActual, QStringLiteral("ESTATUS :   ") + rsAcreedores.Fields("DES_STS").Value().Texto());
-    LineaActual += 200;
-    s.PrintText(7000, LineaActual, QStringLiteral("Saldo Anterior:"));
-    s.TextAlign(report::AlineaDerecha);
-    s.PrintText(10300, LineaActual, QStringLiteral("$   ") + vb::FormatoMoneda(anterior));
-    s.TextAlign(report::AlineaIzquierda);
-    LineaActual += 240;
-    s.DrawLine(0, LineaActual, 10500, LineaActual);
-    s.ForeColor(Negro);
-    LineaActual += 100;
+    ImprimeCabezaAcreedor(anterior);
 
     s.FontBold(false);
     vb::Currency cargos, abonos, saldo = anterior;
-    ado::Recordset& rs = rsMovtos;
-    if (!(rs.BOF() && rs.EOF_())) rs.MoveFirst();
-    while (!rs.EOF_()) {
-        const QString concepto = ado::Comillas(rs.Fields("COD_CON").Value().Texto());
-        QString descripcion = LeeDescripcion(QStringLiteral("SELECT DES_CON FROM tblConceptosGyT WHERE COD_CON='") +
-                                          concepto + QStringLiteral("';"));
-        // A movement whose concept is a folio class is described by the folio table.
-        if (descripcion.isEmpty())
-            descripcion = LeeDescripcion(QStringLiteral("SELECT DES_FOL FROM tblFolioGralesGyT WHERE COD_FOL='") + concepto +
-                                      QStringLiteral("';"));
-        const QString folio = report::UltimosDiez(rs.Fields("FOL_MOV").Value().Texto());
-
-        s.FontSize(7);
-        s.PrintText(0, LineaActual, descripcion);
-        s.PrintText(3000, LineaActual, folio);
-        s.PrintText(4200, LineaActual, rs.Fields("FEC_MOV").Value().Texto());
-        const vb::Currency importe = rs.Fields("IMP_MOV").Value().CCur();
-        const bool cargo = rs.Fields("CON_GRL").Value().Texto() == u"GTOS";
-        if (cargo) {
-            saldo += importe;
-            cargos += importe;
-        } else {
-            saldo -= importe;
-            abonos += importe;
-        }
-        Importes(s, LineaActual, {{cargo ? 7100 : 8600, importe}, {10300, saldo}});
-        rs.MoveNext();
-        if (!rs.EOF_()) {
+    while (MovimientoDelAcreedor()) {
+        ImprimeMovimientoAuxiliar(saldo, cargos, abonos);
+        rsMovtos.MoveNext();
+        if (MovimientoDelAcreedor()) {
             LineaActual += 240;
             if (LineaActual > LimiteMovimiento) NuevaPagina();
         }
@@ -196,7 +151,49 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
     s.FontBold(false);
 }
 
-void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxiliar& t) {
+void frmConGastos::ImprimeCabezaAcreedor(vb::Currency anterior) {
+    report::Superficie& s = *Superficie;
+    s.ForeColor(Azul);
+    s.FontSize(8);
+    s.PrintText(0, LineaActual, rsAcreedores.Fields("COD_PROV").Value().CStr());
+    s.PrintText(1200, LineaActual, rsAcreedores.Fields("NOM_PROV").Value().Texto());
+    s.PrintText(8000, LineaActual, QStringLiteral("ESTATUS :   ") + rsAcreedores.Fields("DES_STS").Value().Texto());
+    LineaActual += 200;
+    s.PrintText(7000, LineaActual, QStringLiteral("Saldo Anterior:"));
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(10300, LineaActual, QStringLiteral("$   ") + vb::FormatoMoneda(anterior));
+    s.TextAlign(report::AlineaIzquierda);
+    LineaActual += 240;
+    s.DrawLine(0, LineaActual, 10500, LineaActual);
+    s.ForeColor(Negro);
+    LineaActual += 100;
+}
+
+void frmConGastos::ImprimeMovimientoAuxiliar(vb::Currency& saldo, vb::Currency& cargos, vb::Currency& abonos) {
+    report::Superficie& s = *Superficie;
+    const ado::Recordset& rs = rsMovtos;
+    // A movement whose concept is a folio class is described by the folio table.
+    QString descripcion = rs.Fields("DES_CON").Value().Texto();
+    if (descripcion.isEmpty()) descripcion = rs.Fields("DES_FOL").Value().Texto();
+    const QString folio = report::UltimosDiez(rs.Fields("FOL_MOV").Value().Texto());
+
+    s.FontSize(7);
+    s.PrintText(0, LineaActual, descripcion);
+    s.PrintText(3000, LineaActual, folio);
+    s.PrintText(4200, LineaActual, rs.Fields("FEC_MOV").Value().Texto());
+    const vb::Currency importe = rs.Fields("IMP_MOV").Value().CCur();
+    const bool cargo = rs.Fields("CON_GRL").Value().Texto() == u"GTOS";
+    if (cargo) {
+        saldo += importe;
+        cargos += importe;
+    } else {
+        saldo -= importe;
+        abonos += importe;
+    }
+    Importes(s, LineaActual, {{cargo ? 7100 : 8600, importe}, {10300, saldo}});
+}
+
+void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcreedor& sumas, TotalesAuxiliar& t) {
     report::Superficie& s = *Superficie;
     s.FontBold(true);
     t.anterior += anterior;
@@ -206,13 +203,7 @@ void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxilia
     Importes(s, LineaActual, {{6400, anterior}});
     s.FontBold(false);
 
-    vb::Currency cargos, abonos;
-    for (ado::Recordset& rs = rsMovtos; !rs.EOF_(); rs.MoveNext()) {
-        const vb::Variant importe = rs.Fields("IMPORTE").Value();
-        if (!importe.IsNumeric()) continue;
-        if (rs.Fields("CON_GRL").Value().Texto() == u"GTOS") cargos += importe.CCur();
-        else abonos += importe.CCur();
-    }
+    const vb::Currency cargos = sumas.cargos, abonos = sumas.Abonos();
     const vb::Currency final_ = anterior + (cargos - abonos);
     Importes(s, LineaActual, {{7800, cargos}, {9100, abonos}, {10500, final_}});
     t.cargos += cargos;
@@ -221,15 +212,6 @@ void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxilia
 
     if (LineaActual > LimiteResumido) NuevaPagina();
     else LineaActual += 300;
-}
-
-QString frmConGastos::LeeDescripcion(const QString& sql) {
-    rsSaldos = modConGastos::ConexionModulo().Execute(sql);
-    QString texto;
-    if (!rsSaldos.EOF_()) texto = rsSaldos.Fields(0).Value().Texto();
-    rsSaldos.Close();
-    rsSaldos = ado::Recordset();
-    return texto;
 }
 
 }  // namespace gastos

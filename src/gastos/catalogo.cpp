@@ -1,6 +1,5 @@
 // The creditor catalog: "Directorio" (addresses, telephones, contacts) and "Parámetros" (status,
 // credit terms, discounts, balances), each detailed or summary, grouped by agrupación or not.
-#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "gastos/frmConGastos.h"
@@ -9,6 +8,8 @@
 #include "vb/Fechas.h"
 #include "vb/Formato.h"
 #include "vb/Texto.h"
+
+#include <QHash>
 
 namespace gastos {
 
@@ -33,6 +34,130 @@ QString Moneda(const vb::Variant& v) {
     return vb::Format(v, u"#,##0.00");
 }
 
+// One creditor's detail lines at y, from the current row of the creditor list, each statement
+// on its own (see OmiteError).
+class Detalle {
+public:
+    Detalle(report::Superficie& s, vb::Integer& y, const ado::Recordset& rs) : s_(s), y_(y), rs_(rs) {}
+
+    vb::Variant Campo(const char* nombre) const { return rs_.Fields(nombre).Value(); }
+    QString Texto(const char* nombre) const { return Campo(nombre).CStr(); }
+    QString Porcentaje(const char* nombre) const { return Campo(nombre).Texto() + u'%'; }
+
+    template <class F>
+    void Imprime(int x, F&& valor) {
+        OmiteError([&] { s_.PrintText(x, y_, valor()); });
+    }
+    void ImprimeCampo(int x, const char* nombre) {
+        Imprime(x, [&] { return Texto(nombre); });
+    }
+    void Avanza(int d) {
+        OmiteError([&] { y_ += d; });
+    }
+    void Alinea(int32_t a) {
+        OmiteError([&] { s_.TextAlign(a); });
+    }
+
+private:
+    report::Superficie& s_;
+    vb::Integer& y_;
+    const ado::Recordset& rs_;
+};
+
+void TitulosDirectorio(report::Superficie& s, vb::Integer& y, bool detallado) {
+    if (!detallado) {
+        s.PrintText(5000, y, QStringLiteral("Teléfonos"));
+        s.PrintText(8000, y, QStringLiteral("e-mail"));
+        return;
+    }
+    s.PrintText(5000, y, QStringLiteral("Dirección (Calle y Número)"));
+    s.PrintText(9000, y, QStringLiteral("Teléfonos"));
+    y += 240;
+    s.FontSize(8);
+    s.PrintText(1500, y, QStringLiteral("R.F.C."));
+    s.PrintText(5000, y, QStringLiteral("Colonia y Código Postal"));
+    y += 240;
+    s.PrintText(1500, y, QStringLiteral("Mail"));
+    s.PrintText(5000, y, QStringLiteral("Ciudad, Estado, País"));
+    y += 240;
+    s.PrintText(1000, y, QStringLiteral("Contactos"));
+}
+
+void TitulosParametros(report::Superficie& s, vb::Integer& y, bool detallado) {
+    s.PrintText(3900, y, QStringLiteral("Estatus"));
+    if (detallado) {
+        s.PrintText(6500, y, QStringLiteral("Fec.Ult.Compra"));
+        s.PrintText(9300, y, QStringLiteral("Fec.Ult.Pago"));
+        y += 240;
+        s.FontSize(8);
+        static const std::pair<int, const char16_t*> columnas[] = {
+            {10, u"Lím.Créd."},  {900, u"Plazo"},       {1500, u"Desc.1"},  {2300, u"Desc.2"},
+            {3100, u"Desc.3"},   {3900, u"Desc.4"},     {4700, u"Desc.5"},  {5500, u"Desc.6"},
+            {6300, u"Saldo Act."}, {7400, u"Disponible"}, {8600, u"Vencido"}, {9500, u"Por Vencer"}};
+        for (const auto& [x, titulo] : columnas) s.PrintText(x, y, QString::fromUtf16(titulo));
+    } else {
+        static const std::pair<int, const char16_t*> columnas[] = {
+            {4800, u"Lím.Créd."}, {5800, u"Plazo"},  {6400, u"Desc.1"}, {7100, u"Desc.2"},
+            {7800, u"Desc.3"},    {8500, u"Desc.4"}, {9200, u"Desc.5"}, {9900, u"Desc.6"}};
+        for (const auto& [x, titulo] : columnas) s.PrintText(x, y, QString::fromUtf16(titulo));
+    }
+}
+
+// "Directorio": name, address, telephones, e-mail and contacts.
+void LineasDirectorio(Detalle& d, bool detallado) {
+    d.Imprime(950, [&] { return vb::Left(d.Texto("NOM_PROV"), 33); });
+    if (!detallado) {
+        d.ImprimeCampo(5000, "TEL1_PROV");
+        d.ImprimeCampo(8000, "MAIL_PROV");
+        return;
+    }
+    d.ImprimeCampo(5000, "CALL_NUM");
+    d.ImprimeCampo(9000, "TEL1_PROV");
+    d.Avanza(200);
+    d.ImprimeCampo(1500, "RFC_PROV");
+    d.Imprime(5000, [&] { return d.Campo("COL_PROV").Texto() + QStringLiteral("   ") + d.Campo("COP_PROV").Texto(); });
+    d.ImprimeCampo(9000, "TEL2_PROV");
+    d.Avanza(240);
+    d.ImprimeCampo(1500, "MAIL_PROV");
+    d.Imprime(5000, [&] {
+        return d.Campo("DES_CID").Texto() + QStringLiteral(", ") + d.Campo("NOM_EST").Texto() + QStringLiteral(", ") +
+               d.Campo("COD_PAIS").Texto();
+    });
+    d.Avanza(240);
+    d.ImprimeCampo(500, "CONTACTO1");
+    d.ImprimeCampo(5000, "CONTACTO2");
+}
+
+// "Parámetros": name, status, credit terms, discounts and, in detail, dates and balances.
+void LineasParametros(Detalle& d, bool detallado, frmConGastos& ventana) {
+    d.Imprime(950, [&] { return vb::Left(d.Texto("NOM_PROV"), 35); });
+    d.ImprimeCampo(3900, "DES_STS");
+    if (!detallado) {
+        d.Alinea(report::AlineaDerecha);
+        d.Imprime(5650, [&] { return Moneda(d.Campo("LIM_CRE")); });
+        d.ImprimeCampo(6300, "PLA_CRE");
+        const char* const descuentos[] = {"PORC_DES1", "PORC_DES2", "PORC_DES3", "PORC_DES4", "PORC_DES5", "PORC_DES6"};
+        for (int i = 0; i < 6; ++i) d.Imprime(7000 + 700 * i, [&] { return d.Porcentaje(descuentos[i]); });
+        d.Alinea(report::AlineaIzquierda);
+        return;
+    }
+    d.ImprimeCampo(6500, "FEC_UCOM");
+    d.ImprimeCampo(9300, "FEC_UPAG");
+    d.Avanza(200);
+    d.Imprime(10, [&] { return Moneda(d.Campo("LIM_CRE")); });
+    d.Alinea(report::AlineaDerecha);
+    d.ImprimeCampo(1300, "PLA_CRE");
+    static const std::pair<int, const char*> descuentos[] = {{2000, "PORC_DES1"}, {2800, "PORC_DES2"},
+                                                             {3600, "PORC_DES3"}, {4460, "PORC_DES4"},
+                                                             {5200, "PORC_DES5"}, {6000, "PORC_DES6"}};
+    for (const auto& [x, nombre] : descuentos) d.Imprime(x, [&] { return d.Porcentaje(nombre); });
+    d.Imprime(7050, [&] { return Moneda(d.Campo("SAL_PROV")); });
+    d.Imprime(8200, [&] { return Moneda(d.Campo("DISP")); });
+    d.Imprime(9225, [&] { return vb::FormatoMoneda(ventana.SaldoVencido(d.Texto("COD_PROV"), true)); });
+    d.Imprime(10300, [&] { return vb::FormatoMoneda(ventana.SaldoVencido(d.Texto("COD_PROV"), false)); });
+    d.Alinea(report::AlineaIzquierda);
+}
+
 }  // namespace
 
 void frmConGastos::EncabezadoCatalogo() {
@@ -54,43 +179,8 @@ void frmConGastos::EncabezadoCatalogo() {
     s.PrintText(0, LineaActual, QStringLiteral("Código"));
     s.PrintText(950, LineaActual, QStringLiteral("Nombre"));
     const bool detallado = optTipo(0).Value();
-    if (cmbTipCatalogo.ListIndex() == 0) {
-        if (detallado) {
-            s.PrintText(5000, LineaActual, QStringLiteral("Dirección (Calle y Número)"));
-            s.PrintText(9000, LineaActual, QStringLiteral("Teléfonos"));
-            LineaActual += 240;
-            s.FontSize(8);
-            s.PrintText(1500, LineaActual, QStringLiteral("R.F.C."));
-            s.PrintText(5000, LineaActual, QStringLiteral("Colonia y Código Postal"));
-            LineaActual += 240;
-            s.PrintText(1500, LineaActual, QStringLiteral("Mail"));
-            s.PrintText(5000, LineaActual, QStringLiteral("Ciudad, Estado, País"));
-            LineaActual += 240;
-            s.PrintText(1000, LineaActual, QStringLiteral("Contactos"));
-        } else {
-            s.PrintText(5000, LineaActual, QStringLiteral("Teléfonos"));
-            s.PrintText(8000, LineaActual, QStringLiteral("e-mail"));
-        }
-    }
-    if (cmbTipCatalogo.ListIndex() == 1) {
-        s.PrintText(3900, LineaActual, QStringLiteral("Estatus"));
-        if (detallado) {
-            s.PrintText(6500, LineaActual, QStringLiteral("Fec.Ult.Compra"));
-            s.PrintText(9300, LineaActual, QStringLiteral("Fec.Ult.Pago"));
-            LineaActual += 240;
-            s.FontSize(8);
-            static const std::pair<int, const char16_t*> columnas[] = {
-                {10, u"Lím.Créd."},  {900, u"Plazo"},       {1500, u"Desc.1"},  {2300, u"Desc.2"},
-                {3100, u"Desc.3"},   {3900, u"Desc.4"},     {4700, u"Desc.5"},  {5500, u"Desc.6"},
-                {6300, u"Saldo Act."}, {7400, u"Disponible"}, {8600, u"Vencido"}, {9500, u"Por Vencer"}};
-            for (const auto& [x, titulo] : columnas) s.PrintText(x, LineaActual, QString::fromUtf16(titulo));
-        } else {
-            static const std::pair<int, const char16_t*> columnas[] = {
-                {4800, u"Lím.Créd."}, {5800, u"Plazo"},  {6400, u"Desc.1"}, {7100, u"Desc.2"},
-                {7800, u"Desc.3"},    {8500, u"Desc.4"}, {9200, u"Desc.5"}, {9900, u"Desc.6"}};
-            for (const auto& [x, titulo] : columnas) s.PrintText(x, LineaActual, QString::fromUtf16(titulo));
-        }
-    }
+    if (cmbTipCatalogo.ListIndex() == 0) TitulosDirectorio(s, LineaActual, detallado);
+    if (cmbTipCatalogo.ListIndex() == 1) TitulosParametros(s, LineaActual, detallado);
 
     LineaActual += 250;
     s.ForeColor(Azul);
@@ -108,6 +198,7 @@ void frmConGastos::ImprimeParametros() { ImprimeCatalogo(false); }
 
 void frmConGastos::ImprimeCatalogo(bool directorio) {
     report::Superficie& s = *Superficie;
+    saldosVencidos_ = {};
     EligeConsultaAcreedores();
     EncabezadoCatalogo();
     if (directorio) LineaActual -= 100;
@@ -116,96 +207,39 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
     ado::Recordset& rs = rsAcreedores;
     if (!(rs.BOF() && rs.EOF_())) rs.MoveFirst();
     vb::Integer agrupacionAnterior = 0;
+    vb::Integer cuenta;
     const bool detallado = optTipo(0).Value();
-    const auto campo = [&rs](const char* nombre) { return rs.Fields(nombre).Value(); };
-    const auto texto = [&campo](const char* nombre) { return campo(nombre).CStr(); };
+    const auto agrupacion = [&rs] { return rs.Fields("COD_AGR").Value(); };
 
     while (!rs.EOF_()) {
-        if (Agrupado && campo("COD_AGR").CLng() != agrupacionAnterior) {
-            agrupacionAnterior = campo("COD_AGR").CInt();
+        if (Agrupado && agrupacion().CLng() != agrupacionAnterior) {
+            agrupacionAnterior = agrupacion().CInt();
             if (LineaActual > LimiteAntesDeGrupo) NuevaPagina();
             else LineaActual += 100;
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
         }
-        ContadorAcreedores += 1;
+        cuenta += 1;
 
-        const auto imprime = [&](int x, auto valor) { OmiteError([&] { s.PrintText(x, LineaActual, valor()); }); };
-        const auto avanza = [&](int d) { OmiteError([&] { LineaActual += d; }); };
-        const auto alinea = [&](int32_t a) { OmiteError([&] { s.TextAlign(a); }); };
-        imprime(0, [&] { return texto("COD_PROV"); });
-        if (directorio) {
-            imprime(950, [&] { return vb::Left(texto("NOM_PROV"), 33); });
-            if (detallado) {
-                imprime(5000, [&] { return texto("CALL_NUM"); });
-                imprime(9000, [&] { return texto("TEL1_PROV"); });
-                avanza(200);
-                imprime(1500, [&] { return texto("RFC_PROV"); });
-                imprime(5000, [&] { return campo("COL_PROV").Texto() + QStringLiteral("   ") + campo("COP_PROV").Texto(); });
-                imprime(9000, [&] { return texto("TEL2_PROV"); });
-                avanza(240);
-                imprime(1500, [&] { return texto("MAIL_PROV"); });
-                imprime(5000, [&] {
-                    return campo("DES_CID").Texto() + QStringLiteral(", ") + campo("NOM_EST").Texto() +
-                           QStringLiteral(", ") + campo("COD_PAIS").Texto();
-                });
-                avanza(240);
-                imprime(500, [&] { return texto("CONTACTO1"); });
-                imprime(5000, [&] { return texto("CONTACTO2"); });
-            } else {
-                imprime(5000, [&] { return texto("TEL1_PROV"); });
-                imprime(8000, [&] { return texto("MAIL_PROV"); });
-            }
-        } else {
-            const auto porcentaje = [&](const char* nombre) { return campo(nombre).Texto() + u'%'; };
-            imprime(950, [&] { return vb::Left(texto("NOM_PROV"), 35); });
-            imprime(3900, [&] { return texto("DES_STS"); });
-            if (detallado) {
-                imprime(6500, [&] { return texto("FEC_UCOM"); });
-                imprime(9300, [&] { return texto("FEC_UPAG"); });
-                avanza(200);
-                imprime(10, [&] { return Moneda(campo("LIM_CRE")); });
-                alinea(report::AlineaDerecha);
-                imprime(1300, [&] { return texto("PLA_CRE"); });
-                imprime(2000, [&] { return porcentaje("PORC_DES1"); });
-                imprime(2800, [&] { return porcentaje("PORC_DES2"); });
-                imprime(3600, [&] { return porcentaje("PORC_DES3"); });
-                imprime(4460, [&] { return porcentaje("PORC_DES4"); });
-                imprime(5200, [&] { return porcentaje("PORC_DES5"); });
-                imprime(6000, [&] { return porcentaje("PORC_DES6"); });
-                imprime(7050, [&] { return Moneda(campo("SAL_PROV")); });
-                imprime(8200, [&] { return Moneda(campo("DISP")); });
-                imprime(9225, [&] { return vb::FormatoMoneda(SaldoVencido(texto("COD_PROV"), true)); });
-                imprime(10300, [&] { return vb::FormatoMoneda(SaldoVencido(texto("COD_PROV"), false)); });
-                alinea(report::AlineaIzquierda);
-            } else {
-                alinea(report::AlineaDerecha);
-                imprime(5650, [&] { return Moneda(campo("LIM_CRE")); });
-                imprime(6300, [&] { return texto("PLA_CRE"); });
-                imprime(7000, [&] { return porcentaje("PORC_DES1"); });
-                imprime(7700, [&] { return porcentaje("PORC_DES2"); });
-                imprime(8400, [&] { return porcentaje("PORC_DES3"); });
-                imprime(9100, [&] { return porcentaje("PORC_DES4"); });
-                imprime(9800, [&] { return porcentaje("PORC_DES5"); });
-                imprime(10500, [&] { return porcentaje("PORC_DES6"); });
-                alinea(report::AlineaIzquierda);
-            }
-        }
+        Detalle d(s, LineaActual, rs);
+        d.ImprimeCampo(0, "COD_PROV");
+        if (directorio) LineasDirectorio(d, detallado);
+        else LineasParametros(d, detallado, *this);
 
         s.FontBold(false);
         LineaActual += 240;
         rs.MoveNext();
-        if (Agrupado && !rs.EOF_() && campo("COD_AGR").CLng() != agrupacionAnterior) {
-            ImprimeTotal(ContadorAcreedores);
+        if (Agrupado && !rs.EOF_() && agrupacion().CLng() != agrupacionAnterior) {
+            ImprimeTotal(cuenta);
             LineaActual += 300;
-            ContadorAcreedores = 0;
+            cuenta = 0;
         }
         if (LineaActual > LimiteTrasRenglon) NuevaPagina();
     }
     rs.Close();
-    ImprimeTotal(ContadorAcreedores);
-    ContadorAcreedores = 0;
+    ImprimeTotal(cuenta);
     rsAcreedores = ado::Recordset();
+    saldosVencidos_ = {};
 }
 
 void frmConGastos::ImprimeEncabezadoAgrupacion() {
@@ -233,21 +267,29 @@ void frmConGastos::ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> 
 }
 
 vb::Currency frmConGastos::SaldoVencido(const QString& Codigo, bool Vencido) {
+    std::optional<QHash<QString, vb::Variant>>& saldos = saldosVencidos_[Vencido ? 0 : 1];
+    if (!saldos) saldos = LeeSaldosVencidos(Vencido);
+    const vb::Variant saldo = saldos->value(Codigo);
+    return saldo.IsNull() || saldo.IsEmpty() ? vb::Currency() : saldo.CCur();
+}
+
+QHash<QString, vb::Variant> frmConGastos::LeeSaldosVencidos(bool Vencido) {
     const QString operador = Vencido ? QStringLiteral("<=") : QStringLiteral(">");
     const QString hoy = modConGastos::FechaSQL(vb::Variant(vb::Hoy()));
+    const QString clave = ClaveLista();
     rsSaldos = ado::Recordset();
-    rsSaldos.Open(QStringLiteral("SELECT SUM(SAL_MOV) AS SALDO FROM tblGastosEnc WHERE (SAL_MOV>0 AND COD_ACRE='") +
-                      ado::Comillas(Codigo) + QStringLiteral("') AND ((FEC_MOV + PLA_PAG)") + operador + hoy +
-                      QStringLiteral(") AND (COD_ESTATUS=1) AND (CON_GRL='GTOS');"),
+    rsSaldos.Open(QStringLiteral("SELECT ") + clave + QStringLiteral(",SUM(SAL_MOV) AS SALDO") +
+                      MovimientosDeLaLista({}, QStringLiteral("(SAL_MOV>0) AND ((FEC_MOV + PLA_PAG)") + operador + hoy +
+                                                   QStringLiteral(") AND (COD_ESTATUS=1) AND (CON_GRL='GTOS')")) +
+                      QStringLiteral(" GROUP BY ") + clave + u';',
                   modConGastos::ConexionModulo(), 1, -1, -1);
-    vb::Currency saldo;
-    if (!(rsSaldos.BOF() && rsSaldos.EOF_())) {
-        const vb::Variant valor = rsSaldos.Fields("SALDO").Value();
-        if (!valor.IsNull()) saldo = valor.CCur();
-    }
+    // A creditor in several agrupaciones has the same sum in each.
+    QHash<QString, vb::Variant> saldos;
+    for (; !rsSaldos.EOF_(); rsSaldos.MoveNext())
+        saldos.insert(rsSaldos.Fields("COD_PROV").Value().CStr(), rsSaldos.Fields("SALDO").Value());
     rsSaldos.Close();
     rsSaldos = ado::Recordset();
-    return saldo;
+    return saldos;
 }
 
 }  // namespace gastos

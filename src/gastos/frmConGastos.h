@@ -19,6 +19,7 @@
 #include "vb/Currency.h"
 #include "vb/Integer.h"
 
+#include <QHash>
 #include <QString>
 #include <array>
 #include <functional>
@@ -78,7 +79,6 @@ public:
     // ticked concept codes ('A','B') and the ticked statuses ("1,2,", used without the last comma).
     QString ListaConceptos;
     QString ListaEstatus;
-    vb::Integer ContadorAcreedores;
 
     // The creditor list a report reads: none, with status (the ledger and the balances), or the
     // catalog's, whose columns follow cmbTipCatalogo.
@@ -129,6 +129,8 @@ public:
     void EncabezadoCatalogo();
     void ImprimeDirectorio();
     void ImprimeParametros();
+    // The open balance of the creditor's status-1 charges due by today (Vencido) or after it, from
+    // one query per kind over the creditor list, read on first use in a run.
     vb::Currency SaldoVencido(const QString& Codigo, bool Vencido);
 
     // Creditor balances and creditor ledger, with the column headings they share.
@@ -167,25 +169,60 @@ private:
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
     void ImprimeCatalogo(bool directorio);
+    QHash<QString, vb::Variant> LeeSaldosVencidos(bool Vencido);  // SALDO per creditor code
     // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`
     // is false, the region line, then black regular text 100 twips lower.
     void ImprimeFiltroAcreedor(bool conCodigo = true);
     // Closes the creditor list at the end of a report, whatever state it is in.
     void CierraAcreedores();
-    // Charges less credits over the rows (CON_GRL, SALDO) of `sql`, read through rsSaldos; a
-    // class that is neither counts as a credit or, unless `otrasClasesAbonan`, not at all.
-    vb::Currency NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan);
+    // One creditor's movements summed by class: charges ("GTOS"), credits ("AACR") and any other.
+    struct SumasAcreedor {
+        vb::Currency cargos, aacr, otras;
+        vb::Currency Abonos() const { return aacr + otras; }
+        vb::Currency Neto() const { return cargos - Abonos(); }  // any other class counts as a credit
+        vb::Currency Anterior() const { return cargos - aacr; }  // other classes do not count
+    };
+    // Per key of the creditor list (ClaveDe), the sums by class of the creditor's movements of status
+    // 1 or 5 that meet `condicion`, in one grouped query for the run (read through rsSaldos); no
+    // entry for a creditor without any.
+    QHash<QString, SumasAcreedor> SumasPorAcreedor(const QString& condicion);
+    void ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total, vb::Integer& cuenta);
+    void ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total);  // "TOTALES :" of an ungrouped list
 
     // The ledger's sums over the creditors printed since the last group total.
     struct TotalesAuxiliar {
         vb::Currency anterior, cargos, abonos, final_;
     };
+    // The ledger's walk: its form, the sums since the last group total, the group and agrupación
+    // in course, and whether any creditor has been printed.
+    struct MarchaAuxiliar {
+        bool detallado = true;
+        TotalesAuxiliar totales;
+        vb::Integer grupoAnterior, agrupacionAnterior;
+        bool impreso = false;
+    };
+    // Grouped: the group's total when the group changes after a printed creditor, and the
+    // agrupación's heading when the agrupación changes.
+    void ImprimeCortesAuxiliar(MarchaAuxiliar& m);
+    // Opens on rsMovtos the range's movements of every creditor of the list, with their concept's
+    // and folio class's descriptions, in the walk's order and each creditor's by date and number.
+    void AbreMovimientosAuxiliar(const QString& rango);
+    // Whether rsMovtos stands on a movement of the creditor row rsAcreedores stands on.
+    bool MovimientoDelAcreedor() const;
     void ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado);
     void ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxiliar& t);
-    void ImprimeAcreedorResumido(vb::Currency anterior, TotalesAuxiliar& t);
-    // The first column of the first row of `sql`, empty text when there is none.
-    QString LeeDescripcion(const QString& sql);
+    void ImprimeCabezaAcreedor(vb::Currency anterior);  // code, name, status and balance brought forward
+    // The movement rsMovtos stands on, carried into the running balance and the creditor's sums.
+    void ImprimeMovimientoAuxiliar(vb::Currency& saldo, vb::Currency& cargos, vb::Currency& abonos);
+    void ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcreedor& sumas, TotalesAuxiliar& t);
     void AgregaFiltroRegion(QString& consulta);
+    void AbreAcreedores();  // opens rsAcreedores on listaAcreedores_
+    // The walk's key columns, as a select list, and the current row's key of a recordset that reads them.
+    QString ClaveLista() const;
+    QString ClaveDe(const ado::Recordset& rs) const;
+    // " FROM ... WHERE ...": the creditor list's rows joined with their movements, then each of
+    // `uniones` ("LEFT JOIN ... ON ..."), under the list's conditions and `condicion`.
+    QString MovimientosDeLaLista(std::initializer_list<QString> uniones, const QString& condicion) const;
     void ArmaListaEstatus();
     void ImprimePeriodo();  // "Del: .. Al : .." under the movement and petty-cash headings
 
@@ -205,9 +242,17 @@ private:
     void ImprimeMovimiento(bool porAcreedor);
 
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
-    // Select list and join part of the creditor list queries; they keep their text between runs.
+    // The run's balances due by today and after it, per creditor code, once read.
+    std::array<std::optional<QHash<QString, vb::Variant>>, 2> saldosVencidos_;
+    // The creditor list the run walks, in parts: the tables after FROM, the conditions from WHERE on
+    // and its ORDER BY. A set read beside the walk joins the same tables under the same conditions
+    // and orders by the same columns first, so it holds the walk's keys only, in the walk's order.
+    struct ListaAcreedores {
+        QString tablas, condicion, orden;
+    };
+    // Select list and tables of the creditor list queries; they keep their text between runs.
     QString camposAcreedores_;
-    QString unionAcreedores_;
+    ListaAcreedores listaAcreedores_;
 };
 
 }  // namespace gastos

@@ -1,6 +1,5 @@
 // "Saldos": what the company owes each creditor at the end date, one line per creditor, grouped by
 // agrupación or not; and the column headings it shares with the creditor ledger.
-#include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
@@ -8,6 +7,8 @@
 #include "report/Superficie.h"
 #include "vb/ErrorEjecucion.h"
 #include "vb/Formato.h"
+
+#include <QHash>
 
 namespace gastos {
 
@@ -57,10 +58,10 @@ void frmConGastos::EncabezadoAuxSaldos(bool saldos) {
 }
 
 void frmConGastos::ImprimeSaldos() {
-    report::Superficie& s = *Superficie;
     EligeConsultaAcreedores();
     EncabezadoAuxSaldos(true);
     ImprimeFiltroAcreedor();
+    const QHash<QString, SumasAcreedor> sumas = SumasPorAcreedor(QStringLiteral("FEC_MOV<=") + FechaFinal);
 
     ado::Recordset& rs = rsAcreedores;
     vb::Currency agrupacionAnterior;
@@ -78,26 +79,9 @@ void frmConGastos::ImprimeSaldos() {
         }
 
         const QString codigo = rs.Fields("COD_PROV").Value().CStr();
-        const vb::Currency saldo = NetoDeMovimientos(
-            QStringLiteral("SELECT CON_GRL,SUM(IMP_MOV) AS SALDO FROM tblGastosEnc WHERE (COD_ACRE='") +
-                ado::Comillas(codigo) + QStringLiteral("' AND FEC_MOV<=") + FechaFinal +
-                QStringLiteral(" AND (COD_ESTATUS IN(1,5))) GROUP BY CON_GRL;"),
-            true);
-
-        if (saldo != vb::Currency() || chkSinSaldo.Value() != controles::vbUnchecked) {
-            s.FontBold(true);
-            s.FontSize(7);
-            s.PrintText(200, LineaActual, codigo);
-            s.PrintText(1400, LineaActual, rs.Fields("NOM_PROV").Value().Texto());
-            total += saldo;
-            cuenta += 1;
-            s.FontBold(false);
-            s.TextAlign(report::AlineaDerecha);
-            s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
-            s.TextAlign(report::AlineaIzquierda);
-            LineaActual += 250;
-            if (LineaActual > LimiteSaldos) NuevaPagina();
-        }
+        const vb::Currency saldo = sumas.value(ClaveDe(rs)).Neto();
+        if (saldo != vb::Currency() || chkSinSaldo.Value() != controles::vbUnchecked)
+            ImprimeSaldoAcreedor(codigo, saldo, total, cuenta);
 
         rs.MoveNext();
         if (Agrupado && !rs.EOF_() && agrupacion() != agrupacionAnterior && cuenta > 0) {
@@ -113,35 +97,61 @@ void frmConGastos::ImprimeSaldos() {
         ImprimeTotal(cuenta, total);
         LineaActual += 300;
     } else {
-        s.BeginGroup();
-        s.FontSize(8);
-        s.FontBold(true);
-        s.ForeColor(Azul);
-        s.PrintText(1300, LineaActual, QStringLiteral("TOTALES :"));
-        s.TextAlign(report::AlineaDerecha);
-        s.PrintText(7300, LineaActual, QString::number(static_cast<int32_t>(cuenta)) + QStringLiteral(" Acreedor(es)"));
-        s.PrintText(10300, LineaActual, vb::FormatoMoneda(total));
-        s.TextAlign(report::AlineaIzquierda);
-        s.EndGroup();
+        ImprimeTotalesSaldos(cuenta, total);
     }
     CierraAcreedores();
 }
 
-vb::Currency frmConGastos::NetoDeMovimientos(const QString& sql, bool otrasClasesAbonan) {
-    vb::Currency neto;
-    rsSaldos = modConGastos::ConexionModulo().Execute(sql);
-    while (!rsSaldos.EOF_()) {
+void frmConGastos::ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total,
+                                        vb::Integer& cuenta) {
+    report::Superficie& s = *Superficie;
+    s.FontBold(true);
+    s.FontSize(7);
+    s.PrintText(200, LineaActual, codigo);
+    s.PrintText(1400, LineaActual, rsAcreedores.Fields("NOM_PROV").Value().Texto());
+    total += saldo;
+    cuenta += 1;
+    s.FontBold(false);
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
+    s.TextAlign(report::AlineaIzquierda);
+    LineaActual += 250;
+    if (LineaActual > LimiteSaldos) NuevaPagina();
+}
+
+void frmConGastos::ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total) {
+    report::Superficie& s = *Superficie;
+    s.BeginGroup();
+    s.FontSize(8);
+    s.FontBold(true);
+    s.ForeColor(Azul);
+    s.PrintText(1300, LineaActual, QStringLiteral("TOTALES :"));
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(7300, LineaActual, QString::number(static_cast<int32_t>(cuenta)) + QStringLiteral(" Acreedor(es)"));
+    s.PrintText(10300, LineaActual, vb::FormatoMoneda(total));
+    s.TextAlign(report::AlineaIzquierda);
+    s.EndGroup();
+}
+
+QHash<QString, frmConGastos::SumasAcreedor> frmConGastos::SumasPorAcreedor(const QString& condicion) {
+    const QString clave = ClaveLista();
+    QHash<QString, SumasAcreedor> sumas;
+    rsSaldos = modConGastos::ConexionModulo().Execute(
+        QStringLiteral("SELECT ") + clave + QStringLiteral(",CON_GRL,SUM(IMP_MOV) AS SALDO") +
+        MovimientosDeLaLista({}, QStringLiteral("(") + condicion + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
+        QStringLiteral(" GROUP BY ") + clave + QStringLiteral(",CON_GRL;"));
+    for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
+        SumasAcreedor& suma = sumas[ClaveDe(rsSaldos)];
         const vb::Variant importe = rsSaldos.Fields("SALDO").Value();
-        if (importe.IsNumeric()) {
-            const QString clase = rsSaldos.Fields("CON_GRL").Value().Texto();
-            if (clase == u"GTOS") neto += importe.CCur();
-            else if (otrasClasesAbonan || clase == u"AACR") neto -= importe.CCur();
-        }
-        rsSaldos.MoveNext();
+        if (!importe.IsNumeric()) continue;
+        const QString clase = rsSaldos.Fields("CON_GRL").Value().Texto();
+        if (clase == u"GTOS") suma.cargos += importe.CCur();
+        else if (clase == u"AACR") suma.aacr += importe.CCur();
+        else suma.otras += importe.CCur();
     }
     rsSaldos.Close();
     rsSaldos = ado::Recordset();
-    return neto;
+    return sumas;
 }
 
 void frmConGastos::CierraAcreedores() {

@@ -104,6 +104,7 @@ using SaldosEnAmbosMotores = CatalogoEnAmbosMotores;
 TEST_F(SaldosEnAmbosMotores, MismoListado) {
     ComparaMotores({
         {"Saldos", 0, true, false, false, 3},
+        {"Saldos agrupados", 0, true, true, false, 3},
         {"Saldos sin saldo, agrupados", 0, true, true, false, 3, true},
         {"Saldos por ciudad", 0, true, false, true, 3},
     });
@@ -114,6 +115,8 @@ TEST_F(AuxiliarEnAmbosMotores, MismoListado) {
     ComparaMotores({
         {"Auxiliar detallado", 0, true, false, false, 1},
         {"Auxiliar resumido", 0, false, false, false, 1},
+        {"Auxiliar detallado agrupado", 0, true, true, false, 1},
+        {"Auxiliar resumido agrupado", 0, false, true, false, 1},
         {"Auxiliar detallado, todos, agrupado", 0, true, true, false, 1, true, true},
         {"Auxiliar resumido sin saldo, por ciudad", 0, false, false, true, 1, true},
     });
