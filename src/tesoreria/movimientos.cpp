@@ -80,6 +80,13 @@ void frmConTesoreria::EncabezadoMovimientosBancos(bool PorAplicacion) {
                              {9000, QStringLiteral("T.C.")}, {9500, QStringLiteral("Importe")}});
 }
 
+QString frmConTesoreria::MovimientosConConceptoYEstatus(const Alcance& cuentas) {
+    return QStringLiteral("(tblIngreEgre INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) "
+                          "INNER JOIN tblEstatusGyT ON tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS") +
+           cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
+           cuentas.Condicion(QStringLiteral("NUM_CTA"));
+}
+
 QString frmConTesoreria::FiltroEstatus() const {
     if (!optEstatus(0).Value()) return QStringLiteral(" AND tblIngreEgre.COD_ESTATUS=2");
     QString filtro = QStringLiteral(" AND (tblIngreEgre.COD_ESTATUS=1");
@@ -156,7 +163,7 @@ void frmConTesoreria::ImprimeTotalGlobal(const Totales& t) {
 }
 
 void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
-                                                    const std::function<QString(const QString&)>& consulta,
+                                                    const std::function<QString(const Alcance&)>& consulta,
                                                     const std::function<vb::Currency()>& detalle) {
     report::Superficie& s = *Superficie;
     const bool detallado = optTipo(0).Value();
@@ -172,13 +179,14 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
     EncabezadoMovimientosBancos(PorAplicacion);
     s.ForeColor(Negro);
     s.FontBold(false);
+    std::optional<report::CortePorClave> movimientos;
     Recorrido r = RecorridoDeMovimientos(t, !PorAplicacion);
+    r.abreConjuntos = [&](const Alcance& cuentas) { movimientos.emplace(PorClave(rsMovimientos, consulta(cuentas))); };
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
         t.conceptoAnterior.clear();
         t.encabezado = false;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(consulta(Campo(rsCuentas, "NUM_CUENTA")));
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (const QString cuenta = Campo(rsCuentas, "NUM_CUENTA"); movimientos->En(cuenta); movimientos->Siguiente()) {
             if (!t.encabezado) {
                 ImprimeEncabezadoCuenta(t);
                 t.abrevia = Campo(rsCuentas, "ABREVIA");
@@ -201,12 +209,11 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
             }
             if (LineaActual > LimiteMovimientos) NuevaPagina();
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
         if (!t.conceptoAnterior.isEmpty()) totalConcepto();
         ImprimeTotalCuenta(t, moneda());
     };
     RecorreBancos(r);
+    SueltaConjuntos();
     if (!PorAplicacion) ImprimeTotalGlobal(t);
 }
 

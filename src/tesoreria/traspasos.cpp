@@ -51,14 +51,15 @@ void frmConTesoreria::EncabezadoTraspasos() {
     ColumnasMovimientos(cmbTras.Text(), columnas);
 }
 
-QString frmConTesoreria::ConsultaTraspasos(const QString& cuenta, const QString& codigo) const {
-    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,"
-                          "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
+QString frmConTesoreria::ConsultaTraspasos(const Alcance& cuentas, const QString& codigo) const {
+    return QStringLiteral("SELECT ") + cuentas.Columna() +
+           QStringLiteral("FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,tblConceptosGyT.COD_CON,"
+                          "DES_CON FROM ") +
+           MovimientosConConceptoYEstatus(cuentas) +
+           QStringLiteral(" AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
            FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() +
-           QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(codigo) + QStringLiteral("' ORDER BY MOVIMIENTO;");
+           QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(codigo) + u'\'' +
+           cuentas.OrdenadaPor(QStringLiteral("MOVIMIENTO")) + u';';
 }
 
 void frmConTesoreria::ImprimeTraspasos() {
@@ -70,12 +71,15 @@ void frmConTesoreria::ImprimeTraspasos() {
     s.FontBold(false);
 
     Totales t;
+    std::optional<report::CortePorClave> movimientos;
     Recorrido r = RecorridoDeMovimientos(t, true);
+    r.abreConjuntos = [&](const Alcance& cuentas) {
+        movimientos.emplace(PorClave(rsMovimientos, ConsultaTraspasos(cuentas, codigo)));
+    };
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
         t.encabezado = false;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(ConsultaTraspasos(Campo(rsCuentas, "NUM_CUENTA"), codigo));
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (const QString cuenta = Campo(rsCuentas, "NUM_CUENTA"); movimientos->En(cuenta); movimientos->Siguiente()) {
             if (!t.encabezado) ImprimeEncabezadoCuenta(t);
             LineaActual += 240;
             // Summary keeps the concept on the movement's own line.
@@ -110,11 +114,10 @@ void frmConTesoreria::ImprimeTraspasos() {
             t.global += enPesos;
             if (LineaActual > LimiteTraspasos) NuevaPagina();
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
         ImprimeTotalCuenta(t, QString());
     };
     RecorreBancos(r);
+    SueltaConjuntos();
     ImprimeTotalGlobal(t);
 }
 
