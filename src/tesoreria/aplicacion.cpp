@@ -8,13 +8,10 @@
 namespace tesoreria {
 
 QString frmConTesoreria::ConsultaAplicacion(const Alcance& cuentas) const {
-    return QStringLiteral("SELECT ") + cuentas.Columna() +
-           QStringLiteral("FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
-                          "DES_CON FROM ") +
-           MovimientosConConceptoYEstatus(cuentas) +
-           QStringLiteral(" AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_APLI BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal + QStringLiteral(") AND (tblIngreEgre.COD_ESTATUS<>2) ") +
-           cuentas.OrdenadaPor(QStringLiteral("FEC_APLI,MOVIMIENTO")) + u';';
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM"),
+        DeBancos + EntreFechas(QStringLiteral("FEC_APLI")) + QStringLiteral(" AND (tblIngreEgre.COD_ESTATUS<>2)"),
+        QStringLiteral("FEC_APLI,MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeMovtosAplicacion() {

@@ -57,13 +57,11 @@ const QString frmConTesoreria::CuentasConSaldo = QStringLiteral(
     "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
 
 QString frmConTesoreria::ConsultaAuxiliar(const Alcance& cuentas) const {
-    return QStringLiteral("SELECT ") + cuentas.Columna() +
-           QStringLiteral("FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
-                          "DES_CON,CON_GRL FROM ") +
-           MovimientosConConceptoYEstatus(cuentas) +
-           QStringLiteral(" AND (CON_GRL IN('INGR','EGRE')) AND (FEC_MOV BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal + QStringLiteral(") AND tblIngreEgre.COD_ESTATUS<>2") +
-           cuentas.OrdenadaPor(QStringLiteral("FEC_MOV,MOVIMIENTO")) + u';';
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,CON_GRL"),
+        QStringLiteral(" AND (CON_GRL IN('INGR','EGRE'))") + EntreFechas(QStringLiteral("FEC_MOV")) +
+            QStringLiteral(" AND tblIngreEgre.COD_ESTATUS<>2"),
+        QStringLiteral("FEC_MOV,MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeEncabezadoAuxiliar(vb::Currency saldo) {

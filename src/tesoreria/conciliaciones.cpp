@@ -22,7 +22,8 @@ const QString frmConTesoreria::CuentasConNombreMoneda = QStringLiteral(
 
 QString frmConTesoreria::EncabezadosConciliacion(const Alcance& cuentas) {
     return QStringLiteral("SELECT ") + cuentas.Columna() +
-           QStringLiteral("FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA FROM tblConciliaEnc") +
+           QStringLiteral("FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA "
+                          "FROM tblConciliaEnc") +
            cuentas.Une(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" WHERE ") +
            cuentas.Condicion(QStringLiteral("NUM_CUENTA"));
 }

@@ -202,9 +202,13 @@ public:
     using Columnas = std::vector<Columna>;
     // The page heading with this title, the bold column captions over a rule, and the date line.
     void ColumnasMovimientos(const QString& titulo, const Columnas& columnas);
-    // The FROM of the movement queries, with their concept and status, and the start of their WHERE:
-    // the accounts they read.
-    static QString MovimientosConConceptoYEstatus(const Alcance& cuentas);
+    // A movement query: `columnas` and the concept's code and name of the movements of `cuentas`, with
+    // their concept and status, that meet `condiciones` (each after " AND "), in `orden` in each
+    // account. The movements of bank folios ("INGR", "EGRE"); those of a field in FechaInicial..FechaFinal.
+    static QString ConsultaMovimientos(const Alcance& cuentas, const QString& columnas, const QString& condiciones,
+                                       const QString& orden);
+    static const QString DeBancos;
+    QString EntreFechas(const QString& campo) const;
     // The status part of the movement queries: applied (all, in transit, reconciled) or cancelled.
     QString FiltroEstatus() const;
     // A field's text; "" for a Null.

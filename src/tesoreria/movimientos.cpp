@@ -80,11 +80,21 @@ void frmConTesoreria::EncabezadoMovimientosBancos(bool PorAplicacion) {
                              {9000, QStringLiteral("T.C.")}, {9500, QStringLiteral("Importe")}});
 }
 
-QString frmConTesoreria::MovimientosConConceptoYEstatus(const Alcance& cuentas) {
-    return QStringLiteral("(tblIngreEgre INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) "
-                          "INNER JOIN tblEstatusGyT ON tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS") +
+const QString frmConTesoreria::DeBancos = QStringLiteral(" AND (COD_FOL='INGR' OR COD_FOL='EGRE')");
+
+QString frmConTesoreria::ConsultaMovimientos(const Alcance& cuentas, const QString& columnas,
+                                             const QString& condiciones, const QString& orden) {
+    return QStringLiteral("SELECT ") + cuentas.Columna() + columnas +
+           QStringLiteral(",tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
+                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
+                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS") +
            cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
-           cuentas.Condicion(QStringLiteral("NUM_CTA"));
+           cuentas.Condicion(QStringLiteral("NUM_CTA")) + condiciones + cuentas.OrdenadaPor(orden) + u';';
+}
+
+QString frmConTesoreria::EntreFechas(const QString& campo) const {
+    return QStringLiteral(" AND (") + campo + QStringLiteral(" BETWEEN ") + FechaInicial + QStringLiteral(" AND ") +
+           FechaFinal + u')';
 }
 
 QString frmConTesoreria::FiltroEstatus() const {

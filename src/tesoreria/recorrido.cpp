@@ -27,7 +27,8 @@ QString frmConTesoreria::Alcance::Une(const QString& columna) const {
 QString frmConTesoreria::Alcance::Condicion(const QString& columna) const {
     if (banco.isEmpty()) return columna + QStringLiteral("='") + ado::Comillas(cuenta) + u'\'';
     QString condicion = QStringLiteral("tblCatCtasBancos.COD_BANCO=") + banco;
-    if (!cuenta.isEmpty()) condicion += QStringLiteral(" AND tblCatCtasBancos.NUM_CUENTA='") + ado::Comillas(cuenta) + u'\'';
+    if (!cuenta.isEmpty())
+        condicion += QStringLiteral(" AND tblCatCtasBancos.NUM_CUENTA='") + ado::Comillas(cuenta) + u'\'';
     return condicion;
 }
 

@@ -13,15 +13,10 @@ QString frmConTesoreria::ConsultaRelacion(const Alcance& cuentas) const {
     const QString concepto =
         unConcepto ? QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(cmbConceptos(1).Text()) + u'\''
                    : QString();
-    return QStringLiteral("SELECT ") + cuentas.Columna() +
-           QStringLiteral("FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM,"
-                          "tblConceptosGyT.COD_CON,DES_CON FROM ") +
-           MovimientosConConceptoYEstatus(cuentas) +
-           QStringLiteral(" AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() + concepto +
-           cuentas.OrdenadaPor(unConcepto ? QStringLiteral("FEC_MOV,FOL_MOV,MOVIMIENTO")
-                                          : QStringLiteral("DES_CON,FEC_MOV,FOL_MOV,MOVIMIENTO")) +
-           u';';
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM"),
+        DeBancos + EntreFechas(QStringLiteral("FEC_MOV")) + FiltroEstatus() + concepto,
+        unConcepto ? QStringLiteral("FEC_MOV,FOL_MOV,MOVIMIENTO") : QStringLiteral("DES_CON,FEC_MOV,FOL_MOV,MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeRelacionMovimientos() {

@@ -52,14 +52,11 @@ void frmConTesoreria::EncabezadoTraspasos() {
 }
 
 QString frmConTesoreria::ConsultaTraspasos(const Alcance& cuentas, const QString& codigo) const {
-    return QStringLiteral("SELECT ") + cuentas.Columna() +
-           QStringLiteral("FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,tblConceptosGyT.COD_CON,"
-                          "DES_CON FROM ") +
-           MovimientosConConceptoYEstatus(cuentas) +
-           QStringLiteral(" AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() +
-           QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(codigo) + u'\'' +
-           cuentas.OrdenadaPor(QStringLiteral("MOVIMIENTO")) + u';';
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS"),
+        DeBancos + EntreFechas(QStringLiteral("FEC_MOV")) + FiltroEstatus() + QStringLiteral(" AND tblIngreEgre.COD_CON='") +
+            ado::Comillas(codigo) + u'\'',
+        QStringLiteral("MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeTraspasos() {
