@@ -1,6 +1,5 @@
 // "Movimientos por Fecha de Aplicación": the applied movements by the date the bank applied them,
 // grouped by runs of one concept, totalled in the account's own currency.
-#include "ado/Comillas.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"

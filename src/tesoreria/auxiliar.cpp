@@ -1,9 +1,6 @@
 // "Aux. de Cuentas Bancarias": for each account, the balance before the range, each deposit and
 // withdrawal with the running balance, and a closing line with both sums and the final balance,
 // all in the account's own currency.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Texto.h"

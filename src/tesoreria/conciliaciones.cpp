@@ -1,8 +1,5 @@
 // "Relación de Conciliaciones": per bank and account, each reconciliation ending in the range with
 // its dates, the amounts as stored and whether it is closed.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"

@@ -288,8 +288,8 @@ public:
     // The sums of the rows of `cuenta` in `importes` (rows of ConsultaImportes) dated from `desde` to
     // `hasta`; its rows dated before `desde` are passed over.
     static Sumas SumaEntre(report::CortePorClave& importes, const QString& cuenta, QDate desde, QDate hasta);
-    // The walk of an average report: per bank, the movements before `desde` into `antes` and those
-    // from `desde` to `hasta` into `importes`, each taken account by account.
+    // The walk of an average report: per bank, the movements before `desde` into `importes.antes` and
+    // those from `desde` to `hasta` into `importes.periodo`, each taken account by account.
     struct Importes {
         std::optional<report::CortePorClave> antes, periodo;
     };

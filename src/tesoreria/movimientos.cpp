@@ -1,9 +1,6 @@
 // What the bank movement reports share: their column headings and date line, the account header,
 // the concept, account, bank and global total lines, and the concept groups of the two listings
 // by date.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"

@@ -1,7 +1,5 @@
 // What the two average balance reports share: their column headings, the account header, the
 // balance before a date, the sums of a day or month, and the line of balances with their mean.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"

@@ -1,7 +1,6 @@
 // "Movimientos de Traspaso": the movements of one transfer concept, each a small block with its
 // notes; transfers to third parties name the creditor and spread long notes over several lines.
 #include "ado/Comillas.h"
-#include "ado/Connection.h"
 #include "component/Catalogos.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
