@@ -1,20 +1,16 @@
 // "Movimientos por Fecha de Aplicación": the applied movements by the date the bank applied them,
 // grouped by runs of one concept, totalled in the account's own currency.
-#include "ado/Comillas.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
 
 namespace tesoreria {
 
-QString frmConTesoreria::ConsultaAplicacion(const QString& cuenta) const {
-    return QStringLiteral(
-               "SELECT FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
-               "DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) "
-               "INNER JOIN tblEstatusGyT ON tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_APLI BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal +
-           QStringLiteral(") AND (tblIngreEgre.COD_ESTATUS<>2)  ORDER BY FEC_APLI,MOVIMIENTO;");
+QString frmConTesoreria::ConsultaAplicacion(const Alcance& cuentas) const {
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM"),
+        DeBancos + EntreFechas(QStringLiteral("FEC_APLI")) + QStringLiteral(" AND (tblIngreEgre.COD_ESTATUS<>2)"),
+        QStringLiteral("FEC_APLI,MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeMovtosAplicacion() {
@@ -39,7 +35,7 @@ void frmConTesoreria::ImprimeMovtosAplicacion() {
         return importe;
     };
     RecorreMovimientosPorConcepto(
-        true, [this](const QString& cuenta) { return ConsultaAplicacion(cuenta); }, detalle);
+        true, [this](const Alcance& cuentas) { return ConsultaAplicacion(cuentas); }, detalle);
 }
 
 }  // namespace tesoreria

@@ -1,9 +1,6 @@
 // "Aux. de Cuentas Bancarias": for each account, the balance before the range, each deposit and
 // withdrawal with the running balance, and a closing line with both sums and the final balance,
 // all in the account's own currency.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Texto.h"
@@ -25,18 +22,28 @@ void frmConTesoreria::EncabezadoAuxiliarBancos() {
                          {ColumnaEgresos, QStringLiteral("Egresos"), true}, {10500, QStringLiteral("Saldo"), true}});
 }
 
-vb::Currency frmConTesoreria::SaldoAnterior(const QString& cuenta, vb::Currency inicial) {
-    rsSaldos = modConGastos::ConexionModulo().Execute(
-        QStringLiteral("SELECT CON_GRL,IMP_MOV FROM tblIngreEgre WHERE (NUM_CTA='") + ado::Comillas(cuenta) +
-        QStringLiteral("' AND FEC_MOV<") + FechaInicial + QStringLiteral(" AND (COD_ESTATUS<>2));"));
+QString frmConTesoreria::ConsultaSaldoAnterior(const Alcance& cuentas) const {
+    return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL,IMP_MOV FROM tblIngreEgre") +
+           cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE (") +
+           cuentas.Condicion(QStringLiteral("NUM_CTA")) + QStringLiteral(" AND FEC_MOV<") + FechaInicial +
+           QStringLiteral(" AND (COD_ESTATUS<>2))") + cuentas.OrdenadaPor({}) + u';';
+}
+
+vb::Currency frmConTesoreria::SaldoAnterior(report::CortePorClave& antes, const QString& cuenta, vb::Currency inicial) {
     vb::Currency saldo = inicial;
-    for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
-        const vb::Variant importe = rsSaldos.Fields("IMP_MOV").Value();
+    for (; antes.En(cuenta); antes.Siguiente()) {
+        const vb::Variant importe = antes.Filas().Fields("IMP_MOV").Value();
         if (importe.IsNull() || !importe.IsNumeric()) continue;
-        const QString clase = Campo(rsSaldos, "CON_GRL");
+        const QString clase = Campo(antes.Filas(), "CON_GRL");
         if (clase == u"INGR") saldo += importe.CCur();
         else if (clase == u"EGRE") saldo -= importe.CCur();
     }
+    return saldo;
+}
+
+vb::Currency frmConTesoreria::SaldoAnterior(const QString& cuenta, vb::Currency inicial) {
+    report::CortePorClave antes = PorClave(rsSaldos, ConsultaSaldoAnterior(cuenta));
+    const vb::Currency saldo = SaldoAnterior(antes, cuenta, inicial);
     rsSaldos.Close();
     rsSaldos = ado::Recordset();
     return saldo;
@@ -46,14 +53,48 @@ const QString frmConTesoreria::CuentasConSaldo = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,SAL_INICIAL,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER "
     "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
 
-QString frmConTesoreria::ConsultaAuxiliar(const QString& cuenta) const {
-    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,tblConceptosGyT.COD_CON,"
-                          "DES_CON,CON_GRL FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-           ado::Comillas(cuenta) + QStringLiteral("' AND (CON_GRL IN('INGR','EGRE')) AND (FEC_MOV BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal +
-           QStringLiteral(") AND tblIngreEgre.COD_ESTATUS<>2 ORDER BY FEC_MOV,MOVIMIENTO;");
+QString frmConTesoreria::ConsultaAuxiliar(const Alcance& cuentas) const {
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,CON_GRL"),
+        QStringLiteral(" AND (CON_GRL IN('INGR','EGRE'))") + EntreFechas(QStringLiteral("FEC_MOV")) +
+            QStringLiteral(" AND tblIngreEgre.COD_ESTATUS<>2"),
+        QStringLiteral("FEC_MOV,MOVIMIENTO"));
+}
+
+void frmConTesoreria::ImprimeEncabezadoAuxiliar(vb::Currency saldo) {
+    report::Superficie& s = *Superficie;
+    s.BeginGroup();
+    s.FontSize(9);
+    s.ForeColor(Azul);
+    s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    s.FontBold(false);
+    s.DrawRule(1900, LineaActual, 4500, 200);
+    s.PrintText(2000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    s.PrintText(4500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(9000, LineaActual, QStringLiteral("Saldo Anterior:"));
+    s.PrintText(10500, LineaActual, TextoDinero(saldo));
+    s.TextAlign(report::AlineaIzquierda);
+    LineaActual += 240;
+    s.EndGroup();
+    s.FontSize(7);
+}
+
+void frmConTesoreria::ImprimeCierreAuxiliar(vb::Currency ingresos, vb::Currency egresos, vb::Currency saldo) {
+    report::Superficie& s = *Superficie;
+    LineaActual += 240;
+    s.BeginGroup();
+    s.FontSize(9);
+    s.FontBold(true);
+    s.DrawLine(6500, LineaActual, 10500, LineaActual);
+    s.TextAlign(report::AlineaDerecha);
+    s.PrintText(ColumnaIngresos, LineaActual, TextoDinero(ingresos));
+    s.PrintText(ColumnaEgresos, LineaActual, TextoDinero(egresos));
+    s.PrintText(10500, LineaActual, TextoDinero(saldo));
+    s.TextAlign(report::AlineaIzquierda);
+    s.FontBold(false);
+    s.EndGroup();
+    LineaActual += 480;
 }
 
 void frmConTesoreria::ImprimeAuxiliarBancos() {
@@ -63,34 +104,23 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
     s.FontBold(false);
     const bool detallado = optTipo(0).Value();
 
+    std::optional<report::CortePorClave> movimientos, antes;
     Recorrido r;
     r.cuentas = CuentasConSaldo;
+    r.abreConjuntos = [&](const Alcance& cuentas) {
+        movimientos.emplace(PorClave(rsMovimientos, ConsultaAuxiliar(cuentas)));
+        antes.emplace(PorClave(rsSaldos, ConsultaSaldoAnterior(cuentas)));
+    };
     r.porCuenta = [&] {
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
-        bool encabezado = false;
+        const bool encabezado = movimientos->En(cuenta) || chkSinMovimientos.Value() != 0;
         vb::Currency ingresos, egresos, saldo;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(ConsultaAuxiliar(cuenta));
-        if (!rsMovimientos.EOF_() || chkSinMovimientos.Value() != 0) {
-            saldo = SaldoAnterior(cuenta, rsCuentas.Fields("SAL_INICIAL").Value().CCur());
-            s.BeginGroup();
-            s.FontSize(9);
-            s.ForeColor(Azul);
-            s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
-            s.FontBold(false);
-            s.DrawRule(1900, LineaActual, 4500, 200);
-            s.PrintText(2000, LineaActual, QStringLiteral("Cuenta: ") + cuenta);
-            s.PrintText(4500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
-            s.TextAlign(report::AlineaDerecha);
-            s.PrintText(9000, LineaActual, QStringLiteral("Saldo Anterior:"));
-            s.PrintText(10500, LineaActual, TextoDinero(saldo));
-            s.TextAlign(report::AlineaIzquierda);
-            LineaActual += 240;
-            s.EndGroup();
-            s.FontSize(7);
-            encabezado = true;
+        if (encabezado) {
+            saldo = SaldoAnterior(*antes, cuenta, rsCuentas.Fields("SAL_INICIAL").Value().CCur());
+            ImprimeEncabezadoAuxiliar(saldo);
         }
         int columna = ColumnaIngresos;
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (; movimientos->En(cuenta); movimientos->Siguiente()) {
             const vb::Currency importe = rsMovimientos.Fields("IMP_MOV").Value().CCur();
             const QString clase = Campo(rsMovimientos, "CON_GRL");
             if (clase == u"INGR") {
@@ -116,24 +146,10 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
             }
             if (LineaActual > LimiteAuxiliar) NuevaPagina();
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
-        if (!encabezado) return;
-        LineaActual += 240;
-        s.BeginGroup();
-        s.FontSize(9);
-        s.FontBold(true);
-        s.DrawLine(6500, LineaActual, 10500, LineaActual);
-        s.TextAlign(report::AlineaDerecha);
-        s.PrintText(ColumnaIngresos, LineaActual, TextoDinero(ingresos));
-        s.PrintText(ColumnaEgresos, LineaActual, TextoDinero(egresos));
-        s.PrintText(10500, LineaActual, TextoDinero(saldo));
-        s.TextAlign(report::AlineaIzquierda);
-        s.FontBold(false);
-        s.EndGroup();
-        LineaActual += 480;
+        if (encabezado) ImprimeCierreAuxiliar(ingresos, egresos, saldo);
     };
     RecorreBancos(r);
+    SueltaConjuntos();
 }
 
 }  // namespace tesoreria

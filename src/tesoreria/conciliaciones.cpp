@@ -1,8 +1,5 @@
 // "Relación de Conciliaciones": per bank and account, each reconciliation ending in the range with
 // its dates, the amounts as stored and whether it is closed.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
@@ -20,11 +17,17 @@ const QString frmConTesoreria::CuentasConNombreMoneda = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER JOIN tblMonedas "
     "ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
 
-QString frmConTesoreria::ConsultaConciliaciones(const QString& cuenta) const {
-    return QStringLiteral("SELECT FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA FROM "
-                          "tblConciliaEnc WHERE NUM_CUENTA='") +
-           ado::Comillas(cuenta) + QStringLiteral("' AND (FEC_FIN BETWEEN ") + FechaInicial + QStringLiteral(" AND ") +
-           FechaFinal + QStringLiteral(") ORDER BY FOL_CONCI");
+QString frmConTesoreria::EncabezadosConciliacion(const Alcance& cuentas) {
+    return QStringLiteral("SELECT ") + cuentas.Columna() +
+           QStringLiteral("FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA "
+                          "FROM tblConciliaEnc") +
+           cuentas.Une(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" WHERE ") +
+           cuentas.Condicion(QStringLiteral("NUM_CUENTA"));
+}
+
+QString frmConTesoreria::ConsultaConciliaciones(const Alcance& cuentas) const {
+    return EncabezadosConciliacion(cuentas) + QStringLiteral(" AND (FEC_FIN BETWEEN ") + FechaInicial +
+           QStringLiteral(" AND ") + FechaFinal + u')' + cuentas.OrdenadaPor(QStringLiteral("FOL_CONCI"));
 }
 
 bool EstaCerrada(const vb::Variant& cerrada) { return !cerrada.IsNull() && cerrada.CBool(); }
@@ -45,14 +48,16 @@ void frmConTesoreria::ImprimeConciliaciones() {
     s.FontBold(false);
 
     const auto importe = [this](const char* campo) { return vb::Format(rsMovimientos.Fields(campo).Value(), u"#,##0.00"); };
+    std::optional<report::CortePorClave> conciliaciones;
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
+    r.abreConjuntos = [&](const Alcance& cuentas) {
+        conciliaciones.emplace(PorClave(rsMovimientos, ConsultaConciliaciones(cuentas)));
+    };
     r.porCuenta = [&] {
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
         bool encabezado = false;
-        CadenaSQL = ConsultaConciliaciones(cuenta);
-        rsMovimientos = modConGastos::ConexionModulo().Execute(CadenaSQL);
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (; conciliaciones->En(cuenta); conciliaciones->Siguiente()) {
             if (!encabezado) {
                 s.BeginGroup();
                 s.FontSize(9);
@@ -83,10 +88,9 @@ void frmConTesoreria::ImprimeConciliaciones() {
             LineaActual += 240;
             if (LineaActual > LimiteConciliaciones) NuevaPagina();
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
     };
     RecorreBancos(r);
+    SueltaConjuntos();
 }
 
 }  // namespace tesoreria

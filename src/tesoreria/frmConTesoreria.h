@@ -13,6 +13,7 @@
 #include "controles/Label.h"
 #include "controles/OptionButton.h"
 #include "report/Colores.h"
+#include "report/CortePorClave.h"
 #include "report/VentanaConsulta.h"
 #include "vb/Currency.h"
 #include "vb/Integer.h"
@@ -110,6 +111,25 @@ public:
     void HabilitaConciliacion(bool b);
     void HabilitaSinMovimientos(bool b);
 
+    // Which accounts a movement or reconciliation query reads: one account, by its number, or at once
+    // every account the walk visits in one bank. Either way its rows lead with the account number as
+    // ClaveCuenta; the bank's accounts are joined (with their currency, as the walk's account query
+    // joins it) on the query's own account column, and their number leads its order, as the walk
+    // orders them, so a report takes each account's rows with a report::CortePorClave.
+    struct Alcance {
+        Alcance(const QString& numero) : cuenta(numero) {}  // NOLINT(google-explicit-constructor)
+        static Alcance DelBanco(const QString& codigo, const QString& cuentaElegida);
+        QString Columna() const;                          // the key column and a comma
+        QString Une(const QString& columna) const;        // the join, after the FROM's tables
+        QString Condicion(const QString& columna) const;  // the accounts' part of the WHERE
+        QString OrdenadaPor(const QString& orden) const;  // " ORDER BY" with the key first, if any
+        QString cuenta;  // the account, or the one chosen in the bank; "" for all of them
+        QString banco;   // the bank's code; "" for one account
+    };
+    static constexpr const char* ClaveCuenta = "CLAVE_CUENTA";
+    // Runs `consulta` into `rs`, its rows taken key by key of the field `clave`.
+    report::CortePorClave PorClave(ado::Recordset& rs, const QString& consulta, const char* clave = ClaveCuenta);
+
     // The bank → account walk every bank report runs. The bank query, `bancos` followed by
     // `filtroBanco` (a bank code, "" for every bank, ordered), opens into rsBancos; for each bank
     // the account query, `cuentas` followed by the bank's code and `filtroCuenta` (an account number,
@@ -120,6 +140,9 @@ public:
         QString bancos = QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO FROM tblBancos");
         QString cuentas;  // the account query up to and including "WHERE COD_BANCO="
         std::function<void()> alEmpezarBanco;
+        // Then, with the accounts the walk visits in the bank, opens what the report reads for all of
+        // them at once.
+        std::function<void(const Alcance&)> abreConjuntos;
         std::function<void()> porCuenta;
         std::function<void()> trasBanco;
         std::function<void()> saltoTrasBanco;
@@ -146,19 +169,29 @@ public:
     void ImprimeRelacionMovimientos();
     void ImprimeMovtosAplicacion();
     void ImprimeTraspasos();
-    // Each one's movement query for an account, with the window's filters and FechaInicial..FechaFinal.
-    QString ConsultaRelacion(const QString& cuenta) const;
-    QString ConsultaAplicacion(const QString& cuenta) const;
-    QString ConsultaTraspasos(const QString& cuenta, const QString& codigo) const;
+    // Each one's movement query (see Alcance), with the window's filters and FechaInicial..FechaFinal.
+    QString ConsultaRelacion(const Alcance& cuentas) const;
+    QString ConsultaAplicacion(const Alcance& cuentas) const;
+    QString ConsultaTraspasos(const Alcance& cuentas, const QString& codigo) const;
 
     // Account ledger.
     void EncabezadoAuxiliarBancos();
     void ImprimeAuxiliarBancos();
-    QString ConsultaAuxiliar(const QString& cuenta) const;
+    // Its movements of the range, and the movements of every class before it (see Alcance).
+    QString ConsultaAuxiliar(const Alcance& cuentas) const;
+    QString ConsultaSaldoAnterior(const Alcance& cuentas) const;
     // Its account query, with the opening balance, up to "WHERE COD_BANCO=".
     static const QString CuentasConSaldo;
-    // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart.
+    // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart:
+    // of one account, or of `cuenta` in `antes`, rows of ConsultaSaldoAnterior.
     vb::Currency SaldoAnterior(const QString& cuenta, vb::Currency inicial);
+    static vb::Currency SaldoAnterior(report::CortePorClave& antes, const QString& cuenta, vb::Currency inicial);
+    // The account's line with the balance brought forward, and the closing line with both sums.
+    void ImprimeEncabezadoAuxiliar(vb::Currency saldo);
+    void ImprimeCierreAuxiliar(vb::Currency ingresos, vb::Currency egresos, vb::Currency saldo);
+
+    // The sets a run read all at once (rsMovimientos, rsSaldos), released when it ends.
+    void SueltaConjuntos();
 
     // What the bank reports share. A column caption: left-aligned at x, or ending there.
     struct Columna {
@@ -169,6 +202,13 @@ public:
     using Columnas = std::vector<Columna>;
     // The page heading with this title, the bold column captions over a rule, and the date line.
     void ColumnasMovimientos(const QString& titulo, const Columnas& columnas);
+    // A movement query: `columnas` and the concept's code and name of the movements of `cuentas`, with
+    // their concept and status, that meet `condiciones` (each after " AND "), in `orden` in each
+    // account. The movements of bank folios ("INGR", "EGRE"); those of a field in FechaInicial..FechaFinal.
+    static QString ConsultaMovimientos(const Alcance& cuentas, const QString& columnas, const QString& condiciones,
+                                       const QString& orden);
+    static const QString DeBancos;
+    QString EntreFechas(const QString& campo) const;
     // The status part of the movement queries: applied (all, in transit, reconciled) or cancelled.
     QString FiltroEstatus() const;
     // A field's text; "" for a Null.
@@ -199,9 +239,9 @@ public:
     // on a shaded band, the account's currency, the amount, the exchange rate and the amount in pesos.
     void ImprimeFechaYFolio(int32_t y);
     void ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos);
-    // The concept groups of the two listings by date: `consulta` gives an account's movement query,
+    // The concept groups of the two listings by date: `consulta` gives the movement query,
     // `detalle` draws a movement (when detailed) and gives its amount for the totals.
-    void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const QString&)>& consulta,
+    void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const Alcance&)>& consulta,
                                        const std::function<vb::Currency()>& detalle);
 
     // Reconciliation list.
@@ -211,6 +251,10 @@ public:
     // Bank book: each reconciliation on its own page, its summary and its movements' status.
     void EncabezadoLibroBancos();
     void ImprimeLibroBancos();
+    // The movements of the reconciliation `conciliacion` in `movimientos` (rows of
+    // ConsultaMovimientosLibro, its folio as ClaveConciliacion), each with its status.
+    void ImprimeMovimientosLibro(report::CortePorClave& movimientos, const QString& conciliacion, bool cerrada);
+    static constexpr const char* ClaveConciliacion = "CLAVE_CONCILIACION";
 
     // Average balances: every day of one month, or every month of a range.
     void EncabezadoPromedios(bool Diario);
@@ -218,22 +262,38 @@ public:
     void ImprimePromedioMensual();
     // The account query with the currency name only, up to "WHERE COD_BANCO=".
     static const QString CuentasConNombreMoneda;
-    // The queries these reports run per account and per reconciliation, as they run them: an
-    // account's reconciliations ending in the range (the list), or by `folio` or range (the book);
-    // the movements the book lists for reconciliation `folio` ending on `fin`; an account's
-    // amounts (IMP_MOV, CON_GRL) of one day, or from `desde` to `hasta`.
-    QString ConsultaConciliaciones(const QString& cuenta) const;
-    QString ConsultaLibro(const QString& cuenta, const QString& folio) const;
+    // The queries of these reports, for one account or a bank's (see Alcance): the reconciliations
+    // ending in the range (the list), or by `folio` or range (the book); the movements the book lists
+    // for each of those reconciliations; the amounts (IMP_MOV, CON_GRL) before `dia`, and those
+    // (with FEC_MOV, by date) of one day or from `desde` to `hasta`.
+    QString ConsultaConciliaciones(const Alcance& cuentas) const;
+    // Their SELECT, FROM and the accounts' part of the WHERE.
+    static QString EncabezadosConciliacion(const Alcance& cuentas);
+    QString ConsultaLibro(const Alcance& cuentas, const QString& folio) const;
+    QString ConsultaMovimientosLibro(const Alcance& cuentas, const QString& folio) const;
+    // The same movements for the one reconciliation `folio` ending on `fin`.
     static QString ConsultaMovimientosLibro(const QString& folio, const vb::Variant& fin);
-    static QString ConsultaImportes(const QString& cuenta, QDate desde, QDate hasta);
-    // The deposits and withdrawals that `consulta` (IMP_MOV, CON_GRL) reads into `rs`; a Null or
+    static QString ConsultaSaldoAntesDe(const Alcance& cuentas, QDate dia);
+    static QString ConsultaImportes(const Alcance& cuentas, QDate desde, QDate hasta);
+    // Deposits and withdrawals. Agrega counts the current row (IMP_MOV, CON_GRL) of `rs`; a Null or
     // non-numeric amount and other classes count for nothing.
     struct Sumas {
         vb::Currency ingresos, egresos;
+        void Agrega(const ado::Recordset& rs);
     };
-    static Sumas SumaMovimientos(const QString& consulta, ado::Recordset& rs);
-    // The movements' balance before `dia`, cancelled ones apart, from 0.
+    // The movements' balance before `dia`, cancelled ones apart, from 0, of one account; or of
+    // `cuenta` in `antes`, rows of ConsultaSaldoAntesDe.
     vb::Currency SaldoAntesDe(const QString& cuenta, QDate dia);
+    static vb::Currency SaldoAntesDe(report::CortePorClave& antes, const QString& cuenta);
+    // The sums of the rows of `cuenta` in `importes` (rows of ConsultaImportes) dated from `desde` to
+    // `hasta`; its rows dated before `desde` are passed over.
+    static Sumas SumaEntre(report::CortePorClave& importes, const QString& cuenta, QDate desde, QDate hasta);
+    // The walk of an average report: per bank, the movements before `desde` into `importes.antes` and
+    // those from `desde` to `hasta` into `importes.periodo`, each taken account by account.
+    struct Importes {
+        std::optional<report::CortePorClave> antes, periodo;
+    };
+    Recorrido RecorridoDePromedios(QDate desde, QDate hasta, Importes& importes);
     // The bank, account and currency in blue over the average lines; `mes` appended when given.
     void ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes);
     // One line of an average report: opening balance, deposits, withdrawals, closing balance and

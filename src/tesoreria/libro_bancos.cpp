@@ -17,22 +17,49 @@ constexpr int32_t GrisTexto = static_cast<int32_t>(0x80000011u);  // the system'
 
 }  // namespace
 
-QString frmConTesoreria::ConsultaLibro(const QString& cuenta, const QString& folio) const {
-    QString sql = QStringLiteral("SELECT FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA FROM "
-                                 "tblConciliaEnc WHERE NUM_CUENTA='") +
-                  ado::Comillas(cuenta) + QStringLiteral("' AND ");
-    if (!folio.isEmpty()) return sql + QStringLiteral("FOL_CONCI='") + ado::Comillas(folio) + u'\'';
-    return sql + QStringLiteral("FEC_FIN BETWEEN ") + FechaInicial + QStringLiteral(" AND ") + FechaFinal +
-           QStringLiteral(" ORDER BY FOL_CONCI");
+namespace {
+
+// The reconciliations the book prints: the folio, or those ending in the range.
+QString Conciliaciones(const QString& folio, const QString& desde, const QString& hasta) {
+    if (!folio.isEmpty()) return QStringLiteral("tblConciliaEnc.FOL_CONCI='") + ado::Comillas(folio) + u'\'';
+    return QStringLiteral("FEC_FIN BETWEEN ") + desde + QStringLiteral(" AND ") + hasta;
+}
+
+// The movements the book lists for the reconciliation `folio` ending on `fin` (SQL values or
+// columns): its own, and any not yet reconciled up to the end date, whatever its account.
+QString MovimientosDe(const QString& folio, const QString& fin) {
+    return QStringLiteral("COD_ESTATUS <> 2 AND (tblConciliaciones.FOL_CONCI = ") + folio +
+           QStringLiteral(" OR (CONCI_FOL = '' AND FEC_MOV <= ") + fin + QStringLiteral("))");
+}
+
+const QString ColumnasDelLibro = QStringLiteral(
+    "FEC_MOV,FOL_MOV,DES_CON,tblConciliaciones.IMP_INGR,tblConciliaciones.IMP_EGRE,tblConciliaciones.FOL_CONCI,"
+    "CONCI_FOL FROM tblConciliaciones INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON = tblConciliaciones.COD_CON");
+const QString OrdenMovimientos = QStringLiteral("FEC_MOV, FOL_CHEQUE, tblConciliaciones.MOVIMIENTO");
+
+}  // namespace
+
+QString frmConTesoreria::ConsultaLibro(const Alcance& cuentas, const QString& folio) const {
+    if (folio.isEmpty()) return ConsultaConciliaciones(cuentas);
+    return EncabezadosConciliacion(cuentas) + QStringLiteral(" AND ") + Conciliaciones(folio, FechaInicial, FechaFinal) +
+           cuentas.OrdenadaPor({});
 }
 
 QString frmConTesoreria::ConsultaMovimientosLibro(const QString& folio, const vb::Variant& fin) {
-    // Any movement not yet reconciled up to the end date is listed, whatever its account.
-    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,DES_CON,IMP_INGR,IMP_EGRE,FOL_CONCI,CONCI_FOL FROM tblConciliaciones "
-                          "INNER JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON = tblConciliaciones.COD_CON WHERE "
-                          "COD_ESTATUS <> 2 AND (tblConciliaciones.FOL_CONCI = '") +
-           ado::Comillas(folio) + QStringLiteral("' OR (CONCI_FOL = '' AND FEC_MOV <= ") + modConGastos::FechaSQL(fin) +
-           QStringLiteral(")) ORDER BY FEC_MOV, FOL_CHEQUE, MOVIMIENTO");
+    return QStringLiteral("SELECT ") + ColumnasDelLibro + QStringLiteral(" WHERE ") +
+           MovimientosDe(u'\'' + ado::Comillas(folio) + u'\'', modConGastos::FechaSQL(fin)) +
+           QStringLiteral(" ORDER BY ") + OrdenMovimientos;
+}
+
+QString frmConTesoreria::ConsultaMovimientosLibro(const Alcance& cuentas, const QString& folio) const {
+    // Each reconciliation's movements in a row, in the order its headers are read.
+    return QStringLiteral("SELECT tblConciliaEnc.FOL_CONCI AS ") + ClaveConciliacion + u',' + ColumnasDelLibro +
+           QStringLiteral(" INNER JOIN tblConciliaEnc ON ") +
+           MovimientosDe(QStringLiteral("tblConciliaEnc.FOL_CONCI"), QStringLiteral("tblConciliaEnc.FEC_FIN")) +
+           cuentas.Une(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" WHERE ") +
+           cuentas.Condicion(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" AND ") +
+           Conciliaciones(folio, FechaInicial, FechaFinal) +
+           cuentas.OrdenadaPor(QStringLiteral("tblConciliaEnc.FOL_CONCI, ") + OrdenMovimientos);
 }
 
 void frmConTesoreria::EncabezadoLibroBancos() {
@@ -89,14 +116,52 @@ void frmConTesoreria::EncabezadoLibroBancos() {
     LineaActual += 350;
 }
 
+void frmConTesoreria::ImprimeMovimientosLibro(report::CortePorClave& movimientos, const QString& conciliacion,
+                                              bool cerrada) {
+    report::Superficie& s = *Superficie;
+    while (movimientos.En(conciliacion)) {
+        const QString suya = Campo(rsSaldos, "FOL_CONCI");
+        QString estatus;
+        if (suya != conciliacion) {
+            s.ForeColor(Azul);
+            estatus = QStringLiteral("EN TRÁNSITO");
+        } else if (Campo(rsSaldos, "CONCI_FOL") == suya) {
+            s.ForeColor(Negro);
+            estatus = QStringLiteral("CONCILIADO");
+        } else if (cerrada) {
+            s.ForeColor(Azul);
+            estatus = QStringLiteral("EN TRÁNSITO");
+        } else {
+            s.ForeColor(GrisTexto);
+            estatus = QStringLiteral("NO CONCILIADO");
+        }
+        const int32_t y = LineaActual;
+        s.PrintText(0, y, Campo(rsSaldos, "FEC_MOV"));
+        s.PrintText(1000, y, UltimosDiez(Campo(rsSaldos, "FOL_MOV")));
+        s.PrintText(2400, y, Campo(rsSaldos, "DES_CON"));
+        s.TextAlign(report::AlineaDerecha);
+        s.PrintText(6500, y, vb::Format(rsSaldos.Fields("IMP_INGR").Value(), u"#,##0.00"));
+        s.PrintText(8500, y, vb::Format(rsSaldos.Fields("IMP_EGRE").Value(), u"#,##0.00"));
+        s.TextAlign(report::AlineaIzquierda);
+        s.PrintText(9250, y, estatus);
+        movimientos.Siguiente();
+        // The last movement leaves the line where it is.
+        if (!movimientos.En(conciliacion)) break;
+        if (LineaActual + 240 <= LimiteLibro) LineaActual += 240;
+        else NuevaPagina();
+    }
+}
+
 void frmConTesoreria::ImprimeLibroBancos() {
     report::Superficie& s = *Superficie;
     ado::Connection& conexion = modConGastos::ConexionModulo();
     const bool porFolio = cmbConciliaciones.ListIndex() != 0;
-    const QString folio = cmbConciliaciones.Text();
-    QString banco, cuenta;
+    const QString folio = porFolio ? cmbConciliaciones.Text() : QString();
+    QString banco = BancoElegido(), cuenta = CuentaElegida();
     if (porFolio) {
         // One folio ignores the dates and the bank lists: its own bank and account are walked.
+        banco.clear();
+        cuenta.clear();
         rsMovimientos = conexion.Execute(
             QStringLiteral("SELECT COD_BANCO, tblConciliaEnc.NUM_CUENTA FROM tblConciliaEnc INNER JOIN tblCatCtasBancos ON "
                            "tblCatCtasBancos.NUM_CUENTA = tblConciliaEnc.NUM_CUENTA WHERE FOL_CONCI='") +
@@ -107,65 +172,33 @@ void frmConTesoreria::ImprimeLibroBancos() {
         }
         rsMovimientos.Close();
         rsMovimientos = ado::Recordset();
-    } else {
-        banco = BancoElegido();
-        cuenta = CuentaElegida();
     }
     s.ForeColor(Negro);
     s.FontBold(false);
     EncabezadoPagina(QStringLiteral("Libro de Bancos"));
 
     bool otraConciliacion = false;
+    std::optional<report::CortePorClave> conciliaciones, movimientos;
     Recorrido r;
     r.cuentas = CuentasConNombreMoneda;
+    r.abreConjuntos = [&](const Alcance& cuentas) {
+        conciliaciones.emplace(PorClave(rsMovimientos, ConsultaLibro(cuentas, folio)));
+        movimientos.emplace(PorClave(rsSaldos, ConsultaMovimientosLibro(cuentas, folio), ClaveConciliacion));
+    };
     r.porCuenta = [&] {
-        CadenaSQL = ConsultaLibro(Campo(rsCuentas, "NUM_CUENTA"), porFolio ? folio : QString());
-        rsMovimientos = conexion.Execute(CadenaSQL);
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (; conciliaciones->En(Campo(rsCuentas, "NUM_CUENTA")); conciliaciones->Siguiente()) {
             if (otraConciliacion) NuevaPagina();
             else EncabezadoLibroBancos();
             otraConciliacion = true;
-            const QString conciliacion = Campo(rsMovimientos, "FOL_CONCI");
-            const bool cerrada = EstaCerrada(rsMovimientos.Fields("CERRADA").Value());
-            rsSaldos = conexion.Execute(ConsultaMovimientosLibro(conciliacion, rsMovimientos.Fields("FEC_FIN").Value()));
-            while (!rsSaldos.EOF_()) {
-                const QString suya = Campo(rsSaldos, "FOL_CONCI");
-                QString estatus;
-                if (suya != conciliacion) {
-                    s.ForeColor(Azul);
-                    estatus = QStringLiteral("EN TRÁNSITO");
-                } else if (Campo(rsSaldos, "CONCI_FOL") == suya) {
-                    s.ForeColor(Negro);
-                    estatus = QStringLiteral("CONCILIADO");
-                } else if (cerrada) {
-                    s.ForeColor(Azul);
-                    estatus = QStringLiteral("EN TRÁNSITO");
-                } else {
-                    s.ForeColor(GrisTexto);
-                    estatus = QStringLiteral("NO CONCILIADO");
-                }
-                const int32_t y = LineaActual;
-                s.PrintText(0, y, Campo(rsSaldos, "FEC_MOV"));
-                s.PrintText(1000, y, UltimosDiez(Campo(rsSaldos, "FOL_MOV")));
-                s.PrintText(2400, y, Campo(rsSaldos, "DES_CON"));
-                s.TextAlign(report::AlineaDerecha);
-                s.PrintText(6500, y, vb::Format(rsSaldos.Fields("IMP_INGR").Value(), u"#,##0.00"));
-                s.PrintText(8500, y, vb::Format(rsSaldos.Fields("IMP_EGRE").Value(), u"#,##0.00"));
-                s.TextAlign(report::AlineaIzquierda);
-                s.PrintText(9250, y, estatus);
-                rsSaldos.MoveNext();
-                if (rsSaldos.EOF_()) break;
-                if (LineaActual + 240 <= LimiteLibro) LineaActual += 240;
-                else NuevaPagina();
-            }
+            ImprimeMovimientosLibro(*movimientos, Campo(rsMovimientos, "FOL_CONCI"),
+                                    EstaCerrada(rsMovimientos.Fields("CERRADA").Value()));
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
     };
     r.saltoTrasBanco = [this] {
         if (LineaActual + 240 < LimiteLibro) LineaActual += 240;
     };
     RecorreBancos(r, banco, cuenta);
+    SueltaConjuntos();
 }
 
 }  // namespace tesoreria

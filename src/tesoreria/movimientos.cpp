@@ -1,9 +1,6 @@
 // What the bank movement reports share: their column headings and date line, the account header,
 // the concept, account, bank and global total lines, and the concept groups of the two listings
 // by date.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
-#include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 #include "vb/Formato.h"
@@ -78,6 +75,23 @@ void frmConTesoreria::EncabezadoMovimientosBancos(bool PorAplicacion) {
                              {1700, QStringLiteral("Folio")}, {2850, QStringLiteral("No. Cheque")},
                              {4200, QStringLiteral("Beneficiario")}, {7700, QStringLiteral("Estatus")},
                              {9000, QStringLiteral("T.C.")}, {9500, QStringLiteral("Importe")}});
+}
+
+const QString frmConTesoreria::DeBancos = QStringLiteral(" AND (COD_FOL='INGR' OR COD_FOL='EGRE')");
+
+QString frmConTesoreria::ConsultaMovimientos(const Alcance& cuentas, const QString& columnas,
+                                             const QString& condiciones, const QString& orden) {
+    return QStringLiteral("SELECT ") + cuentas.Columna() + columnas +
+           QStringLiteral(",tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
+                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
+                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS") +
+           cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
+           cuentas.Condicion(QStringLiteral("NUM_CTA")) + condiciones + cuentas.OrdenadaPor(orden) + u';';
+}
+
+QString frmConTesoreria::EntreFechas(const QString& campo) const {
+    return QStringLiteral(" AND (") + campo + QStringLiteral(" BETWEEN ") + FechaInicial + QStringLiteral(" AND ") +
+           FechaFinal + u')';
 }
 
 QString frmConTesoreria::FiltroEstatus() const {
@@ -156,7 +170,7 @@ void frmConTesoreria::ImprimeTotalGlobal(const Totales& t) {
 }
 
 void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
-                                                    const std::function<QString(const QString&)>& consulta,
+                                                    const std::function<QString(const Alcance&)>& consulta,
                                                     const std::function<vb::Currency()>& detalle) {
     report::Superficie& s = *Superficie;
     const bool detallado = optTipo(0).Value();
@@ -172,13 +186,14 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
     EncabezadoMovimientosBancos(PorAplicacion);
     s.ForeColor(Negro);
     s.FontBold(false);
+    std::optional<report::CortePorClave> movimientos;
     Recorrido r = RecorridoDeMovimientos(t, !PorAplicacion);
+    r.abreConjuntos = [&](const Alcance& cuentas) { movimientos.emplace(PorClave(rsMovimientos, consulta(cuentas))); };
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
         t.conceptoAnterior.clear();
         t.encabezado = false;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(consulta(Campo(rsCuentas, "NUM_CUENTA")));
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (const QString cuenta = Campo(rsCuentas, "NUM_CUENTA"); movimientos->En(cuenta); movimientos->Siguiente()) {
             if (!t.encabezado) {
                 ImprimeEncabezadoCuenta(t);
                 t.abrevia = Campo(rsCuentas, "ABREVIA");
@@ -201,12 +216,11 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
             }
             if (LineaActual > LimiteMovimientos) NuevaPagina();
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
         if (!t.conceptoAnterior.isEmpty()) totalConcepto();
         ImprimeTotalCuenta(t, moneda());
     };
     RecorreBancos(r);
+    SueltaConjuntos();
     if (!PorAplicacion) ImprimeTotalGlobal(t);
 }
 

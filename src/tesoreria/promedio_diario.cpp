@@ -6,11 +6,6 @@
 
 namespace tesoreria {
 
-namespace {
-
-
-}  // namespace
-
 void frmConTesoreria::ImprimePromedioDiario() {
     report::Superficie& s = *Superficie;
     const int mes = cmbMeses(0).ListIndex() + 1;
@@ -22,20 +17,20 @@ void frmConTesoreria::ImprimePromedioDiario() {
     s.ForeColor(Negro);
 
     bool otraCuenta = false;
-    Recorrido r;
-    r.cuentas = CuentasConNombreMoneda;
+    Importes importes;
+    Recorrido r = RecorridoDePromedios(primero, vb::DateSerial(anio, mes, dias), importes);
     r.porCuenta = [&] {
         if (otraCuenta) NuevaPagina();  // every account on a page of its own
         otraCuenta = true;
         ImprimeEncabezadoPromedio(2900, 5500, titulo);
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
-        const vb::Currency apertura = SaldoAntesDe(cuenta, primero);
+        const vb::Currency apertura = SaldoAntesDe(*importes.antes, cuenta);
         vb::Currency saldo = apertura;
         Sumas mensual;
         vb::Integer dia;
         for (dia = 1; dia <= dias; ++dia) {
             const QDate fecha = vb::DateSerial(anio, mes, dia);
-            const Sumas diaria = SumaMovimientos(ConsultaImportes(cuenta, fecha, fecha), rsMovimientos);
+            const Sumas diaria = SumaEntre(*importes.periodo, cuenta, fecha, fecha);
             s.PrintText(0, LineaActual, QString::number(static_cast<int32_t>(dia)));
             ImprimeSaldosPromedio(LineaActual, saldo, diaria);
             LineaActual += 240;
@@ -65,6 +60,7 @@ void frmConTesoreria::ImprimePromedioDiario() {
         s.EndGroup();
     };
     RecorreBancos(r);
+    SueltaConjuntos();
 }
 
 }  // namespace tesoreria

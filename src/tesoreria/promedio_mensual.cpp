@@ -21,18 +21,18 @@ void frmConTesoreria::ImprimePromedioMensual() {
     s.ForeColor(Negro);
 
     bool otraCuenta = false;
-    Recorrido r;
-    r.cuentas = CuentasConNombreMoneda;
+    Importes importes;
+    Recorrido r = RecorridoDePromedios(inicio, fin, importes);
     r.porCuenta = [&] {
         if (otraCuenta) NuevaPagina();
         otraCuenta = true;
         ImprimeEncabezadoPromedio(3200, 6000, QString());
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");
-        vb::Currency saldo = SaldoAntesDe(cuenta, inicio);
+        vb::Currency saldo = SaldoAntesDe(*importes.antes, cuenta);
         // A last month before the first leaves the account with its header alone.
         for (QDate mes = inicio; mes <= fin; mes = vb::DateSerial(mes.year(), mes.month() + 1, mes.day())) {
             const QDate finDeMes = vb::DateSerial(mes.year(), mes.month() + 1, 0);
-            const Sumas mensual = SumaMovimientos(ConsultaImportes(cuenta, mes, finDeMes), rsMovimientos);
+            const Sumas mensual = SumaEntre(*importes.periodo, cuenta, mes, finDeMes);
             s.PrintText(0, LineaActual, vb::Format(vb::Variant(mes), u"mmm/yyyy"));
             ImprimeSaldosPromedio(LineaActual, saldo, mensual);
             LineaActual += 240;
@@ -42,6 +42,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
         LineaActual += 240;
     };
     RecorreBancos(r);
+    SueltaConjuntos();
 }
 
 }  // namespace tesoreria

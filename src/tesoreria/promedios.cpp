@@ -1,7 +1,5 @@
 // What the two average balance reports share: their column headings, the account header, the
 // balance before a date, the sums of a day or month, and the line of balances with their mean.
-#include "ado/Comillas.h"
-#include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
@@ -31,36 +29,69 @@ void frmConTesoreria::EncabezadoPromedios(bool Diario) {
     LineaActual += 250;
 }
 
-frmConTesoreria::Sumas frmConTesoreria::SumaMovimientos(const QString& consulta, ado::Recordset& rs) {
+void frmConTesoreria::Sumas::Agrega(const ado::Recordset& rs) {
+    const vb::Variant importe = rs.Fields("IMP_MOV").Value();
+    if (importe.IsNull() || !importe.IsNumeric()) return;
+    const QString clase = Campo(rs, "CON_GRL");
+    if (clase == u"INGR") ingresos += importe.CCur();
+    else if (clase == u"EGRE") egresos += importe.CCur();
+}
+
+QString frmConTesoreria::ConsultaSaldoAntesDe(const Alcance& cuentas, QDate dia) {
+    return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL, IMP_MOV FROM tblIngreEgre") +
+           cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
+           cuentas.Condicion(QStringLiteral("NUM_CTA")) +
+           QStringLiteral(" AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND FEC_MOV<") +
+           modConGastos::FechaSQL(vb::Variant(dia)) + cuentas.OrdenadaPor({}) + QStringLiteral(" ;");
+}
+
+vb::Currency frmConTesoreria::SaldoAntesDe(report::CortePorClave& antes, const QString& cuenta) {
     Sumas sumas;
-    rs = modConGastos::ConexionModulo().Execute(consulta);
-    for (; !rs.EOF_(); rs.MoveNext()) {
-        const vb::Variant importe = rs.Fields("IMP_MOV").Value();
-        if (importe.IsNull() || !importe.IsNumeric()) continue;
-        const QString clase = Campo(rs, "CON_GRL");
-        if (clase == u"INGR") sumas.ingresos += importe.CCur();
-        else if (clase == u"EGRE") sumas.egresos += importe.CCur();
-    }
-    rs.Close();
-    rs = ado::Recordset();
-    return sumas;
+    for (; antes.En(cuenta); antes.Siguiente()) sumas.Agrega(antes.Filas());
+    return sumas.ingresos - sumas.egresos;
 }
 
 vb::Currency frmConTesoreria::SaldoAntesDe(const QString& cuenta, QDate dia) {
-    const Sumas antes = SumaMovimientos(
-        QStringLiteral("SELECT CON_GRL, IMP_MOV FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
-            QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND FEC_MOV<") +
-            modConGastos::FechaSQL(vb::Variant(dia)) + QStringLiteral(" ;"),
-        rsSaldos);
-    return antes.ingresos - antes.egresos;
+    report::CortePorClave antes = PorClave(rsSaldos, ConsultaSaldoAntesDe(cuenta, dia));
+    const vb::Currency saldo = SaldoAntesDe(antes, cuenta);
+    rsSaldos.Close();
+    rsSaldos = ado::Recordset();
+    return saldo;
 }
 
-QString frmConTesoreria::ConsultaImportes(const QString& cuenta, QDate desde, QDate hasta) {
-    QString sql = QStringLiteral("SELECT IMP_MOV, CON_GRL FROM tblIngreEgre WHERE NUM_CTA='") + ado::Comillas(cuenta) +
-                  QStringLiteral("' AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV ");
-    if (desde == hasta) return sql + QStringLiteral("= ") + modConGastos::FechaSQL(vb::Variant(desde)) + u')';
-    return sql + QStringLiteral("BETWEEN ") + modConGastos::FechaSQL(vb::Variant(desde)) + QStringLiteral(" AND ") +
-           modConGastos::FechaSQL(vb::Variant(hasta)) + u')';
+QString frmConTesoreria::ConsultaImportes(const Alcance& cuentas, QDate desde, QDate hasta) {
+    QString sql = QStringLiteral("SELECT ") + cuentas.Columna() +
+                  QStringLiteral("IMP_MOV, CON_GRL, FEC_MOV FROM tblIngreEgre") +
+                  cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
+                  cuentas.Condicion(QStringLiteral("NUM_CTA")) +
+                  QStringLiteral(" AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV ");
+    if (desde == hasta) sql += QStringLiteral("= ") + modConGastos::FechaSQL(vb::Variant(desde)) + u')';
+    else
+        sql += QStringLiteral("BETWEEN ") + modConGastos::FechaSQL(vb::Variant(desde)) + QStringLiteral(" AND ") +
+               modConGastos::FechaSQL(vb::Variant(hasta)) + u')';
+    return sql + cuentas.OrdenadaPor(QStringLiteral("FEC_MOV,MOVIMIENTO"));
+}
+
+frmConTesoreria::Sumas frmConTesoreria::SumaEntre(report::CortePorClave& importes, const QString& cuenta, QDate desde,
+                                                  QDate hasta) {
+    Sumas sumas;
+    for (; importes.En(cuenta); importes.Siguiente()) {
+        // Compared as the engine compares them, time of day included: noon of `hasta` is past it.
+        const vb::Fecha f = importes.Filas().Fields("FEC_MOV").Value().CDate();
+        if (f.dia > hasta || (f.dia == hasta && f.hora != QTime(0, 0))) break;
+        if (f.dia >= desde) sumas.Agrega(importes.Filas());
+    }
+    return sumas;
+}
+
+frmConTesoreria::Recorrido frmConTesoreria::RecorridoDePromedios(QDate desde, QDate hasta, Importes& importes) {
+    Recorrido r;
+    r.cuentas = CuentasConNombreMoneda;
+    r.abreConjuntos = [this, desde, hasta, &importes](const Alcance& cuentas) {
+        importes.antes.emplace(PorClave(rsSaldos, ConsultaSaldoAntesDe(cuentas, desde)));
+        importes.periodo.emplace(PorClave(rsMovimientos, ConsultaImportes(cuentas, desde, hasta)));
+    };
+    return r;
 }
 
 void frmConTesoreria::ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes) {

@@ -7,6 +7,36 @@
 
 namespace tesoreria {
 
+frmConTesoreria::Alcance frmConTesoreria::Alcance::DelBanco(const QString& codigo, const QString& cuentaElegida) {
+    Alcance a(cuentaElegida);
+    a.banco = codigo;
+    return a;
+}
+
+QString frmConTesoreria::Alcance::Columna() const {
+    if (banco.isEmpty()) return u'\'' + ado::Comillas(cuenta) + QStringLiteral("' AS ") + ClaveCuenta + u',';
+    return QStringLiteral("tblCatCtasBancos.NUM_CUENTA AS ") + ClaveCuenta + u',';
+}
+
+QString frmConTesoreria::Alcance::Une(const QString& columna) const {
+    if (banco.isEmpty()) return {};
+    return QStringLiteral(" INNER JOIN tblCatCtasBancos ON tblCatCtasBancos.NUM_CUENTA=") + columna +
+           QStringLiteral(" INNER JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA");
+}
+
+QString frmConTesoreria::Alcance::Condicion(const QString& columna) const {
+    if (banco.isEmpty()) return columna + QStringLiteral("='") + ado::Comillas(cuenta) + u'\'';
+    QString condicion = QStringLiteral("tblCatCtasBancos.COD_BANCO=") + banco;
+    if (!cuenta.isEmpty())
+        condicion += QStringLiteral(" AND tblCatCtasBancos.NUM_CUENTA='") + ado::Comillas(cuenta) + u'\'';
+    return condicion;
+}
+
+QString frmConTesoreria::Alcance::OrdenadaPor(const QString& orden) const {
+    if (banco.isEmpty()) return orden.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + orden;
+    return QStringLiteral(" ORDER BY tblCatCtasBancos.NUM_CUENTA") + (orden.isEmpty() ? QString() : u',' + orden);
+}
+
 QString frmConTesoreria::BancoElegido() const {
     if (cmbBancos.ListIndex() == 0) return {};
     return QString::number(cmbBancos.ItemData(cmbBancos.ListIndex()));
@@ -29,7 +59,9 @@ void frmConTesoreria::RecorreBancos(const Recorrido& r, const QString& filtroBan
 
     while (!rsBancos.EOF_()) {
         if (r.alEmpezarBanco) r.alEmpezarBanco();
-        CadenaSQL = r.cuentas + rsBancos.Fields("COD_BANCO").Value().CStr();
+        const QString banco = rsBancos.Fields("COD_BANCO").Value().CStr();
+        if (r.abreConjuntos) r.abreConjuntos(Alcance::DelBanco(banco, filtroCuenta));
+        CadenaSQL = r.cuentas + banco;
         if (!filtroCuenta.isEmpty()) CadenaSQL += QStringLiteral(" AND NUM_CUENTA='") + ado::Comillas(filtroCuenta) + u'\'';
         else CadenaSQL += QStringLiteral(" ORDER BY NUM_CUENTA");
         rsCuentas = conexion.Execute(CadenaSQL);
@@ -44,6 +76,16 @@ void frmConTesoreria::RecorreBancos(const Recorrido& r, const QString& filtroBan
     }
     rsBancos.Close();
     rsBancos = ado::Recordset();
+}
+
+report::CortePorClave frmConTesoreria::PorClave(ado::Recordset& rs, const QString& consulta, const char* clave) {
+    rs = modConGastos::ConexionModulo().Execute(consulta);
+    return report::CortePorClave(rs, clave);
+}
+
+void frmConTesoreria::SueltaConjuntos() {
+    rsMovimientos = ado::Recordset();
+    rsSaldos = ado::Recordset();
 }
 
 }  // namespace tesoreria

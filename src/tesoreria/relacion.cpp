@@ -8,18 +8,15 @@
 
 namespace tesoreria {
 
-QString frmConTesoreria::ConsultaRelacion(const QString& cuenta) const {
+QString frmConTesoreria::ConsultaRelacion(const Alcance& cuentas) const {
+    const bool unConcepto = cmbConceptos(0).ListIndex() != 0;
     const QString concepto =
-        cmbConceptos(0).ListIndex() != 0
-            ? QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(cmbConceptos(1).Text()) +
-                  QStringLiteral("' ORDER BY FEC_MOV,FOL_MOV,MOVIMIENTO;")
-            : QStringLiteral(" ORDER BY DES_CON,FEC_MOV,FOL_MOV,MOVIMIENTO;");
-    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM,"
-                          "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() + concepto;
+        unConcepto ? QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(cmbConceptos(1).Text()) + u'\''
+                   : QString();
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FOL_MOV,FOL_CHEQUE,NOMBRE,tblIngreEgre.NOTAS,DES_ESTATUS,IMP_MOV,TIP_CAM"),
+        DeBancos + EntreFechas(QStringLiteral("FEC_MOV")) + FiltroEstatus() + concepto,
+        unConcepto ? QStringLiteral("FEC_MOV,FOL_MOV,MOVIMIENTO") : QStringLiteral("DES_CON,FEC_MOV,FOL_MOV,MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeRelacionMovimientos() {
@@ -42,7 +39,7 @@ void frmConTesoreria::ImprimeRelacionMovimientos() {
         return enPesos;
     };
     RecorreMovimientosPorConcepto(
-        false, [this](const QString& cuenta) { return ConsultaRelacion(cuenta); }, detalle);
+        false, [this](const Alcance& cuentas) { return ConsultaRelacion(cuentas); }, detalle);
 }
 
 }  // namespace tesoreria

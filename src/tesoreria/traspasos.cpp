@@ -1,7 +1,6 @@
 // "Movimientos de Traspaso": the movements of one transfer concept, each a small block with its
 // notes; transfers to third parties name the creditor and spread long notes over several lines.
 #include "ado/Comillas.h"
-#include "ado/Connection.h"
 #include "component/Catalogos.h"
 #include "component/modConGastos.h"
 #include "report/Superficie.h"
@@ -51,14 +50,12 @@ void frmConTesoreria::EncabezadoTraspasos() {
     ColumnasMovimientos(cmbTras.Text(), columnas);
 }
 
-QString frmConTesoreria::ConsultaTraspasos(const QString& cuenta, const QString& codigo) const {
-    return QStringLiteral("SELECT FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS,"
-                          "tblConceptosGyT.COD_CON,DES_CON FROM (tblIngreEgre INNER JOIN tblConceptosGyT ON "
-                          "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
-                          "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS WHERE NUM_CTA='") +
-           ado::Comillas(cuenta) + QStringLiteral("' AND (COD_FOL='INGR' OR COD_FOL='EGRE') AND (FEC_MOV BETWEEN ") +
-           FechaInicial + QStringLiteral(" AND ") + FechaFinal + u')' + FiltroEstatus() +
-           QStringLiteral(" AND tblIngreEgre.COD_CON='") + ado::Comillas(codigo) + QStringLiteral("' ORDER BY MOVIMIENTO;");
+QString frmConTesoreria::ConsultaTraspasos(const Alcance& cuentas, const QString& codigo) const {
+    return ConsultaMovimientos(
+        cuentas, QStringLiteral("FEC_MOV,FOL_MOV,ACRE_PROV,NOMBRE,DES_ESTATUS,IMP_MOV,TIP_CAM,NOTAS"),
+        DeBancos + EntreFechas(QStringLiteral("FEC_MOV")) + FiltroEstatus() + QStringLiteral(" AND tblIngreEgre.COD_CON='") +
+            ado::Comillas(codigo) + u'\'',
+        QStringLiteral("MOVIMIENTO"));
 }
 
 void frmConTesoreria::ImprimeTraspasos() {
@@ -70,12 +67,15 @@ void frmConTesoreria::ImprimeTraspasos() {
     s.FontBold(false);
 
     Totales t;
+    std::optional<report::CortePorClave> movimientos;
     Recorrido r = RecorridoDeMovimientos(t, true);
+    r.abreConjuntos = [&](const Alcance& cuentas) {
+        movimientos.emplace(PorClave(rsMovimientos, ConsultaTraspasos(cuentas, codigo)));
+    };
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
         t.encabezado = false;
-        rsMovimientos = modConGastos::ConexionModulo().Execute(ConsultaTraspasos(Campo(rsCuentas, "NUM_CUENTA"), codigo));
-        for (; !rsMovimientos.EOF_(); rsMovimientos.MoveNext()) {
+        for (const QString cuenta = Campo(rsCuentas, "NUM_CUENTA"); movimientos->En(cuenta); movimientos->Siguiente()) {
             if (!t.encabezado) ImprimeEncabezadoCuenta(t);
             LineaActual += 240;
             // Summary keeps the concept on the movement's own line.
@@ -110,11 +110,10 @@ void frmConTesoreria::ImprimeTraspasos() {
             t.global += enPesos;
             if (LineaActual > LimiteTraspasos) NuevaPagina();
         }
-        rsMovimientos.Close();
-        rsMovimientos = ado::Recordset();
         ImprimeTotalCuenta(t, QString());
     };
     RecorreBancos(r);
+    SueltaConjuntos();
     ImprimeTotalGlobal(t);
 }
 
