@@ -240,6 +240,7 @@ private:
     void ImprimeTotalMovimientos(MarchaMovimientos& m, const QString& etiqueta);
     // One movement's line in "Detallado".
     void ImprimeMovimiento(bool porAcreedor);
+    void AbreGrupoMovimientos(MarchaMovimientos& m, bool porAcreedor);
 
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     // The run's balances due by today and after it, per creditor code, once read.

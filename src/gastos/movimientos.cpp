@@ -91,6 +91,29 @@ void frmConGastos::ImprimeTotalMovimientos(MarchaMovimientos& m, const QString& 
     m.encabezadoPendiente = false;
 }
 
+// The previous group's total, the agrupación's heading if it changed, and the new creditor's or
+// concept's heading.
+void frmConGastos::AbreGrupoMovimientos(MarchaMovimientos& m, bool porAcreedor) {
+    report::Superficie& s = *Superficie;
+    const auto texto = [this](const char* nombre) { return rsAcreedores.Fields(nombre).Value().Texto(); };
+    ImprimeTotalMovimientos(m, porAcreedor ? QStringLiteral("TOTAL ACREEDOR") : QStringLiteral("TOTAL CONCEPTO"));
+    ImprimeAgrupacionMovimientos(m);
+    s.FontBold(true);  // by creditor it stays on for the creditor's movements
+    s.ForeColor(Azul);
+    if (porAcreedor) {
+        s.MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Acreedor"), texto("COD_PROV"), texto("NOM_PROV"));
+        s.PrintText(200, LineaActual, texto("COD_PROV"));
+        s.PrintText(1550, LineaActual, texto("NOM_PROV"));
+    } else {
+        s.MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Concepto"), texto("COD_CON"), texto("DES_CON"));
+        s.PrintText(200, LineaActual, texto("DES_CON") + QStringLiteral(" (") + texto("COD_CON") + u')');
+    }
+    m.encabezadoPendiente = true;
+    if (m.detallado) LineaActual += 250;
+    if (!porAcreedor) s.FontBold(false);
+    s.ForeColor(Negro);
+}
+
 void frmConGastos::ImprimeMovimiento(bool porAcreedor) {
     report::Superficie& s = *Superficie;
     const auto campo = [this](const char* nombre) { return rsAcreedores.Fields(nombre).Value(); };
@@ -156,31 +179,13 @@ void frmConGastos::ImprimeMovimientos() {
     }
     for (; !rs.EOF_(); rs.MoveNext()) {
         if (!porAcreedor && (texto("COD_CON") != conceptoAnterior || cambioAgrupacion())) {
-            ImprimeTotalMovimientos(m, QStringLiteral("TOTAL CONCEPTO"));
-            ImprimeAgrupacionMovimientos(m);
-            s.FontBold(true);
-            s.ForeColor(Azul);
+            AbreGrupoMovimientos(m, false);
             conceptoAnterior = texto("COD_CON");
-            s.MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Concepto"), conceptoAnterior, texto("DES_CON"));
-            s.PrintText(200, LineaActual, texto("DES_CON") + QStringLiteral(" (") + conceptoAnterior + u')');
-            m.encabezadoPendiente = true;
-            if (m.detallado) LineaActual += 250;
-            s.FontBold(false);
-            s.ForeColor(Negro);
             acreedorAnterior = texto("COD_PROV");
         }
         if (porAcreedor && (texto("COD_PROV") != acreedorAnterior || cambioAgrupacion())) {
-            ImprimeTotalMovimientos(m, QStringLiteral("TOTAL ACREEDOR"));
-            ImprimeAgrupacionMovimientos(m);
-            s.FontBold(true);  // and it stays on for the creditor's movements
+            AbreGrupoMovimientos(m, true);
             acreedorAnterior = texto("COD_PROV");
-            s.ForeColor(Azul);
-            s.MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Acreedor"), acreedorAnterior, texto("NOM_PROV"));
-            s.PrintText(200, LineaActual, acreedorAnterior);
-            s.PrintText(1550, LineaActual, texto("NOM_PROV"));
-            m.encabezadoPendiente = true;
-            s.ForeColor(Negro);
-            if (m.detallado) LineaActual += 250;
             conceptoAnterior = texto("COD_CON");
         }
         if (m.detallado) {

@@ -175,6 +175,24 @@ struct Pluma {
     }
 };
 
+// A cheque's amount, what its expenses prove and what is still to prove, or their sums.
+struct Cheques {
+    vb::Currency cheques, comprobado, porComprobar;
+};
+
+// Those three amounts, marked exact, in their columns.
+void ImprimeCheques(Pluma& p, const Cheques& c) {
+    report::Superficie& s = p.s;
+    s.TextAlign(report::AlineaDerecha);
+    s.MarkValue(QStringLiteral("Importe del cheque"), c.cheques);
+    s.PrintText(6200, p.v.LineaActual, Pesos(c.cheques));
+    s.MarkValue(QStringLiteral("Comprobado"), c.comprobado);
+    s.PrintText(8050, p.v.LineaActual, Pesos(c.comprobado));
+    s.MarkValue(QStringLiteral("Por comprobar"), c.porComprobar);
+    s.PrintText(9900, p.v.LineaActual, Pesos(c.porComprobar));
+    s.TextAlign(report::AlineaIzquierda);
+}
+
 // Amounts added column by column.
 void Suma(Importes& a, const Importes& b) {
     for (int i = 0; i < 5; ++i) a[i] += b[i];
@@ -183,10 +201,7 @@ void Suma(Importes& a, const Importes& b) {
 // "Por Folio": each document's cheque, amount proven and still to prove; detailed, its expenses
 // and their totals; at the end the cheques' sums.
 Caja PorFolio(Pluma& p, bool detallado) {
-    struct Sumas {
-        vb::Currency cheques, comprobado, porComprobar;
-    };
-    auto sumas = std::make_shared<Sumas>();
+    auto sumas = std::make_shared<Cheques>();
     Caja c;
     c.cierraGrupo = [&p, detallado](const Importes& grupo) {
         if (!detallado) return;
@@ -209,14 +224,7 @@ Caja PorFolio(Pluma& p, bool detallado) {
         s.PrintText(2100, p.v.LineaActual, report::UltimosDiez(p.Texto("FOL_CHEQUE")));
         p.Marca(QStringLiteral("Cuenta"), "NUM_CTA");
         s.PrintText(3800, p.v.LineaActual, p.Texto("NUM_CTA"));
-        s.TextAlign(report::AlineaDerecha);
-        s.MarkValue(QStringLiteral("Importe del cheque"), cheque);
-        s.PrintText(6200, p.v.LineaActual, Pesos(cheque));
-        s.MarkValue(QStringLiteral("Comprobado"), soporte);
-        s.PrintText(8050, p.v.LineaActual, Pesos(soporte));
-        s.MarkValue(QStringLiteral("Por comprobar"), cheque - soporte);
-        s.PrintText(9900, p.v.LineaActual, Pesos(cheque - soporte));
-        s.TextAlign(report::AlineaIzquierda);
+        ImprimeCheques(p, {cheque, soporte, cheque - soporte});
         if (detallado) p.v.LineaActual += 250;
         s.FontBold(false);
         s.ForeColor(Negro);
@@ -244,14 +252,7 @@ Caja PorFolio(Pluma& p, bool detallado) {
         s.ForeColor(Azul);
         s.MarkLine(report::ClaseRenglon::Total);
         s.PrintText(100, p.v.LineaActual, QStringLiteral("TOTAL GLOBAL"));
-        s.TextAlign(report::AlineaDerecha);
-        s.MarkValue(QStringLiteral("Importe del cheque"), sumas->cheques);
-        s.PrintText(6200, p.v.LineaActual, Pesos(sumas->cheques));
-        s.MarkValue(QStringLiteral("Comprobado"), sumas->comprobado);
-        s.PrintText(8050, p.v.LineaActual, Pesos(sumas->comprobado));
-        s.MarkValue(QStringLiteral("Por comprobar"), sumas->porComprobar);
-        s.PrintText(9900, p.v.LineaActual, Pesos(sumas->porComprobar));
-        s.TextAlign(report::AlineaIzquierda);
+        ImprimeCheques(p, *sumas);
         s.FontBold(false);
     };
     return c;
