@@ -41,14 +41,6 @@ vb::Currency frmConTesoreria::SaldoAnterior(report::CortePorClave& antes, const 
     return saldo;
 }
 
-vb::Currency frmConTesoreria::SaldoAnterior(const QString& cuenta, vb::Currency inicial) {
-    report::CortePorClave antes = PorClave(rsSaldos, ConsultaSaldoAnterior(cuenta));
-    const vb::Currency saldo = SaldoAnterior(antes, cuenta, inicial);
-    rsSaldos.Close();
-    rsSaldos = ado::Recordset();
-    return saldo;
-}
-
 const QString frmConTesoreria::CuentasConSaldo = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,SAL_INICIAL,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER "
     "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");

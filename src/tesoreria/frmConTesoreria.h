@@ -117,7 +117,7 @@ public:
     // joins it) on the query's own account column, and their number leads its order, as the walk
     // orders them, so a report takes each account's rows with a report::CortePorClave.
     struct Alcance {
-        Alcance(const QString& numero) : cuenta(numero) {}  // NOLINT(google-explicit-constructor)
+        explicit Alcance(const QString& numero) : cuenta(numero) {}
         static Alcance DelBanco(const QString& codigo, const QString& cuentaElegida);
         QString Columna() const;                          // the key column and a comma
         QString Une(const QString& columna) const;        // the join, after the FROM's tables
@@ -182,9 +182,8 @@ public:
     QString ConsultaSaldoAnterior(const Alcance& cuentas) const;
     // Its account query, with the opening balance, up to "WHERE COD_BANCO=".
     static const QString CuentasConSaldo;
-    // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart:
-    // of one account, or of `cuenta` in `antes`, rows of ConsultaSaldoAnterior.
-    vb::Currency SaldoAnterior(const QString& cuenta, vb::Currency inicial);
+    // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart,
+    // of `cuenta` in `antes`, rows of ConsultaSaldoAnterior.
     static vb::Currency SaldoAnterior(report::CortePorClave& antes, const QString& cuenta, vb::Currency inicial);
     // The account's line with the balance brought forward, and the closing line with both sums.
     void ImprimeEncabezadoAuxiliar(vb::Currency saldo);
@@ -271,8 +270,6 @@ public:
     static QString EncabezadosConciliacion(const Alcance& cuentas);
     QString ConsultaLibro(const Alcance& cuentas, const QString& folio) const;
     QString ConsultaMovimientosLibro(const Alcance& cuentas, const QString& folio) const;
-    // The same movements for the one reconciliation `folio` ending on `fin`.
-    static QString ConsultaMovimientosLibro(const QString& folio, const vb::Variant& fin);
     static QString ConsultaSaldoAntesDe(const Alcance& cuentas, QDate dia);
     static QString ConsultaImportes(const Alcance& cuentas, QDate desde, QDate hasta);
     // Deposits and withdrawals. Agrega counts the current row (IMP_MOV, CON_GRL) of `rs`; a Null or
@@ -281,9 +278,8 @@ public:
         vb::Currency ingresos, egresos;
         void Agrega(const ado::Recordset& rs);
     };
-    // The movements' balance before `dia`, cancelled ones apart, from 0, of one account; or of
-    // `cuenta` in `antes`, rows of ConsultaSaldoAntesDe.
-    vb::Currency SaldoAntesDe(const QString& cuenta, QDate dia);
+    // The movements' balance before `dia`, cancelled ones apart, from 0, of `cuenta` in `antes`,
+    // rows of ConsultaSaldoAntesDe.
     static vb::Currency SaldoAntesDe(report::CortePorClave& antes, const QString& cuenta);
     // The sums of the rows of `cuenta` in `importes` (rows of ConsultaImportes) dated from `desde` to
     // `hasta`; its rows dated before `desde` are passed over.

@@ -45,12 +45,6 @@ QString frmConTesoreria::ConsultaLibro(const Alcance& cuentas, const QString& fo
            cuentas.OrdenadaPor({});
 }
 
-QString frmConTesoreria::ConsultaMovimientosLibro(const QString& folio, const vb::Variant& fin) {
-    return QStringLiteral("SELECT ") + ColumnasDelLibro + QStringLiteral(" WHERE ") +
-           MovimientosDe(u'\'' + ado::Comillas(folio) + u'\'', modConGastos::FechaSQL(fin)) +
-           QStringLiteral(" ORDER BY ") + OrdenMovimientos;
-}
-
 QString frmConTesoreria::ConsultaMovimientosLibro(const Alcance& cuentas, const QString& folio) const {
     // Each reconciliation's movements in a row, in the order its headers are read.
     return QStringLiteral("SELECT tblConciliaEnc.FOL_CONCI AS ") + ClaveConciliacion + u',' + ColumnasDelLibro +

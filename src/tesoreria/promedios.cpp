@@ -51,14 +51,6 @@ vb::Currency frmConTesoreria::SaldoAntesDe(report::CortePorClave& antes, const Q
     return sumas.ingresos - sumas.egresos;
 }
 
-vb::Currency frmConTesoreria::SaldoAntesDe(const QString& cuenta, QDate dia) {
-    report::CortePorClave antes = PorClave(rsSaldos, ConsultaSaldoAntesDe(cuenta, dia));
-    const vb::Currency saldo = SaldoAntesDe(antes, cuenta);
-    rsSaldos.Close();
-    rsSaldos = ado::Recordset();
-    return saldo;
-}
-
 QString frmConTesoreria::ConsultaImportes(const Alcance& cuentas, QDate desde, QDate hasta) {
     QString sql = QStringLiteral("SELECT ") + cuentas.Columna() +
                   QStringLiteral("IMP_MOV, CON_GRL, FEC_MOV FROM tblIngreEgre") +
