@@ -66,15 +66,19 @@ void Superficie::NewPage() {
 void Superficie::cierraPagina() {
     constexpr qsizetype MaximoTextosCompartidos = 4096;  // bounds the table, keeps the frequent ones
     std::vector<Registro>& registros = paginas_[actual_].registros;
-    for (Registro& r : registros) {
-        auto* t = std::get_if<Texto>(&r);
-        if (!t) continue;
-        if (const auto igual = textos_.constFind(t->texto); igual != textos_.cend()) {
-            t->texto = *igual;
-            continue;
+    const auto comparte = [this](QString& texto) {
+        if (const auto igual = textos_.constFind(texto); igual != textos_.cend()) {
+            texto = *igual;
+            return;
         }
         if (textos_.size() >= MaximoTextosCompartidos) textos_.clear();
-        textos_.insert(t->texto);
+        textos_.insert(texto);
+    };
+    // The marks' fields repeat as much: a status, a concept, an amount of zero in its column.
+    for (Registro& r : registros) {
+        if (auto* t = std::get_if<Texto>(&r)) comparte(t->texto);
+        else if (auto* d = std::get_if<Dato>(&r)) comparte(d->campos);
+        else if (auto* m = std::get_if<Marca>(&r)) comparte(m->campos);
     }
     registros.shrink_to_fit();
 }
