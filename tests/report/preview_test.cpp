@@ -56,12 +56,6 @@ protected:
 
 TEST_F(Preview, BotonesYTeclasRecorrenLasPaginasYLaEtiquetaLasSigue) {
     EXPECT_EQ(ventana->Preview.Zoom(), 100);
-    Documento(1);
-    ventana->cmdFunciones(2).UserClick();
-    ventana->cmdFunciones(3).UserClick();
-    EXPECT_EQ(ventana->Preview.PreviewPage(), 1);
-    EXPECT_EQ(Etiqueta(), "1/1");
-
     Documento(5, 3);
     ventana->cmdFunciones(3).UserClick();
     EXPECT_EQ(ventana->Preview.PreviewPage(), 4);
