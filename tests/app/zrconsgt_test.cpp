@@ -20,6 +20,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -78,6 +79,24 @@ protected:
         return Ejecuta(QStringList{"reporte", "--conexion", cadena, "--ruta", Demo()} + resto);
     }
 
+    // The demo company at scale 20, large enough for a run to be caught halfway; its connection.
+    QString Grande() const {
+        const Resultado demo = Ejecuta({"demo", Archivo("grande"), "--escala", "20"});
+        EXPECT_EQ(demo.codigo, 0) << demo.errores.toStdString();
+        return demo.salida.trimmed();
+    }
+
+    // Starts a run and waits, a minute at most, until `llego` holds; whether the run still goes on.
+    static bool CorreHasta(QProcess& p, const QStringList& args, const std::function<bool()>& llego) {
+        p.setProcessEnvironment(SinPantalla());
+        p.start(QStringLiteral(ZR_ZRCONSGT), args);
+        QElapsedTimer reloj;
+        reloj.start();
+        while (p.waitForStarted() && !llego() && p.state() == QProcess::Running && reloj.elapsed() < 60000)
+            QThread::msleep(2);
+        return p.state() == QProcess::Running;
+    }
+
     // The page files the runs left behind.
     QStringList PaginasSueltas() const { return QDir(Demo() + QStringLiteral("/Temp")).entryList(QDir::Files); }
 
@@ -107,6 +126,8 @@ TEST_F(Zrconsgt, ElAvanceSoloSeEscribeEnUnaTerminal) {
     EXPECT_TRUE(avance.match(visto).hasMatch()) << visto.toStdString();
 }
 
+// What each file holds is the exporters' own test; here every output gets the whole document,
+// in the folder asked for, at the resolution asked for.
 TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
     const Resultado r = Reporte({"--listado", Archivo("l.jsonl"), "--pdf", Archivo("pdf/catalogo.pdf"), "--png",
                                  Archivo("png"), "--ppp", "40", "--emf", Archivo("emf")});
@@ -117,7 +138,6 @@ TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
     QFile pdf(Archivo("pdf/catalogo.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray contenido = pdf.readAll();
-    EXPECT_TRUE(contenido.startsWith("%PDF-"));
     EXPECT_EQ(static_cast<int>(
                   QString::fromLatin1(contenido).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")))),
               paginas);
@@ -131,53 +151,58 @@ TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
     EXPECT_EQ(QDir(Archivo("emf")).entryList(QDir::Files), emfs);
     // A Letter sheet at 40 dots per inch.
     EXPECT_EQ(QImageReader(Archivo("png/pagina_001.png")).size(), QSize(340, 440));
-    for (const QString& emf : emfs) {
-        QFile f(Archivo("emf/" + emf));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray cabecera = f.read(44);
-        EXPECT_EQ(cabecera.left(4), QByteArray("\x01\0\0\0", 4)) << emf.toStdString();  // EMR_HEADER
-        EXPECT_EQ(cabecera.mid(40, 4), QByteArray(" EMF")) << emf.toStdString();
-    }
     EXPECT_EQ(PaginasSueltas(), QStringList());
 }
 
-TEST_F(Zrconsgt, LoQueNoSePuedeHacerTerminaConCodigoUnoYUnMensaje) {
+// What the tool is asked and how it ends: 0 with its text on the standard output, or 1 with the
+// reason on the standard error, no listing and no page file left. Each setting's own refusals are
+// the settings test's; here one of each way a run reaches the exit code.
+TEST_F(Zrconsgt, ArgumentosTerminanConSuCodigoYSuMensaje) {
     QFile estorbo(Archivo("estorbo"));  // a file where a folder is asked for
     ASSERT_TRUE(estorbo.open(QIODevice::WriteOnly));
     estorbo.close();
-    const QString listado = Archivo("l.jsonl");
-    struct Caso {
-        QStringList args;
-        const char* mensaje;
-    };
-    const Caso casos[] = {
-        {{"--fijar", "cmbNoExiste=1", "--listado", listado}, "no tiene el control cmbNoExiste"},
-        {{"--fijar", "cmbTipCatalogo=Balance", "--listado", listado}, "cmbTipCatalogo no tiene la entrada \"Balance\""},
-        {{"--fijar", "optTipo(1)=0", "--listado", listado}, "solo toma 1"},
-        {{"--marcar", "tvwGral(0):A999", "--listado", listado}, "tvwGral(0) no tiene el nodo \"A999\""},
-        {{"--fijar", "cmbTipCatalogo=1"}, "falta al menos una salida"},
-        // Reported by the run itself, through the message service, after the pages were drawn.
-        {{"--listado", Archivo("estorbo/l.jsonl")}, "No se pudo crear la carpeta"},
-        // A folder where the first page's file should go; the message names it, unmangled.
-        {{"--listado", listado, "--emf", Archivo("emf")}, "No se pudo grabar la página "},
-    };
+    // A folder where the first page's file should go; the message names it, unmangled.
     ASSERT_TRUE(QDir().mkpath(Archivo("emf/pagina_001.emf")));
-    for (const Caso& c : casos) {
-        const Resultado r = Reporte(c.args);
-        EXPECT_EQ(r.codigo, 1) << c.mensaje;
-        EXPECT_TRUE(r.errores.contains(QString::fromUtf8(c.mensaje))) << r.errores.toStdString();
-        EXPECT_FALSE(QFile::exists(listado)) << c.mensaje;
+    const QString listado = Archivo("l.jsonl"), sinBase = "Provider=SQLite;Data Source=" + Archivo("no-existe.db");
+    const QStringList reporte = {"reporte", "--conexion", cadena, "--ruta", Demo()};
+    const QStringList alListado = {"--listado", listado};
+    const QString uso = QStringLiteral("Uso: zrconsgt mostrar");
+    const struct {
+        QStringList args;
+        int codigo;
+        QString mensaje;
+    } casos[] = {
+        {{"--help"}, 0, uso},
+        {{"informe"}, 1, uso},
+        {{"controles", "--conexion", cadena, "--ruta", Demo(), "--consulta", "9"}, 1,
+         "zrconsgt controles: --consulta 9: cmbConsulta no tiene la entrada \"9\""},
+        {reporte + QStringList{"--fijar", "cmbNoExiste=1"} + alListado, 1, "no tiene el control cmbNoExiste"},
+        {reporte + QStringList{"--fijar", "cmbConsulta=Saldos", "--fijar", "cmbTipCatalogo=1"} + alListado, 1,
+         "cmbTipCatalogo está deshabilitado"},
+        {reporte + QStringList{"--fijar", "cmbTipCatalogo=1"}, 1, "falta al menos una salida"},
+        // Reported by the run itself, through the message service, after the pages were drawn.
+        {reporte + QStringList{"--listado", Archivo("estorbo/l.jsonl")}, 1, "No se pudo crear la carpeta"},
+        {reporte + alListado + QStringList{"--emf", Archivo("emf")}, 1, "No se pudo grabar la página "},
+        // With the provider's reason.
+        {QStringList{"reporte", "--conexion", sinBase, "--ruta", Demo()} + alListado, 1,
+         "no se pudo abrir la conexión \"" + sinBase + "\": [SQLite] No existe el archivo"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const Resultado r = Ejecuta(c.args);
+        EXPECT_EQ(r.codigo, c.codigo);
+        EXPECT_TRUE((c.codigo == 0 ? r.salida.startsWith(c.mensaje) : r.errores.contains(c.mensaje)))
+            << r.salida.toStdString() << r.errores.toStdString();
+        EXPECT_EQ(c.codigo == 0 ? r.errores : r.salida, "");
+        EXPECT_TRUE(c.mensaje != uso || (c.codigo ? r.errores : r.salida).contains(QStringLiteral("zrconsgt controles")));
+        EXPECT_FALSE(QFile::exists(listado));
     }
     EXPECT_EQ(PaginasSueltas(), QStringList());
-
-    const Resultado sinBase =
-        Ejecuta({"reporte", "--conexion", "Provider=SQLite;Data Source=" + Archivo("no-existe.db"), "--ruta", Demo(),
-                 "--listado", listado});
-    EXPECT_EQ(sinBase.codigo, 1);
-    // With the provider's reason.
-    EXPECT_TRUE(sinBase.errores.contains(QStringLiteral("no se pudo abrir la conexión \"Provider=SQLite;Data Source=") +
-                                         Archivo("no-existe.db") + "\": [SQLite] No existe el archivo"))
-        << sinBase.errores.toStdString();
+    const Resultado version = Ejecuta({"--version"});
+    EXPECT_EQ(version.codigo, 0);
+    static const QRegularExpression forma(QStringLiteral(
+        "^zrconsgt 6\\.\\d+\\.\\d+\nBiblioteca: libZRConsGT\\.so\\.6\nSQLite: 3\\.\\d+\\.\\d+\nQt: 6\\.\\d+\\.\\d+\n$"));
+    EXPECT_TRUE(forma.match(version.salida).hasMatch()) << version.salida.toStdString();
 }
 
 // A run that fails while writing its outputs leaves every file the user had at their names as
@@ -212,18 +237,13 @@ TEST_F(Zrconsgt, UnaSalidaFallidaNoTocaLosArchivosQueYaEstaban) {
     EXPECT_EQ(PaginasSueltas(), QStringList());
 }
 
-// The host's data with a text where an amount is, an infinite amount, a day that does not exist:
-// the run stops on the first with the error naming the column and the value, after pages were
-// written, and leaves no page file and no output.
+// The host's data with an infinite amount, a day that does not exist, a text where a number is:
+// the run stops on the first with the error naming the column, the row and the value, and leaves
+// no page file and no output. A text amount is the expense window's own test.
 TEST_F(Zrconsgt, DatosQueNoSonDeSuTipoTerminanLaCorridaConColumnaYValor) {
     const QString base = Demo() + QStringLiteral("/demo.sqlite");
     const QString listado = Archivo("l.jsonl");
     const QStringList anio = {"--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"};
-    // Each case spoils the last row its report prints, so pages are on disk when it is read.
-#define ULTIMO_MOVIMIENTO                                                                                           \
-    "(SELECT g.NUM_MOV FROM tblGastosEnc g JOIN tblCatProveedor p ON g.COD_ACRE=p.COD_PROV WHERE p.ES_ACREED=1 "  \
-    "AND g.COD_ESTATUS IN (1,2) AND g.FEC_MOV BETWEEN '2025-01-01' AND '2025-12-31' ORDER BY g.COD_ACRE DESC, "  \
-    "g.COD_CON DESC, g.COD_SUCU DESC, g.FOL_MOV DESC, g.NUM_MOV DESC LIMIT 1)"
 #define UN_MOVIMIENTO_2025 "(SELECT MIN(NUM_MOV) FROM tblGastosEnc WHERE COD_ACRE='ACR0001' AND FEC_MOV LIKE '2025-%')"
     const QStringList tesoreriaMarzo = {"--ventana", "tesoreria", "--fijar", "cmbConsulta=Relación de Movimientos",
                                         "--fijar", "dtpFecha(0)=2025-03-01", "--fijar", "dtpFecha(1)=2025-03-31"};
@@ -236,8 +256,7 @@ TEST_F(Zrconsgt, DatosQueNoSonDeSuTipoTerminanLaCorridaConColumnaYValor) {
         const char* error;  // the message up to the row's key
         const char* valor;
     } casos[] = {
-        {"UPDATE tblGastosEnc SET IMP_MOV='1.234,50' WHERE NUM_MOV=" ULTIMO_MOVIMIENTO,
-         QStringList{"--fijar", "cmbConsulta=2"} + anio, "error 13: No coinciden los tipos: tblGastosEnc, columna IMP_MOV, registro NUM_MOV=", ": '1.234,50'"},
+        // The last row the report prints, so pages are on disk when it is read.
         {"UPDATE tblIngreEgre SET IMP_MOV=9e999 WHERE MOVIMIENTO=(SELECT MAX(MOVIMIENTO) FROM tblIngreEgre WHERE "
          "FEC_MOV BETWEEN '2025-03-01' AND '2025-03-31')",
          tesoreriaMarzo, "error 6: Desbordamiento: tblIngreEgre, columna IMP_MOV, registro MOVIMIENTO=", ": Inf"},
@@ -268,7 +287,6 @@ TEST_F(Zrconsgt, DatosQueNoSonDeSuTipoTerminanLaCorridaConColumnaYValor) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(original) == original.size());
     }
 #undef UN_MOVIMIENTO_2025
-#undef ULTIMO_MOVIMIENTO
 }
 
 // Three different reports of the same company started in the same second: each gets its own
@@ -307,10 +325,7 @@ TEST_F(Zrconsgt, CorridasDelMismoSegundoTienenCadaUnaSusPaginas) {
 // A run ended by a signal while drawing, or while writing its outputs, leaves no page file and
 // no output behind.
 TEST_F(Zrconsgt, UnaCorridaInterrumpidaNoDejaNada) {
-    const QString grande = Archivo(QStringLiteral("grande"));
-    const Resultado demo = Ejecuta({"demo", grande, "--escala", "20"});
-    ASSERT_EQ(demo.codigo, 0) << demo.errores.toStdString();
-    const QString temp = grande + QStringLiteral("/Temp");
+    const QString grande = Archivo(QStringLiteral("grande")), conexion = Grande(), temp = grande + QStringLiteral("/Temp");
     struct Caso {
         int senal;
         const char* esperaEn;  // the folder whose first file means the run is at that stage
@@ -318,20 +333,14 @@ TEST_F(Zrconsgt, UnaCorridaInterrumpidaNoDejaNada) {
     for (const Caso& c : {Caso{SIGINT, "Temp"}, Caso{SIGTERM, "Temp"}, Caso{SIGHUP, "Temp"}, Caso{SIGTERM, "png"}}) {
         SCOPED_TRACE(c.senal);
         QDir(Archivo("png")).removeRecursively();
-        QProcess p;
-        p.setProcessEnvironment(SinPantalla());
-        p.start(QStringLiteral(ZR_ZRCONSGT),
-                {"reporte", "--conexion", demo.salida.trimmed(), "--ruta", grande, "--fijar", "cmbTipCatalogo=0",
-                 "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl"), "--pdf", Archivo("d.pdf"), "--png",
-                 Archivo("png"), "--ppp", "30"});
-        ASSERT_TRUE(p.waitForStarted());
         const QString carpeta = QByteArray(c.esperaEn) == "Temp" ? temp : Archivo("png");
-        QElapsedTimer reloj;
-        reloj.start();
-        while (QDir(carpeta).entryList(QDir::Files).isEmpty() && p.state() == QProcess::Running &&
-               reloj.elapsed() < 60000)
-            QThread::msleep(5);
-        ASSERT_EQ(p.state(), QProcess::Running) << "the run ended before it could be interrupted";
+        QProcess p;
+        ASSERT_TRUE(CorreHasta(p,
+                               {"reporte", "--conexion", conexion, "--ruta", grande, "--fijar", "cmbTipCatalogo=0",
+                                "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl"), "--pdf", Archivo("d.pdf"),
+                                "--png", Archivo("png"), "--ppp", "30"},
+                               [&] { return !QDir(carpeta).entryList(QDir::Files).isEmpty(); }))
+            << "the run ended before it could be interrupted";
         ::kill(static_cast<pid_t>(p.processId()), c.senal);
         ASSERT_TRUE(p.waitForFinished(30000));
         EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
@@ -367,22 +376,13 @@ bool Toca(const QString& archivo) {
 // A run killed outright (SIGKILL, a power cut) leaves its pages; the next run in that folder
 // sweeps them, and never a live run's pages or a file that no run reserved.
 TEST_F(Zrconsgt, LasPaginasDeUnaCorridaMuertaSeBarrenAlEmpezarOtra) {
-    const QString grande = Archivo(QStringLiteral("grande"));
-    const Resultado demo = Ejecuta({"demo", grande, "--escala", "20"});
-    ASSERT_EQ(demo.codigo, 0) << demo.errores.toStdString();
-    const QString temp = grande + QStringLiteral("/Temp");
-    const QStringList argumentos{"reporte", "--conexion", demo.salida.trimmed(), "--ruta", grande, "--fijar",
-                                 "cmbTipCatalogo=0", "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl")};
+    const QString grande = Archivo(QStringLiteral("grande")), conexion = Grande(), temp = grande + QStringLiteral("/Temp");
     QProcess p;
-    p.setProcessEnvironment(SinPantalla());
-    p.start(QStringLiteral(ZR_ZRCONSGT), argumentos);
-    ASSERT_TRUE(p.waitForStarted());
-    QElapsedTimer reloj;
-    reloj.start();
-    while (QDir(temp).entryList({"*.emf"}, QDir::Files).size() < 3 && p.state() == QProcess::Running &&
-           reloj.elapsed() < 60000)
-        QThread::msleep(2);
-    ASSERT_EQ(p.state(), QProcess::Running) << "the run ended before it could be killed";
+    ASSERT_TRUE(CorreHasta(p,
+                           {"reporte", "--conexion", conexion, "--ruta", grande, "--fijar", "cmbTipCatalogo=0",
+                            "--fijar", "optTipo(0)=1", "--listado", Archivo("l.jsonl")},
+                           [&] { return QDir(temp).entryList({"*.emf"}, QDir::Files).size() >= 3; }))
+        << "the run ended before it could be killed";
     ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
     ASSERT_TRUE(p.waitForFinished(30000));
     ASSERT_GE(QDir(temp).entryList({"*.emf"}, QDir::Files).size(), 3);
@@ -390,7 +390,7 @@ TEST_F(Zrconsgt, LasPaginasDeUnaCorridaMuertaSeBarrenAlEmpezarOtra) {
     const SelloVivo vivo(temp, QStringLiteral("1111111"));
     ASSERT_TRUE(vivo.Listo());
     ASSERT_TRUE(Toca(temp + QStringLiteral("/1111111_1.emf")) && Toca(temp + QStringLiteral("/2222222_1.emf")));
-    const Resultado otra = Ejecuta({"reporte", "--conexion", demo.salida.trimmed(), "--ruta", grande, "--fijar",
+    const Resultado otra = Ejecuta({"reporte", "--conexion", conexion, "--ruta", grande, "--fijar",
                                     "cmbTipCatalogo=1", "--listado", Archivo("otra.jsonl")});
     EXPECT_EQ(otra.codigo, 0) << otra.errores.toStdString();
     EXPECT_EQ(QDir(temp).entryList(QDir::Files, QDir::Name),
@@ -512,42 +512,17 @@ TEST_F(Zrconsgt, MostrarSinPantallaUtilLoDiceEnLugarDeAbortarOColgarse) {
     EXPECT_GE(celoso.Respondidas(), 2);
 }
 
-// The tool explains itself on the standard output and exits 0; without a command, or with one it
-// does not know, the usage goes to the standard error with code 1.
-TEST_F(Zrconsgt, AyudaYVersion) {
-    for (const QStringList& args : {QStringList{"--help"}, QStringList{"-h"}, QStringList{"reporte", "--help"}}) {
-        const Resultado r = Ejecuta(args);
-        EXPECT_EQ(r.codigo, 0) << args.join(u' ').toStdString();
-        EXPECT_TRUE(r.salida.startsWith(QStringLiteral("Uso: zrconsgt mostrar"))) << r.salida.toStdString();
-        EXPECT_TRUE(r.salida.contains(QStringLiteral("zrconsgt controles"))) << r.salida.toStdString();
-        EXPECT_EQ(r.errores, "");
-    }
-    const Resultado version = Ejecuta({"--version"});
-    EXPECT_EQ(version.codigo, 0);
-    static const QRegularExpression forma(QStringLiteral(
-        "^zrconsgt 6\\.\\d+\\.\\d+\nBiblioteca: libZRConsGT\\.so\\.6\nSQLite: 3\\.\\d+\\.\\d+\nQt: 6\\.\\d+\\.\\d+\n$"));
-    EXPECT_TRUE(forma.match(version.salida).hasMatch()) << version.salida.toStdString();
-    for (const QStringList& args : {QStringList{}, QStringList{"informe"}}) {
-        const Resultado r = Ejecuta(args);
-        EXPECT_EQ(r.codigo, 1);
-        EXPECT_EQ(r.salida, "");
-        EXPECT_TRUE(r.errores.contains(QStringLiteral("Uso: zrconsgt mostrar"))) << r.errores.toStdString();
-    }
-}
-
 // `controles` lists what the window holds after choosing the report: a setting it shows as
-// enabled with its value and entries is one `reporte` accepts, and a disabled one is refused.
+// enabled with its value and entries is one `reporte` accepts.
 TEST_F(Zrconsgt, ControlesDiceLoQueFijarYMarcarPuedenCambiar) {
     const QStringList conexion = {"--conexion", cadena, "--ruta", Demo()};
     const Resultado saldos = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--consulta", "Saldos"});
     ASSERT_EQ(saldos.codigo, 0) << saldos.errores.toStdString();
     const QStringList lineas = saldos.salida.split(u'\n');
-    EXPECT_TRUE(lineas.contains(QStringLiteral("cmbConsulta: lista, habilitado, 3 \"Saldos\"")));
-    EXPECT_TRUE(lineas.contains(QStringLiteral("  4 \"Reposición de Caja\"")));
-    EXPECT_TRUE(lineas.contains(QStringLiteral("chkSinSaldo: casilla, habilitado, 0")));
-    EXPECT_TRUE(lineas.contains(QStringLiteral("cmbTipCatalogo: lista, deshabilitado, 0 \"Directorio\"")));
-    EXPECT_TRUE(lineas.contains(QStringLiteral("  G1 \"PROVEEDORES DE SERVICIOS\"")));
-    EXPECT_TRUE(lineas.contains(QStringLiteral("    A1 \"MANTENIMIENTO Y LIMPIEZA\"")));
+    for (const char* linea : {"cmbConsulta: lista, habilitado, 3 \"Saldos\"", "  4 \"Reposición de Caja\"",
+                              "chkSinSaldo: casilla, habilitado, 0", "cmbTipCatalogo: lista, deshabilitado, 0 \"Directorio\"",
+                              "  G1 \"PROVEEDORES DE SERVICIOS\"", "    A1 \"MANTENIMIENTO Y LIMPIEZA\""})
+        EXPECT_TRUE(lineas.contains(QString::fromUtf8(linea))) << linea;
     EXPECT_FALSE(saldos.salida.contains(QStringLiteral("lblDato"))) << "a label takes no setting";
     // The catalog, by position, enables what Saldos did not.
     const Resultado catalogo = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--consulta", "0"});
@@ -559,20 +534,9 @@ TEST_F(Zrconsgt, ControlesDiceLoQueFijarYMarcarPuedenCambiar) {
                        "--listado", listado})
                   .codigo,
               0);
-    const Resultado rechazado =
-        Reporte({"--fijar", "cmbConsulta=Saldos", "--fijar", "cmbTipCatalogo=1", "--listado", listado});
-    EXPECT_EQ(rechazado.codigo, 1);
-    EXPECT_TRUE(rechazado.errores.contains(QStringLiteral("cmbTipCatalogo está deshabilitado"))) << rechazado.errores.toStdString();
-
     const Resultado tesoreria = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--ventana", "tesoreria"});
     ASSERT_EQ(tesoreria.codigo, 0) << tesoreria.errores.toStdString();
     EXPECT_TRUE(tesoreria.salida.contains(QStringLiteral("\ncmbBancos: lista, "))) << tesoreria.salida.toStdString();
-
-    const Resultado sinEsa = Ejecuta(QStringList{"controles"} + conexion + QStringList{"--consulta", "9"});
-    EXPECT_EQ(sinEsa.codigo, 1);
-    EXPECT_EQ(sinEsa.salida, "");
-    EXPECT_TRUE(sinEsa.errores.startsWith(QStringLiteral("zrconsgt controles: --consulta 9: cmbConsulta no tiene la entrada \"9\"")))
-        << sinEsa.errores.toStdString();
 }
 
 }  // namespace

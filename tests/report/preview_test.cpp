@@ -56,12 +56,6 @@ protected:
 
 TEST_F(Preview, BotonesYTeclasRecorrenLasPaginasYLaEtiquetaLasSigue) {
     EXPECT_EQ(ventana->Preview.Zoom(), 100);
-    Documento(1);
-    ventana->cmdFunciones(2).UserClick();
-    ventana->cmdFunciones(3).UserClick();
-    EXPECT_EQ(ventana->Preview.PreviewPage(), 1);
-    EXPECT_EQ(Etiqueta(), "1/1");
-
     Documento(5, 3);
     ventana->cmdFunciones(3).UserClick();
     EXPECT_EQ(ventana->Preview.PreviewPage(), 4);
@@ -154,22 +148,13 @@ TEST_F(Preview, GrabarLaPaginaVistaComoEmf) {
     EXPECT_EQ(controles::Screen.MousePointer(), 0);
 }
 
-TEST_F(Preview, ElControlSigueElTamanoDeLaVentanaYUnaVentanaDiminutaNoFalla) {
-    ventana->SetWidth(15000);
-    ventana->SetHeight(10000);
-    EXPECT_EQ(ventana->PreviewWidth(), 14900);
-    EXPECT_EQ(ventana->PreviewHeight(), 8400);
-    ventana->SetWidth(50);
-    ventana->SetHeight(1000);
-    EXPECT_EQ(ventana->PreviewWidth(), 14900);
-    EXPECT_EQ(ventana->PreviewHeight(), 8400);
-}
-
-// The two fitted entries follow the list's percentages; each sets the largest zoom at which the
-// sheet (or its width) fits the control, within 30..200, and follows the window's size.
+// The control follows the window's size; the two fitted entries follow the list's percentages;
+// each sets the largest zoom at which the sheet (or its width) fits the control, within 30..200,
+// and follows the window's size.
 TEST_F(Preview, AjustarALaPaginaYAlAnchoSiguenElTamanoDeLaVentana) {
     ventana->SetWidth(16500);
-    ventana->SetHeight(12000);  // control 16400 x 10400 twips
+    ventana->SetHeight(12000);
+    EXPECT_EQ(std::make_pair(ventana->PreviewWidth(), ventana->PreviewHeight()), std::make_pair(16400, 10400));
     Tecla('0', vbCtrlMask);
     EXPECT_EQ(ventana->cmbZoom.ListIndex(), 9);
     const int pagina = ventana->Preview.Zoom();
@@ -185,6 +170,10 @@ TEST_F(Preview, AjustarALaPaginaYAlAnchoSiguenElTamanoDeLaVentana) {
     ventana->SetWidth(8000);
     EXPECT_LT(ventana->Preview.Zoom(), ancho);
     ventana->SetWidth(60000);  // no more than the largest zoom
+    EXPECT_EQ(ventana->Preview.Zoom(), 200);
+    ventana->SetWidth(50);  // too small to hold the control: it keeps its size, nothing fails
+    ventana->SetHeight(1000);
+    EXPECT_EQ(std::make_pair(ventana->PreviewWidth(), ventana->PreviewHeight()), std::make_pair(59900, 10400));
     EXPECT_EQ(ventana->Preview.Zoom(), 200);
     ventana->cmbZoom.SetListIndex(5);
     ventana->SetWidth(16500);
