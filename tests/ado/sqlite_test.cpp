@@ -166,41 +166,6 @@ TEST(ReescribeSumas, SoloLasSumasDeUnaColumna) {
         EXPECT_EQ(ReescribeSumas(igual), igual);
 }
 
-TEST_F(Sqlite, CamposPorNombreSinDistinguirMayusculas) {
-    auto rs = con.Execute("SELECT tblGastosEnc.NUM_MOV, COD_ACRE AS Acreedor FROM tblGastosEnc ORDER BY NUM_MOV");
-    ASSERT_EQ(rs.Fields().Count(), 2);
-    EXPECT_EQ(rs.Fields(0).Name(), QStringLiteral("NUM_MOV"));
-    EXPECT_EQ(rs.Fields(u"acreedor").Value(), vb::Variant("A01"));
-    EXPECT_EQ(rs.Fields(QStringLiteral("ACREEDOR")).Value(), vb::Variant("A01"));
-    EXPECT_EQ(NumeroDeError([&] { rs.Fields("COD_PROV"); }), vb::errores::ElementoNoEncontrado);
-    EXPECT_EQ(NumeroDeError([&] { rs.Fields(2); }), vb::errores::ElementoNoEncontrado);
-}
-
-TEST_F(Sqlite, NavegacionBofEofYMoveFirst) {
-    auto vacio = con.Execute("SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV > 100");
-    EXPECT_TRUE(vacio.BOF() && vacio.EOF_());
-    EXPECT_EQ(NumeroDeError([&] { vacio.Fields("NUM_MOV").Value(); }), vb::errores::FinDeRecordset);
-    EXPECT_EQ(NumeroDeError([&] { vacio.MoveNext(); }), vb::errores::FinDeRecordset);
-
-    ado::Recordset rs;
-    rs.Open("SELECT NUM_MOV FROM tblGastosEnc WHERE NUM_MOV <= 2 ORDER BY NUM_MOV", con, 1, 1, -1);
-    EXPECT_FALSE(rs.BOF() || rs.EOF_());
-    rs.MoveFirst();  // already on the first row: nothing is read twice
-    rs.MoveNext();
-    EXPECT_EQ(rs.Fields("NUM_MOV").Value().CLng(), 2);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.EOF_());
-    EXPECT_FALSE(rs.BOF());
-    EXPECT_EQ(NumeroDeError([&] { rs.Fields("NUM_MOV").Value(); }), vb::errores::FinDeRecordset);
-    EXPECT_EQ(NumeroDeError([&] { rs.MoveNext(); }), vb::errores::FinDeRecordset);
-    rs.MoveFirst();
-    EXPECT_EQ(rs.Fields("NUM_MOV").Value().CLng(), 1);
-    EXPECT_EQ(NumeroDeError([&] { rs.Open("SELECT 1", con); }), ado::errores::ObjetoAbierto);
-    rs.Close();
-    EXPECT_EQ(rs.State(), 0);
-    EXPECT_EQ(NumeroDeError([&] { rs.EOF_(); }), vb::errores::OperacionNoPermitida);
-}
-
 TEST_F(Sqlite, ConexionAbreYCierraComoLaUsaElComponente) {
     ado::Connection otra;
     otra.ConnectionString(base.Cadena());

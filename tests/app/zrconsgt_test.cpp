@@ -126,34 +126,6 @@ TEST_F(Zrconsgt, ElAvanceSoloSeEscribeEnUnaTerminal) {
     EXPECT_TRUE(avance.match(visto).hasMatch()) << visto.toStdString();
 }
 
-// What each file holds is the exporters' own test; here every output gets the whole document,
-// in the folder asked for, at the resolution asked for.
-TEST_F(Zrconsgt, PdfPngYEmfTienenUnaPaginaPorPaginaDelDocumento) {
-    const Resultado r = Reporte({"--listado", Archivo("l.jsonl"), "--pdf", Archivo("pdf/catalogo.pdf"), "--png",
-                                 Archivo("png"), "--ppp", "40", "--emf", Archivo("emf")});
-    ASSERT_EQ(r.codigo, 0) << r.errores.toStdString();
-    const int paginas = PaginasDelListado(Archivo("l.jsonl"));
-    ASSERT_GT(paginas, 1) << "the detailed directory of the demo takes several pages";
-
-    QFile pdf(Archivo("pdf/catalogo.pdf"));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray contenido = pdf.readAll();
-    EXPECT_EQ(static_cast<int>(
-                  QString::fromLatin1(contenido).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")))),
-              paginas);
-
-    QStringList pngs, emfs;
-    for (int n = 1; n <= paginas; ++n) {
-        pngs << QStringLiteral("pagina_%1.png").arg(n, 3, 10, QLatin1Char('0'));
-        emfs << QStringLiteral("pagina_%1.emf").arg(n, 3, 10, QLatin1Char('0'));
-    }
-    EXPECT_EQ(QDir(Archivo("png")).entryList(QDir::Files), pngs);
-    EXPECT_EQ(QDir(Archivo("emf")).entryList(QDir::Files), emfs);
-    // A Letter sheet at 40 dots per inch.
-    EXPECT_EQ(QImageReader(Archivo("png/pagina_001.png")).size(), QSize(340, 440));
-    EXPECT_EQ(PaginasSueltas(), QStringList());
-}
-
 // What the tool is asked and how it ends: 0 with its text on the standard output, or 1 with the
 // reason on the standard error, no listing and no page file left. Each setting's own refusals are
 // the settings test's; here one of each way a run reaches the exit code.

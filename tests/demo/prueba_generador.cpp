@@ -9,19 +9,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Demo, DosCorridasDelMismoDiaDanLasMismasFilas) {
-    QTemporaryDir dir;
-    QString bases[2];
-    for (int i = 0; i < 2; ++i)
-        bases[i] = demo::GeneraDemo(dir.filePath(QString::number(i)), 2, {}, QDate(2026, 12, 5)).section(QStringLiteral("Data Source="), 1);
-    for (const demo::Tabla& t : demo::Esquema::DelSistema().tablas()) {
-        const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(t.nombre);
-        const Filas a = Consulta(bases[0], sql);
-        EXPECT_FALSE(a.empty()) << t.nombre.toStdString();
-        EXPECT_TRUE(a == Consulta(bases[1], sql)) << t.nombre.toStdString();
-    }
-}
-
 namespace {
 
 // A case the reports need: `sql` counts its rows and must give at least `minimo`. Properties that

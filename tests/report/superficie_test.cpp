@@ -49,26 +49,6 @@ TEST(Grupos, EndGroupRestauraLosAtributosDeSuBeginGroupAnidado) {
     EXPECT_EQ(s.TextMode(), 1);
 }
 
-TEST(Documento, CadaPaginaGuardaSusRegistrosYStartDocEmpiezaDeNuevo) {
-    Superficie s;
-    EXPECT_EQ(s.PageCount(), 0);
-    s.StartDoc();
-    EXPECT_EQ(s.PageCount(), 1);
-    s.PrintText(0, 0, "uno");
-    s.NewPage();
-    s.NewPage();
-    s.PrintText(0, 0, "tres");
-    s.EndDoc();
-    ASSERT_EQ(s.PageCount(), 3);
-    EXPECT_EQ(TextoEn(s, 0, 0).texto, "uno");
-    EXPECT_TRUE(s.Paginas()[1].registros.empty());
-    EXPECT_EQ(TextoEn(s, 2, 0).texto, "tres");
-
-    s.StartDoc();
-    EXPECT_EQ(s.PageCount(), 1);
-    EXPECT_TRUE(s.Paginas()[0].registros.empty());
-}
-
 TEST(Documento, DibujarSinDocumentoAbiertoEsError5) {
     Superficie s;
     EXPECT_EQ(NumeroDeError([&] { s.PrintText(0, 0, "x"); }), vb::errores::LlamadaNoValida);
