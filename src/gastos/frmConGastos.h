@@ -187,6 +187,7 @@ private:
     // entry for a creditor without any.
     QHash<QString, SumasAcreedor> SumasPorAcreedor(const QString& condicion);
     void ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total, vb::Integer& cuenta);
+    void MarcaTotal(bool deAgrupacion, vb::Currency total);  // what a total line closes, for the exports
     void ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total);  // "TOTALES :" of an ungrouped list
 
     // The ledger's sums over the creditors printed since the last group total.

@@ -74,6 +74,8 @@ void frmConGastos::ImprimeSaldos() {
             agrupacionAnterior = agrupacion();
             if (LineaActual > LimiteSaldos) NuevaPagina();
             else LineaActual += 300;
+            Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Agrupación"),
+                                 rs.Fields("COD_AGR").Value().Texto(), rs.Fields("DES_AGR").Value().Texto());
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
         }
@@ -85,6 +87,7 @@ void frmConGastos::ImprimeSaldos() {
 
         rs.MoveNext();
         if (Agrupado && !rs.EOF_() && agrupacion() != agrupacionAnterior && cuenta > 0) {
+            MarcaTotal(true, total);
             ImprimeTotal(cuenta, total);
             LineaActual += 300;
             cuenta = 0;
@@ -94,9 +97,11 @@ void frmConGastos::ImprimeSaldos() {
 
     if (Agrupado) {
         // The last agrupación always closes with its total, even when none of it was printed.
+        MarcaTotal(true, total);
         ImprimeTotal(cuenta, total);
         LineaActual += 300;
     } else {
+        MarcaTotal(false, total);
         ImprimeTotalesSaldos(cuenta, total);
     }
     CierraAcreedores();
@@ -105,18 +110,30 @@ void frmConGastos::ImprimeSaldos() {
 void frmConGastos::ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total,
                                         vb::Integer& cuenta) {
     report::Superficie& s = *Superficie;
+    const QString nombre = rsAcreedores.Fields("NOM_PROV").Value().Texto();
     s.FontBold(true);
     s.FontSize(7);
+    s.MarkLine(report::ClaseRenglon::Detalle);
+    s.MarkValue(QStringLiteral("Código"), report::TipoDato::Texto, codigo);
     s.PrintText(200, LineaActual, codigo);
-    s.PrintText(1400, LineaActual, rsAcreedores.Fields("NOM_PROV").Value().Texto());
+    s.MarkValue(QStringLiteral("Nombre"), report::TipoDato::Texto, nombre);
+    s.PrintText(1400, LineaActual, nombre);
     total += saldo;
     cuenta += 1;
     s.FontBold(false);
     s.TextAlign(report::AlineaDerecha);
+    s.MarkValue(QStringLiteral("Saldo"), saldo);
     s.PrintText(10300, LineaActual, vb::FormatoMoneda(saldo));
     s.TextAlign(report::AlineaIzquierda);
     LineaActual += 250;
     if (LineaActual > LimiteSaldos) NuevaPagina();
+}
+
+// What the total line about to print closes (its agrupación, or the whole list) and the balance
+// it adds up.
+void frmConGastos::MarcaTotal(bool deAgrupacion, vb::Currency total) {
+    Superficie->MarkLine(deAgrupacion ? report::ClaseRenglon::Subtotal : report::ClaseRenglon::Total, deAgrupacion ? 1 : 0);
+    Superficie->MarkValue(QStringLiteral("Saldo"), total);
 }
 
 void frmConGastos::ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total) {
