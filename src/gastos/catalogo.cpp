@@ -242,6 +242,11 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
     saldosVencidos_ = {};
 }
 
+void frmConGastos::MarcaAgrupacion() {
+    Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Agrupación"),
+                         rsAcreedores.Fields("COD_AGR").Value().Texto(), rsAcreedores.Fields("DES_AGR").Value().Texto());
+}
+
 void frmConGastos::ImprimeEncabezadoAgrupacion() {
     report::Superficie& s = *Superficie;
     s.BeginGroup();

@@ -168,6 +168,8 @@ private:
     // "TOTAL :" with the count of creditors and, where the report sums them, their amount.
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
+    // The same agrupación as the group the lines after it belong to, for reports that mark theirs.
+    void MarcaAgrupacion();
     void ImprimeCatalogo(bool directorio);
     QHash<QString, vb::Variant> LeeSaldosVencidos(bool Vencido);  // SALDO per creditor code
     // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`

@@ -65,8 +65,7 @@ void frmConGastos::ImprimeAgrupacionMovimientos(MarchaMovimientos& m) {
     m.agrupacionAnterior = rsAcreedores.Fields("COD_AGR").Value().CInt();
     if (LineaActual > LimiteAgrupacion) NuevaPagina();
     else LineaActual += 100;
-    Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Agrupación"),
-                         rsAcreedores.Fields("COD_AGR").Value().Texto(), rsAcreedores.Fields("DES_AGR").Value().Texto());
+    MarcaAgrupacion();
     ImprimeEncabezadoAgrupacion();
     LineaActual += 240;
 }

@@ -74,8 +74,7 @@ void frmConGastos::ImprimeSaldos() {
             agrupacionAnterior = agrupacion();
             if (LineaActual > LimiteSaldos) NuevaPagina();
             else LineaActual += 300;
-            Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Agrupación"),
-                                 rs.Fields("COD_AGR").Value().Texto(), rs.Fields("DES_AGR").Value().Texto());
+            MarcaAgrupacion();
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
         }

@@ -170,8 +170,8 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsa
         const report::Texto* t = textos[i].texto;
         const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
         const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
-        const char* tipo = TipoDeLinea(textos[i].marca, marcado);
         if (primeroDeLinea) {
+            const char* tipo = TipoDeLinea(textos[i].marca, marcado);
             if (tipo) {
                 elementos.push_back({tipo, static_cast<int>(elementos.size())});
                 c += '/';
