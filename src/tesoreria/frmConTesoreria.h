@@ -150,6 +150,10 @@ public:
     void RecorreBancos(const Recorrido& recorrido, const QString& filtroBanco, const QString& filtroCuenta);
     // The same with the bank and account chosen in cmbBancos and cmbCuentas.
     void RecorreBancos(const Recorrido& recorrido);
+    // The group headings of the walk, as the exports and the outline read them: the bank in
+    // course (level 1) and the account in course inside it (level 2).
+    void MarcaBanco();
+    void MarcaCuenta();
     // The bank code chosen in cmbBancos, "" for "TODOS"; the account in cmbCuentas, "" for "TODAS".
     QString BancoElegido() const;
     QString CuentaElegida() const;

@@ -3,6 +3,7 @@
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
+#include "report/Superficie.h"
 #include "tesoreria/frmConTesoreria.h"
 
 namespace tesoreria {
@@ -76,6 +77,16 @@ void frmConTesoreria::RecorreBancos(const Recorrido& r, const QString& filtroBan
     }
     rsBancos.Close();
     rsBancos = ado::Recordset();
+}
+
+void frmConTesoreria::MarcaBanco() {
+    Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Banco"), Campo(rsBancos, "COD_BANCO"),
+                         Campo(rsBancos, "NOM_BANCO"));
+}
+
+void frmConTesoreria::MarcaCuenta() {
+    Superficie->MarkLine(report::ClaseRenglon::Grupo, 2, QStringLiteral("Cuenta"), Campo(rsCuentas, "NUM_CUENTA"),
+                         Campo(rsCuentas, "NUM_CUENTA"));
 }
 
 report::CortePorClave frmConTesoreria::PorClave(ado::Recordset& rs, const QString& consulta, const char* clave) {
