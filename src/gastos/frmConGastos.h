@@ -168,8 +168,9 @@ private:
     // "TOTAL :" with the count of creditors and, where the report sums them, their amount.
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
-    // The same agrupación as the group the lines after it belong to, for reports that mark theirs.
-    void MarcaAgrupacion();
+    // The same agrupación as the group the lines after it belong to, for reports that mark theirs;
+    // `nivel` 2 where the agrupación sits inside its group.
+    void MarcaAgrupacion(int16_t nivel = 1);
     void ImprimeCatalogo(bool directorio);
     QHash<QString, vb::Variant> LeeSaldosVencidos(bool Vencido);  // SALDO per creditor code
     // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`
