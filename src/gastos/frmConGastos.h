@@ -204,10 +204,15 @@ private:
         TotalesAuxiliar totales;
         vb::Integer grupoAnterior, agrupacionAnterior;
         bool impreso = false;
+        std::optional<QString> grupoMarcado;  // the group the exports hold the lines in
     };
     // Grouped: the group's total when the group changes after a printed creditor, and the
     // agrupación's heading when the agrupación changes.
     void ImprimeCortesAuxiliar(MarchaAuxiliar& m);
+    // For the exports: the group (level 1) when it changes, and the agrupación (level 2) when its
+    // heading is printed (`encabezado`) or a new group opens under the same one.
+    void MarcaGrupoAuxiliar(MarchaAuxiliar& m, bool encabezado);
+    int16_t NivelAcreedor() const;  // a creditor's group level in the ledger's marks
     // Opens on rsMovtos the range's movements of every creditor of the list, with their concept's
     // and folio class's descriptions, in the walk's order and each creditor's by date and number.
     void AbreMovimientosAuxiliar(const QString& rango);
