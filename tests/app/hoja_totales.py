@@ -70,8 +70,8 @@ REPORTES = [
     ("Caja por concepto resumido", "gastos", consulta(4, CAJA, POR_CONCEPTO, RESUMIDO),
      {"repetidos": (5, "the summary prints its last concept's totals once more, over the global total")}),
     ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
-    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO), {"redondeadas": {"Importe M.N."}}),
-    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO), {"redondeadas": {"Importe M.N."}}),
+    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO)),
+    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO)),
     ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
     ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO),
      {"no_sumables": {"Ingresos": POR_CUENTA, "Egresos": POR_CUENTA, "Saldo": POR_CUENTA}}),
@@ -123,9 +123,10 @@ def exacto(v):
 def revisa_marcas(nombre, encabezado, cuerpo):
     """A sheet written from the marks the report put on its lines: in every amount column, a
     subtotal equals the exact sum of the detail rows of its group (the same keys down to its own
-    level) or of those since the previous subtotal (a group that added up to nothing hands its
-    rows to the next); a total the sum of every detail row, of the subtotals, or of the group
-    headings' amounts (each cheque of the petty cash). A summary form has no detail rows to sum."""
+    level), of those since the previous subtotal (a group that added up to nothing hands its
+    rows to the next), or of the subtotals of one deeper level in its group (a summary form's
+    account over its concepts); a total the sum of every detail row, of the subtotals of one
+    level, or of the group headings' amounts (each cheque of the petty cash)."""
     fallas = []
     columnas = [c.value for c in encabezado]
     claves = [i for i, n in enumerate(columnas) if n and n.endswith(" (clave)")]
@@ -134,7 +135,13 @@ def revisa_marcas(nombre, encabezado, cuerpo):
         valores = [exacto(f[i].value) for f in filas if isinstance(f[i].value, (int, float))]
         return sum(valores, Decimal(0)) if valores else None
 
-    detalles, tramo, subtotales, grupos = [], [], [], []
+    def por_nivel(filas):
+        niveles = {}
+        for nivel, f in filas:
+            niveles.setdefault(nivel, []).append(f)
+        return niveles
+
+    detalles, tramo, subtotales, grupos = [], [], [], []  # subtotales: (level, row)
     for fila in cuerpo:
         renglon = fila[0].value or ""
         if not renglon:
@@ -145,11 +152,16 @@ def revisa_marcas(nombre, encabezado, cuerpo):
             hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
             propias = [k for k in claves if k <= hasta]
             llave = [fila[k].value for k in propias]
-            conjuntos = [[d for d in detalles if [d[k].value for k in propias] == llave], tramo]
-            subtotales.append(fila)
+
+            def suyas(filas):
+                return [f for f in filas if [f[k].value for k in propias] == llave]
+
+            debajo = por_nivel((n, f) for n, f in subtotales if n > hasta)
+            conjuntos = [suyas(detalles), tramo, *(suyas(filas) for filas in debajo.values())]
+            subtotales.append((hasta, fila))
             tramo = []
         elif renglon == "Total":
-            conjuntos = [detalles, subtotales, grupos]
+            conjuntos = [detalles, *por_nivel(subtotales).values(), grupos]
         else:
             grupos.append(fila)
             continue
@@ -183,7 +195,8 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
         for c in fila:
             if isinstance(c.value, (int, float)):
                 numeros += 1
-                if c.number_format != "#,##0.00":
+                # A marked sheet holds a number that is not an amount (an exchange rate) as stored.
+                if c.number_format != "#,##0.00" and not (marcada and c.number_format == "General"):
                     fallas.append(f"{nombre}: {c.coordinate} tiene el formato {c.number_format}")
             elif isinstance(c.value, datetime.datetime):
                 fechas += 1
@@ -285,7 +298,10 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
         fallas.append(f"{nombre}: {len(renglones)} renglones en el CSV, {len(filas)} en la hoja")
     for fila, renglon in zip(filas, renglones):
         for c, v in zip(fila, renglon):
-            if isinstance(c.value, (int, float)):
+            if isinstance(c.value, (int, float)) and c.number_format == "General":
+                if not re.fullmatch(r"-?\d+(\.\d+)?", v) or Decimal(v) != Decimal(str(c.value)):
+                    fallas.append(f"{nombre}: CSV {v!r} frente al número {c.value} en {c.coordinate}")
+            elif isinstance(c.value, (int, float)):
                 if not re.fullmatch(r"-?\d+\.\d{2,4}", v) or Decimal(v) != exacto(c.value):
                     fallas.append(f"{nombre}: CSV {v!r} frente a {c.value} en {c.coordinate}")
             elif isinstance(c.value, datetime.datetime):
