@@ -69,8 +69,8 @@ REPORTES = [
     ("Caja por concepto resumido", "gastos", consulta(4, CAJA, POR_CONCEPTO, RESUMIDO),
      {"repetidos": (5, "the summary prints its last concept's totals once more, over the global total")}),
     ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
-    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO), {"redondeadas": {"Importe M.N."}}),
-    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO), {"redondeadas": {"Importe M.N."}}),
+    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO)),
+    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO)),
     ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
     ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO),
      {"no_sumables": {"Ingresos": POR_CUENTA, "Egresos": POR_CUENTA, "Saldo": POR_CUENTA}}),
@@ -133,8 +133,10 @@ def revisa_marcas(nombre, encabezado, cuerpo):
     """A sheet written from the marks the report put on its lines: in every amount column, a
     subtotal equals the exact sum of the detail rows of its group (the same keys down to its own
     level), of those since the previous subtotal (a group that added up to nothing hands its
-    rows to the next) or of its group headings' amounts; a total the sum of every detail row, of
-    the subtotals, or of the group headings' amounts (each cheque of the petty cash). A balance
+    rows to the next), of its group headings' amounts or of the subtotals of one deeper level in
+    its group (a summary form's account over its concepts); a total the sum of every detail row,
+    of the subtotals of one level, or of the group headings' amounts (each cheque of the petty
+    cash). A balance
     is not summed: it closes at what its group headings bring forward plus every other signed
     amount of its rows (a ledger's charges and credits). A number no detail row holds counts the
     detail rows the line closes. A summary form has no detail rows to sum."""
@@ -150,7 +152,13 @@ def revisa_marcas(nombre, encabezado, cuerpo):
         return suma([importe(c) for f in encabezados for c in f] +
                     [importe(c) for f in filas for j, c in enumerate(f) if j != i])
 
-    detalles, tramo, subtotales, grupos = [], [], [], []
+    def por_nivel(filas):
+        niveles = {}
+        for nivel, f in filas:
+            niveles.setdefault(nivel, []).append(f)
+        return niveles
+
+    detalles, tramo, subtotales, grupos = [], [], [], []  # subtotales: (level, row)
     for fila in cuerpo:
         renglon = fila[0].value or ""
         if not renglon:
@@ -161,14 +169,19 @@ def revisa_marcas(nombre, encabezado, cuerpo):
             hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
             propias = [k for k in claves if k <= hasta]
             llave = [fila[k].value for k in propias]
-            cubiertos = [d for d in detalles if [d[k].value for k in propias] == llave]
-            encabezados = [g for g in grupos if [g[k].value for k in propias] == llave]
-            conjuntos, cuentas = [cubiertos, tramo, encabezados], {len(cubiertos), len(tramo)}
-            subtotales.append(fila)
+
+            def suyas(filas):
+                return [f for f in filas if [f[k].value for k in propias] == llave]
+
+            cubiertos, encabezados = suyas(detalles), suyas(grupos)
+            debajo = por_nivel((n, f) for n, f in subtotales if n > hasta)
+            conjuntos = [cubiertos, tramo, encabezados, *(suyas(filas) for filas in debajo.values())]
+            cuentas = {len(cubiertos), len(tramo)}
+            subtotales.append((hasta, fila))
             tramo = []
         elif renglon == "Total":
             cubiertos, encabezados = detalles, grupos
-            conjuntos, cuentas = [detalles, subtotales, grupos], {len(detalles)}
+            conjuntos, cuentas = [detalles, *por_nivel(subtotales).values(), grupos], {len(detalles)}
         else:
             grupos.append(fila)
             continue
