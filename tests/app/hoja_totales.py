@@ -92,14 +92,21 @@ CUENTA = re.compile(r"TOTAL\b[^$\d]*?(?<![\d.,])(\d+)\s+\w+\((?:es|s)\)", re.IGN
 def impresos(listado):
     """The amount and date texts the pages print (the company heading prints neither on its own).
     A line a page prints exactly as the page before printed it at the same height is a heading
-    carried over, which the sheet holds once."""
+    carried over, which the sheet holds once. A text marked as a number that is not an amount (an
+    exchange rate) may print like one; the sheet holds it as a plain number."""
     paginas = {}
+    NUMERO = 4
     with open(listado, encoding="utf-8") as f:
         next(f)
+        numero = False
         for linea in f:
             r = json.loads(linea)
-            if r["op"] == "text":
-                paginas.setdefault(r["page"], {}).setdefault(r["y"], []).append((r["x"], r["text"].strip()))
+            if r["op"] == "value":
+                numero = r["type"] == NUMERO
+            elif r["op"] == "text":
+                texto = "" if numero else r["text"].strip()
+                paginas.setdefault(r["page"], {}).setdefault(r["y"], []).append((r["x"], texto))
+                numero = False
     importes = fechas = 0
     for n, lineas in paginas.items():
         anterior = paginas.get(n - 1, {})
