@@ -120,12 +120,53 @@ def exacto(v):
     return Decimal(str(v)).quantize(Decimal("0.0001"))
 
 
+# Balances are not added up: an opening balance ("Saldo Anterior", "Saldo Inicial") is carried in,
+# a closing one (any other "Saldo…") is the opening plus the deposits ("Ingresos") less the
+# withdrawals ("Egresos"), and a mean ("Promedio") is the mean of the opening and the closing.
+APERTURAS = {"Saldo Anterior", "Saldo Inicial"}
+INGRESOS, EGRESOS, PROMEDIO = "Ingresos", "Egresos", "Promedio"
+
+
+def es_cierre(columna):
+    return bool(columna) and columna.split(" ")[0] == "Saldo" and columna not in APERTURAS
+
+
+def por_saldos(columnas, fila, cubiertas, encabezado_grupo):
+    """What a row's balances must be, column by column: an opening is that of the first row it
+    covers; a closing, its opening (its own, or its group heading's) plus its deposits less its
+    withdrawals; a mean, that of its own opening and closing, half a ten-thousandth to even."""
+    def valor(f, nombres):
+        for i, n in enumerate(columnas):
+            if n in nombres and f is not None and isinstance(f[i].value, (int, float)):
+                return exacto(f[i].value)
+        return None
+
+    apertura = valor(fila, APERTURAS)
+    if apertura is None:
+        apertura = valor(encabezado_grupo, APERTURAS)
+    cierre = valor(fila, {n for n in columnas if es_cierre(n)})
+    movimientos = INGRESOS in columnas or EGRESOS in columnas
+    reglas = {}
+    for i, n in enumerate(columnas):
+        if n in APERTURAS:
+            primeras = [v for v in (valor(f, {n}) for f in cubiertas) if v is not None]
+            if primeras:
+                reglas[i] = primeras[0]
+        elif es_cierre(n) and apertura is not None and movimientos:
+            reglas[i] = apertura + (valor(fila, {INGRESOS}) or 0) - (valor(fila, {EGRESOS}) or 0)
+        elif n == PROMEDIO and apertura is not None and cierre is not None:
+            reglas[i] = exacto((apertura + cierre) / 2)
+    return reglas
+
+
 def revisa_marcas(nombre, encabezado, cuerpo):
     """A sheet written from the marks the report put on its lines: in every amount column, a
     subtotal equals the exact sum of the detail rows of its group (the same keys down to its own
     level) or of those since the previous subtotal (a group that added up to nothing hands its
     rows to the next); a total the sum of every detail row, of the subtotals, or of the group
-    headings' amounts (each cheque of the petty cash). A summary form has no detail rows to sum."""
+    headings' amounts (each cheque of the petty cash). A summary form has no detail rows to sum.
+    Balances and means follow por_saldos instead, on the subtotals and totals and on every row that
+    prints a mean."""
     fallas = []
     columnas = [c.value for c in encabezado]
     claves = [i for i, n in enumerate(columnas) if n and n.endswith(" (clave)")]
@@ -134,18 +175,30 @@ def revisa_marcas(nombre, encabezado, cuerpo):
         valores = [exacto(f[i].value) for f in filas if isinstance(f[i].value, (int, float))]
         return sum(valores, Decimal(0)) if valores else None
 
+    def falla(fila, renglon, i, debe):
+        fallas.append(f"{nombre}: {renglon or 'Detalle'} {[fila[k].value for k in claves]} imprime "
+                      f"{fila[i].value} en «{columnas[i]}»; debe ser {debe}")
+
     detalles, tramo, subtotales, grupos = [], [], [], []
     for fila in cuerpo:
         renglon = fila[0].value or ""
         if not renglon:
             detalles.append(fila)
             tramo.append(fila)
+            if PROMEDIO in columnas:
+                for i, debe in por_saldos(columnas, fila, [], None).items():
+                    if exacto(fila[i].value) != debe:
+                        falla(fila, renglon, i, debe)
             continue
+        encabezado_grupo = None
         if renglon.startswith("Subtotal de "):
-            hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
+            grupo = renglon.removeprefix("Subtotal de ")
+            hasta = columnas.index(grupo + " (clave)")
             propias = [k for k in claves if k <= hasta]
             llave = [fila[k].value for k in propias]
             conjuntos = [[d for d in detalles if [d[k].value for k in propias] == llave], tramo]
+            encabezado_grupo = next((g for g in reversed(grupos) if g[0].value == grupo
+                                     and [g[k].value for k in propias] == llave), None)
             subtotales.append(fila)
             tramo = []
         elif renglon == "Total":
@@ -153,13 +206,17 @@ def revisa_marcas(nombre, encabezado, cuerpo):
         else:
             grupos.append(fila)
             continue
+        reglas = por_saldos(columnas, fila, conjuntos[0], encabezado_grupo)
         for i, c in enumerate(fila):
             if not isinstance(c.value, (int, float)):
                 continue
+            if i in reglas:
+                if exacto(c.value) != reglas[i]:
+                    falla(fila, renglon, i, reglas[i])
+                continue
             sumas = [s for s in (suma(filas, i) for filas in conjuntos) if s is not None]
             if sumas and exacto(c.value) not in sumas:
-                fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} imprime {c.value} en "
-                              f"«{columnas[i]}»; sus renglones suman {sumas[0]}")
+                falla(fila, renglon, i, f"la suma de sus renglones, {sumas[0]}")
     return fallas
 
 
