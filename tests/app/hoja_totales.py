@@ -41,7 +41,7 @@ def catalogo(tipo, *ajustes):
 #  - no_sumables: captions of columns whose totals are not sums, each with the reason;
 #  - sin_revisar: captions of totals printed again out of place, each with the reason.
 SALDO_CORRIDO = "each line prints the running balance; a subtotal repeats the last one"
-POR_CUENTA = "the summary prints each account's sums and final balance, not its movements"
+NAVIDAD = ["--fijar", "dtpFecha(0)=2025-12-25", "--fijar", "dtpFecha(1)=2025-12-25"]
 
 # name, window, settings (--fijar / --marcar pairs as the command line takes them), exceptions.
 REPORTES = [
@@ -72,9 +72,9 @@ REPORTES = [
     ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
     ("Movimientos por fecha", "tesoreria", consulta(1, AÑO), {"redondeadas": {"Importe M.N."}}),
     ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO), {"redondeadas": {"Importe M.N."}}),
-    ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
-    ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO),
-     {"no_sumables": {"Ingresos": POR_CUENTA, "Egresos": POR_CUENTA, "Saldo": POR_CUENTA}}),
+    ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO)),
+    ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO)),
+    ("Auxiliar de bancos sin movimientos", "tesoreria", consulta(2, NAVIDAD, ["--fijar", "chkSinMovimientos=1"])),
     ("Libro de Bancos", "tesoreria", consulta(3, DICIEMBRE)),
     ("Relación de Conciliaciones", "tesoreria", consulta(4, AÑO)),
     ("Promedio diario mensual", "tesoreria", consulta(5)),
