@@ -317,8 +317,9 @@ public:
     // The bank, account and currency in blue over the average lines; `mes` appended when given.
     void ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes);
     // One line of an average report: opening balance, deposits, withdrawals, closing balance and
-    // the mean of opening and closing.
-    void ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas);
+    // the mean of opening and closing, each marked under the caption of its column (the closing
+    // one is the day's or the month's).
+    void ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas, bool Diario);
 
 protected:
     // Page-writer hooks of this window.
