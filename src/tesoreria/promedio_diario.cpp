@@ -33,8 +33,7 @@ void frmConTesoreria::ImprimePromedioDiario() {
             const Sumas diaria = SumaEntre(*importes.periodo, cuenta, fecha, fecha);
             const QString numero = QString::number(static_cast<int32_t>(dia));
             s.MarkLine(report::ClaseRenglon::Detalle);
-            s.MarkValue(QStringLiteral("Dia"), report::TipoDato::Texto, numero);
-            s.PrintText(0, LineaActual, numero);
+            ImprimeTexto(0, LineaActual, QStringLiteral("Dia"), numero, numero);
             ImprimeSaldosPromedio(LineaActual, saldo, diaria, true);
             LineaActual += 240;
             saldo += diaria.ingresos - diaria.egresos;

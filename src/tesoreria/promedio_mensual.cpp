@@ -35,8 +35,7 @@ void frmConTesoreria::ImprimePromedioMensual() {
             const Sumas mensual = SumaEntre(*importes.periodo, cuenta, mes, finDeMes);
             const QString nombre = vb::Format(vb::Variant(mes), u"mmm/yyyy");
             s.MarkLine(report::ClaseRenglon::Detalle);
-            s.MarkValue(QStringLiteral("Mes/Año"), report::TipoDato::Texto, nombre);
-            s.PrintText(0, LineaActual, nombre);
+            ImprimeTexto(0, LineaActual, QStringLiteral("Mes/Año"), nombre, nombre);
             ImprimeSaldosPromedio(LineaActual, saldo, mensual, false);
             LineaActual += 240;
             if (LineaActual > LimiteMensual) NuevaPagina();
