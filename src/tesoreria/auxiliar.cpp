@@ -12,14 +12,17 @@ namespace {
 constexpr int LimiteAuxiliar = 13500;
 constexpr int ColumnaIngresos = 7500;
 constexpr int ColumnaEgresos = 9000;
+const QString Ingresos = QStringLiteral("Ingresos");
+const QString Egresos = QStringLiteral("Egresos");
+const QString Saldo = QStringLiteral("Saldo");
 
 }  // namespace
 
 void frmConTesoreria::EncabezadoAuxiliarBancos() {
     ColumnasMovimientos(QStringLiteral("Auxiliar de Cuentas"),
                         {{0, QStringLiteral("Concepto")}, {3000, QStringLiteral("Fecha")}, {3850, QStringLiteral("Folio")},
-                         {4900, QStringLiteral("No. Cheque")}, {ColumnaIngresos, QStringLiteral("Ingresos"), true},
-                         {ColumnaEgresos, QStringLiteral("Egresos"), true}, {10500, QStringLiteral("Saldo"), true}});
+                         {4900, QStringLiteral("No. Cheque")}, {ColumnaIngresos, Ingresos, true},
+                         {ColumnaEgresos, Egresos, true}, {10500, Saldo, true}});
 }
 
 QString frmConTesoreria::ConsultaSaldoAnterior(const Alcance& cuentas) const {
@@ -58,13 +61,18 @@ void frmConTesoreria::ImprimeEncabezadoAuxiliar(vb::Currency saldo) {
     s.BeginGroup();
     s.FontSize(9);
     s.ForeColor(Azul);
+    const bool cuentaAparte = MarcaInicioCuenta();
     s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
     s.FontBold(false);
     s.DrawRule(1900, LineaActual, 4500, 200);
+    if (cuentaAparte) MarcaCuenta();
     s.PrintText(2000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    MarcaMoneda();
     s.PrintText(4500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
     s.TextAlign(report::AlineaDerecha);
     s.PrintText(9000, LineaActual, QStringLiteral("Saldo Anterior:"));
+    // The balance the account's closing line starts from.
+    s.MarkValue(QStringLiteral("Saldo Anterior"), saldo);
     s.PrintText(10500, LineaActual, TextoDinero(saldo));
     s.TextAlign(report::AlineaIzquierda);
     LineaActual += 240;
@@ -79,9 +87,13 @@ void frmConTesoreria::ImprimeCierreAuxiliar(vb::Currency ingresos, vb::Currency 
     s.FontSize(9);
     s.FontBold(true);
     s.DrawLine(6500, LineaActual, 10500, LineaActual);
+    s.MarkLine(report::ClaseRenglon::Subtotal, 2);
     s.TextAlign(report::AlineaDerecha);
+    s.MarkValue(Ingresos, ingresos);
     s.PrintText(ColumnaIngresos, LineaActual, TextoDinero(ingresos));
+    s.MarkValue(Egresos, egresos);
     s.PrintText(ColumnaEgresos, LineaActual, TextoDinero(egresos));
+    s.MarkValue(Saldo, saldo);
     s.PrintText(10500, LineaActual, TextoDinero(saldo));
     s.TextAlign(report::AlineaIzquierda);
     s.FontBold(false);
@@ -97,8 +109,7 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
     const bool detallado = optTipo(0).Value();
 
     std::optional<report::CortePorClave> movimientos, antes;
-    Recorrido r;
-    r.cuentas = CuentasConSaldo;
+    Recorrido r = RecorridoMarcado(CuentasConSaldo);
     r.abreConjuntos = [&](const Alcance& cuentas) {
         movimientos.emplace(PorClave(rsMovimientos, ConsultaAuxiliar(cuentas)));
         antes.emplace(PorClave(rsSaldos, ConsultaSaldoAnterior(cuentas)));
@@ -126,12 +137,17 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
             }
             if (detallado) {
                 const int32_t y = LineaActual;
-                s.PrintText(0, y, Campo(rsMovimientos, "DES_CON"));
-                s.PrintText(3000, y, Campo(rsMovimientos, "FEC_MOV"));
-                s.PrintText(3850, y, UltimosDiez(Campo(rsMovimientos, "FOL_MOV")));
-                s.PrintText(4900, y, UltimosDiez(Campo(rsMovimientos, "FOL_CHEQUE")));
+                const QString concepto = Campo(rsMovimientos, "DES_CON"), folio = Campo(rsMovimientos, "FOL_MOV"),
+                              cheque = Campo(rsMovimientos, "FOL_CHEQUE");
+                s.MarkLine(report::ClaseRenglon::Detalle);
+                ImprimeTexto(0, y, QStringLiteral("Concepto"), concepto, concepto);
+                ImprimeFecha(3000, y, QStringLiteral("Fecha"), rsMovimientos.Fields("FEC_MOV").Value());
+                ImprimeTexto(3850, y, QStringLiteral("Folio"), folio, UltimosDiez(folio));
+                ImprimeTexto(4900, y, QStringLiteral("No. Cheque"), cheque, UltimosDiez(cheque));
                 s.TextAlign(report::AlineaDerecha);
+                s.MarkValue(columna == ColumnaIngresos ? Ingresos : Egresos, importe);
                 s.PrintText(columna, y, TextoDinero(importe));
+                s.MarkValue(Saldo, saldo);
                 s.PrintText(10500, y, TextoDinero(saldo));
                 s.TextAlign(report::AlineaIzquierda);
                 LineaActual += 240;

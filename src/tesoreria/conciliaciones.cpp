@@ -5,6 +5,8 @@
 #include "vb/Formato.h"
 #include "vb/Texto.h"
 
+#include <utility>
+
 namespace tesoreria {
 
 namespace {
@@ -32,6 +34,43 @@ QString frmConTesoreria::ConsultaConciliaciones(const Alcance& cuentas) const {
 
 bool EstaCerrada(const vb::Variant& cerrada) { return !cerrada.IsNull() && cerrada.CBool(); }
 
+frmConTesoreria::Recorrido frmConTesoreria::RecorridoMarcado(const QString& cuentas) {
+    Recorrido r;
+    r.cuentas = cuentas;
+    r.alEmpezarBanco = [this] { porMarcar.banco = true; };
+    return r;
+}
+
+bool frmConTesoreria::MarcaInicioCuenta() {
+    if (std::exchange(porMarcar.banco, false)) {
+        MarcaBanco();
+        return true;
+    }
+    MarcaCuenta();
+    return false;
+}
+
+void frmConTesoreria::MarcaMoneda() {
+    Superficie->MarkValue(QStringLiteral("Moneda"), report::TipoDato::Texto, Campo(rsCuentas, "DES_MON"));
+}
+
+void frmConTesoreria::ImprimeTexto(int32_t x, int32_t y, const QString& columna, const QString& valor,
+                                   const QString& impreso) {
+    Superficie->MarkValue(columna, report::TipoDato::Texto, valor);
+    Superficie->PrintText(x, y, impreso);
+}
+
+void frmConTesoreria::ImprimeImporte(int32_t x, int32_t y, const QString& columna, const vb::Variant& importe,
+                                     bool marcado) {
+    if (marcado && !importe.IsNull()) Superficie->MarkValue(columna, importe.CCur());
+    Superficie->PrintText(x, y, vb::Format(importe, u"#,##0.00"));
+}
+
+void frmConTesoreria::ImprimeFecha(int32_t x, int32_t y, const QString& columna, const vb::Variant& fecha) {
+    if (!fecha.IsNull()) Superficie->MarkValue(columna, fecha.CDate().dia);
+    Superficie->PrintText(x, y, fecha.Texto());
+}
+
 void frmConTesoreria::EncabezadoConciliaciones() {
     ColumnasMovimientos(QStringLiteral("Relación de Conciliaciones"),
                         {{0, QStringLiteral("Folio")}, {1500, QStringLiteral("Fec.Inicio")},
@@ -47,10 +86,9 @@ void frmConTesoreria::ImprimeConciliaciones() {
     s.ForeColor(Negro);
     s.FontBold(false);
 
-    const auto importe = [this](const char* campo) { return vb::Format(rsMovimientos.Fields(campo).Value(), u"#,##0.00"); };
+    const auto campo = [this](const char* nombre) { return rsMovimientos.Fields(nombre).Value(); };
     std::optional<report::CortePorClave> conciliaciones;
-    Recorrido r;
-    r.cuentas = CuentasConNombreMoneda;
+    Recorrido r = RecorridoMarcado(CuentasConNombreMoneda);
     r.abreConjuntos = [&](const Alcance& cuentas) {
         conciliaciones.emplace(PorClave(rsMovimientos, ConsultaConciliaciones(cuentas)));
     };
@@ -62,9 +100,12 @@ void frmConTesoreria::ImprimeConciliaciones() {
                 s.BeginGroup();
                 s.FontSize(9);
                 s.ForeColor(Azul);
+                const bool cuentaAparte = MarcaInicioCuenta();
                 s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
                 s.FontBold(false);
+                if (cuentaAparte) MarcaCuenta();
                 s.PrintText(4000, LineaActual, QStringLiteral("Cuenta: ") + cuenta);
+                MarcaMoneda();
                 s.PrintText(6500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
                 LineaActual += 480;
                 s.EndGroup();
@@ -72,19 +113,21 @@ void frmConTesoreria::ImprimeConciliaciones() {
                 encabezado = true;
             }
             const int32_t y = LineaActual;
-            s.PrintText(0, y, Campo(rsMovimientos, "FOL_CONCI"));
-            s.PrintText(1500, y, Campo(rsMovimientos, "FEC_INI"));
-            s.PrintText(2500, y, Campo(rsMovimientos, "FEC_FIN"));
+            const QString folio = Campo(rsMovimientos, "FOL_CONCI");
+            s.MarkLine(report::ClaseRenglon::Detalle);
+            ImprimeTexto(0, y, QStringLiteral("Folio"), folio, folio);
+            ImprimeFecha(1500, y, QStringLiteral("Fec.Inicio"), campo("FEC_INI"));
+            ImprimeFecha(2500, y, QStringLiteral("Fec.Final"), campo("FEC_FIN"));
             s.TextAlign(report::AlineaDerecha);
             // The balance carried in ends 100 twips short of its caption.
-            s.PrintText(4600, y, importe("SAL_INI"));
-            s.PrintText(5900, y, importe("IMP_ING"));
-            s.PrintText(7000, y, importe("IMP_EGRE"));
-            s.PrintText(8300, y, importe("IMP_TRAN"));
-            s.PrintText(9600, y, importe("SAL_EDO"));
+            ImprimeImporte(4600, y, QStringLiteral("Saldo Anterior"), campo("SAL_INI"));
+            ImprimeImporte(5900, y, QStringLiteral("Ingresos"), campo("IMP_ING"));
+            ImprimeImporte(7000, y, QStringLiteral("Egresos"), campo("IMP_EGRE"));
+            ImprimeImporte(8300, y, QStringLiteral("En Tránsito"), campo("IMP_TRAN"));
+            ImprimeImporte(9600, y, QStringLiteral("Saldo Final"), campo("SAL_EDO"));
             s.TextAlign(report::AlineaIzquierda);
-            s.PrintText(9800, y, EstaCerrada(rsMovimientos.Fields("CERRADA").Value()) ? QStringLiteral("CERRADA")
-                                                                                      : QStringLiteral("ABIERTA"));
+            const QString estatus = EstaCerrada(campo("CERRADA")) ? QStringLiteral("CERRADA") : QStringLiteral("ABIERTA");
+            ImprimeTexto(9800, y, QStringLiteral("Estatus"), estatus, estatus);
             LineaActual += 240;
             if (LineaActual > LimiteConciliaciones) NuevaPagina();
         }

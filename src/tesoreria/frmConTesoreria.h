@@ -263,6 +263,26 @@ public:
     void EncabezadoConciliaciones();
     void ImprimeConciliaciones();
 
+    // The group headings still to mark in the ledger, the reconciliation reports and the averages:
+    // a bank where the first of its accounts that prints puts it; in the bank book, an account and
+    // a reconciliation at their first heading, not on the pages that heading is carried over to.
+    struct PorMarcar {
+        bool banco = false, cuenta = false, conciliacion = false;
+    } porMarcar;
+    // A walk over the accounts of `cuentas` (up to "WHERE COD_BANCO=") with each bank still to mark.
+    Recorrido RecorridoMarcado(const QString& cuentas);
+    // Before an account heading's first text, its bank's name: the bank, if still to mark, and
+    // true, the account being left for its own text ("Cuenta: "); or else the account, which then
+    // heads the whole line. Then the account's currency, as a value of its heading.
+    bool MarcaInicioCuenta();
+    void MarcaMoneda();
+    // Texts that stand for a value, marked under `columna` and printed at (x, y): a whole text
+    // printed as `impreso` (cut, say); an amount field in "#,##0.00", exact unless `marcado` is
+    // false; a date field as its text. A Null prints empty and is not marked.
+    void ImprimeTexto(int32_t x, int32_t y, const QString& columna, const QString& valor, const QString& impreso);
+    void ImprimeImporte(int32_t x, int32_t y, const QString& columna, const vb::Variant& importe, bool marcado = true);
+    void ImprimeFecha(int32_t x, int32_t y, const QString& columna, const vb::Variant& fecha);
+
     // Bank book: each reconciliation on its own page, its summary and its movements' status.
     void EncabezadoLibroBancos();
     void ImprimeLibroBancos();
@@ -309,8 +329,9 @@ public:
     // The bank, account and currency in blue over the average lines; `mes` appended when given.
     void ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const QString& mes);
     // One line of an average report: opening balance, deposits, withdrawals, closing balance and
-    // the mean of opening and closing.
-    void ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas);
+    // the mean of opening and closing, each marked under the caption of its column (the closing
+    // one is the day's or the month's).
+    void ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas, bool Diario);
 
 protected:
     // Page-writer hooks of this window.

@@ -8,6 +8,8 @@
 #include "vb/Formato.h"
 #include "vb/Texto.h"
 
+#include <utility>
+
 namespace tesoreria {
 
 namespace {
@@ -58,19 +60,27 @@ QString frmConTesoreria::ConsultaMovimientosLibro(const Alcance& cuentas, const 
 
 void frmConTesoreria::EncabezadoLibroBancos() {
     report::Superficie& s = *Superficie;
-    const auto importe = [this](const char* campo) { return vb::Format(rsMovimientos.Fields(campo).Value(), u"#,##0.00"); };
+    // Marked once, at the reconciliation's first page; the pages it runs onto repeat the heading.
+    const bool cuenta = std::exchange(porMarcar.cuenta, false);
+    const bool conciliacion = std::exchange(porMarcar.conciliacion, false);
     s.BeginGroup();
     s.FontSize(9);
     s.ForeColor(Negro);
     s.FontBold(true);
+    const bool cuentaAparte = cuenta && MarcaInicioCuenta();
     s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    if (cuentaAparte) MarcaCuenta();
     s.PrintText(2000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    if (cuenta) MarcaMoneda();
     s.PrintText(4000, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
     s.TextAlign(report::AlineaDerecha);
     s.PrintText(10500, LineaActual,
                 EstaCerrada(rsMovimientos.Fields("CERRADA").Value()) ? QStringLiteral("Conciliación CERRADA")
                                                                      : QStringLiteral("Conciliación ABIERTA"));
     LineaActual += 240;
+    // The reconciliation's heading in the outline is its period; its row holds the summary below.
+    if (conciliacion)
+        s.MarkLine(report::ClaseRenglon::Grupo, 3, QStringLiteral("Conciliación"), Campo(rsMovimientos, "FOL_CONCI"));
     s.PrintText(10500, LineaActual,
                 QStringLiteral("Del ") + Campo(rsMovimientos, "FEC_INI") + QStringLiteral(" Al ") +
                     Campo(rsMovimientos, "FEC_FIN"));
@@ -85,18 +95,27 @@ void frmConTesoreria::EncabezadoLibroBancos() {
     s.FontSize(9);
     s.DrawLine(0, LineaActual, 10500, LineaActual);
     s.TextAlign(report::AlineaDerecha);
-    const std::pair<int, const char*> resumen[] = {
-        {1050, "SAL_INI"}, {3500, "IMP_ING"}, {6000, "IMP_EGRE"}, {8500, "IMP_TRAN"}, {10500, "SAL_EDO"}};
-    const char* const titulos[] = {"Saldo Inicial", "Ingresos", "Egresos", "No Conciliado", "Saldo Final"};
-    for (size_t i = 0; i < std::size(resumen); ++i)
-        s.PrintText(resumen[i].first, LineaActual, QString::fromUtf8(titulos[i]));
+    struct Resumen {
+        int x;
+        const char* campo;
+        const char16_t* titulo;
+        const char16_t* columna;  // in the spreadsheet, apart from the movements' own columns
+    };
+    static constexpr Resumen resumen[] = {{1050, "SAL_INI", u"Saldo Inicial", u"Saldo Inicial"},
+                                          {3500, "IMP_ING", u"Ingresos", u"Ingresos del periodo"},
+                                          {6000, "IMP_EGRE", u"Egresos", u"Egresos del periodo"},
+                                          {8500, "IMP_TRAN", u"No Conciliado", u"No Conciliado"},
+                                          {10500, "SAL_EDO", u"Saldo Final", u"Saldo Final"}};
+    for (const Resumen& r : resumen) s.PrintText(r.x, LineaActual, QString::fromUtf16(r.titulo));
     LineaActual += 200;
-    for (const auto& [x, campo] : resumen) s.PrintText(x, LineaActual, importe(campo));
+    for (const Resumen& r : resumen)
+        ImprimeImporte(r.x, LineaActual, QString::fromUtf16(r.columna), rsMovimientos.Fields(r.campo).Value(), conciliacion);
     s.TextAlign(report::AlineaIzquierda);
     s.DrawLine(0, LineaActual + 200, 10500, LineaActual + 200);
     LineaActual += 400;
 
     const int32_t y = LineaActual;
+    if (conciliacion) s.MarkLine(report::ClaseRenglon::Titulos);
     s.PrintText(0, y, QStringLiteral("Fecha"));
     s.PrintText(1000, y, QStringLiteral("Folio"));
     s.PrintText(2400, y, QStringLiteral("Concepto"));
@@ -130,14 +149,16 @@ void frmConTesoreria::ImprimeMovimientosLibro(report::CortePorClave& movimientos
             estatus = QStringLiteral("NO CONCILIADO");
         }
         const int32_t y = LineaActual;
-        s.PrintText(0, y, Campo(rsSaldos, "FEC_MOV"));
-        s.PrintText(1000, y, UltimosDiez(Campo(rsSaldos, "FOL_MOV")));
-        s.PrintText(2400, y, Campo(rsSaldos, "DES_CON"));
+        const QString folio = Campo(rsSaldos, "FOL_MOV"), concepto = Campo(rsSaldos, "DES_CON");
+        s.MarkLine(report::ClaseRenglon::Detalle);
+        ImprimeFecha(0, y, QStringLiteral("Fecha"), rsSaldos.Fields("FEC_MOV").Value());
+        ImprimeTexto(1000, y, QStringLiteral("Folio"), folio, UltimosDiez(folio));
+        ImprimeTexto(2400, y, QStringLiteral("Concepto"), concepto, concepto);
         s.TextAlign(report::AlineaDerecha);
-        s.PrintText(6500, y, vb::Format(rsSaldos.Fields("IMP_INGR").Value(), u"#,##0.00"));
-        s.PrintText(8500, y, vb::Format(rsSaldos.Fields("IMP_EGRE").Value(), u"#,##0.00"));
+        ImprimeImporte(6500, y, QStringLiteral("Ingresos"), rsSaldos.Fields("IMP_INGR").Value());
+        ImprimeImporte(8500, y, QStringLiteral("Egresos"), rsSaldos.Fields("IMP_EGRE").Value());
         s.TextAlign(report::AlineaIzquierda);
-        s.PrintText(9250, y, estatus);
+        ImprimeTexto(9250, y, QStringLiteral("Estatus"), estatus, estatus);
         movimientos.Siguiente();
         // The last movement leaves the line where it is.
         if (!movimientos.En(conciliacion)) break;
@@ -173,14 +194,15 @@ void frmConTesoreria::ImprimeLibroBancos() {
 
     bool otraConciliacion = false;
     std::optional<report::CortePorClave> conciliaciones, movimientos;
-    Recorrido r;
-    r.cuentas = CuentasConNombreMoneda;
+    Recorrido r = RecorridoMarcado(CuentasConNombreMoneda);
     r.abreConjuntos = [&](const Alcance& cuentas) {
         conciliaciones.emplace(PorClave(rsMovimientos, ConsultaLibro(cuentas, folio)));
         movimientos.emplace(PorClave(rsSaldos, ConsultaMovimientosLibro(cuentas, folio), ClaveConciliacion));
     };
     r.porCuenta = [&] {
+        porMarcar.cuenta = true;
         for (; conciliaciones->En(Campo(rsCuentas, "NUM_CUENTA")); conciliaciones->Siguiente()) {
+            porMarcar.conciliacion = true;
             if (otraConciliacion) NuevaPagina();
             else EncabezadoLibroBancos();
             otraConciliacion = true;

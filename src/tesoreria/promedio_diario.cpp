@@ -31,8 +31,10 @@ void frmConTesoreria::ImprimePromedioDiario() {
         for (dia = 1; dia <= dias; ++dia) {
             const QDate fecha = vb::DateSerial(anio, mes, dia);
             const Sumas diaria = SumaEntre(*importes.periodo, cuenta, fecha, fecha);
-            s.PrintText(0, LineaActual, QString::number(static_cast<int32_t>(dia)));
-            ImprimeSaldosPromedio(LineaActual, saldo, diaria);
+            const QString numero = QString::number(static_cast<int32_t>(dia));
+            s.MarkLine(report::ClaseRenglon::Detalle);
+            ImprimeTexto(0, LineaActual, QStringLiteral("Dia"), numero, numero);
+            ImprimeSaldosPromedio(LineaActual, saldo, diaria, true);
             LineaActual += 240;
             saldo += diaria.ingresos - diaria.egresos;
             mensual.ingresos += diaria.ingresos;
@@ -46,6 +48,8 @@ void frmConTesoreria::ImprimePromedioDiario() {
         s.DrawLine(0, LineaActual, 10500, LineaActual);
         s.ForeColor(Azul);
         LineaActual += 240;
+        // The month's own balances and mean close the account, under the days' columns.
+        s.MarkLine(report::ClaseRenglon::Subtotal, 2);
         s.PrintText(780, LineaActual, QStringLiteral("Promedio del mes: "));
         LineaActual += 480;
         s.TextAlign(report::AlineaDerecha);
@@ -55,7 +59,7 @@ void frmConTesoreria::ImprimePromedioDiario() {
         s.PrintText(8500, LineaActual, QStringLiteral("Saldo"));
         s.PrintText(10400, LineaActual, QStringLiteral("Promedio"));
         LineaActual += 240;
-        ImprimeSaldosPromedio(LineaActual, apertura, mensual);
+        ImprimeSaldosPromedio(LineaActual, apertura, mensual, true);
         s.FontBold(false);
         s.EndGroup();
     };

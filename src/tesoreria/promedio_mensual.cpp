@@ -33,8 +33,10 @@ void frmConTesoreria::ImprimePromedioMensual() {
         for (QDate mes = inicio; mes <= fin; mes = vb::DateSerial(mes.year(), mes.month() + 1, mes.day())) {
             const QDate finDeMes = vb::DateSerial(mes.year(), mes.month() + 1, 0);
             const Sumas mensual = SumaEntre(*importes.periodo, cuenta, mes, finDeMes);
-            s.PrintText(0, LineaActual, vb::Format(vb::Variant(mes), u"mmm/yyyy"));
-            ImprimeSaldosPromedio(LineaActual, saldo, mensual);
+            const QString nombre = vb::Format(vb::Variant(mes), u"mmm/yyyy");
+            s.MarkLine(report::ClaseRenglon::Detalle);
+            ImprimeTexto(0, LineaActual, QStringLiteral("Mes/Año"), nombre, nombre);
+            ImprimeSaldosPromedio(LineaActual, saldo, mensual, false);
             LineaActual += 240;
             if (LineaActual > LimiteMensual) NuevaPagina();
             saldo += mensual.ingresos - mensual.egresos;

@@ -8,6 +8,21 @@
 
 namespace tesoreria {
 
+namespace {
+
+// The closing balance's caption: the day's in the daily layout, the month's in the monthly one.
+QString ColumnaSaldo(bool diario) { return diario ? QStringLiteral("Saldo del día") : QStringLiteral("Saldo final"); }
+
+// The mean of two amounts at their own precision, half a ten-thousandth to even.
+vb::Currency Media(vb::Currency a, vb::Currency b) {
+    const int64_t doble = (a + b).diezmilesimos();
+    int64_t media = doble / 2;
+    if (doble % 2 != 0 && media % 2 != 0) media += doble > 0 ? 1 : -1;
+    return vb::Currency::DesdeDiezmilesimos(media);
+}
+
+}  // namespace
+
 void frmConTesoreria::EncabezadoPromedios(bool Diario) {
     report::Superficie& s = *Superficie;
     EncabezadoPagina(Diario ? QStringLiteral("Promedio Diario Mensual") : QStringLiteral("Promedio Mensual"));
@@ -21,7 +36,7 @@ void frmConTesoreria::EncabezadoPromedios(bool Diario) {
     s.PrintText(2400, y, QStringLiteral("Saldo Anterior"));
     s.PrintText(4200, y, QStringLiteral("Ingresos"));
     s.PrintText(6200, y, QStringLiteral("Egresos"));
-    s.PrintText(8500, y, Diario ? QStringLiteral("Saldo del día") : QStringLiteral("Saldo final"));
+    s.PrintText(8500, y, ColumnaSaldo(Diario));
     s.PrintText(10400, y, QStringLiteral("Promedio"));
     s.TextAlign(report::AlineaIzquierda);
     s.DrawLine(0, y + 200, 10500, y + 200);
@@ -77,8 +92,7 @@ frmConTesoreria::Sumas frmConTesoreria::SumaEntre(report::CortePorClave& importe
 }
 
 frmConTesoreria::Recorrido frmConTesoreria::RecorridoDePromedios(QDate desde, QDate hasta, Importes& importes) {
-    Recorrido r;
-    r.cuentas = CuentasConNombreMoneda;
+    Recorrido r = RecorridoMarcado(CuentasConNombreMoneda);
     r.abreConjuntos = [this, desde, hasta, &importes](const Alcance& cuentas) {
         importes.antes.emplace(PorClave(rsSaldos, ConsultaSaldoAntesDe(cuentas, desde)));
         importes.periodo.emplace(PorClave(rsMovimientos, ConsultaImportes(cuentas, desde, hasta)));
@@ -92,8 +106,11 @@ void frmConTesoreria::ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const 
     s.FontSize(9);
     s.FontBold(true);
     s.ForeColor(Azul);
+    const bool cuentaAparte = MarcaInicioCuenta();
     s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    if (cuentaAparte) MarcaCuenta();
     s.PrintText(xCuenta, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    MarcaMoneda();
     s.PrintText(xMoneda, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
     if (!mes.isEmpty()) s.PrintText(8600, LineaActual, QStringLiteral("Mes: ") + mes);
     s.FontBold(false);
@@ -102,16 +119,20 @@ void frmConTesoreria::ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const 
     s.FontSize(7);
 }
 
-void frmConTesoreria::ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas) {
+void frmConTesoreria::ImprimeSaldosPromedio(int32_t y, vb::Currency saldo, const Sumas& sumas, bool Diario) {
     report::Superficie& s = *Superficie;
     const vb::Currency final = saldo + sumas.ingresos - sumas.egresos;
     // The mean of opening and closing, in double precision and rounded only when printed.
     const double promedio = (saldo + final).ADouble() / 2;
     s.TextAlign(report::AlineaDerecha);
-    s.PrintText(2400, y, TextoDinero(saldo));
-    s.PrintText(4200, y, TextoDinero(sumas.ingresos));
-    s.PrintText(6200, y, TextoDinero(sumas.egresos));
-    s.PrintText(8500, y, TextoDinero(final));
+    const std::pair<int, vb::Currency> saldos[] = {{2400, saldo}, {4200, sumas.ingresos}, {6200, sumas.egresos}, {8500, final}};
+    const QString columnas[] = {QStringLiteral("Saldo Anterior"), QStringLiteral("Ingresos"), QStringLiteral("Egresos"),
+                                ColumnaSaldo(Diario)};
+    for (std::size_t i = 0; i < std::size(saldos); ++i) {
+        s.MarkValue(columnas[i], saldos[i].second);
+        s.PrintText(saldos[i].first, y, TextoDinero(saldos[i].second));
+    }
+    s.MarkValue(QStringLiteral("Promedio"), Media(saldo, final));
     s.PrintText(10400, y, QStringLiteral("$ ") + vb::FormatoMoneda(promedio));
     s.TextAlign(report::AlineaIzquierda);
 }

@@ -41,7 +41,7 @@ def catalogo(tipo, *ajustes):
 #  - no_sumables: captions of columns whose totals are not sums, each with the reason;
 #  - sin_revisar: captions of totals printed again out of place, each with the reason.
 SALDO_CORRIDO = "each line prints the running balance; a subtotal repeats the last one"
-POR_CUENTA = "the summary prints each account's sums and final balance, not its movements"
+NAVIDAD = ["--fijar", "dtpFecha(0)=2025-12-25", "--fijar", "dtpFecha(1)=2025-12-25"]
 
 # name, window, settings (--fijar / --marcar pairs as the command line takes them), exceptions.
 REPORTES = [
@@ -71,13 +71,15 @@ REPORTES = [
     ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
     ("Movimientos por fecha", "tesoreria", consulta(1, AÑO)),
     ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO)),
-    ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
-    ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO),
-     {"no_sumables": {"Ingresos": POR_CUENTA, "Egresos": POR_CUENTA, "Saldo": POR_CUENTA}}),
+    ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO)),
+    ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO)),
+    ("Auxiliar de bancos sin movimientos", "tesoreria", consulta(2, NAVIDAD, ["--fijar", "chkSinMovimientos=1"])),
     ("Libro de Bancos", "tesoreria", consulta(3, DICIEMBRE)),
     ("Relación de Conciliaciones", "tesoreria", consulta(4, AÑO)),
-    ("Promedio diario mensual", "tesoreria", consulta(5)),
-    ("Promedio mensual", "tesoreria", consulta(6)),
+    ("Promedio diario mensual", "tesoreria",
+     consulta(5, ["--fijar", "cmbMeses(0)=Octubre", "--fijar", "cmbAnios(0)=2025"])),
+    ("Promedio mensual", "tesoreria", consulta(6, ["--fijar", "cmbMeses(1)=Noviembre", "--fijar", "cmbAnios(1)=2024",
+                                                   "--fijar", "cmbMeses(2)=Febrero", "--fijar", "cmbAnios(2)=2025"])),
     ("Movimientos por aplicación", "tesoreria", consulta(7, AÑO)),
     ("Movimientos por aplicación resumido", "tesoreria", consulta(7, AÑO, RESUMIDO)),
     ("Traspasos", "tesoreria", consulta(8, AÑO)),
@@ -136,6 +138,45 @@ def importe(celda):
     return None
 
 
+# Balances are not added up: an opening balance ("Saldo Anterior", "Saldo Inicial") is carried in,
+# a closing one (any other "Saldo…") is the opening plus the deposits ("Ingresos") less the
+# withdrawals ("Egresos"), and a mean ("Promedio") is the mean of the opening and the closing.
+APERTURAS = {"Saldo Anterior", "Saldo Inicial"}
+INGRESOS, EGRESOS, PROMEDIO = "Ingresos", "Egresos", "Promedio"
+
+
+def es_cierre(columna):
+    return bool(columna) and columna.split(" ")[0] == "Saldo" and columna not in APERTURAS
+
+
+def por_saldos(columnas, fila, cubiertas, encabezado_grupo):
+    """What a row's balances must be, column by column: an opening is that of the first row it
+    covers; a closing, its opening (its own, or its group heading's) plus its deposits less its
+    withdrawals; a mean, that of its own opening and closing, half a ten-thousandth to even."""
+    def valor(f, nombres):
+        for i, n in enumerate(columnas):
+            if n in nombres and f is not None and isinstance(f[i].value, (int, float)):
+                return exacto(f[i].value)
+        return None
+
+    apertura = valor(fila, APERTURAS)
+    if apertura is None:
+        apertura = valor(encabezado_grupo, APERTURAS)
+    cierre = valor(fila, {n for n in columnas if es_cierre(n)})
+    movimientos = INGRESOS in columnas or EGRESOS in columnas
+    reglas = {}
+    for i, n in enumerate(columnas):
+        if n in APERTURAS:
+            primeras = [v for v in (valor(f, {n}) for f in cubiertas) if v is not None]
+            if primeras:
+                reglas[i] = primeras[0]
+        elif es_cierre(n) and apertura is not None and movimientos:
+            reglas[i] = apertura + (valor(fila, {INGRESOS}) or 0) - (valor(fila, {EGRESOS}) or 0)
+        elif n == PROMEDIO and apertura is not None and cierre is not None:
+            reglas[i] = exacto((apertura + cierre) / 2)
+    return reglas
+
+
 def revisa_marcas(nombre, encabezado, cuerpo):
     """A sheet written from the marks the report put on its lines: in every amount column, a
     subtotal equals the exact sum of the detail rows of its group (the same keys down to its own
@@ -143,10 +184,11 @@ def revisa_marcas(nombre, encabezado, cuerpo):
     rows to the next), of its group headings' amounts or of the subtotals of one deeper level in
     its group (a summary form's account over its concepts); a total the sum of every detail row,
     of the subtotals of one level, or of the group headings' amounts (each cheque of the petty
-    cash). A balance
-    is not summed: it closes at what its group headings bring forward plus every other signed
-    amount of its rows (a ledger's charges and credits). A number no detail row holds counts the
-    detail rows the line closes. A summary form has no detail rows to sum."""
+    cash). A balance is not summed: an opening, closing or mean balance follows por_saldos, on
+    the subtotals and totals and on every row that prints a mean; any other balance closes at
+    what its group headings bring forward plus every other signed amount of its rows (a ledger's
+    charges and credits). A number no detail row holds counts the detail rows the line closes. A
+    summary form has no detail rows to sum."""
     fallas = []
     columnas = [c.value for c in encabezado]
     claves = [i for i, n in enumerate(columnas) if n and n.endswith(" (clave)")]
@@ -165,15 +207,25 @@ def revisa_marcas(nombre, encabezado, cuerpo):
             niveles.setdefault(nivel, []).append(f)
         return niveles
 
+    def falla(fila, renglon, i, debe):
+        fallas.append(f"{nombre}: {renglon or 'Detalle'} {[fila[k].value for k in claves]} imprime "
+                      f"{fila[i].value} en «{columnas[i]}»; debe ser {debe}")
+
     detalles, tramo, subtotales, grupos = [], [], [], []  # subtotales: (level, row)
     for fila in cuerpo:
         renglon = fila[0].value or ""
         if not renglon:
             detalles.append(fila)
             tramo.append(fila)
+            if PROMEDIO in columnas:
+                for i, debe in por_saldos(columnas, fila, [], None).items():
+                    if exacto(fila[i].value) != debe:
+                        falla(fila, renglon, i, debe)
             continue
+        encabezado_grupo = None
         if renglon.startswith("Subtotal de "):
-            hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
+            grupo = renglon.removeprefix("Subtotal de ")
+            hasta = columnas.index(grupo + " (clave)")
             propias = [k for k in claves if k <= hasta]
             llave = [fila[k].value for k in propias]
 
@@ -184,6 +236,8 @@ def revisa_marcas(nombre, encabezado, cuerpo):
             debajo = por_nivel((n, f) for n, f in subtotales if n > hasta)
             conjuntos = [cubiertos, tramo, encabezados, *(suyas(filas) for filas in debajo.values())]
             cuentas = {len(cubiertos), len(tramo)}
+            encabezado_grupo = next((g for g in reversed(grupos) if g[0].value == grupo
+                                     and [g[k].value for k in propias] == llave), None)
             subtotales.append((hasta, fila))
             tramo = []
         elif renglon == "Total":
@@ -192,6 +246,7 @@ def revisa_marcas(nombre, encabezado, cuerpo):
         else:
             grupos.append(fila)
             continue
+        reglas = por_saldos(columnas, fila, cubiertos, encabezado_grupo)
         for i, c in enumerate(fila):
             if not isinstance(c.value, (int, float)):
                 continue
@@ -200,10 +255,13 @@ def revisa_marcas(nombre, encabezado, cuerpo):
                     fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} cuenta {c.value} en "
                                   f"«{columnas[i]}»; cierra {sorted(cuentas)} renglones")
                 continue
+            if i in reglas:
+                if importe(c) != reglas[i]:
+                    falla(fila, renglon, i, reglas[i])
+                continue
             sumas = [s for s in (suma(importe(f[i]) for f in filas) for filas in conjuntos) if s is not None]
             if sumas and importe(c) not in sumas + [saldo(encabezados, cubiertos, i)]:
-                fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} imprime {c.value} en "
-                              f"«{columnas[i]}»; sus renglones suman {sumas[0]}")
+                falla(fila, renglon, i, f"la suma de sus renglones, {sumas[0]}")
     return fallas
 
 

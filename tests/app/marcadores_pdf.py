@@ -2,7 +2,8 @@
 """The outline of the PDF `zrconsgt reporte --pdf` writes, read with a PDF library we did not
 write: a report that prints group headings (agrupaciones, banks with their reconciliations) gets
 one bookmark per heading, titled as printed and pointing to the page that prints it, in the
-document's order, nested as the report's groups are (a creditor under its agrupación); a report
+document's order, nested as the report's groups are (a creditor under its agrupación, a
+reconciliation under its account under its bank); a report
 without groups gets one bookmark per page. Each page's text still
 comes out in reading order.
 
@@ -22,7 +23,7 @@ REPORTES = [
     ("Relación de Movimientos", "tesoreria",
      ["--fijar", "cmbConsulta=1", "--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"], 3),
     ("Libro de Bancos", "tesoreria",
-     ["--fijar", "cmbConsulta=3", "--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"], 1),
+     ["--fijar", "cmbConsulta=3", "--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"], 3),
     ("Parámetros", "gastos", ["--fijar", "cmbTipCatalogo=1"], 0),
 ]
 
