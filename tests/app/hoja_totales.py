@@ -34,16 +34,10 @@ def catalogo(tipo, *ajustes):
     return ["--fijar", f"cmbTipCatalogo={tipo}", *[a for grupo in ajustes for a in grupo]]
 
 
-# What a report prints as a total that is not the sum of the detail rows above it:
-#  - redondeadas: captions of columns printed rounded line by line while the report totals the
-#    unrounded values (an amount times an exchange rate, a percentage of an amount), so their
-#    totals may differ from the rows by half a cent a row;
-#  - no_sumables: captions of columns whose totals are not sums, each with the reason;
-#  - sin_revisar: captions of totals printed again out of place, each with the reason.
-SALDO_CORRIDO = "each line prints the running balance; a subtotal repeats the last one"
 NAVIDAD = ["--fijar", "dtpFecha(0)=2025-12-25", "--fijar", "dtpFecha(1)=2025-12-25"]
 
-# name, window, settings (--fijar / --marcar pairs as the command line takes them), exceptions.
+# name, window, settings (--fijar / --marcar pairs as the command line takes them), and the amounts
+# a form prints twice that the sheet holds once ("repetidos": how many, and why).
 REPORTES = [
     ("Directorio detallado", "gastos", catalogo(0, DETALLADO)),
     ("Directorio resumido", "gastos", catalogo(0, RESUMIDO)),
@@ -121,10 +115,6 @@ def impresos(listado):
 
 
 FORMATO_IMPORTE = "#,##0.00"
-
-
-def centavos(v):
-    return Decimal(str(v)).quantize(Decimal("0.01"))
 
 
 def exacto(v):
@@ -265,8 +255,7 @@ def revisa_marcas(nombre, encabezado, cuerpo):
     return fallas
 
 
-def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=frozenset(), sin_revisar=frozenset(),
-           repetidos=(0, "")):
+def revisa(nombre, xlsx, csv_, listado, repetidos=(0, "")):
     fallas = []
     libro = openpyxl.load_workbook(xlsx)
     hoja = libro.active
@@ -276,19 +265,17 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     encabezado, cuerpo = filas[0], filas[1:]
     if not all(c.font.bold for c in encabezado if c.value is not None):
         fallas.append(f"{nombre}: el encabezado no está en negritas")
-    marcada = encabezado[0].value == "Renglón"
-    if marcada:
-        fallas += revisa_marcas(nombre, encabezado, cuerpo)
+    if encabezado[0].value != "Renglón":
+        return fallas + [f"{nombre}: la hoja no sale de las marcas del reporte"]
+    fallas += revisa_marcas(nombre, encabezado, cuerpo)
 
-    # A marked sheet may hold numbers that are not amounts (a count, a percentage): they are not
-    # printed as amounts either, so an amount written without its format is one amount short.
+    # The sheet may hold numbers that are not amounts (a count, a percentage): they are not printed
+    # as amounts either, so an amount written without its format is one amount short.
     numeros = fechas = 0
     for fila in cuerpo:
         for c in fila:
             if importe(c) is not None:
                 numeros += 1
-            elif isinstance(c.value, (int, float)) and not marcada:
-                fallas.append(f"{nombre}: {c.coordinate} tiene el formato {c.number_format}")
             elif isinstance(c.value, datetime.datetime):
                 fechas += 1
             elif isinstance(c.value, str) and IMPORTE.match(c.value.strip()):
@@ -298,82 +285,6 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
         fallas.append(f"{nombre}: {numeros} importes en la hoja, {importes_impresos} impresos")
     if fechas != fechas_impresas:
         fallas.append(f"{nombre}: {fechas} fechas en la hoja, {fechas_impresas} impresas")
-
-    # Totals: bold rows whose caption says TOTAL. Each amount they print, in its column or inside
-    # the caption, equals the sum of one column over the detail rows since the previous total with
-    # the same caption, since the previous total of any kind, or since the start; or the sum of
-    # the totals of one lower kind printed since the previous total with its caption (an account
-    # over its concepts). A summary form prints totals with no detail rows under them: those are
-    # checked only through the totals above them. A printed count equals the detail rows since the
-    # previous total. A total may also sum what the group headings since the previous one print
-    # in one column (each cheque of the petty cash, each balance brought forward). Columns the
-    # report does not total by summing, and totals printed again out of place, are named with the
-    # reason where the report is listed.
-    todo, tramo, por_leyenda, detalles_tramo, encabezados_todo = {}, {}, {}, 0, {}
-    if marcada:
-        cuerpo = []  # its totals were checked against their groups above
-    encabezados = {}   # caption -> sum of the amounts group headings printed since that total's last
-    rango = {}         # caption -> order of first appearance: lower totals appear first
-    desde_inicio = {}  # caption -> column -> sum of its totals since the start
-    inferiores = {}    # caption -> other caption -> column -> sum of those since this caption's last
-    for fila in cuerpo:
-        if not fila[0].font.bold:
-            detalles_tramo += 1
-            for i, c in enumerate(fila):
-                if isinstance(c.value, (int, float)):
-                    v = centavos(c.value)
-                    for sumas in (todo, tramo, *por_leyenda.values()):
-                        sumas[i] = sumas.get(i, Decimal(0)) + v
-            continue
-        leyenda = str(fila[0].value or "")
-        if not re.search(r"\bTOTAL", leyenda, re.IGNORECASE):
-            for i, c in enumerate(fila):
-                if isinstance(c.value, (int, float)):
-                    for sumas in (encabezados_todo, *encabezados.values()):
-                        sumas[i] = sumas.get(i, Decimal(0)) + centavos(c.value)
-            continue
-        clave = re.search(r"TOTAL[^:\d$]*", leyenda, re.IGNORECASE).group(0).strip().upper()
-        importes = {i: centavos(c.value) for i, c in enumerate(fila) if isinstance(c.value, (int, float))}
-        en_leyenda = [Decimal(m.group(0).replace(",", "")) for m in re.finditer(r"-?\d{1,3}(?:,\d{3})*\.\d{2}", leyenda)]
-        propio = por_leyenda.get(clave, todo)
-        if clave in rango:
-            debajo = [s for otra, s in inferiores[clave].items() if rango[otra] < rango[clave]]
-        else:
-            debajo = [s for otra, s in desde_inicio.items() if otra != clave]
-            rango[clave] = len(rango)
-        revisable = clave not in sin_revisar and (detalles_tramo > 0 or debajo)
-
-        def candidatos(i):
-            return {propio.get(i, Decimal(0)), tramo.get(i, Decimal(0)), todo.get(i, Decimal(0)),
-                    *encabezados.get(clave, encabezados_todo).values(), *(sumas[i] for sumas in debajo if i in sumas)}
-
-        def cuadra(i, v):
-            if v in candidatos(i):
-                return True
-            if encabezado[i].value not in redondeadas:
-                return False
-            margen = Decimal("0.005") * max(detalles_tramo, 1) + Decimal("0.01")
-            return any(abs(v - s) <= margen for s in candidatos(i))
-
-        sumables = {i for i, c in enumerate(encabezado) if c.value not in no_sumables}
-        for i, v in importes.items():
-            if revisable and i in sumables and not cuadra(i, v):
-                fallas.append(f"{nombre}: «{leyenda}» imprime {v} en la columna {i + 1}; "
-                              f"los renglones suman {tramo.get(i, Decimal(0))}")
-        columnas = (set(todo) | set(tramo) | {i for sumas in debajo for i in sumas}) & sumables
-        for v in en_leyenda:
-            if revisable and not any(cuadra(i, v) for i in columnas):
-                fallas.append(f"{nombre}: «{leyenda}» imprime {v}, que no suma ninguna columna")
-        cuenta = CUENTA.search(leyenda)
-        if cuenta and int(cuenta.group(1)) != detalles_tramo:
-            fallas.append(f"{nombre}: «{leyenda}» cuenta {cuenta.group(1)}; hay {detalles_tramo} renglones")
-        for sumas in [desde_inicio.setdefault(clave, {})] + [s.setdefault(clave, {}) for o, s in inferiores.items() if o != clave]:
-            for i, v in importes.items():
-                sumas[i] = sumas.get(i, Decimal(0)) + v
-        inferiores[clave] = {}
-        por_leyenda[clave] = {}
-        encabezados[clave] = {}
-        tramo, detalles_tramo = {}, 0
 
     # The CSV: the UTF-8 mark a spreadsheet program needs to show accents right, then the same
     # rows and values, amounts exact with a dot and no grouping, dates yyyy-mm-dd.

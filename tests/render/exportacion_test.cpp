@@ -153,16 +153,17 @@ TEST(Png, UnArchivoPorPaginaConSuResolucion) {
 // quoted when it holds a comma, a quote or a line break, amounts with a dot and no grouping (the
 // sign kept, a half cent never printed), dates as yyyy-mm-dd, and every row ends in CRLF.
 TEST(Csv, MarcaUtf8ComillasYValores) {
-    const auto texto = [](const QString& t) { return CeldaDeTexto(t); };
+    const auto texto = [](const QString& t) { return Celda{Celda::Tipo::Texto, t, {}, {}}; };
+    const auto importe = [](const char* t) { return Celda{Celda::Tipo::Importe, {}, *vb::Currency::DesdeTexto(QString::fromLatin1(t)), {}}; };
     Tabla tabla;
     tabla.columnas = {QStringLiteral("Código"), QStringLiteral("Nombre, razón"), QStringLiteral("Fecha"),
                       QStringLiteral("Saldo")};
     tabla.filas.push_back({Fila::Clase::Detalle, 0, 0,
                            {texto(QStringLiteral("0012")), texto(QStringLiteral("Peña \"La Güera\", S.A.")),
-                            texto(QStringLiteral("05/ene/2026")), texto(QStringLiteral("-1,234,567.80"))}});
+                            Celda{Celda::Tipo::Fecha, {}, {}, QDate(2026, 1, 5)}, importe("-1234567.80")}});
     tabla.filas.push_back({Fila::Clase::Total, 0, 0,
                            {texto(QStringLiteral("TOTAL")), texto(QStringLiteral("dos\nrenglones")), Celda{},
-                            texto(QStringLiteral("$ 0.05"))}});
+                            importe("0.05")}});
     QTemporaryDir dir;
     const QString archivo = dir.filePath(QStringLiteral("r.csv"));
     render::ExportaCsv(tabla, archivo);
