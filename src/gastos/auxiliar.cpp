@@ -241,12 +241,7 @@ void frmConGastos::ImprimeMovimientoAuxiliar(vb::Currency& saldo, vb::Currency& 
         saldo -= importe;
         abonos += importe;
     }
-    // The column the movement leaves empty is marked empty: the sheet keeps the page's column order.
-    for (const Columna columna : {Cargos, Abonos}) {
-        if ((columna == Cargos) == cargo) Importes(s, LineaActual, {{columna == Cargos ? 7100 : 8600, columna, importe}});
-        else s.MarkValue(QString::fromUtf16(NombreColumna[columna]), report::TipoDato::Texto, {});
-    }
-    Importes(s, LineaActual, {{10300, Saldo, saldo}});
+    Importes(s, LineaActual, {cargo ? Importe{7100, Cargos, importe} : Importe{8600, Abonos, importe}, {10300, Saldo, saldo}});
 }
 
 void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcreedor& sumas, TotalesAuxiliar& t) {

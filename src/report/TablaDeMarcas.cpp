@@ -15,12 +15,25 @@ struct Nivel {
     QString nombre;
 };
 
+// Where a value prints: on which line of its record (a record may take two) and how far right.
+struct Lugar {
+    int linea = 0;
+    int32_t x = 0;
+    auto operator<=>(const Lugar&) const = default;
+};
+
+// A value marked on a line, and where the text it stands for prints (none when it prints nothing).
+struct Valor {
+    const Dato* dato;
+    std::optional<Lugar> lugar;
+};
+
 // A marked line and the values marked on it, in the order drawn.
 struct Renglon {
     ClaseRenglon clase;
     int16_t nivel;
     std::map<int16_t, Nivel> grupos;  // the groups it sits in, outermost first
-    std::vector<const Dato*> datos;
+    std::vector<Valor> datos;
 };
 
 Celda CeldaDe(const Dato& d) {
@@ -60,11 +73,23 @@ Celda TextoCelda(const QString& texto) {
 
 // The document's marked lines, each with the groups open when it was drawn.
 std::vector<Renglon> Renglones(const Documento& documento) {
+    constexpr int32_t OtraLinea = 100;  // twips further down a record's text starts a line of its own
     std::vector<Renglon> renglones;
     std::map<int16_t, Nivel> abiertos;
+    Valor* sinLugar = nullptr;  // the last value marked, until the text it stands for prints
+    int linea = -1;  // the line of the current record its texts print on; -1 before the first
+    int32_t yLinea = 0;
     for (const Pagina& p : documento)
         for (const Registro& r : p.registros) {
+            if (const auto* t = std::get_if<Texto>(&r)) {
+                if (linea < 0 || t->y > yLinea + OtraLinea) ++linea, yLinea = t->y;
+                if (sinLugar) sinLugar->lugar = Lugar{linea, t->x};
+                sinLugar = nullptr;
+                continue;
+            }
             if (const auto* m = std::get_if<Marca>(&r)) {
+                sinLugar = nullptr;
+                linea = -1;
                 if (m->clase == ClaseRenglon::Grupo && m->nivel > 0) {
                     abiertos.erase(abiertos.lower_bound(m->nivel), abiertos.end());  // a new group closes those inside
                     abiertos[m->nivel] = {m->Grupo(), m->Clave(), m->Nombre()};
@@ -75,7 +100,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
                 if (m->clase == ClaseRenglon::Total) grupos.clear();
                 renglones.push_back({m->clase, m->nivel, std::move(grupos), {}});
             } else if (const auto* d = std::get_if<Dato>(&r); d && !renglones.empty()) {
-                renglones.back().datos.push_back(d);
+                sinLugar = &renglones.back().datos.emplace_back(Valor{d, std::nullopt});
             }
         }
     return renglones;
@@ -96,20 +121,33 @@ Tabla TablaDeMarcas(const Documento& documento) {
     tabla.grupos = GruposDeMarcas(documento);
     const std::vector<Renglon> renglones = Renglones(documento);
 
-    // Columns: what the row is, each group level's key and name, then the values in the order
-    // they first appear.
+    // Columns: what the row is, each group level's key and name, then the values as the page
+    // prints them left to right: where a detail line prints it, or where it first prints.
     std::map<int16_t, QString> niveles;
     std::map<int16_t, bool> conNombre;  // a level whose groups are known by their key alone has no name column
     QStringList valores;
+    std::map<QString, std::pair<bool, Lugar>> donde;  // printed on a detail line, and where
     for (const Renglon& r : renglones) {
         if (r.datos.empty()) continue;
         for (const auto& [nivel, g] : r.grupos) {
             niveles.emplace(nivel, g.grupo);
             conNombre[nivel] = conNombre[nivel] || !g.nombre.isEmpty();
         }
-        for (const Dato* d : r.datos)
-            if (!valores.contains(d->Columna())) valores << d->Columna();
+        const bool detalle = r.clase == ClaseRenglon::Detalle;
+        for (const Valor& v : r.datos) {
+            const QString columna = v.dato->Columna();
+            if (!valores.contains(columna)) valores << columna;
+            if (!v.lugar) continue;
+            const auto [d, nueva] = donde.try_emplace(columna, detalle, *v.lugar);
+            if (!nueva && detalle && !d->second.first) d->second = {true, *v.lugar};
+        }
     }
+    // A value never printed keeps its place after the printed ones, in the order it first appears.
+    std::stable_sort(valores.begin(), valores.end(), [&](const QString& a, const QString& b) {
+        const auto da = donde.find(a), db = donde.find(b);
+        if (da == donde.end() || db == donde.end()) return da != donde.end() && db == donde.end();
+        return da->second.second < db->second.second;
+    });
     tabla.columnas << QStringLiteral("Renglón");
     for (const auto& [nivel, grupo] : niveles) {
         tabla.columnas << grupo + QStringLiteral(" (clave)");
@@ -141,8 +179,8 @@ Tabla TablaDeMarcas(const Documento& documento) {
         }
         f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
         const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
-        for (const Dato* d : r.datos)
-            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(d->Columna()))] = CeldaDe(*d);
+        for (const Valor& v : r.datos)
+            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(v.dato->Columna()))] = CeldaDe(*v.dato);
         tabla.filas.push_back(std::move(f));
     }
     return tabla;

@@ -6,6 +6,15 @@
 
 using namespace report;
 
+namespace {
+
+void Valor(Superficie& s, int32_t x, int32_t y, const QString& columna, const char* importe) {
+    s.MarkValue(columna, *vb::Currency::DesdeTexto(QString::fromLatin1(importe)));
+    s.PrintText(x, y, QString::fromLatin1(importe));
+}
+
+}  // namespace
+
 // A run where no report drew leaves a blank page: no rows, no groups.
 TEST(Tabla, SinMarcasNoHayRenglones) {
     Superficie s;
@@ -16,4 +25,30 @@ TEST(Tabla, SinMarcasNoHayRenglones) {
     EXPECT_TRUE(t.columnas.isEmpty());
     EXPECT_TRUE(t.filas.empty());
     EXPECT_TRUE(GruposDeDocumento(s.Paginas()).empty());
+}
+
+// Columns come in the order the page prints them, whatever the first line holds: a withdrawal
+// before any deposit, a record's second line after its first, a value that prints nothing last.
+TEST(Tabla, ColumnasEnElOrdenDeLaPaginaYGruposComoSeMarcaron) {
+    Superficie s;
+    s.StartDoc();
+    s.MarkLine(ClaseRenglon::Grupo, 1, QStringLiteral("Banco"), QStringLiteral("012"),
+               QStringLiteral("Banco Internacional de Fomento Regional"));
+    s.PrintText(0, 500, QStringLiteral("012 Banco Internacional"));
+    s.MarkLine(ClaseRenglon::Detalle);
+    s.MarkValue(QStringLiteral("Oculto"), TipoDato::Texto, QStringLiteral("x"));
+    Valor(s, 8000, 800, QStringLiteral("Egresos"), "5.00");
+    s.MarkValue(QStringLiteral("Notas"), TipoDato::Texto, QStringLiteral("nota"));
+    s.PrintText(200, 1040, QStringLiteral("nota"));
+    s.MarkLine(ClaseRenglon::Detalle);
+    s.MarkValue(QStringLiteral("Folio"), TipoDato::Texto, QStringLiteral("F-1"));
+    s.PrintText(0, 1300, QStringLiteral("F-1"));
+    Valor(s, 6500, 1300, QStringLiteral("Ingresos"), "7.00");
+    s.EndDoc();
+
+    const Tabla t = TablaDeDocumento(s.Paginas());
+    EXPECT_EQ(t.columnas, (QStringList{"Renglón", "Banco (clave)", "Banco", "Folio", "Ingresos", "Egresos", "Notas",
+                                       "Oculto"}));
+    ASSERT_EQ(t.filas.size(), 2u);
+    EXPECT_EQ(t.filas[0].celdas.at(5).importe.ATexto(), QStringLiteral("5"));
 }
