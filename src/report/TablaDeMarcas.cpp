@@ -193,20 +193,16 @@ std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
         for (std::size_t i = 0; i < registros.size(); ++i) {
             const auto* m = std::get_if<Marca>(&registros[i]);
             if (!m || m->clase != ClaseRenglon::Grupo) continue;
-            // The heading as printed: the texts of its line, up to the next mark.
+            // Titled by what it is, its key and its whole name, whatever the page cuts or adds;
+            // placed where its line prints.
             int32_t y = 0;
-            QStringList textos;
-            for (std::size_t j = i + 1; j < registros.size() && !std::holds_alternative<Marca>(registros[j]); ++j) {
-                const auto* t = std::get_if<Texto>(&registros[j]);
-                if (!t || t->texto.trimmed().isEmpty()) continue;
-                if (textos.isEmpty()) y = t->y;
-                else if (t->y != y) break;
-                textos << t->texto.trimmed();
-            }
-            const QString nombre = !textos.isEmpty()         ? textos.join(u' ')
-                                   : m->Nombre().isEmpty() ? m->Clave()
-                                                           : m->Clave() + u' ' + m->Nombre();
-            grupos.push_back({nombre.trimmed(), p, y, m->nivel});
+            for (std::size_t j = i + 1; j < registros.size() && !std::holds_alternative<Marca>(registros[j]); ++j)
+                if (const auto* t = std::get_if<Texto>(&registros[j]); t && !t->texto.trimmed().isEmpty()) {
+                    y = t->y;
+                    break;
+                }
+            const QString titulo = QStringList{m->Clave(), m->Nombre()}.join(u' ').trimmed();
+            grupos.push_back({titulo.isEmpty() ? m->Grupo() : m->Grupo() + QStringLiteral(": ") + titulo, p, y, m->nivel});
         }
     }
     return grupos;

@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """The outline of the PDF `zrconsgt reporte --pdf` writes, read with a PDF library we did not
-write: a report that prints group headings (agrupaciones, banks with their reconciliations) gets
-one bookmark per heading, titled as printed and pointing to the page that prints it, in the
-document's order, nested as the report's groups are (a creditor under its agrupación, a
-reconciliation under its account under its bank); a report
-without groups gets one bookmark per page. Each page's text still
-comes out in reading order.
+write: a report that marks group headings (agrupaciones, creditors, banks, accounts,
+reconciliations) gets one bookmark per heading, titled by the heading's kind, key and whole name
+as marked ("Banco: 012 …") and pointing to the page that prints it, in the document's order,
+nested as the report's groups are (a creditor under its agrupación, a reconciliation under its
+account under its bank); a report without groups gets one bookmark per page. The PDF is tagged
+for a screen reader.
 
 Usage: marcadores_pdf.py ZRCONSGT"""
+import json
 import sys
 
 import pypdf
@@ -28,8 +29,16 @@ REPORTES = [
 ]
 
 
-def texto_de_pagina(pdf, n):
-    return ejecuta(["pdftotext", "-layout", "-f", str(n), "-l", str(n), pdf, "-"])
+GRUPO = 2  # the line class of a group heading in the listing
+
+
+def grupos_marcados(listado):
+    """Each marked group heading as its bookmark should read: title, page and depth."""
+    with open(listado, encoding="utf-8") as f:
+        next(f)
+        marcas = [json.loads(linea) for linea in f]
+    return [(f"{m['group']}: {' '.join(v for v in (m['key'], m['name']) if v)}", m["page"], m["level"])
+            for m in marcas if m["op"] == "mark" and m["class"] == GRUPO]
 
 
 def aplana(lector, ramas, nivel=1):
@@ -60,35 +69,35 @@ def etiquetas(nombre, lector, profundidad):
     return fallas
 
 
-def revisa(nombre, pdf, profundidad):
+def revisa(nombre, pdf, listado, profundidad):
     fallas = []
     lector = pypdf.PdfReader(pdf)
     arbol = list(aplana(lector, lector.outline))
     fallas += etiquetas(nombre, lector, profundidad)
-    marcas = [(titulo, n) for titulo, n, _ in arbol]
     paginas = len(lector.pages)
     if max((nivel for *_, nivel in arbol), default=0) != max(profundidad, 1):
         fallas.append(f"{nombre}: los marcadores anidan {max(nivel for *_, nivel in arbol)} niveles, no {profundidad}")
     if not profundidad:
-        if marcas != [(f"Página {n}", n) for n in range(1, paginas + 1)]:
-            fallas.append(f"{nombre}: se esperaba un marcador por página; hay {marcas[:3]}…")
+        if [(t, n) for t, n, _ in arbol] != [(f"Página {n}", n) for n in range(1, paginas + 1)]:
+            fallas.append(f"{nombre}: se esperaba un marcador por página; hay {arbol[:3]}…")
         return fallas
-    if len(marcas) < 2:
-        fallas.append(f"{nombre}: {len(marcas)} marcadores de grupo")
-    if [n for _, n in marcas] != sorted(n for _, n in marcas):
-        fallas.append(f"{nombre}: los marcadores no siguen el orden del documento")
-    for titulo, n in marcas:
-        # pdftotext puts spaces of its own between the heading's texts, or none where they touch.
-        if "".join(titulo.split()) not in "".join(texto_de_pagina(pdf, n).split()):
-            fallas.append(f"{nombre}: «{titulo}» no está en la página {n}")
+    esperados = grupos_marcados(listado)
+    if len(esperados) < 2:
+        fallas.append(f"{nombre}: {len(esperados)} grupos marcados")
+    for hay, debe in zip(arbol, esperados):
+        if hay != debe:
+            fallas.append(f"{nombre}: el marcador {hay} debía ser {debe}")
+            break
+    if len(arbol) != len(esperados):
+        fallas.append(f"{nombre}: {len(arbol)} marcadores, {len(esperados)} grupos marcados")
     return fallas
 
 
 def corre_y_revisa(reporte, base, comun):
     nombre, ventana, ajustes, profundidad = reporte
-    pdf = str(base.with_suffix(".pdf"))
-    ejecuta([*comun, "--ventana", ventana, *ajustes, "--pdf", pdf])
-    return revisa(nombre, pdf, profundidad)
+    pdf, listado = str(base.with_suffix(".pdf")), str(base.with_suffix(".jsonl"))
+    ejecuta([*comun, "--ventana", ventana, *ajustes, "--pdf", pdf, "--listado", listado])
+    return revisa(nombre, pdf, listado, profundidad)
 
 
 if __name__ == "__main__":

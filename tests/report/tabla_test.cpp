@@ -29,6 +29,7 @@ TEST(Tabla, SinMarcasNoHayRenglones) {
 
 // Columns come in the order the page prints them, whatever the first line holds: a withdrawal
 // before any deposit, a record's second line after its first, a value that prints nothing last.
+// The outline names each group by its kind, key and whole name, where its line prints.
 TEST(Tabla, ColumnasEnElOrdenDeLaPaginaYGruposComoSeMarcaron) {
     Superficie s;
     s.StartDoc();
@@ -51,4 +52,8 @@ TEST(Tabla, ColumnasEnElOrdenDeLaPaginaYGruposComoSeMarcaron) {
                                        "Oculto"}));
     ASSERT_EQ(t.filas.size(), 2u);
     EXPECT_EQ(t.filas[0].celdas.at(5).importe.ATexto(), QStringLiteral("5"));
+    const std::vector<Grupo> grupos = GruposDeDocumento(s.Paginas());
+    ASSERT_EQ(grupos.size(), 1u);
+    EXPECT_EQ(grupos[0].titulo, QStringLiteral("Banco: 012 Banco Internacional de Fomento Regional"));
+    EXPECT_EQ(grupos[0].y, 500);
 }
