@@ -71,6 +71,13 @@ void frmConTesoreria::ImprimeFecha(int32_t x, int32_t y, const QString& columna,
     Superficie->PrintText(x, y, fecha.Texto());
 }
 
+void frmConTesoreria::ImprimeTipoDeCambio(int32_t x, int32_t y) {
+    const vb::Variant tipo = rsMovimientos.Fields("TIP_CAM").Value();
+    if (!tipo.IsNull() && tipo.IsNumeric())
+        Superficie->MarkValue(QStringLiteral("T.C."), report::TipoDato::Numero, tipo.CCur().ATexto());
+    Superficie->PrintText(x, y, vb::Format(tipo, u"#,##0.00"));
+}
+
 void frmConTesoreria::EncabezadoConciliaciones() {
     ColumnasMovimientos(QStringLiteral("Relación de Conciliaciones"),
                         {{0, QStringLiteral("Folio")}, {1500, QStringLiteral("Fec.Inicio")},

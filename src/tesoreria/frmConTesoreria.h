@@ -248,12 +248,6 @@ public:
     // on a shaded band, the account's currency, the amount, the exchange rate and the amount in pesos.
     void ImprimeFechaYFolio(int32_t y);
     void ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos);
-    // A movement's values for the spreadsheet, each marked before the text that prints it: a
-    // field's whole text (returned, for printing), a date of rsMovimientos, and its exchange rate
-    // as the amounts in pesos are figured with.
-    QString MarcaTexto(const QString& columna, const ado::Recordset& rs, const char* nombre);
-    void MarcaFecha(const QString& columna, const char* nombre);
-    void MarcaTipoDeCambio();
     // The concept groups of the two listings by date: `consulta` gives the movement query,
     // `detalle` draws a movement (when detailed) and gives its amount for the totals.
     void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const Alcance&)>& consulta,
@@ -278,10 +272,12 @@ public:
     void MarcaMoneda();
     // Texts that stand for a value, marked under `columna` and printed at (x, y): a whole text
     // printed as `impreso` (cut, say); an amount field in "#,##0.00", exact unless `marcado` is
-    // false; a date field as its text. A Null prints empty and is not marked.
+    // false; a date field as its text; the movement's exchange rate in "#,##0.00", marked as stored,
+    // as the amounts in pesos are figured with. A Null prints empty and is not marked.
     void ImprimeTexto(int32_t x, int32_t y, const QString& columna, const QString& valor, const QString& impreso);
     void ImprimeImporte(int32_t x, int32_t y, const QString& columna, const vb::Variant& importe, bool marcado = true);
     void ImprimeFecha(int32_t x, int32_t y, const QString& columna, const vb::Variant& fecha);
+    void ImprimeTipoDeCambio(int32_t x, int32_t y);
 
     // Bank book: each reconciliation on its own page, its summary and its movements' status.
     void EncabezadoLibroBancos();

@@ -19,43 +19,25 @@ const QString frmConTesoreria::CuentasConMoneda = QStringLiteral(
     "tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
 
 void frmConTesoreria::ImprimeFechaYFolio(int32_t y) {
-    report::Superficie& s = *Superficie;
-    MarcaFecha(QStringLiteral("Fecha"), "FEC_MOV");
-    s.PrintText(0, y, Campo(rsMovimientos, "FEC_MOV"));
-    s.PrintText(850, y, UltimosDiez(MarcaTexto(QStringLiteral("Folio"), rsMovimientos, "FOL_MOV")));
+    ImprimeFecha(0, y, QStringLiteral("Fecha"), rsMovimientos.Fields("FEC_MOV").Value());
+    const QString folio = Campo(rsMovimientos, "FOL_MOV");
+    ImprimeTexto(850, y, QStringLiteral("Folio"), folio, UltimosDiez(folio));
 }
 
 void frmConTesoreria::ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos) {
     report::Superficie& s = *Superficie;
     s.DrawRule(6000, y, 4500, 200);
-    s.PrintText(6100, y, MarcaTexto(QStringLiteral("Estatus"), rsMovimientos, "DES_ESTATUS"));
-    s.PrintText(8250, y, MarcaTexto(QStringLiteral("Moneda"), rsCuentas, "ABREVIA"));
+    const QString estatus = Campo(rsMovimientos, "DES_ESTATUS"), moneda = Campo(rsCuentas, "ABREVIA");
+    ImprimeTexto(6100, y, QStringLiteral("Estatus"), estatus, estatus);
+    ImprimeTexto(8250, y, QStringLiteral("Moneda"), moneda, moneda);
     s.DrawRule(8810, y, 4500, 200);
     s.TextAlign(report::AlineaDerecha);
     s.MarkValue(QStringLiteral("Importe"), importe);
     s.PrintText(8050, y, TextoDinero(importe));
-    MarcaTipoDeCambio();
-    s.PrintText(9350, y, vb::Format(rsMovimientos.Fields("TIP_CAM").Value(), u"#,##0.00"));
+    ImprimeTipoDeCambio(9350, y);
     s.MarkValue(QStringLiteral("Importe M.N."), enPesos);
     s.PrintText(10500, y, TextoDinero(enPesos));
     s.TextAlign(report::AlineaIzquierda);
-}
-
-QString frmConTesoreria::MarcaTexto(const QString& columna, const ado::Recordset& rs, const char* nombre) {
-    const QString valor = Campo(rs, nombre);
-    Superficie->MarkValue(columna, report::TipoDato::Texto, valor);
-    return valor;
-}
-
-void frmConTesoreria::MarcaFecha(const QString& columna, const char* nombre) {
-    const vb::Variant fecha = rsMovimientos.Fields(nombre).Value();
-    if (!fecha.IsNull()) Superficie->MarkValue(columna, fecha.CDate().dia);
-}
-
-void frmConTesoreria::MarcaTipoDeCambio() {
-    const vb::Variant tipo = rsMovimientos.Fields("TIP_CAM").Value();
-    if (!tipo.IsNull() && tipo.IsNumeric())
-        Superficie->MarkValue(QStringLiteral("T.C."), report::TipoDato::Numero, tipo.CCur().ATexto());
 }
 
 QString frmConTesoreria::Campo(const ado::Recordset& rs, const char* nombre) {

@@ -29,11 +29,13 @@ void frmConTesoreria::ImprimeRelacionMovimientos() {
         s.MarkLine(report::ClaseRenglon::Detalle);
         ImprimeFechaYFolio(y);
         // Without a cheque, the notes take its place.
-        if (Campo(rsMovimientos, "FOL_CHEQUE").isEmpty()) {
-            s.PrintText(1900, y, MarcaTexto(QStringLiteral("Notas"), rsMovimientos, "NOTAS"));
+        if (const QString cheque = Campo(rsMovimientos, "FOL_CHEQUE"); cheque.isEmpty()) {
+            const QString notas = Campo(rsMovimientos, "NOTAS");
+            ImprimeTexto(1900, y, QStringLiteral("Notas"), notas, notas);
         } else {
-            s.PrintText(1900, y, UltimosDiez(MarcaTexto(QStringLiteral("No. Cheque"), rsMovimientos, "FOL_CHEQUE")));
-            s.PrintText(3100, y, MarcaTexto(QStringLiteral("Beneficiario"), rsMovimientos, "NOMBRE"));
+            const QString nombre = Campo(rsMovimientos, "NOMBRE");
+            ImprimeTexto(1900, y, QStringLiteral("No. Cheque"), cheque, UltimosDiez(cheque));
+            ImprimeTexto(3100, y, QStringLiteral("Beneficiario"), nombre, nombre);
         }
         ImprimeEstatusEImportes(y, importe, enPesos);
         LineaActual += 240;

@@ -90,23 +90,25 @@ void frmConTesoreria::ImprimeTraspasos() {
             const vb::Currency enPesos = vb::Producto(importe, rsMovimientos.Fields("TIP_CAM").Value().CCur());
             const int32_t y = LineaActual;
             ImprimeFechaYFolio(y);
-            s.PrintText(3100, y,
-                        MarcaTexto(codigo == ATerceros ? QStringLiteral("Proveedor/Acreedor") : QStringLiteral("Beneficiario"),
-                                   rsMovimientos, "NOMBRE"));
+            const QString nombre = Campo(rsMovimientos, "NOMBRE"), notas = Campo(rsMovimientos, "NOTAS");
+            ImprimeTexto(3100, y, codigo == ATerceros ? QStringLiteral("Proveedor/Acreedor") : QStringLiteral("Beneficiario"),
+                         nombre, nombre);
             ImprimeEstatusEImportes(y, importe, enPesos);
             LineaActual += 240;
 
             if (codigo != ATerceros) {
-                s.PrintText(200, LineaActual, MarcaTexto(QStringLiteral("Notas"), rsMovimientos, "NOTAS"));
+                ImprimeTexto(200, LineaActual, QStringLiteral("Notas"), notas, notas);
             } else {
-                s.PrintText(200, LineaActual, MarcaTexto(QStringLiteral("Código"), rsMovimientos, "ACRE_PROV"));
-                s.PrintText(1000, LineaActual, Campo(rsMovimientos, "NOMBRE"));
+                const QString codigoAcreedor = Campo(rsMovimientos, "ACRE_PROV");
+                ImprimeTexto(200, LineaActual, QStringLiteral("Código"), codigoAcreedor, codigoAcreedor);
+                s.PrintText(1000, LineaActual, nombre);
                 LineaActual += 240;
-                const QStringList notas = LineasDeNotas(Campo(rsMovimientos, "NOTAS"));
-                if (!notas.isEmpty()) MarcaTexto(QStringLiteral("Notas"), rsMovimientos, "NOTAS");
-                for (qsizetype i = 0; i < notas.size(); ++i) {
+                // The notes print a line at a time; the sheet holds them whole.
+                const QStringList lineas = LineasDeNotas(notas);
+                if (!lineas.isEmpty()) s.MarkValue(QStringLiteral("Notas"), report::TipoDato::Texto, notas);
+                for (qsizetype i = 0; i < lineas.size(); ++i) {
                     if (i > 0) LineaActual += 240;
-                    s.PrintText(200, LineaActual, notas[i]);
+                    s.PrintText(200, LineaActual, lineas[i]);
                 }
             }
             LineaActual += 240;
