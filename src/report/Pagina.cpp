@@ -106,9 +106,9 @@ Registro Pagina::operator[](std::size_t i) const {
     default: {
         const auto columna = static_cast<uint32_t>(largo ? v[0] : Bits(r, 12, 20));
         const auto valor = static_cast<uint32_t>(largo ? v[1] : r >> 32);
-        QString campos = textos_->Texto(columna);
-        if (!(r & DatoEntero << 4)) campos += QChar(SeparadorCampos) + textos_->Texto(valor);
-        return Dato{static_cast<TipoDato>(Bits(r, 4, 7)), std::move(campos)};
+        const bool entero = r & DatoEntero << 4;
+        return Dato{static_cast<TipoDato>(Bits(r, 4, 7)),
+                    entero ? textos_->Texto(columna) : textos_->Une(columna, QChar(SeparadorCampos), valor)};
     }
     }
 }

@@ -59,6 +59,33 @@ QString TablaTextos::Texto(uint32_t numero) const {
     return texto;
 }
 
+namespace {
+
+// A kept text's units copied out, one byte or two each; the place after the last.
+QChar* Copia(const unsigned char* p, uint64_t cabeza, QChar* destino) {
+    const auto largo = static_cast<qsizetype>(cabeza >> 1);
+    if (cabeza & 1) {
+        std::memcpy(destino, p, static_cast<std::size_t>(largo) * 2);
+        return destino + largo;
+    }
+    for (qsizetype i = 0; i < largo; ++i) *destino++ = QChar(p[i]);
+    return destino;
+}
+
+}  // namespace
+
+QString TablaTextos::Une(uint32_t a, QChar separador, uint32_t b) const {
+    if (a >= cuenta_ || b >= cuenta_) return Texto(a) + separador + Texto(b);
+    uint64_t cabezaA = 0, cabezaB = 0;
+    const unsigned char* pa = LeeCabeza(Inicio(a), cabezaA);
+    const unsigned char* pb = LeeCabeza(Inicio(b), cabezaB);
+    QString texto(static_cast<qsizetype>((cabezaA >> 1) + 1 + (cabezaB >> 1)), Qt::Uninitialized);
+    QChar* destino = Copia(pa, cabezaA, texto.data());
+    *destino++ = separador;
+    Copia(pb, cabezaB, destino);
+    return texto;
+}
+
 bool TablaTextos::Igual(uint32_t numero, QStringView texto) const {
     uint64_t cabeza = 0;
     const unsigned char* p = LeeCabeza(Inicio(numero), cabeza);

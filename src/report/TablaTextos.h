@@ -21,6 +21,8 @@ public:
     // text seen once long ago may be kept a second time, which costs room, not correctness.
     uint32_t Guarda(QStringView texto);
     QString Texto(uint32_t numero) const;
+    // Texts `a`, `separador` and `b` as one, made at once: a value's column and value.
+    QString Une(uint32_t a, QChar separador, uint32_t b) const;
     uint32_t Cuenta() const { return cuenta_; }
 
 private:
