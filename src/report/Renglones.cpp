@@ -42,7 +42,7 @@ struct Plano {
 
 Plano PlanoDe(const Pagina& pagina) {
     std::vector<int32_t> ys;
-    for (const Registro& r : pagina.registros)
+    for (const Registro& r : pagina)
         if (const auto* l = std::get_if<Linea>(&r); l && ReglaCompleta(*l)) ys.push_back(l->y1);
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
@@ -217,10 +217,12 @@ bool EsRegistro(const std::vector<const Texto*>& textos) {
 Cuerpo CuerpoDeDocumento(const Documento& documento) {
     std::vector<Plano> planos;
     std::vector<std::map<int32_t, std::vector<const Texto*>>> alturas;
+    Cuerpo cuerpo;
     for (const Pagina& pagina : documento) {
         std::vector<const Texto*> textos;
-        for (const Registro& r : pagina.registros)
-            if (const auto* t = std::get_if<Texto>(&r); t && !t->texto.trimmed().isEmpty()) textos.push_back(t);
+        for (const Registro& r : pagina)
+            if (const auto* t = std::get_if<Texto>(&r); t && !t->texto.trimmed().isEmpty())
+                textos.push_back(&cuerpo.textos.emplace_back(*t));
         planos.push_back(PlanoDe(pagina));
         alturas.push_back(PorAltura(textos));
     }
@@ -233,7 +235,6 @@ Cuerpo CuerpoDeDocumento(const Documento& documento) {
         if (!conocida && franjas[p] != SinRegistro) franjaComun = franjas[p], conocida = true;
     }
 
-    Cuerpo cuerpo;
     std::vector<std::vector<Renglon>> paginas(documento.size());
     std::vector<int32_t> finTitulos(documento.size(), INT_MIN);
     for (std::size_t p = 0; p < documento.size(); ++p) {

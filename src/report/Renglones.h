@@ -5,6 +5,7 @@
 #include "report/Pagina.h"
 
 #include <QString>
+#include <deque>
 #include <vector>
 
 namespace report {
@@ -34,11 +35,11 @@ struct Renglon {
 };
 
 struct Cuerpo {
+    std::deque<Texto> textos;                  // the texts the lines point to, read out of the pages
     std::vector<std::vector<Titulo>> titulos;  // caption lines, top to bottom, each left to right
     std::vector<Renglon> renglones;            // page after page, top to bottom
 };
 
-// The Texto records the result points to live in `documento`.
 Cuerpo CuerpoDeDocumento(const Documento& documento);
 
 // A line of at least two texts naming something and holding an amount or a date: what a record

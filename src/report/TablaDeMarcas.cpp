@@ -20,7 +20,7 @@ struct Renglon {
     ClaseRenglon clase;
     int16_t nivel;
     std::map<int16_t, Nivel> grupos;  // the groups it sits in, outermost first
-    std::vector<const Dato*> datos;
+    std::vector<Dato> datos;
 };
 
 Celda CeldaDe(const Dato& d) {
@@ -63,7 +63,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
     std::vector<Renglon> renglones;
     std::map<int16_t, Nivel> abiertos;
     for (const Pagina& p : documento)
-        for (const Registro& r : p.registros) {
+        for (const Registro& r : p) {
             if (const auto* m = std::get_if<Marca>(&r)) {
                 if (m->clase == ClaseRenglon::Grupo && m->nivel > 0) {
                     abiertos.erase(abiertos.lower_bound(m->nivel), abiertos.end());  // a new group closes those inside
@@ -75,7 +75,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
                 if (m->clase == ClaseRenglon::Total) grupos.clear();
                 renglones.push_back({m->clase, m->nivel, std::move(grupos), {}});
             } else if (const auto* d = std::get_if<Dato>(&r); d && !renglones.empty()) {
-                renglones.back().datos.push_back(d);
+                renglones.back().datos.push_back(*d);
             }
         }
     return renglones;
@@ -85,8 +85,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
 
 bool TieneMarcas(const Documento& documento) {
     return std::any_of(documento.begin(), documento.end(), [](const Pagina& p) {
-        return std::any_of(p.registros.begin(), p.registros.end(),
-                           [](const Registro& r) { return std::holds_alternative<Marca>(r); });
+        return std::any_of(p.begin(), p.end(), [](const Registro& r) { return std::holds_alternative<Marca>(r); });
     });
 }
 
@@ -107,8 +106,8 @@ Tabla TablaDeMarcas(const Documento& documento) {
             niveles.emplace(nivel, g.grupo);
             conNombre[nivel] = conNombre[nivel] || !g.nombre.isEmpty();
         }
-        for (const Dato* d : r.datos)
-            if (!valores.contains(d->Columna())) valores << d->Columna();
+        for (const Dato& d : r.datos)
+            if (!valores.contains(d.Columna())) valores << d.Columna();
     }
     tabla.columnas << QStringLiteral("Renglón");
     for (const auto& [nivel, grupo] : niveles) {
@@ -141,8 +140,8 @@ Tabla TablaDeMarcas(const Documento& documento) {
         }
         f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
         const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
-        for (const Dato* d : r.datos)
-            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(d->Columna()))] = CeldaDe(*d);
+        for (const Dato& d : r.datos)
+            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(d.Columna()))] = CeldaDe(d);
         tabla.filas.push_back(std::move(f));
     }
     return tabla;
@@ -151,7 +150,7 @@ Tabla TablaDeMarcas(const Documento& documento) {
 std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
     std::vector<Grupo> grupos;
     for (std::size_t p = 0; p < documento.size(); ++p) {
-        const std::vector<Registro>& registros = documento[p].registros;
+        const std::vector<Registro> registros = documento[p].Registros();
         for (std::size_t i = 0; i < registros.size(); ++i) {
             const auto* m = std::get_if<Marca>(&registros[i]);
             if (!m || m->clase != ClaseRenglon::Grupo) continue;

@@ -10,7 +10,7 @@ using namespace report;
 namespace {
 
 void Detalle(Pagina& p, int32_t y, int32_t x, const QString& texto, int32_t alinea = AlineaIzquierda, int16_t tam = 7) {
-    p.registros.push_back(Texto{x, y, texto, 0, false, tam, alinea});
+    p.Agrega(Texto{x, y, texto, 0, false, tam, alinea});
 }
 
 QStringList Valores(const Tabla& t, std::size_t i) {
