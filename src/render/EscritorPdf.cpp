@@ -117,8 +117,9 @@ const char* TipoDeLinea(const report::Marca* marca, bool marcado) {
 // so text extraction and a screen reader take the page in order.
 QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
                            std::vector<Elemento>& elementos) {
+    const std::vector<report::Registro> registros = pagina.Registros();  // the texts below point into it
     qsizetype largo = 0;
-    for (const report::Registro& r : pagina.registros)
+    for (const report::Registro& r : registros)
         largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
     QByteArray c;
     c.reserve(largo);
@@ -133,7 +134,7 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsa
     const report::Marca* vigente = nullptr;
     uint32_t colorLinea = 0xFFFFFFFF;
     bool grosor = false;
-    for (const report::Registro& r : pagina.registros) {
+    for (const report::Registro& r : registros) {
         if (const auto* t = std::get_if<report::Texto>(&r)) {
             if (!t->texto.isEmpty()) textos.push_back({t, vigente});
         } else if (const auto* m = std::get_if<report::Marca>(&r)) {

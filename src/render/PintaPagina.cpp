@@ -90,7 +90,7 @@ void PintaPagina(QPainter& pintor, const report::Pagina& pagina, const QRectF& h
 
     const qreal pixelEnTwips = 1.0 / std::max<qreal>(1e-9, pintor.deviceTransform().map(QLineF(0, 0, 1, 0)).length());
     Pintor pinta(pintor, pixelEnTwips);
-    for (const report::Registro& registro : pagina.registros) std::visit(pinta, registro);
+    for (const report::Registro& registro : pagina) std::visit(pinta, registro);
     pintor.restore();
 }
 

@@ -24,6 +24,7 @@ public:
     const QString& Ruta() const { return ruta_; }
     void Graba(const QByteArray& datos);  // once; the file is closed afterwards
     QByteArray Lee() const;               // 53 when gone, 75 when it is not the file written
+    void Verifica() const { Lee(); }      // the same errors, for a run that keeps its pages itself
     void Borra() noexcept;                // only if the name still holds this file
 
 private:

@@ -45,15 +45,16 @@ IndiceTextos::IndiceTextos(const Documento& documento) {
     const auto& tabla = Tabla();
     qsizetype total = 0;
     for (const Pagina& pagina : documento)
-        for (const Registro& r : pagina.registros)
+        for (const Registro& r : pagina)
             if (const auto* t = std::get_if<Texto>(&r)) total += t->texto.size() + 1;
     textos_.resize(total);
     char16_t* destino = reinterpret_cast<char16_t*>(textos_.data());
     qsizetype n = 0;
     for (std::size_t p = 0; p < documento.size(); ++p) {
-        const auto& registros = documento[p].registros;
-        for (std::size_t i = 0; i < registros.size(); ++i) {
-            const auto* t = std::get_if<Texto>(&registros[i]);
+        const Pagina& pagina = documento[p];
+        for (std::size_t i = 0; i < pagina.size(); ++i) {
+            const Registro r = pagina[i];
+            const auto* t = std::get_if<Texto>(&r);
             if (!t || t->texto.isEmpty()) continue;
             entradas_.push_back({static_cast<int>(p) + 1, i, n});
             const char16_t* origen = reinterpret_cast<const char16_t*>(t->texto.constData());
@@ -78,9 +79,10 @@ std::vector<Coincidencia> IndiceTextos::Busca(const QString& texto) const {
 
 Rectangulo RectanguloDe(const Documento& documento, const Coincidencia& c) {
     if (c.pagina < 1 || static_cast<std::size_t>(c.pagina) > documento.size()) return {};
-    const auto& registros = documento[static_cast<std::size_t>(c.pagina - 1)].registros;
-    if (c.registro >= registros.size()) return {};
-    const auto* t = std::get_if<Texto>(&registros[c.registro]);
+    const Pagina& pagina = documento[static_cast<std::size_t>(c.pagina - 1)];
+    if (c.registro >= pagina.size()) return {};
+    const Registro r = pagina[c.registro];
+    const auto* t = std::get_if<Texto>(&r);
     if (!t) return {};
     const std::vector<uint32_t> avances = AvancesTexto(t->texto, t->tamano, t->negrita);
     const auto suma = [&](std::size_t desde, std::size_t hasta) {

@@ -228,7 +228,13 @@ private:
 
 QByteArray EscribeEmf(const Pagina& pagina) {
     Escritor escritor;
-    for (const Registro& registro : pagina.registros) std::visit(escritor, registro);
+    for (const Registro& registro : pagina) std::visit(escritor, registro);
+    return escritor.termina();
+}
+
+QByteArray EscribeEmf(const std::vector<Registro>& registros) {
+    Escritor escritor;
+    for (const Registro& registro : registros) std::visit(escritor, registro);
     return escritor.termina();
 }
 

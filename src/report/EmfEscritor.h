@@ -4,9 +4,12 @@
 #include "report/Pagina.h"
 
 #include <QByteArray>
+#include <vector>
 
 namespace report {
 
 QByteArray EscribeEmf(const Pagina& pagina);
+// The same page read out of its document, for a thread that must not touch the document.
+QByteArray EscribeEmf(const std::vector<Registro>& registros);
 
 }  // namespace report

@@ -132,14 +132,14 @@ private:
         case U_EMR_LINETO: {
             r.verificaConLibreria();
             const U_POINTL hasta = r.lee<U_POINTL>(offsetof(U_EMRLINETO, ptl));
-            if (colorPluma_) pagina_.registros.emplace_back(Linea{puntoActual_.x, puntoActual_.y, hasta.x, hasta.y, *colorPluma_});
+            if (colorPluma_) pagina_.Agrega(Linea{puntoActual_.x, puntoActual_.y, hasta.x, hasta.y, *colorPluma_});
             puntoActual_ = hasta;
             break;
         }
         case U_EMR_RECTANGLE: {
             r.verificaConLibreria();
             const U_RECTL caja = r.lee<U_RECTL>(offsetof(U_EMRRECTANGLE, rclBox));
-            pagina_.registros.emplace_back(Regla{caja.left, caja.top, Diferencia(caja.left, caja.right),
+            pagina_.Agrega(Regla{caja.left, caja.top, Diferencia(caja.left, caja.right),
                                                  Diferencia(caja.top, caja.bottom)});
             break;
         }
@@ -216,7 +216,7 @@ private:
 
         QString cadena(static_cast<qsizetype>(caracteres), Qt::Uninitialized);
         std::memcpy(cadena.data(), r.inicio() + desplazamiento, 2 * caracteres);
-        pagina_.registros.emplace_back(
+        pagina_.Agrega(
             Texto{referencia.x, referencia.y, cadena, colorTexto_, fuente_.negrita, fuente_.tamano, alineacion_});
     }
 
@@ -234,9 +234,9 @@ private:
         QString campos(static_cast<qsizetype>(unidades), Qt::Uninitialized);
         std::memcpy(campos.data(), r.inicio() + datos + MarcaEmf::Cabecera, 2 * unidades);
         if (tipo == MarcaEmf::Renglon && clase >= 1 && clase <= 5)
-            pagina_.registros.emplace_back(Marca{static_cast<ClaseRenglon>(clase), nivel, std::move(campos)});
+            pagina_.Agrega(Marca{static_cast<ClaseRenglon>(clase), nivel, std::move(campos)});
         else if (tipo == MarcaEmf::Dato && clase >= 1 && clase <= 4)
-            pagina_.registros.emplace_back(Dato{static_cast<TipoDato>(clase), std::move(campos)});
+            pagina_.Agrega(Dato{static_cast<TipoDato>(clase), std::move(campos)});
         else
             LanzaFormatoNoValido();
     }

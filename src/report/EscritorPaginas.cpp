@@ -128,11 +128,14 @@ void EscritorPaginas::GeneraConsulta() {
         PaginaActual = 1;
         SelloReporte = modConGastos::SelloTiempo();
         ReservaSello();
+        grabador_ = std::make_unique<GrabadorDePaginas>();
 
         ImprimeConsulta();
 
         Superficie->EndDoc();
         GrabaPaginaActual();
+        grabador_->Espera();
+        grabador_.reset();
         NumeraPaginas();
         seguimiento_.reset();
         lectura.reset();
@@ -162,16 +165,15 @@ report::Superficie& EscritorPaginas::SuperficieVinculada() const {
 void EscritorPaginas::NuevaPagina() {
     SuperficieVinculada();
     LineaActual = 0;
-    Superficie->EndDoc();
     GrabaPaginaActual();
     PaginaActual = PaginaActual + 1;
-    Superficie->StartDoc();
+    Superficie->NewPage();
     EncabezadosNuevaPagina();
 }
 
-// Each drawn page is its own one-page document, saved the moment it is done.
+// Each drawn page stays in the document and goes to its file the moment it is done; the file is
+// made here, so its name is taken or refused while the run draws, and written by the writer.
 void EscritorPaginas::GrabaPaginaActual() {
-    const QByteArray datos = Superficie->PageData(1);
     if (static_cast<std::size_t>(PaginaActual) != paginas_.size()) {
         const QString archivo = ArchivoPagina(PaginaActual);
         std::optional<ArchivoDePagina> nuevo = ArchivoDePagina::Crea(archivo);
@@ -182,7 +184,7 @@ void EscritorPaginas::GrabaPaginaActual() {
                                          .arg(QDir::toNativeSeparators(archivo)));
         paginas_.push_back(std::move(*nuevo));
     }
-    paginas_.back().Graba(datos);
+    grabador_->Encarga(paginas_.back(), Superficie->Paginas().back().Registros());
     Superficie->Action(0);
     if (seguimiento_) seguimiento_->Pagina(PaginaActual);
 }
@@ -190,18 +192,17 @@ void EscritorPaginas::GrabaPaginaActual() {
 void EscritorPaginas::NumeraPaginas() {
     const int32_t total = PaginaActual;
     report::Superficie& s = *Superficie;
-    s.StartDoc();
+    // The files were written from the pages kept: they are only checked to be still this run's.
+    for (ArchivoDePagina& archivo : paginas_) archivo.Verifica();
+    for (ArchivoDePagina& archivo : paginas_) archivo.Borra();
     s.ForeColor(colores::Azul);
     s.TextMode(3);
     s.TextAlign(AlineaIzquierda);
     s.FontBold(false);
     s.FontSize(8);
     for (int32_t n = 1; n <= total; ++n) {
-        ArchivoDePagina& archivo = paginas_.at(static_cast<std::size_t>(n - 1));
-        s.LoadPageData(archivo.Lee());
+        s.ReopenPage(n);
         s.PrintText(7000, 720, QStringLiteral("Página  : %1 / %2").arg(n).arg(total));
-        archivo.Borra();
-        if (n < total) s.NewPage();
     }
     paginas_.clear();
     reserva_.reset();
@@ -212,6 +213,7 @@ void EscritorPaginas::NumeraPaginas() {
 }
 
 void EscritorPaginas::BorraPaginasEscritas() noexcept {
+    grabador_.reset();  // nothing is written to a file once it is gone
     for (ArchivoDePagina& archivo : paginas_) archivo.Borra();
     paginas_.clear();
     reserva_.reset();

@@ -4,6 +4,7 @@
 // document and shows the preview. A window derives from it (besides controles::Form) and
 // supplies the hooks below.
 #include "report/ArchivoDePagina.h"
+#include "report/GrabadorDePaginas.h"
 #include "report/ReservaDeSello.h"
 #include "report/SeguimientoCorrida.h"
 #include "vb/Integer.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -73,7 +75,9 @@ private:
     QString carpetaPaginas_;                // DirectorioPaginas() resolved, for this run
     bool carpetaResuelta_ = false;
     std::optional<ReservaDeSello> reserva_;  // this run's stamp, held until its last page is gone
-    std::vector<ArchivoDePagina> paginas_;  // page files of this run still on disk, from page 1
+    // Page files of this run still on disk, from page 1; the writer holds on to them while it writes.
+    std::deque<ArchivoDePagina> paginas_;
+    std::unique_ptr<GrabadorDePaginas> grabador_;  // while a run lasts
 };
 
 }  // namespace report

@@ -109,7 +109,7 @@ void Lista(const Documento& documento, Entrega entrega) {
     int pagina = 0;
     for (const Pagina& p : documento) {
         ++pagina;
-        for (const Registro& registro : p.registros) std::visit(Escribe{salida, pagina}, registro);
+        for (const Registro& registro : p) std::visit(Escribe{salida, pagina}, registro);
         if (salida.size() >= Tramo) {
             entrega(salida);
             salida.clear();

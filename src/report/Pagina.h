@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -96,9 +99,67 @@ struct Dato {
 
 using Registro = std::variant<Texto, Linea, Regla, Marca, Dato>;
 
-struct Pagina {
-    std::vector<Registro> registros;
-    bool operator==(const Pagina&) const = default;
+class TablaTextos;
+
+// A page's records, packed: eight bytes a record over the document's text table (texts, a mark's
+// fields, a value's column and value are numbers into it; a text's colour, bold, size and
+// alignment one number of the page's attribute list). A record whose positions or numbers do not
+// fit those eight bytes keeps them in a side list. Read back, each record is the Texto, Linea,
+// Regla, Marca or Dato it was drawn as; reading it is all a reader does with a page.
+class Pagina {
+public:
+    Pagina() = default;
+    // A page of a document: its texts go to the document's table.
+    explicit Pagina(std::shared_ptr<TablaTextos> textos);
+    Pagina(std::initializer_list<Registro> registros);
+
+    void Agrega(const Registro& registro);
+    void Ajusta();  // drops the spare room of a finished page
+
+    std::size_t size() const { return ranuras_.size(); }
+    bool empty() const { return ranuras_.empty(); }
+    Registro operator[](std::size_t i) const;
+    Registro back() const { return (*this)[size() - 1]; }
+    // Every record at once, for a reader that points into a page while it reads it.
+    std::vector<Registro> Registros() const;
+
+    class const_iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = Registro;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = Registro;
+        const_iterator(const Pagina* pagina, std::size_t i) : pagina_(pagina), i_(i) {}
+        Registro operator*() const { return (*pagina_)[i_]; }
+        const_iterator& operator++() { return ++i_, *this; }
+        bool operator==(const const_iterator& o) const { return i_ == o.i_; }
+
+    private:
+        const Pagina* pagina_;
+        std::size_t i_;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    bool operator==(const Pagina& otra) const;
+
+private:
+    struct Atributos {
+        uint32_t color = 0;
+        bool negrita = false;
+        int16_t tamano = 8;
+        int32_t alineacion = AlineaIzquierda;
+        bool operator==(const Atributos&) const = default;
+    };
+    TablaTextos& Textos();
+    uint32_t Atributo(const Texto& t);
+    void AgregaLargo(uint64_t tipo, std::initializer_list<int32_t> valores);
+
+    std::shared_ptr<TablaTextos> textos_;
+    std::vector<uint64_t> ranuras_;
+    std::vector<int32_t> largos_;       // what did not fit a record's eight bytes
+    std::vector<Atributos> atributos_;  // of the page's texts, each once
 };
 
 using Documento = std::vector<Pagina>;

@@ -3,6 +3,7 @@
 #include "report/EmfEscritor.h"
 #include "report/EmfLector.h"
 #include "report/SuperficieArchivos.h"
+#include "report/TablaTextos.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <algorithm>
@@ -41,47 +42,36 @@ uint32_t ColorRgb(int32_t color) {
 Superficie::Superficie(PuertoImpresion* impresora) : impresora_(impresora) {}
 
 void Superficie::StartDoc() {
-    paginas_.assign(1, Pagina{});
-    textos_.clear();
+    textos_ = std::make_shared<TablaTextos>();
+    paginas_.assign(1, Pagina(textos_));
     actual_ = 0;
     abierto_ = true;
     previewPage_ = 1;
 }
 
-// The page writer ends a one-page document at every page it saves and then drops it, so the
-// closing work of a kept page (NewPage) is not repeated here.
-void Superficie::EndDoc() { abierto_ = false; }
+void Superficie::EndDoc() {
+    if (abierto_) cierraPagina();
+    abierto_ = false;
+}
+
+void Superficie::ReopenPage(vb::Integer pagina) {
+    if (pagina < 1 || pagina > PageCount()) LanzaLlamadaNoValida();
+    if (abierto_) cierraPagina();
+    actual_ = static_cast<std::size_t>(pagina - 1);
+    abierto_ = true;
+}
 
 void Superficie::NewPage() {
     if (!abierto_) LanzaLlamadaNoValida();
     cierraPagina();
     vb::Integer cuenta = PageCount();
     cuenta += 1;  // a page count past 32767 overflows like any 16-bit counter
-    paginas_.emplace_back();
+    paginas_.emplace_back(textos_);
     actual_ = paginas_.size() - 1;
 }
 
-// A finished page keeps no spare room, and its texts share the storage of equal texts of other
-// pages (headings, captions, concept names repeat on every page of a long report).
-void Superficie::cierraPagina() {
-    constexpr qsizetype MaximoTextosCompartidos = 4096;  // bounds the table, keeps the frequent ones
-    std::vector<Registro>& registros = paginas_[actual_].registros;
-    const auto comparte = [this](QString& texto) {
-        if (const auto igual = textos_.constFind(texto); igual != textos_.cend()) {
-            texto = *igual;
-            return;
-        }
-        if (textos_.size() >= MaximoTextosCompartidos) textos_.clear();
-        textos_.insert(texto);
-    };
-    // The marks' fields repeat as much: a status, a concept, an amount of zero in its column.
-    for (Registro& r : registros) {
-        if (auto* t = std::get_if<Texto>(&r)) comparte(t->texto);
-        else if (auto* d = std::get_if<Dato>(&r)) comparte(d->campos);
-        else if (auto* m = std::get_if<Marca>(&r)) comparte(m->campos);
-    }
-    registros.shrink_to_fit();
-}
+// A finished page keeps no spare room.
+void Superficie::cierraPagina() { paginas_[actual_].Ajusta(); }
 
 Pagina& Superficie::paginaActual() {
     if (!abierto_) LanzaLlamadaNoValida();
@@ -90,13 +80,13 @@ Pagina& Superficie::paginaActual() {
 
 void Superficie::PrintText(int32_t x, int32_t y, const QString& texto) {
     Pagina& pagina = paginaActual();
-    pagina.registros.emplace_back(Texto{x, y, texto, ColorRgb(atributos_.foreColor), atributos_.fontBold,
-                                        atributos_.fontSize.valor(), atributos_.textAlign});
+    pagina.Agrega(Texto{x, y, texto, ColorRgb(atributos_.foreColor), atributos_.fontBold, atributos_.fontSize.valor(),
+                        atributos_.textAlign});
 }
 
 void Superficie::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     Pagina& pagina = paginaActual();
-    pagina.registros.emplace_back(Linea{x1, y1, x2, y2, ColorRgb(atributos_.foreColor)});
+    pagina.Agrega(Linea{x1, y1, x2, y2, ColorRgb(atributos_.foreColor)});
 }
 
 void Superficie::DrawRule(int32_t x, int32_t y, int32_t ancho, int32_t alto) {
@@ -105,18 +95,18 @@ void Superficie::DrawRule(int32_t x, int32_t y, int32_t ancho, int32_t alto) {
     const int64_t derecha = int64_t{x} + ancho;
     const int64_t abajo = int64_t{y} + alto;
     if (derecha < INT32_MIN || derecha > INT32_MAX || abajo < INT32_MIN || abajo > INT32_MAX) vb::LanzaDesbordamiento();
-    pagina.registros.emplace_back(Regla{x, y, ancho, alto});
+    pagina.Agrega(Regla{x, y, ancho, alto});
 }
 
 void Superficie::MarkLine(ClaseRenglon clase, int16_t nivel, const QString& grupo, const QString& clave,
                           const QString& nombre) {
     QString claveSola = clave;  // a separator inside the key would shift the name
     claveSola.replace(QChar(SeparadorCampos), u' ');
-    paginaActual().registros.emplace_back(Marca{clase, nivel, UneCampos({grupo, claveSola, nombre})});
+    paginaActual().Agrega(Marca{clase, nivel, UneCampos({grupo, claveSola, nombre})});
 }
 
 void Superficie::MarkValue(const QString& columna, TipoDato tipo, const QString& valor) {
-    paginaActual().registros.emplace_back(Dato{tipo, UneCampos({columna, valor})});
+    paginaActual().Agrega(Dato{tipo, UneCampos({columna, valor})});
 }
 
 void Superficie::MarkValue(const QString& columna, const vb::Currency& importe) {
@@ -152,8 +142,7 @@ void Superficie::LoadPage(const QString& archivo) {
 void Superficie::LoadPageData(const QByteArray& datos) {
     Pagina& pagina = paginaActual();
     Pagina leida = LeeEmf(std::span<const char>(datos.constData(), static_cast<std::size_t>(datos.size())));
-    pagina.registros.insert(pagina.registros.end(), std::make_move_iterator(leida.registros.begin()),
-                            std::make_move_iterator(leida.registros.end()));
+    for (const Registro& r : leida) pagina.Agrega(r);
 }
 
 void Superficie::RefreshPreview() { avisaVista(); }

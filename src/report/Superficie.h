@@ -7,10 +7,10 @@
 #include "vb/Integer.h"
 
 #include <QDate>
-#include <QSet>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace report {
@@ -23,6 +23,7 @@ public:
     void StartDoc();   // empty document, page 1 current
     void EndDoc();     // finishes the document; its pages stay for saving and showing
     void NewPage();    // the next page of the same document becomes current
+    void ReopenPage(vb::Integer pagina);  // reopens a finished document to add to page n
 
     void PrintText(int32_t x, int32_t y, const QString& texto);
     void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
@@ -98,7 +99,7 @@ private:
     bool abierto_ = false;
     Atributos atributos_;
     std::vector<Atributos> grupos_;
-    QSet<QString> textos_;  // texts of finished pages, shared by equal ones
+    std::shared_ptr<TablaTextos> textos_;  // the texts of all the document's pages
     bool textOption_ = false;
     int32_t action_ = 0;
     vb::Integer previewPage_ = 1;

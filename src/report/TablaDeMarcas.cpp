@@ -24,7 +24,7 @@ struct Lugar {
 
 // A value marked on a line, and where the text it stands for prints (none when it prints nothing).
 struct Valor {
-    const Dato* dato;
+    Dato dato;
     std::optional<Lugar> lugar;
 };
 
@@ -80,7 +80,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
     int linea = -1;  // the line of the current record its texts print on; -1 before the first
     int32_t yLinea = 0;
     for (const Pagina& p : documento)
-        for (const Registro& r : p.registros) {
+        for (const Registro& r : p) {
             if (const auto* t = std::get_if<Texto>(&r)) {
                 if (linea < 0 || t->y > yLinea + OtraLinea) ++linea, yLinea = t->y;
                 if (sinLugar) sinLugar->lugar = Lugar{linea, t->x};
@@ -100,7 +100,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
                 if (m->clase == ClaseRenglon::Total) grupos.clear();
                 renglones.push_back({m->clase, m->nivel, std::move(grupos), {}});
             } else if (const auto* d = std::get_if<Dato>(&r); d && !renglones.empty()) {
-                sinLugar = &renglones.back().datos.emplace_back(Valor{d, std::nullopt});
+                sinLugar = &renglones.back().datos.emplace_back(Valor{*d, std::nullopt});
             }
         }
     return renglones;
@@ -110,8 +110,7 @@ std::vector<Renglon> Renglones(const Documento& documento) {
 
 bool TieneMarcas(const Documento& documento) {
     return std::any_of(documento.begin(), documento.end(), [](const Pagina& p) {
-        return std::any_of(p.registros.begin(), p.registros.end(),
-                           [](const Registro& r) { return std::holds_alternative<Marca>(r); });
+        return std::any_of(p.begin(), p.end(), [](const Registro& r) { return std::holds_alternative<Marca>(r); });
     });
 }
 
@@ -135,7 +134,7 @@ Tabla TablaDeMarcas(const Documento& documento) {
         }
         const bool detalle = r.clase == ClaseRenglon::Detalle;
         for (const Valor& v : r.datos) {
-            const QString columna = v.dato->Columna();
+            const QString columna = v.dato.Columna();
             if (!valores.contains(columna)) valores << columna;
             if (!v.lugar) continue;
             const auto [d, nueva] = donde.try_emplace(columna, detalle, *v.lugar);
@@ -180,7 +179,7 @@ Tabla TablaDeMarcas(const Documento& documento) {
         f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
         const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
         for (const Valor& v : r.datos)
-            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(v.dato->Columna()))] = CeldaDe(*v.dato);
+            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(v.dato.Columna()))] = CeldaDe(v.dato);
         tabla.filas.push_back(std::move(f));
     }
     return tabla;
@@ -189,7 +188,7 @@ Tabla TablaDeMarcas(const Documento& documento) {
 std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
     std::vector<Grupo> grupos;
     for (std::size_t p = 0; p < documento.size(); ++p) {
-        const std::vector<Registro>& registros = documento[p].registros;
+        const std::vector<Registro> registros = documento[p].Registros();
         for (std::size_t i = 0; i < registros.size(); ++i) {
             const auto* m = std::get_if<Marca>(&registros[i]);
             if (!m || m->clase != ClaseRenglon::Grupo) continue;

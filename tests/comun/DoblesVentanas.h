@@ -139,7 +139,7 @@ inline void QuitaAnfitrion() {
 
 inline QStringList Textos(const report::Pagina& pagina) {
     QStringList t;
-    for (const auto& r : pagina.registros)
+    for (const auto& r : pagina)
         if (const auto* texto = std::get_if<report::Texto>(&r)) t << texto->texto;
     return t;
 }

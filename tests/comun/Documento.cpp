@@ -5,7 +5,7 @@ namespace prueba {
 std::vector<Renglon> Textos(const report::Documento& doc) {
     std::vector<Renglon> r;
     for (size_t p = 0; p < doc.size(); ++p)
-        for (const auto& registro : doc[p].registros)
+        for (const auto& registro : doc[p])
             if (const auto* t = std::get_if<report::Texto>(&registro)) r.push_back({static_cast<int>(p) + 1, *t});
     return r;
 }

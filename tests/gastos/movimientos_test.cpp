@@ -26,7 +26,7 @@ protected:
         static const QStringList folios = {"F-1", "F-2", "F-3", "F-4", "F-5", "F-6", "F-7", "024-000123", "F-9", "F-10", "F-11"};
         QStringList r;
         for (const report::Pagina& pagina : doc)
-            for (const auto& registro : pagina.registros)
+            for (const auto& registro : pagina)
                 if (const auto* t = std::get_if<report::Texto>(&registro); t && folios.contains(t->texto)) r << t->texto;
         return r;
     }

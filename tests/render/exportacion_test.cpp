@@ -19,7 +19,7 @@ Documento DocumentoDe(int paginas) {
     Documento d;
     for (int n = 1; n <= paginas; ++n) {
         Pagina p;
-        p.registros = {Texto{7000, 720, QStringLiteral("Página  : %1 / %2").arg(n).arg(paginas), 0xFF0000, false, 8, 0},
+        p = Pagina{Texto{7000, 720, QStringLiteral("Página  : %1 / %2").arg(n).arg(paginas), 0xFF0000, false, 8, 0},
                        Linea{0, 960, 10500, 960, 0}};
         d.push_back(p);
     }
@@ -43,11 +43,11 @@ TEST(Pdf, TextoSeleccionableEnOrdenConSusDatos) {
     QTemporaryDir dir;
     const QString archivo = dir.filePath(QStringLiteral("r.pdf"));
     Documento d = DocumentoDe(2);
-    auto& r = d[0].registros;
-    r.push_back(Texto{0, 2000, QStringLiteral("Peña (Ñandú) \\ – 5€"), 0, true, 9, AlineaIzquierda});
-    r.push_back(Texto{10500, 1800, QStringLiteral("1,234.50"), 0, false, 7, AlineaDerecha});
-    r.push_back(Texto{0, 1800, QStringLiteral("Primero"), 0, false, 7, AlineaIzquierda});
-    r.push_back(Regla{6900, 240, 2500, 200});
+    auto& r = d[0];
+    r.Agrega(Texto{0, 2000, QStringLiteral("Peña (Ñandú) \\ – 5€"), 0, true, 9, AlineaIzquierda});
+    r.Agrega(Texto{10500, 1800, QStringLiteral("1,234.50"), 0, false, 7, AlineaDerecha});
+    r.Agrega(Texto{0, 1800, QStringLiteral("Primero"), 0, false, 7, AlineaIzquierda});
+    r.Agrega(Regla{6900, 240, 2500, 200});
     const QDateTime fecha(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC);
     render::ExportaPdf(d, archivo, {QStringLiteral("Saldos"), QStringLiteral("Empresa Ñ"), fecha});
 
@@ -91,7 +91,7 @@ TEST(Pdf, FuentesIncrustadasGuardanCadaCaracter) {
     QTemporaryDir dir;
     const QString archivo = dir.filePath(QStringLiteral("f.pdf")), otro = dir.filePath(QStringLiteral("g.pdf"));
     Documento d(1);
-    d[0].registros = {Texto{0, 1000, QStringLiteral("Łódź"), 0, false, 20, AlineaIzquierda},
+    d[0] = Pagina{Texto{0, 1000, QStringLiteral("Łódź"), 0, false, 20, AlineaIzquierda},
                       Texto{0, 2000, QStringLiteral("Ñandú"), 0, true, 20, AlineaIzquierda},
                       Texto{0, 3000, QStringLiteral("€"), 0, false, 20, AlineaIzquierda}};
     const render::DatosPdf datos{QStringLiteral("Saldos"), QStringLiteral("Empresa"), QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC)};

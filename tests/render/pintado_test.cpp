@@ -39,7 +39,7 @@ Texto TextoEn(int x, int y, const char* s, int alineacion = AlineaIzquierda, uin
 // number; then one right-aligned amount in black.
 Pagina PaginaConEncabezado() {
     Pagina p;
-    p.registros = {
+    p = Pagina{
         TextoEn(0, 0, "EMPRESA DEMOSTRACIÓN S.A. DE C.V.", AlineaIzquierda, Azul),
         Regla{6900, 240, 2500, 200},
         TextoEn(7000, 0, "Reporte :Saldos", AlineaIzquierda, Azul),
@@ -93,7 +93,7 @@ TEST(Pintado, EncabezadoCaeDondeDicenLasCoordenadas) {
 // paper: the desk beside the sheet keeps its colour.
 TEST(Pintado, LaBandaNoPasaDelBordeDeLaHoja) {
     Pagina p;
-    p.registros = {Regla{8810, 240, 4500, 200}};
+    p = Pagina{Regla{8810, 240, 4500, 200}};
     QImage img(1324, 1584, QImage::Format_RGB32);
     const QRgb escritorio = qRgb(0x60, 0x60, 0x60);
     img.fill(escritorio);

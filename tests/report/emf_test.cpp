@@ -102,7 +102,7 @@ qsizetype PrimeroDeTipo(const QByteArray& b, uint32_t tipo) {
 
 QByteArray PaginaSencilla() {
     Pagina p;
-    p.registros = {Texto{100, 200, "Hola", 0, false, 8, 0}, Linea{0, 960, 10500, 960, 0xFF0000}, Regla{6900, 240, 2500, 200}};
+    p = Pagina{Texto{100, 200, "Hola", 0, false, 8, 0}, Linea{0, 960, 10500, 960, 0xFF0000}, Regla{6900, 240, 2500, 200}};
     return EscribeEmf(p);
 }
 
@@ -122,7 +122,8 @@ TEST(PaginaEmf, LasMarcasVanYVienenEnteras) {
     EXPECT_EQ(Listado(Documento{leida}), Listado(s.Paginas()));
     const Marca* marca = nullptr;
     const Dato* importe = nullptr;
-    for (const Registro& r : leida.registros) {
+    const std::vector<Registro> leidos = leida.Registros();
+    for (const Registro& r : leidos) {
         if (!marca) marca = std::get_if<Marca>(&r);
         if (const auto* d = std::get_if<Dato>(&r); d && d->Columna() == u"Importe") importe = d;
     }
@@ -158,7 +159,7 @@ TEST(PaginaEmf, LoadPageAgregaALaPaginaActualSinCambiarLosAtributos) {
     s.PrintText(0, 0, "antes");
     s.LoadPage(archivo);
     s.PrintText(7000, 720, "después");
-    const auto& r = s.Paginas()[0].registros;
+    const std::vector<Registro> r = s.Paginas()[0].Registros();
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(std::get<Texto>(r[1]), (Texto{10300, 1240, "negrita a la derecha", 0, true, 8, 2}));
     EXPECT_EQ(std::get<Texto>(r[2]), (Texto{7000, 720, "después", 0xFF0000, false, 8, 0}));
@@ -166,7 +167,7 @@ TEST(PaginaEmf, LoadPageAgregaALaPaginaActualSinCambiarLosAtributos) {
 
 TEST(PaginaEmf, ElArchivoLlevaHojaCartaConElOrigenDelDibujoYTextoDerechoQueTerminaEnX) {
     Pagina p;
-    p.registros = {Texto{10300, 1240, "1,234.56", 0, false, 8, 2}};
+    p = Pagina{Texto{10300, 1240, "1,234.56", 0, false, 8, 2}};
     const QByteArray b = EscribeEmf(p);
 
     EXPECT_EQ(LeeU32(b, offsetof(U_EMRHEADER, nBytes)), static_cast<uint32_t>(b.size()));
@@ -244,7 +245,7 @@ TEST(PaginaEmfMalformada, RegistrosQueNoDibujanSeSaltan) {
     PonU32(b, offsetof(U_EMRHEADER, nBytes), static_cast<uint32_t>(b.size()));
     Pagina p;
     ASSERT_EQ(NumeroDeError([&] { p = LeeEmf(Bytes(b)); }), 0);
-    EXPECT_EQ(p.registros.size(), 3u);
+    EXPECT_EQ(p.size(), 3u);
 }
 
 TEST(ArchivosDePagina, UnArchivoQueNoExisteEsError53) {

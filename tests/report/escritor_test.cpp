@@ -134,7 +134,7 @@ TEST_P(PaginasDelReporte, CadaPaginaLlevaSuNumeroYNoQuedanArchivos) {
         EXPECT_TRUE(textos.contains(QStringLiteral("Línea de la página %1").arg(n))) << n;
         EXPECT_TRUE(textos.contains(QStringLiteral("Reporte :Prueba"))) << n;
         EXPECT_EQ(textos.filter(QStringLiteral("Página  :")).size(), 1) << n;
-        EXPECT_EQ(std::get<Texto>(pagina.registros.back()),
+        EXPECT_EQ(std::get<Texto>(pagina.back()),
                   (Texto{7000, 720, QStringLiteral("Página  : %1 / %2").arg(n).arg(m), 0xFF0000, false, 8, 0}));
     }
     // The preview of this run is gone; the next run gets a fresh one.
@@ -358,7 +358,7 @@ TEST_F(Escritor, EncabezadoDePaginaSinNadaOpcionalYConTodo) {
     s.TextAlign(2);
     ventana.EncabezadoPagina(QStringLiteral("Saldos"));
     // Without names or identification the heading is address, title and date.
-    EXPECT_EQ(s.Paginas()[0].registros.size(), 6u);
+    EXPECT_EQ(s.Paginas()[0].size(), 6u);
     EXPECT_EQ(ventana.LineaActual, 1000);
     EXPECT_TRUE(s.FontBold());  // the caller's attributes come back
     EXPECT_EQ(s.TextAlign(), 2);
@@ -371,7 +371,7 @@ TEST_F(Escritor, EncabezadoDePaginaSinNadaOpcionalYConTodo) {
     TelefonosEmpresa = QStringLiteral("555");
     s.StartDoc();
     ventana.EncabezadoPagina(QStringLiteral("Saldos"));
-    const auto& registros = s.Paginas()[0].registros;
+    const std::vector<Registro> registros = s.Paginas()[0].Registros();
     ASSERT_EQ(registros.size(), 10u);
     EXPECT_EQ(std::get<Texto>(registros[3]).texto, QStringLiteral("RFC: ABC    "));
     EXPECT_EQ(ventana.LineaActual, 1240);
@@ -381,7 +381,7 @@ TEST_F(Escritor, EncabezadoDePaginaSinNadaOpcionalYConTodo) {
     s.StartDoc();
     ventana.EncabezadoPagina(QStringLiteral("Saldos"));
     EXPECT_EQ(dobles::Textos(s.Paginas()[0]).filter(QStringLiteral("RFC")).size(), 0);
-    EXPECT_EQ(std::get<Texto>(s.Paginas()[0].registros[3]).y, 720);  // the telephones
+    EXPECT_EQ(std::get<Texto>(s.Paginas()[0][3]).y, 720);  // the telephones
     EXPECT_EQ(ventana.LineaActual, 1000);
     ventana.Superficie.reset();
 }

@@ -11,10 +11,10 @@ using namespace report;
 
 TEST(Listado, RenglonesJsonConLasClavesEnOrdenYPaginasNumeradas) {
     Documento d(2);
-    d[0].registros = {Texto{7000, 720, QStringLiteral("Página  : 1 / 2"), 0xFF0000, false, 8, 0},
+    d[0] = Pagina{Texto{7000, 720, QStringLiteral("Página  : 1 / 2"), 0xFF0000, false, 8, 0},
                       Texto{10300, 1240, QStringLiteral("\"Ñ\" \\ -5.00\t"), 0, true, 9, 2},
                       Linea{0, 960, 10500, 960, 0xFF0000}};
-    d[1].registros = {Regla{6900, 240, 2500, -200}};
+    d[1] = Pagina{Regla{6900, 240, 2500, -200}};
     const QByteArray esperado =
         "{\"pages\":2}\n"
         "{\"page\":1,\"op\":\"text\",\"x\":7000,\"y\":720,\"text\":\"P\xC3\xA1gina  : 1 / 2\",\"color\":16711680,"
@@ -38,7 +38,7 @@ TEST(Listado, EnArchivoPorTramosIgualQueEntero) {
     Documento d(300);
     for (int p = 0; p < 300; ++p)
         for (int i = 0; i < 40; ++i)
-            d[p].registros.push_back(Texto{i * 10, p, QStringLiteral("Renglón %1 de la página %2").arg(i).arg(p)});
+            d[p].Agrega(Texto{i * 10, p, QStringLiteral("Renglón %1 de la página %2").arg(i).arg(p)});
     const QString ruta = carpeta.filePath(QStringLiteral("listado.jsonl"));
     GrabaListado(ruta, d);
     QFile archivo(ruta);

@@ -231,8 +231,8 @@ TEST_F(Preview, BuscarSinAcentosNiMayusculasYRecorrerConF3) {
 // The mark covers the occurrence itself, also inside a right-aligned text.
 TEST(Busqueda, ElRectanguloCubreLaCoincidencia) {
     Pagina p;
-    p.registros.push_back(Linea{0, 0, 10, 0, 0});
-    p.registros.push_back(Texto{10300, 900, QStringLiteral("$ 1,234.00"), 0, false, 7, AlineaDerecha});
+    p.Agrega(Linea{0, 0, 10, 0, 0});
+    p.Agrega(Texto{10300, 900, QStringLiteral("$ 1,234.00"), 0, false, 7, AlineaDerecha});
     const Documento d{p};
     const std::vector<Coincidencia> c = IndiceTextos(d).Busca(QStringLiteral("234"));
     ASSERT_EQ(c.size(), 1u);

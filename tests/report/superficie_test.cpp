@@ -7,8 +7,8 @@ using namespace report;
 
 namespace {
 
-const Texto& TextoEn(const Superficie& s, std::size_t pagina, std::size_t i) {
-    return std::get<Texto>(s.Paginas().at(pagina).registros.at(i));
+Texto TextoEn(const Superficie& s, std::size_t pagina, std::size_t i) {
+    return std::get<Texto>(s.Paginas().at(pagina)[i]);
 }
 
 class Impresora : public PuertoImpresion {
@@ -64,7 +64,7 @@ TEST(Documento, ReglaCuyaEsquinaNoCabeEn32BitsDesborda) {
     s.StartDoc();
     EXPECT_EQ(NumeroDeError([&] { s.DrawRule(INT32_MAX - 10, 0, 20, 10); }), vb::errores::Desbordamiento);
     s.DrawRule(100, 100, -50, -20);  // a negative extent is kept as given
-    EXPECT_EQ(std::get<Regla>(s.Paginas()[0].registros.at(0)), (Regla{100, 100, -50, -20}));
+    EXPECT_EQ(std::get<Regla>(s.Paginas()[0][0]), (Regla{100, 100, -50, -20}));
 }
 
 TEST(Propiedades, PreviewPageYZoomSeAcotan) {
