@@ -147,6 +147,7 @@ Tabla TablaDeMarcas(const Documento& documento) {
         if (da == donde.end() || db == donde.end()) return da != donde.end() && db == donde.end();
         return da->second.second < db->second.second;
     });
+    if (valores.isEmpty()) return tabla;  // nothing marked: not even a header row
     tabla.columnas << QStringLiteral("Renglón");
     for (const auto& [nivel, grupo] : niveles) {
         tabla.columnas << grupo + QStringLiteral(" (clave)");
