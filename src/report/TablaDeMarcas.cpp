@@ -121,11 +121,12 @@ Tabla TablaDeMarcas(const Documento& documento) {
     const std::vector<Renglon> renglones = Renglones(documento);
 
     // Columns: what the row is, each group level's key and name, then the values as the page
-    // prints them left to right: where a detail line prints it, or where it first prints.
+    // prints them left to right: those of the detail lines first, then those only headings and
+    // totals print (a brought-forward balance, a status).
     std::map<int16_t, QString> niveles;
     std::map<int16_t, bool> conNombre;  // a level whose groups are known by their key alone has no name column
     QStringList valores;
-    std::map<QString, std::pair<bool, Lugar>> donde;  // printed on a detail line, and where
+    std::map<QString, std::pair<bool, Lugar>> donde;  // printed on headings and totals only, and where
     for (const Renglon& r : renglones) {
         if (r.datos.empty()) continue;
         for (const auto& [nivel, g] : r.grupos) {
@@ -137,15 +138,15 @@ Tabla TablaDeMarcas(const Documento& documento) {
             const QString columna = v.dato.Columna();
             if (!valores.contains(columna)) valores << columna;
             if (!v.lugar) continue;
-            const auto [d, nueva] = donde.try_emplace(columna, detalle, *v.lugar);
-            if (!nueva && detalle && !d->second.first) d->second = {true, *v.lugar};
+            const auto [d, nueva] = donde.try_emplace(columna, !detalle, *v.lugar);
+            if (!nueva && detalle && d->second.first) d->second = {false, *v.lugar};
         }
     }
     // A value never printed keeps its place after the printed ones, in the order it first appears.
     std::stable_sort(valores.begin(), valores.end(), [&](const QString& a, const QString& b) {
         const auto da = donde.find(a), db = donde.find(b);
         if (da == donde.end() || db == donde.end()) return da != donde.end() && db == donde.end();
-        return da->second.second < db->second.second;
+        return da->second < db->second;
     });
     if (valores.isEmpty()) return tabla;  // nothing marked: not even a header row
     tabla.columnas << QStringLiteral("Renglón");
@@ -201,7 +202,8 @@ std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
                     y = t->y;
                     break;
                 }
-            const QString titulo = QStringList{m->Clave(), m->Nombre()}.join(u' ').trimmed();
+            const QString titulo =
+                (m->Nombre() == m->Clave() ? m->Clave() : QStringList{m->Clave(), m->Nombre()}.join(u' ')).trimmed();
             grupos.push_back({titulo.isEmpty() ? m->Grupo() : m->Grupo() + QStringLiteral(": ") + titulo, p, y, m->nivel});
         }
     }

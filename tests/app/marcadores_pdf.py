@@ -37,8 +37,10 @@ def grupos_marcados(listado):
     with open(listado, encoding="utf-8") as f:
         next(f)
         marcas = [json.loads(linea) for linea in f]
-    return [(f"{m['group']}: {' '.join(v for v in (m['key'], m['name']) if v)}", m["page"], m["level"])
-            for m in marcas if m["op"] == "mark" and m["class"] == GRUPO]
+    def titulo(m):
+        nombre = "" if m["name"] == m["key"] else m["name"]  # an account known by its number alone
+        return f"{m['group']}: {' '.join(v for v in (m['key'], nombre) if v)}"
+    return [(titulo(m), m["page"], m["level"]) for m in marcas if m["op"] == "mark" and m["class"] == GRUPO]
 
 
 def aplana(lector, ramas, nivel=1):

@@ -28,14 +28,18 @@ TEST(Tabla, SinMarcasNoHayRenglones) {
 }
 
 // Columns come in the order the page prints them, whatever the first line holds: a withdrawal
-// before any deposit, a record's second line after its first, a value that prints nothing last.
-// The outline names each group by its kind, key and whole name, where its line prints.
+// before any deposit, a record's second line after its first, what only a heading prints after
+// the details' values, a value that prints nothing last.
+// The outline names each group by its kind, key and whole name (not a name that repeats the
+// key), where its line prints.
 TEST(Tabla, ColumnasEnElOrdenDeLaPaginaYGruposComoSeMarcaron) {
     Superficie s;
     s.StartDoc();
     s.MarkLine(ClaseRenglon::Grupo, 1, QStringLiteral("Banco"), QStringLiteral("012"),
                QStringLiteral("Banco Internacional de Fomento Regional"));
     s.PrintText(0, 500, QStringLiteral("012 Banco Internacional"));
+    Valor(s, 2000, 500, QStringLiteral("Saldo Anterior"), "1.00");
+    s.MarkLine(ClaseRenglon::Grupo, 2, QStringLiteral("Cuenta"), QStringLiteral("0100"), QStringLiteral("0100"));
     s.MarkLine(ClaseRenglon::Detalle);
     s.MarkValue(QStringLiteral("Oculto"), TipoDato::Texto, QStringLiteral("x"));
     Valor(s, 8000, 800, QStringLiteral("Egresos"), "5.00");
@@ -48,12 +52,13 @@ TEST(Tabla, ColumnasEnElOrdenDeLaPaginaYGruposComoSeMarcaron) {
     s.EndDoc();
 
     const Tabla t = TablaDeDocumento(s.Paginas());
-    EXPECT_EQ(t.columnas, (QStringList{"Renglón", "Banco (clave)", "Banco", "Folio", "Ingresos", "Egresos", "Notas",
-                                       "Oculto"}));
-    ASSERT_EQ(t.filas.size(), 2u);
-    EXPECT_EQ(t.filas[0].celdas.at(5).importe.ATexto(), QStringLiteral("5"));
+    EXPECT_EQ(t.columnas, (QStringList{"Renglón", "Banco (clave)", "Banco", "Cuenta (clave)", "Cuenta", "Folio",
+                                       "Ingresos", "Egresos", "Notas", "Saldo Anterior", "Oculto"}));
+    ASSERT_EQ(t.filas.size(), 3u);
+    EXPECT_EQ(t.filas[1].celdas.at(7).importe.ATexto(), QStringLiteral("5"));
     const std::vector<Grupo> grupos = GruposDeDocumento(s.Paginas());
-    ASSERT_EQ(grupos.size(), 1u);
+    ASSERT_EQ(grupos.size(), 2u);
     EXPECT_EQ(grupos[0].titulo, QStringLiteral("Banco: 012 Banco Internacional de Fomento Regional"));
     EXPECT_EQ(grupos[0].y, 500);
+    EXPECT_EQ(grupos[1].titulo, QStringLiteral("Cuenta: 0100"));
 }
