@@ -14,9 +14,11 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QHash>
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <vector>
 
 namespace render {
@@ -96,116 +98,14 @@ void AgregaNumero(QByteArray& salida, int64_t n) {
     AgregaValor(salida, n);
 }
 
-// One element of the document's structure: a printed line as a paragraph, or a group's heading
-// as a heading of its level; its marked content on its page.
-struct Elemento {
-    const char* tipo;
-    int mcid;
-};
-
-// What a line is in the structure. In a report that marks its lines, what comes before a page's
-// first mark (the page heading, the captions carried over) is the page's furniture, not content.
-const char* TipoDeLinea(const report::Marca* marca, bool marcado) {
-    if (!marca) return marcado ? nullptr : "P";
-    if (marca->clase != report::ClaseRenglon::Grupo) return "P";
-    return marca->nivel <= 1 ? "H1" : marca->nivel == 2 ? "H2" : "H3";
-}
-
-// Page content in twips: one matrix maps the report's origin and its downward y onto the sheet;
-// text gets an upright matrix of its own. Bands and lines first, as the page's furniture, then the
-// texts top to bottom and left to right, a line at a time, each line one element of the structure,
-// so text extraction and a screen reader take the page in order.
-QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
-                           std::vector<Elemento>& elementos) {
-    qsizetype largo = 0;
-    for (const report::Registro& r : pagina.registros)
-        largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
-    QByteArray c;
-    c.reserve(largo);
-    c += "0.05 0 0 -0.05 ";
-    c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
-    c += " cm\n/Artifact BMC\n";
-    struct Impreso {
-        const report::Texto* texto;
-        const report::Marca* marca;  // the mark in force where it was drawn
-    };
-    std::vector<Impreso> textos;
-    const report::Marca* vigente = nullptr;
-    uint32_t colorLinea = 0xFFFFFFFF;
-    bool grosor = false;
-    for (const report::Registro& r : pagina.registros) {
-        if (const auto* t = std::get_if<report::Texto>(&r)) {
-            if (!t->texto.isEmpty()) textos.push_back({t, vigente});
-        } else if (const auto* m = std::get_if<report::Marca>(&r)) {
-            vigente = m;
-        } else if (const auto* l = std::get_if<report::Linea>(&r)) {
-            if (!grosor) {
-                AgregaNumero(c, report::GrosorLinea);
-                c += "w\n";
-                grosor = true;
-            }
-            if (l->color != colorLinea) AgregaColor(c, colorLinea = l->color, "RG");
-            AgregaNumero(c, l->x1);
-            AgregaNumero(c, l->y1);
-            c += "m ";
-            AgregaNumero(c, l->x2);
-            AgregaNumero(c, l->y2);
-            c += "l S\n";
-        } else if (const auto* g = std::get_if<report::Regla>(&r)) {
-            AgregaColor(c, report::ColorRegla, "rg");
-            for (int32_t v : {g->x, g->y, g->ancho, g->alto}) AgregaNumero(c, v);
-            c += "re f\n";
-        }
-    }
-    c += "EMC\n";
-    std::stable_sort(textos.begin(), textos.end(), [](const Impreso& a, const Impreso& b) {
-        return std::tie(a.texto->y, a.texto->x) < std::tie(b.texto->y, b.texto->x);
-    });
-    if (textos.empty()) return c;
-    c += "BT\n";
-    int16_t tamano = -1;
-    bool enNegrita = false;
-    uint32_t color = 0xFFFFFFFF;
-    for (std::size_t i = 0; i < textos.size(); ++i) {
-        const report::Texto* t = textos[i].texto;
-        const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
-        const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
-        if (primeroDeLinea) {
-            const char* tipo = TipoDeLinea(textos[i].marca, marcado);
-            if (tipo) {
-                elementos.push_back({tipo, static_cast<int>(elementos.size())});
-                c += '/';
-                c += tipo;
-                c += " <</MCID ";
-                AgregaValor(c, elementos.back().mcid);
-                c += ">> BDC\n";
-            } else {
-                c += "/Artifact <</Type /Pagination>> BDC\n";
-            }
-        }
-        if (t->tamano != tamano || t->negrita != enNegrita || tamano < 0) {
-            tamano = t->tamano;
-            enNegrita = t->negrita;
-            c += enNegrita ? "/F2 " : "/F1 ";
-            AgregaNumero(c, int64_t{tamano} * 20);
-            c += "Tf\n";
-        }
-        if (t->color != color) AgregaColor(c, color = t->color, "rg");
-        int64_t x = t->x;
-        if (t->alineacion == report::AlineaDerecha) x -= report::AnchoTexto(t->texto, t->tamano, t->negrita);
-        c += "1 0 0 -1 ";
-        AgregaNumero(c, x);
-        AgregaNumero(c, t->y + (int64_t{t->tamano} * 20 * AscendentePorMil + 500) / 1000);
-        c += "Tm ";
-        AgregaCadena(c, t->texto, t->negrita ? negrita : normal);
-        c += " Tj\n";
-        if (ultimoDeLinea) c += "EMC\n";
-    }
-    c += "ET\n";
-    return c;
-}
-
 QByteArray Ref(int n) { return QByteArray::number(n) + " 0 R"; }
+
+// A reference appended through the stack buffer: the structure holds one per printed text.
+void AgregaRef(QByteArray& salida, int n) {
+    AgregaValor(salida, n);
+    salida += "0 R ";
+}
+
 
 // Text for XML: the five characters it reserves, escaped.
 QByteArray Xml(const QString& texto) { return texto.toHtmlEscaped().toUtf8(); }
@@ -328,6 +228,264 @@ private:
     int enLote_ = 0;
     std::vector<int> lote_;  // their numbers
 };
+
+// The document's structure for a screen reader, built a printed line at a time in reading order.
+// A report that marks its lines reads as tables: its column captions a header row of TH cells, each
+// detail, subtotal or total a row with a cell per text, a value's cell tied to the caption of its
+// column; group headings are headings of their level, as rows of the table whose captions name them
+// or between tables. A report that does not mark its lines reads as one paragraph per line.
+class Estructura {
+public:
+    // How a line is written: one element for all of it, one cell per text, or page furniture.
+    enum class Forma { Artefacto, Linea, Celdas };
+    // What a stretch of content is tagged with, and its number on the page.
+    struct Contenido {
+        const char* tipo;
+        int mcid;
+    };
+
+    Estructura(Objetos& o, int documento) : o_(o), documento_(documento) {}
+
+    void Pagina(int referencia) {
+        pagina_ = referencia;
+        mcids_.clear();
+        contenidos_ = 0;
+    }
+
+    // The next line, under the mark in force where its first text was drawn.
+    Forma Renglon(const report::Marca* marca, bool marcado) {
+        if (!marca) {
+            if (marcado) return Forma::Artefacto;  // the page heading, before the page's first mark
+            linea_ = "P";
+            return Forma::Linea;
+        }
+        const bool titulos = marca->clase == report::ClaseRenglon::Titulos;
+        if (marca->clase == report::ClaseRenglon::Grupo) {
+            linea_ = marca->nivel <= 1 ? "H1" : marca->nivel == 2 ? "H2" : "H3";
+            if (!conTitulos_) CierraTabla();
+            if (tabla_) AbreFila();
+        } else {
+            if (titulos && !enTitulos_) CierraTabla();  // each block of captions heads a table of its own
+            if (!tabla_) AbreTabla(titulos);
+            AbreFila();
+        }
+        enTitulos_ = titulos;
+        return titulos || marca->clase != report::ClaseRenglon::Grupo ? Forma::Celdas : Forma::Linea;
+    }
+
+    // A line that is one element: a paragraph, or a heading (in a cell of its own inside a table).
+    Contenido Linea() {
+        const int numero = o_.Reserva();
+        int padre = documento_;
+        if (fila_) {
+            padre = o_.Reserva();
+            QByteArray& celda = o_.Compacto(padre);
+            celda += "<</S/TD/P ";
+            AgregaRef(celda, fila_);
+            celda += "/K ";
+            AgregaRef(celda, numero);
+            celda += ">>";
+            AgregaRef(hijosFila_, padre);
+        } else {
+            AgregaRef(hijosDocumento_, numero);
+        }
+        return Hoja(numero, linea_, padre, {});
+    }
+
+    // One text of a row: a caption, or a cell whose value names the caption of its column.
+    Contenido Celda(const report::Texto& texto, const report::Dato* dato) {
+        const int numero = o_.Reserva();
+        AgregaRef(hijosFila_, numero);
+        if (enTitulos_) {
+            char id[16];
+            std::snprintf(id, sizeof id, "(c%07d)", ++ids_);  // fixed width: the ID tree is sorted by them
+            nombres_ += id;
+            AgregaRef(nombres_, numero);
+            titulos_.insert(texto.texto.trimmed(), QByteArray(id));
+            return Hoja(numero, "TH", fila_, QByteArray("/ID ") + id + "/A<</O/Table/Scope/Column>>");
+        }
+        QByteArray atributos;
+        if (dato && !titulos_.isEmpty())
+            if (const auto t = titulos_.constFind(dato->Columna()); t != titulos_.cend())
+                atributos = "/A<</O/Table/Headers[" + *t + "]>>";
+        return Hoja(numero, "TD", fila_, atributos);
+    }
+
+    void FinRenglon() {
+        if (!fila_) return;
+        QByteArray& tr = o_.Compacto(fila_);
+        tr += "<</S/TR/P ";
+        AgregaRef(tr, tabla_);
+        tr += "/K[" + hijosFila_ + "]>>";
+        AgregaRef(hijosTabla_, fila_);
+        fila_ = 0;
+    }
+
+    // The page's entry in the parent tree: each marked content's element, by its number.
+    const QByteArray& Elementos() const { return mcids_; }
+
+    // The top element with every table and loose heading or paragraph, in reading order; returns
+    // the ID tree of the header cells, empty without any.
+    QByteArray Termina(int raiz) {
+        CierraTabla();
+        o_.Compacto(documento_, "<</S/Document/P " + Ref(raiz) + "/K[" + hijosDocumento_ + "]>>");
+        return nombres_.isEmpty() ? QByteArray() : "/IDTree<</Names[" + nombres_ + "]>>";
+    }
+
+private:
+    // An element that holds one stretch of marked content on this page.
+    Contenido Hoja(int numero, const char* tipo, int padre, const QByteArray& atributos) {
+        const int mcid = contenidos_++;
+        AgregaRef(mcids_, numero);
+        QByteArray& c = o_.Compacto(numero);
+        c += "<</S/";
+        c += tipo;
+        c += "/P ";
+        AgregaRef(c, padre);
+        c += "/Pg ";
+        AgregaRef(c, pagina_);
+        c += "/K ";
+        AgregaValor(c, mcid);
+        c += atributos + ">>";
+        return {tipo, mcid};
+    }
+
+    void AbreTabla(bool titulos) {
+        tabla_ = o_.Reserva();
+        conTitulos_ = titulos;
+        titulos_.clear();
+        AgregaRef(hijosDocumento_, tabla_);
+    }
+
+    void AbreFila() {
+        fila_ = o_.Reserva();
+        hijosFila_.clear();
+    }
+
+    void CierraTabla() {
+        if (!tabla_) return;
+        o_.Compacto(tabla_, "<</S/Table/P " + Ref(documento_) + "/K[" + hijosTabla_ + "]>>");
+        hijosTabla_.clear();
+        tabla_ = 0;
+        conTitulos_ = false;
+    }
+
+    Objetos& o_;
+    const int documento_;
+    int pagina_ = 0;
+    QByteArray mcids_;  // this page's marked contents' elements
+    int contenidos_ = 0;
+    QByteArray hijosDocumento_, hijosTabla_, hijosFila_;
+    int tabla_ = 0, fila_ = 0;  // the open table and row, 0 when none
+    bool conTitulos_ = false;   // the open table starts with captions
+    bool enTitulos_ = false;    // the line is one of the captions
+    const char* linea_ = "P";
+    QHash<QString, QByteArray> titulos_;  // the open table's captions and their cells' IDs
+    int ids_ = 0;
+    QByteArray nombres_;  // every header cell's ID and element, for the ID tree
+};
+
+// Page content in twips: one matrix maps the report's origin and its downward y onto the sheet;
+// text gets an upright matrix of its own. Bands and lines first, as the page's furniture, then the
+// texts top to bottom and left to right, a line at a time, so text extraction and a screen reader
+// take the page in order.
+QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
+                           Estructura& estructura) {
+    qsizetype largo = 0;
+    for (const report::Registro& r : pagina.registros)
+        largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
+    QByteArray c;
+    c.reserve(largo);
+    c += "0.05 0 0 -0.05 ";
+    c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
+    c += " cm\n/Artifact BMC\n";
+    struct Impreso {
+        const report::Texto* texto;
+        const report::Marca* marca;  // the mark in force where it was drawn
+        const report::Dato* dato;    // the value it stands for, marked just before it
+    };
+    std::vector<Impreso> textos;
+    const report::Marca* vigente = nullptr;
+    const report::Dato* dato = nullptr;
+    uint32_t colorLinea = 0xFFFFFFFF;
+    bool grosor = false;
+    for (const report::Registro& r : pagina.registros) {
+        if (const auto* t = std::get_if<report::Texto>(&r)) {
+            if (!t->texto.isEmpty()) textos.push_back({t, vigente, dato});
+            dato = nullptr;
+        } else if (const auto* m = std::get_if<report::Marca>(&r)) {
+            vigente = m;
+            dato = nullptr;
+        } else if (const auto* d = std::get_if<report::Dato>(&r)) {
+            dato = d;
+        } else if (const auto* l = std::get_if<report::Linea>(&r)) {
+            if (!grosor) {
+                AgregaNumero(c, report::GrosorLinea);
+                c += "w\n";
+                grosor = true;
+            }
+            if (l->color != colorLinea) AgregaColor(c, colorLinea = l->color, "RG");
+            AgregaNumero(c, l->x1);
+            AgregaNumero(c, l->y1);
+            c += "m ";
+            AgregaNumero(c, l->x2);
+            AgregaNumero(c, l->y2);
+            c += "l S\n";
+        } else if (const auto* g = std::get_if<report::Regla>(&r)) {
+            AgregaColor(c, report::ColorRegla, "rg");
+            for (int32_t v : {g->x, g->y, g->ancho, g->alto}) AgregaNumero(c, v);
+            c += "re f\n";
+        }
+    }
+    c += "EMC\n";
+    std::stable_sort(textos.begin(), textos.end(), [](const Impreso& a, const Impreso& b) {
+        return std::tie(a.texto->y, a.texto->x) < std::tie(b.texto->y, b.texto->x);
+    });
+    if (textos.empty()) return c;
+    const auto abre = [&c](const Estructura::Contenido& k) {
+        c += '/';
+        c += k.tipo;
+        c += " <</MCID ";
+        AgregaValor(c, k.mcid);
+        c += ">> BDC\n";
+    };
+    c += "BT\n";
+    int16_t tamano = -1;
+    bool enNegrita = false;
+    uint32_t color = 0xFFFFFFFF;
+    Estructura::Forma forma = Estructura::Forma::Linea;
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        const report::Texto* t = textos[i].texto;
+        const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
+        const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
+        if (primeroDeLinea) {
+            forma = estructura.Renglon(textos[i].marca, marcado);
+            if (forma == Estructura::Forma::Linea) abre(estructura.Linea());
+            else if (forma == Estructura::Forma::Artefacto) c += "/Artifact <</Type /Pagination>> BDC\n";
+        }
+        if (forma == Estructura::Forma::Celdas) abre(estructura.Celda(*t, textos[i].dato));
+        if (t->tamano != tamano || t->negrita != enNegrita || tamano < 0) {
+            tamano = t->tamano;
+            enNegrita = t->negrita;
+            c += enNegrita ? "/F2 " : "/F1 ";
+            AgregaNumero(c, int64_t{tamano} * 20);
+            c += "Tf\n";
+        }
+        if (t->color != color) AgregaColor(c, color = t->color, "rg");
+        int64_t x = t->x;
+        if (t->alineacion == report::AlineaDerecha) x -= report::AnchoTexto(t->texto, t->tamano, t->negrita);
+        c += "1 0 0 -1 ";
+        AgregaNumero(c, x);
+        AgregaNumero(c, t->y + (int64_t{t->tamano} * 20 * AscendentePorMil + 500) / 1000);
+        c += "Tm ";
+        AgregaCadena(c, t->texto, t->negrita ? negrita : normal);
+        c += " Tj\n";
+        if (forma == Estructura::Forma::Celdas || ultimoDeLinea) c += "EMC\n";
+        if (ultimoDeLinea) estructura.FinRenglon();
+    }
+    c += "ET\n";
+    return c;
+}
 
 // An outline entry: its title, its page and how high on the sheet it points, in points.
 struct Marcador {
@@ -482,35 +640,21 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     };
     o.Escribe(marcadores, "<< /Type /Outlines" + extremos(lista.size()) + " >>");
     const bool marcado = report::TieneMarcas(documento);
-    QByteArray deDocumento, arbolDePaginas;
+    Estructura estructura(o, documentoEstructura);
+    QByteArray arbolDePaginas;
     for (std::size_t i = 0; i < n; ++i) {
-        std::vector<Elemento> elementos;
         o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) +
                                  " /StructParents " + QByteArray::number(static_cast<qulonglong>(i)) + " /Tabs /S >>");
+        estructura.Pagina(pagina[i]);
         o.Flujo(contenido[i],
-                i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita, elementos) : QByteArray());
-        // Each line's element, and the page's map from its marked content back to them.
+                i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita, estructura) : QByteArray());
         AgregaValor(arbolDePaginas, i);
-        arbolDePaginas += '[';
-        const QByteArray padreYPagina = " /P " + Ref(documentoEstructura) + " /Pg " + Ref(pagina[i]) + " /K ";
-        for (const Elemento& e : elementos) {
-            const int numero = o.Reserva();
-            QByteArray& cuerpo = o.Compacto(numero);
-            cuerpo += "<< /Type /StructElem /S /";
-            cuerpo += e.tipo;
-            cuerpo += padreYPagina;
-            AgregaValor(cuerpo, e.mcid);
-            cuerpo += ">>";
-            for (QByteArray* lista : {&deDocumento, &arbolDePaginas}) {
-                AgregaValor(*lista, numero);
-                *lista += "0 R ";
-            }
-        }
-        arbolDePaginas += "] ";
+        arbolDePaginas += '[' + estructura.Elementos() + "] ";
     }
-    o.Compacto(documentoEstructura, "<< /Type /StructElem /S /Document /P " + Ref(raiz) + " /K [" + deDocumento + "] >>");
+    const QByteArray identificadores = estructura.Termina(raiz);
     o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
-                        arbolDePaginas + "] >> /ParentTreeNextKey " + QByteArray::number(static_cast<qulonglong>(n)) + " >>");
+                        arbolDePaginas + "] >> /ParentTreeNextKey " + QByteArray::number(static_cast<qulonglong>(n)) +
+                        identificadores + " >>");
     o.Metadatos(metadatos, Xmp(datos.titulo, datos.autor, fecha));
     for (const std::vector<std::size_t>& hermanos : ramas)
         for (std::size_t k = 0; k < hermanos.size(); ++k) {
