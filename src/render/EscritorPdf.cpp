@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <cstdio>
 #include <vector>
 
@@ -289,7 +290,7 @@ public:
         } else {
             AgregaRef(hijosDocumento_, numero);
         }
-        return Hoja(numero, linea_, padre, {});
+        return Hoja(numero, linea_, padre, 0);
     }
 
     // One text of a row: a caption, or a cell whose value names the caption of its column.
@@ -301,14 +302,14 @@ public:
             std::snprintf(id, sizeof id, "(c%07d)", ++ids_);  // fixed width: the ID tree is sorted by them
             nombres_ += id;
             AgregaRef(nombres_, numero);
-            titulos_.insert(texto.texto.trimmed(), QByteArray(id));
-            return Hoja(numero, "TH", fila_, QByteArray("/ID ") + id + "/A<</O/Table/Scope/Column>>");
+            // The cells of its column share one attribute object naming it.
+            const int atributo = o_.Reserva();
+            o_.Compacto(atributo, QByteArray("<</O/Table/Headers[") + id + "]>>");
+            titulos_.insert(texto.texto.trimmed(), atributo);
+            if (!columna_) columna_ = o_.Reserva();
+            return Hoja(numero, "TH", fila_, QByteArray("/ID ") + id + "/A " + Ref(columna_));
         }
-        QByteArray atributos;
-        if (dato && !titulos_.isEmpty())
-            if (const auto t = titulos_.constFind(dato->Columna()); t != titulos_.cend())
-                atributos = "/A<</O/Table/Headers[" + *t + "]>>";
-        return Hoja(numero, "TD", fila_, atributos);
+        return Hoja(numero, "TD", fila_, dato ? Encabezado(*dato) : 0);
     }
 
     void FinRenglon() {
@@ -333,8 +334,28 @@ public:
     }
 
 private:
+    // The attribute object naming the caption of the value's column, 0 when none does. Equal marks
+    // share their fields' text, so the answer is kept by it.
+    int Encabezado(const report::Dato& dato) {
+        if (titulos_.isEmpty()) return 0;
+        const void* clave = dato.campos.constData();
+        if (const auto c = porCampos_.constFind(clave); c != porCampos_.cend()) return *c;
+        return porCampos_[clave] = titulos_.value(dato.Columna(), 0);
+    }
+
     // An element that holds one stretch of marked content on this page.
+    Contenido Hoja(int numero, const char* tipo, int padre, int atributo) {
+        return HojaCon(numero, tipo, padre, [&](QByteArray& c) {
+            if (!atributo) return;
+            c += "/A ";
+            AgregaRef(c, atributo);
+        });
+    }
     Contenido Hoja(int numero, const char* tipo, int padre, const QByteArray& atributos) {
+        return HojaCon(numero, tipo, padre, [&](QByteArray& c) { c += atributos; });
+    }
+    template <class Atributos>
+    Contenido HojaCon(int numero, const char* tipo, int padre, Atributos&& atributos) {
         const int mcid = contenidos_++;
         AgregaRef(mcids_, numero);
         QByteArray& c = o_.Compacto(numero);
@@ -346,7 +367,8 @@ private:
         AgregaRef(c, pagina_);
         c += "/K ";
         AgregaValor(c, mcid);
-        c += atributos + ">>";
+        atributos(c);
+        c += ">>";
         return {tipo, mcid};
     }
 
@@ -354,6 +376,7 @@ private:
         tabla_ = o_.Reserva();
         conTitulos_ = titulos;
         titulos_.clear();
+        porCampos_.clear();
         AgregaRef(hijosDocumento_, tabla_);
     }
 
@@ -365,6 +388,8 @@ private:
     void CierraTabla() {
         if (!tabla_) return;
         o_.Compacto(tabla_, "<</S/Table/P " + Ref(documento_) + "/K[" + hijosTabla_ + "]>>");
+        if (columna_) o_.Compacto(columna_, "<</O/Table/Scope/Column>>");
+        columna_ = 0;
         hijosTabla_.clear();
         tabla_ = 0;
         conTitulos_ = false;
@@ -380,7 +405,9 @@ private:
     bool conTitulos_ = false;   // the open table starts with captions
     bool enTitulos_ = false;    // the line is one of the captions
     const char* linea_ = "P";
-    QHash<QString, QByteArray> titulos_;  // the open table's captions and their cells' IDs
+    QHash<QString, int> titulos_;  // the open table's captions and the attribute object naming each
+    QHash<const void*, int> porCampos_;  // the same by the marks' fields
+    int columna_ = 0;  // the attribute object of the open table's header cells
     int ids_ = 0;
     QByteArray nombres_;  // every header cell's ID and element, for the ID tree
 };
@@ -390,7 +417,7 @@ private:
 // texts top to bottom and left to right, a line at a time, so text extraction and a screen reader
 // take the page in order.
 QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
-                           Estructura& estructura) {
+                           Estructura* estructura) {
     qsizetype largo = 0;
     for (const report::Registro& r : pagina.registros)
         largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
@@ -398,7 +425,8 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsa
     c.reserve(largo);
     c += "0.05 0 0 -0.05 ";
     c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
-    c += " cm\n/Artifact BMC\n";
+    c += " cm\n";
+    if (estructura) c += "/Artifact BMC\n";
     struct Impreso {
         const report::Texto* texto;
         const report::Marca* marca;  // the mark in force where it was drawn
@@ -437,7 +465,7 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsa
             c += "re f\n";
         }
     }
-    c += "EMC\n";
+    if (estructura) c += "EMC\n";
     std::stable_sort(textos.begin(), textos.end(), [](const Impreso& a, const Impreso& b) {
         return std::tie(a.texto->y, a.texto->x) < std::tie(b.texto->y, b.texto->x);
     });
@@ -453,17 +481,17 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsa
     int16_t tamano = -1;
     bool enNegrita = false;
     uint32_t color = 0xFFFFFFFF;
-    Estructura::Forma forma = Estructura::Forma::Linea;
+    Estructura::Forma forma = Estructura::Forma::Artefacto;
     for (std::size_t i = 0; i < textos.size(); ++i) {
         const report::Texto* t = textos[i].texto;
         const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
         const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
-        if (primeroDeLinea) {
-            forma = estructura.Renglon(textos[i].marca, marcado);
-            if (forma == Estructura::Forma::Linea) abre(estructura.Linea());
+        if (primeroDeLinea && estructura) {
+            forma = estructura->Renglon(textos[i].marca, marcado);
+            if (forma == Estructura::Forma::Linea) abre(estructura->Linea());
             else if (forma == Estructura::Forma::Artefacto) c += "/Artifact <</Type /Pagination>> BDC\n";
         }
-        if (forma == Estructura::Forma::Celdas) abre(estructura.Celda(*t, textos[i].dato));
+        if (forma == Estructura::Forma::Celdas) abre(estructura->Celda(*t, textos[i].dato));
         if (t->tamano != tamano || t->negrita != enNegrita || tamano < 0) {
             tamano = t->tamano;
             enNegrita = t->negrita;
@@ -480,8 +508,8 @@ QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsa
         c += "Tm ";
         AgregaCadena(c, t->texto, t->negrita ? negrita : normal);
         c += " Tj\n";
-        if (forma == Estructura::Forma::Celdas || ultimoDeLinea) c += "EMC\n";
-        if (ultimoDeLinea) estructura.FinRenglon();
+        if (estructura && (forma == Estructura::Forma::Celdas || ultimoDeLinea)) c += "EMC\n";
+        if (estructura && ultimoDeLinea) estructura->FinRenglon();
     }
     c += "ET\n";
     return c;
@@ -613,7 +641,8 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
 
     // Tagged, in Spanish of Mexico, its title shown as the window's: what a screen reader needs.
     o.Escribe(catalogo, "<< /Type /Catalog /Pages " + Ref(paginas) + " /Outlines " + Ref(marcadores) +
-                            " /PageMode /UseOutlines /MarkInfo << /Marked true >> /StructTreeRoot " + Ref(raiz) +
+                            " /PageMode /UseOutlines" +
+                            (datos.etiquetado ? " /MarkInfo << /Marked true >> /StructTreeRoot " + Ref(raiz) : QByteArray()) +
                             " /Lang (es-MX) /ViewerPreferences << /DisplayDocTitle true >> /Metadata " +
                             Ref(metadatos) + " >>");
     const QDateTime fecha = datos.fecha.isValid() ? datos.fecha : QDateTime::currentDateTime();
@@ -640,21 +669,29 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     };
     o.Escribe(marcadores, "<< /Type /Outlines" + extremos(lista.size()) + " >>");
     const bool marcado = report::TieneMarcas(documento);
-    Estructura estructura(o, documentoEstructura);
+    std::optional<Estructura> estructura;
+    if (datos.etiquetado) estructura.emplace(o, documentoEstructura);
     QByteArray arbolDePaginas;
     for (std::size_t i = 0; i < n; ++i) {
-        o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) +
-                                 " /StructParents " + QByteArray::number(static_cast<qulonglong>(i)) + " /Tabs /S >>");
-        estructura.Pagina(pagina[i]);
-        o.Flujo(contenido[i],
-                i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita, estructura) : QByteArray());
+        QByteArray p = "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]);
+        if (estructura) {
+            p += " /StructParents " + QByteArray::number(static_cast<qulonglong>(i)) + " /Tabs /S";
+            estructura->Pagina(pagina[i]);
+        }
+        o.Escribe(pagina[i], p + " >>");
+        o.Flujo(contenido[i], i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita,
+                                                                     estructura ? &*estructura : nullptr)
+                                                   : QByteArray());
+        if (!estructura) continue;
         AgregaValor(arbolDePaginas, i);
-        arbolDePaginas += '[' + estructura.Elementos() + "] ";
+        arbolDePaginas += '[' + estructura->Elementos() + "] ";
     }
-    const QByteArray identificadores = estructura.Termina(raiz);
-    o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
-                        arbolDePaginas + "] >> /ParentTreeNextKey " + QByteArray::number(static_cast<qulonglong>(n)) +
-                        identificadores + " >>");
+    if (estructura) {
+        const QByteArray identificadores = estructura->Termina(raiz);
+        o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
+                            arbolDePaginas + "] >> /ParentTreeNextKey " +
+                            QByteArray::number(static_cast<qulonglong>(n)) + identificadores + " >>");
+    }
     o.Metadatos(metadatos, Xmp(datos.titulo, datos.autor, fecha));
     for (const std::vector<std::size_t>& hermanos : ramas)
         for (std::size_t k = 0; k < hermanos.size(); ++k) {

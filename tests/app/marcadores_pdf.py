@@ -43,6 +43,11 @@ def hijos(elemento):
     return [h.get_object() for h in (k if isinstance(k, list) else [k]) if not isinstance(h, int)]
 
 
+def atributos(elemento):
+    a = elemento.get("/A")
+    return a.get_object() if a is not None else {}
+
+
 def tabla(nombre, t, ids):
     """A table reads top down: its header rows of TH cells first, then rows of TD cells (a group's
     heading in a cell of its own); a cell's headers are header cells of the same table."""
@@ -61,7 +66,7 @@ def tabla(nombre, t, ids):
         else:
             fallas.append(f"{nombre}: una fila tiene celdas {sorted(tipos)}")
         for celda in hijos(fila):
-            for i in celda.get("/A", {}).get("/Headers", []):
+            for i in atributos(celda).get("/Headers", []):
                 th = ids.get(i)
                 if th is None or th["/S"] != "/TH" or th["/P"].get_object()["/P"].get_object() != t:
                     fallas.append(f"{nombre}: la celda nombra el título {i}, que no es de su tabla")
@@ -96,7 +101,7 @@ def etiquetas(nombre, lector, profundidad, titulos):
     while pendientes:
         e = pendientes.pop()
         tipos.add(e["/S"])
-        nombrados += "/Headers" in e.get("/A", {})
+        nombrados += "/Headers" in atributos(e)
         if e["/S"] == "/Table":
             fallas += tabla(nombre, e, ids)
         pendientes += hijos(e)
