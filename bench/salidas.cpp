@@ -9,7 +9,7 @@
 #include "report/Busqueda.h"
 #include "report/EmfLector.h"
 #include "report/SuperficieArchivos.h"
-#include "report/Tabla.h"
+#include "report/TablaDeMarcas.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     const double plano = Mide(veces, [&] { render::ExportaPdf(documento, destino.filePath("e.pdf"), sinEtiquetas); });
     const double pintado = Mide(veces, [&] { render::ExportaPdfPintado(documento, destino.filePath("q.pdf"), datos); });
     const double hoja = Mide(veces, [&] {
-        const report::Tabla tabla = report::TablaDeDocumento(documento);
+        const report::FilasDeDocumento tabla(documento);
         render::ExportaXlsx(tabla, destino.filePath("h.xlsx"));
         render::ExportaCsv(tabla, destino.filePath("h.csv"));
     });

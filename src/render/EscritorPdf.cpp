@@ -128,10 +128,13 @@ QByteArray Xmp(const QString& titulo, const QString& autor, const QDateTime& fec
            "</rdf:Description></rdf:RDF></x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }
 
-// Numbered objects written one after another, with the offsets the cross-reference table needs.
+// Numbered objects written one after another, with the offsets the cross-reference table needs,
+// handed to `escribe` a few megabytes at a time.
 class Objetos {
 public:
-    Objetos() { datos_ = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n"; }
+    explicit Objetos(const std::function<void(const QByteArray&)>& escribe) : escribe_(escribe) {
+        datos_ = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
+    }
 
     int Reserva() {
         ubicaciones_.emplace_back();
@@ -141,6 +144,7 @@ public:
     void Escribe(int numero, const QByteArray& cuerpo) {
         Aqui(numero);
         datos_ += QByteArray::number(numero) + " 0 obj\n" + cuerpo + "\nendobj\n";
+        Entrega();
     }
 
     // A small object that travels compressed with others in an object stream: the structure of a
@@ -171,13 +175,15 @@ public:
         Aqui(numero);
         datos_ += QByteArray::number(numero) + " 0 obj\n<< /Length " + QByteArray::number(comprimido.size()) +
                   " /Filter /FlateDecode" + extra + " >>\nstream\n" + comprimido + "\nendstream\nendobj\n";
+        Entrega();
     }
 
     // The cross-reference stream, which can point into object streams. The file's identifier is
     // a digest of everything before it, so the same document always makes the same file.
-    QByteArray Termina(int catalogo, int info) {
+    void Termina(int catalogo, int info) {
         CierraLote();
-        const QByteArray id = '<' + QCryptographicHash::hash(datos_, QCryptographicHash::Md5).toHex().toUpper() + '>';
+        resumen_.addData(datos_);
+        const QByteArray id = '<' + resumen_.result().toHex().toUpper() + '>';
         const int xref = Reserva();
         Aqui(xref);
         QByteArray filas;
@@ -193,13 +199,14 @@ public:
             else fila(1, static_cast<uint64_t>(u.desplazamiento), 0);
         }
         const QByteArray comprimido = qCompress(filas, CompresionRapida).mid(4);
-        const qsizetype inicio = datos_.size();
+        const qsizetype inicio = entregados_ + datos_.size();
         const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
         datos_ += QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " +
                   Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
                   QByteArray::number(comprimido.size()) + " /Filter /FlateDecode >>\nstream\n" + comprimido +
                   "\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n";
-        return std::move(datos_);
+        escribe_(datos_);
+        datos_.clear();
     }
 
 private:
@@ -210,7 +217,18 @@ private:
         int indice = 0;
     };
 
-    void Aqui(int numero) { ubicaciones_[static_cast<std::size_t>(numero - 1)] = {datos_.size(), 0, 0}; }
+    void Aqui(int numero) { ubicaciones_[static_cast<std::size_t>(numero - 1)] = {entregados_ + datos_.size(), 0, 0}; }
+
+    // What is written so far goes out once it is a few megabytes; the digest that names the file
+    // reads it on the way.
+    void Entrega() {
+        constexpr qsizetype Tramo = 4 << 20;
+        if (datos_.size() < Tramo) return;
+        resumen_.addData(datos_);
+        escribe_(datos_);
+        entregados_ += datos_.size();
+        datos_.clear();
+    }
 
     void CierraLote() {
         if (enLote_ == 0) return;
@@ -223,7 +241,10 @@ private:
         enLote_ = 0;
     }
 
-    QByteArray datos_;
+    const std::function<void(const QByteArray&)>& escribe_;
+    QByteArray datos_;  // not yet handed over
+    qsizetype entregados_ = 0;
+    QCryptographicHash resumen_{QCryptographicHash::Md5};
     std::vector<Ubicacion> ubicaciones_;
     QByteArray indice_, cuerpos_;  // the object stream in course: its objects' numbers and offsets, their bodies
     int enLote_ = 0;
@@ -280,9 +301,7 @@ public:
         int padre = documento_;
         if (fila_) {
             padre = o_.Reserva();
-            QByteArray& celda = o_.Compacto(padre);
-            celda += "<</S/TD/P ";
-            AgregaRef(celda, fila_);
+            QByteArray& celda = Abre(padre, "TD", fila_);
             celda += "/K ";
             AgregaRef(celda, numero);
             celda += ">>";
@@ -343,6 +362,16 @@ private:
         return porCampos_[clave] = titulos_.value(dato.Columna(), 0);
     }
 
+    // An element's dictionary up to its parent, in the object stream; the caller ends it.
+    QByteArray& Abre(int numero, const char* tipo, int padre) {
+        QByteArray& c = o_.Compacto(numero);
+        c += "<</S/";
+        c += tipo;
+        c += "/P ";
+        AgregaRef(c, padre);
+        return c;
+    }
+
     // An element that holds one stretch of marked content on this page.
     Contenido Hoja(int numero, const char* tipo, int padre, int atributo) {
         return HojaCon(numero, tipo, padre, [&](QByteArray& c) {
@@ -358,11 +387,7 @@ private:
     Contenido HojaCon(int numero, const char* tipo, int padre, Atributos&& atributos) {
         const int mcid = contenidos_++;
         AgregaRef(mcids_, numero);
-        QByteArray& c = o_.Compacto(numero);
-        c += "<</S/";
-        c += tipo;
-        c += "/P ";
-        AgregaRef(c, padre);
+        QByteArray& c = Abre(numero, tipo, padre);
         c += "/Pg ";
         AgregaRef(c, pagina_);
         c += "/K ";
@@ -625,8 +650,15 @@ void EscribeFuente(Objetos& o, int numero, const FuenteUsada& f) {
 }  // namespace
 
 QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos) {
+    QByteArray pdf;
+    PdfDirecto(documento, datos, [&pdf](const QByteArray& parte) { pdf += parte; });
+    return pdf;
+}
+
+void PdfDirecto(const report::Documento& documento, const DatosPdf& datos,
+                const std::function<void(const QByteArray&)>& escribe) {
     FuenteUsada normal(FuenteDePagina(false)), negrita(FuenteDePagina(true));
-    Objetos o;
+    Objetos o(escribe);
     const int catalogo = o.Reserva(), paginas = o.Reserva(), info = o.Reserva(), marcadores = o.Reserva();
     const int raiz = o.Reserva(), documentoEstructura = o.Reserva(), metadatos = o.Reserva();
     const std::size_t n = std::max<std::size_t>(documento.size(), 1);
@@ -683,8 +715,11 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
                                                                      estructura ? &*estructura : nullptr)
                                                    : QByteArray());
         if (!estructura) continue;
+        // Each page's entry an object of its own, so the tree is not held whole until the end.
+        const int entrada = o.Reserva();
+        o.Compacto(entrada, '[' + estructura->Elementos() + ']');
         AgregaValor(arbolDePaginas, i);
-        arbolDePaginas += '[' + estructura->Elementos() + "] ";
+        AgregaRef(arbolDePaginas, entrada);
     }
     if (estructura) {
         const QByteArray identificadores = estructura->Termina(raiz);
@@ -714,7 +749,7 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     for (int p : pagina) hijos += Ref(p) + ' ';
     o.Escribe(paginas, "<< /Type /Pages /Count " + QByteArray::number(static_cast<qulonglong>(n)) + " /Kids [" +
                            hijos + "] /MediaBox [0 0 612 792] /Resources << /Font << " + fuentes + ">> >> >>");
-    return o.Termina(catalogo, info);
+    o.Termina(catalogo, info);
 }
 
 }  // namespace render

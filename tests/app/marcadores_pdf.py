@@ -91,7 +91,7 @@ def etiquetas(nombre, lector, profundidad, titulos):
     for n, elementos in zip(numeros[::2], numeros[1::2]):
         pagina = lector.pages[n].indirect_reference.idnum
         if any(e.get_object()["/K"] != mcid or e.get_object().raw_get("/Pg").idnum != pagina
-               for mcid, e in enumerate(elementos)):
+               for mcid, e in enumerate(elementos.get_object())):
             fallas.append(f"{nombre}: el contenido de la página {n + 1} apunta a otro elemento")
     nombres = arbol.get("/IDTree", {}).get("/Names", [])
     ids = {i: e.get_object() for i, e in zip(nombres[::2], nombres[1::2])}
