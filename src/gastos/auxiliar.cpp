@@ -25,10 +25,28 @@ constexpr int LimiteMovimiento = 14300;
 constexpr int TotalesDetallado[4] = {5400, 7100, 8600, 10300};
 constexpr int TotalesResumido[4] = {6400, 7800, 9100, 10500};
 
+// The ledger's amount columns, as the exports name them.
+enum Columna { SaldoAnterior, Cargos, Abonos, Saldo };
+const char16_t* const NombreColumna[] = {u"Saldo anterior", u"Cargos", u"Abonos", u"Saldo"};
+
+// An amount marked for the exports with the sign it carries in the balance: credits subtract.
+void MarcaImporte(report::Superficie& s, Columna columna, vb::Currency importe) {
+    s.MarkValue(QString::fromUtf16(NombreColumna[columna]), columna == Abonos ? -importe : importe);
+}
+
+struct Importe {
+    int x;
+    Columna columna;
+    vb::Currency importe;
+};
+
 // Amounts as "#,##0.00", each right-aligned at its column's right edge, at height y.
-void Importes(report::Superficie& s, int32_t y, std::initializer_list<std::pair<int, vb::Currency>> columnas) {
+void Importes(report::Superficie& s, int32_t y, std::initializer_list<Importe> importes) {
     s.TextAlign(report::AlineaDerecha);
-    for (const auto& [x, importe] : columnas) s.PrintText(x, y, vb::FormatoMoneda(importe));
+    for (const auto& [x, columna, importe] : importes) {
+        MarcaImporte(s, columna, importe);
+        s.PrintText(x, y, vb::FormatoMoneda(importe));
+    }
     s.TextAlign(report::AlineaIzquierda);
 }
 
@@ -90,9 +108,24 @@ void frmConGastos::ImprimeCortesAuxiliar(MarchaAuxiliar& m) {
         m.grupoAnterior = campo("COD_GPO").CInt();
         if (LineaActual > LimiteAgrupacion) NuevaPagina();
         else LineaActual += 250;
+        MarcaGrupoAuxiliar(m, true);
         ImprimeEncabezadoAgrupacion();
         LineaActual += 220;
+    } else {
+        MarcaGrupoAuxiliar(m, false);
     }
+}
+
+void frmConGastos::MarcaGrupoAuxiliar(MarchaAuxiliar& m, bool encabezado) {
+    const QString grupo = rsAcreedores.Fields("COD_GPO").Value().Texto();
+    const bool otroGrupo = grupo != m.grupoMarcado;
+    if (otroGrupo) {
+        m.grupoMarcado = grupo;
+        Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Grupo"), grupo,
+                             rsAcreedores.Fields("DES_GPO").Value().Texto());
+    }
+    // A new group closes the agrupación; the same one goes on in it, heading or not.
+    if (encabezado || otroGrupo) MarcaAgrupacion(2);
 }
 
 void frmConGastos::AbreMovimientosAuxiliar(const QString& rango) {
@@ -106,16 +139,23 @@ void frmConGastos::AbreMovimientosAuxiliar(const QString& rango) {
                   modConGastos::ConexionModulo(), 1, 1, 1);
 }
 
+int16_t frmConGastos::NivelAcreedor() const { return Agrupado ? 3 : 1; }
+
 bool frmConGastos::MovimientoDelAcreedor() const { return !rsMovtos.EOF_() && ClaveDe(rsMovtos) == ClaveDe(rsAcreedores); }
 
 void frmConGastos::ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado) {
     report::Superficie& s = *Superficie;
     const int* columnas = detallado ? TotalesDetallado : TotalesResumido;
+    // Grouped, every total closes one group: the last one's too, there being no grand total.
+    s.MarkLine(Agrupado ? report::ClaseRenglon::Subtotal : report::ClaseRenglon::Total, Agrupado ? 1 : 0);
     s.FontBold(true);
     s.ForeColor(Azul);
     s.PrintText(x, LineaActual, titulo);
     Importes(s, LineaActual,
-             {{columnas[0], t.anterior}, {columnas[1], t.cargos}, {columnas[2], t.abonos}, {columnas[3], t.final_}});
+             {{columnas[0], SaldoAnterior, t.anterior},
+              {columnas[1], Cargos, t.cargos},
+              {columnas[2], Abonos, t.abonos},
+              {columnas[3], Saldo, t.final_}});
     s.FontBold(false);
     s.ForeColor(Negro);
 }
@@ -143,7 +183,8 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
     if (LineaActual > LimiteMovimiento) NuevaPagina();
     s.DrawLine(0, LineaActual, 10500, LineaActual);
     s.FontBold(true);
-    Importes(s, LineaActual, {{7100, cargos}, {8600, abonos}, {10300, saldo}});
+    s.MarkLine(report::ClaseRenglon::Subtotal, NivelAcreedor());
+    Importes(s, LineaActual, {{7100, Cargos, cargos}, {8600, Abonos, abonos}, {10300, Saldo, saldo}});
     t.cargos += cargos;
     t.abonos += abonos;
     t.final_ += saldo;
@@ -153,14 +194,19 @@ void frmConGastos::ImprimeAcreedorDetallado(vb::Currency anterior, TotalesAuxili
 
 void frmConGastos::ImprimeCabezaAcreedor(vb::Currency anterior) {
     report::Superficie& s = *Superficie;
+    const auto texto = [this](const char* nombre) { return rsAcreedores.Fields(nombre).Value().Texto(); };
+    const QString codigo = rsAcreedores.Fields("COD_PROV").Value().CStr();
     s.ForeColor(Azul);
     s.FontSize(8);
-    s.PrintText(0, LineaActual, rsAcreedores.Fields("COD_PROV").Value().CStr());
-    s.PrintText(1200, LineaActual, rsAcreedores.Fields("NOM_PROV").Value().Texto());
-    s.PrintText(8000, LineaActual, QStringLiteral("ESTATUS :   ") + rsAcreedores.Fields("DES_STS").Value().Texto());
+    s.MarkLine(report::ClaseRenglon::Grupo, NivelAcreedor(), QStringLiteral("Acreedor"), codigo, texto("NOM_PROV"));
+    s.PrintText(0, LineaActual, codigo);
+    s.PrintText(1200, LineaActual, texto("NOM_PROV"));
+    s.MarkValue(QStringLiteral("Estatus"), report::TipoDato::Texto, texto("DES_STS"));
+    s.PrintText(8000, LineaActual, QStringLiteral("ESTATUS :   ") + texto("DES_STS"));
     LineaActual += 200;
     s.PrintText(7000, LineaActual, QStringLiteral("Saldo Anterior:"));
     s.TextAlign(report::AlineaDerecha);
+    MarcaImporte(s, SaldoAnterior, anterior);
     s.PrintText(10300, LineaActual, QStringLiteral("$   ") + vb::FormatoMoneda(anterior));
     s.TextAlign(report::AlineaIzquierda);
     LineaActual += 240;
@@ -175,12 +221,17 @@ void frmConGastos::ImprimeMovimientoAuxiliar(vb::Currency& saldo, vb::Currency& 
     // A movement whose concept is a folio class is described by the folio table.
     QString descripcion = rs.Fields("DES_CON").Value().Texto();
     if (descripcion.isEmpty()) descripcion = rs.Fields("DES_FOL").Value().Texto();
-    const QString folio = report::UltimosDiez(rs.Fields("FOL_MOV").Value().Texto());
+    const QString folio = rs.Fields("FOL_MOV").Value().Texto();
+    const vb::Variant fecha = rs.Fields("FEC_MOV").Value();
 
     s.FontSize(7);
+    s.MarkLine(report::ClaseRenglon::Detalle);
+    s.MarkValue(QStringLiteral("Concepto"), report::TipoDato::Texto, descripcion);
     s.PrintText(0, LineaActual, descripcion);
-    s.PrintText(3000, LineaActual, folio);
-    s.PrintText(4200, LineaActual, rs.Fields("FEC_MOV").Value().Texto());
+    s.MarkValue(QStringLiteral("Folio"), report::TipoDato::Texto, folio);
+    s.PrintText(3000, LineaActual, report::UltimosDiez(folio));
+    if (!fecha.IsNull()) s.MarkValue(QStringLiteral("Fecha"), fecha.CDate().dia);
+    s.PrintText(4200, LineaActual, fecha.Texto());
     const vb::Currency importe = rs.Fields("IMP_MOV").Value().CCur();
     const bool cargo = rs.Fields("CON_GRL").Value().Texto() == u"GTOS";
     if (cargo) {
@@ -190,7 +241,12 @@ void frmConGastos::ImprimeMovimientoAuxiliar(vb::Currency& saldo, vb::Currency& 
         saldo -= importe;
         abonos += importe;
     }
-    Importes(s, LineaActual, {{cargo ? 7100 : 8600, importe}, {10300, saldo}});
+    // The column the movement leaves empty is marked empty: the sheet keeps the page's column order.
+    for (const Columna columna : {Cargos, Abonos}) {
+        if ((columna == Cargos) == cargo) Importes(s, LineaActual, {{columna == Cargos ? 7100 : 8600, columna, importe}});
+        else s.MarkValue(QString::fromUtf16(NombreColumna[columna]), report::TipoDato::Texto, {});
+    }
+    Importes(s, LineaActual, {{10300, Saldo, saldo}});
 }
 
 void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcreedor& sumas, TotalesAuxiliar& t) {
@@ -198,14 +254,19 @@ void frmConGastos::ImprimeAcreedorResumido(vb::Currency anterior, const SumasAcr
     s.FontBold(true);
     t.anterior += anterior;
     s.FontSize(6);
-    s.PrintText(0, LineaActual, rsAcreedores.Fields("COD_PROV").Value().CStr());
-    s.PrintText(1000, LineaActual, vb::Left(rsAcreedores.Fields("NOM_PROV").Value().Texto(), 45));
-    Importes(s, LineaActual, {{6400, anterior}});
+    const QString codigo = rsAcreedores.Fields("COD_PROV").Value().CStr();
+    const QString nombre = rsAcreedores.Fields("NOM_PROV").Value().Texto();
+    s.MarkLine(report::ClaseRenglon::Detalle);
+    s.MarkValue(QStringLiteral("Código"), report::TipoDato::Texto, codigo);
+    s.PrintText(0, LineaActual, codigo);
+    s.MarkValue(QStringLiteral("Nombre"), report::TipoDato::Texto, nombre);
+    s.PrintText(1000, LineaActual, vb::Left(nombre, 45));
+    Importes(s, LineaActual, {{6400, SaldoAnterior, anterior}});
     s.FontBold(false);
 
     const vb::Currency cargos = sumas.cargos, abonos = sumas.Abonos();
     const vb::Currency final_ = anterior + (cargos - abonos);
-    Importes(s, LineaActual, {{7800, cargos}, {9100, abonos}, {10500, final_}});
+    Importes(s, LineaActual, {{7800, Cargos, cargos}, {9100, Abonos, abonos}, {10500, Saldo, final_}});
     t.cargos += cargos;
     t.abonos += abonos;
     t.final_ += final_;

@@ -35,22 +35,59 @@ QString Moneda(const vb::Variant& v) {
 }
 
 // One creditor's detail lines at y, from the current row of the creditor list, each statement
-// on its own (see OmiteError).
+// on its own (see OmiteError). Each text that stands for a value is marked with it whole, for the
+// exports.
 class Detalle {
 public:
     Detalle(report::Superficie& s, vb::Integer& y, const ado::Recordset& rs) : s_(s), y_(y), rs_(rs) {}
 
     vb::Variant Campo(const char* nombre) const { return rs_.Fields(nombre).Value(); }
     QString Texto(const char* nombre) const { return Campo(nombre).CStr(); }
-    QString Porcentaje(const char* nombre) const { return Campo(nombre).Texto() + u'%'; }
 
-    template <class F>
-    void Imprime(int x, F&& valor) {
+    // The export's cell first, so that a Null the page cannot print still keeps its column in the
+    // page's order, empty; then the text, if it can be printed.
+    template <class F, class M>
+    void Imprime(int x, F&& valor, M&& marca) {
+        OmiteError(marca);
         OmiteError([&] { s_.PrintText(x, y_, valor()); });
     }
-    void ImprimeCampo(int x, const char* nombre) {
-        Imprime(x, [&] { return Texto(nombre); });
+    void ImprimeCampo(int x, const char* nombre, const QString& columna) {
+        Imprime(x, [&] { return Texto(nombre); }, [&] { MarcaTexto(columna, nombre); });
     }
+    // The name cut to what the column holds; the export keeps it whole.
+    void ImprimeNombre(int largo) {
+        Imprime(950, [&] { return vb::Left(Texto("NOM_PROV"), largo); }, [&] { MarcaTexto(QStringLiteral("Nombre"), "NOM_PROV"); });
+    }
+    void ImprimeImporte(int x, const char* nombre, const QString& columna) {
+        Imprime(x, [&] { return Moneda(Campo(nombre)); }, [&] { s_.MarkValue(columna, Campo(nombre).CCur()); });
+    }
+    template <class F>
+    void ImprimeCalculado(int x, const QString& columna, F&& calcula) {
+        OmiteError([&] {
+            const vb::Currency importe = calcula();
+            s_.MarkValue(columna, importe);
+            s_.PrintText(x, y_, vb::FormatoMoneda(importe));
+        });
+    }
+    void ImprimeFecha(int x, const char* nombre, const QString& columna) {
+        Imprime(x, [&] { return Texto(nombre); }, [&] {
+            const vb::Variant fecha = Campo(nombre);
+            if (fecha.IsNull()) MarcaVacia(columna);
+            else s_.MarkValue(columna, fecha.CDate().dia);
+        });
+    }
+    // A term or a percentage as stored; the page adds its suffix.
+    void ImprimeNumero(int x, const char* nombre, const QString& columna, const QString& sufijo = {}) {
+        Imprime(x, [&] { return sufijo.isEmpty() ? Texto(nombre) : Campo(nombre).Texto() + sufijo; }, [&] {
+            const vb::Variant numero = Campo(nombre);
+            if (numero.IsNull() || numero.IsEmpty()) MarcaVacia(columna);
+            else s_.MarkValue(columna, numero.IsNumeric() ? report::TipoDato::Numero : report::TipoDato::Texto, numero.CStr());
+        });
+    }
+    void MarcaTexto(const QString& columna, const char* nombre) {
+        s_.MarkValue(columna, report::TipoDato::Texto, Campo(nombre).Texto());
+    }
+    void MarcaVacia(const QString& columna) { s_.MarkValue(columna, report::TipoDato::Texto, {}); }
     void Avanza(int d) {
         OmiteError([&] { y_ += d; });
     }
@@ -103,58 +140,70 @@ void TitulosParametros(report::Superficie& s, vb::Integer& y, bool detallado) {
     }
 }
 
-// "Directorio": name, address, telephones, e-mail and contacts.
+// "Directorio": name, address, telephones, e-mail and contacts; what one text joins the export
+// keeps in columns of their own.
 void LineasDirectorio(Detalle& d, bool detallado) {
-    d.Imprime(950, [&] { return vb::Left(d.Texto("NOM_PROV"), 33); });
+    d.ImprimeNombre(33);
     if (!detallado) {
-        d.ImprimeCampo(5000, "TEL1_PROV");
-        d.ImprimeCampo(8000, "MAIL_PROV");
+        d.ImprimeCampo(5000, "TEL1_PROV", QStringLiteral("Teléfono 1"));
+        d.ImprimeCampo(8000, "MAIL_PROV", QStringLiteral("e-mail"));
         return;
     }
-    d.ImprimeCampo(5000, "CALL_NUM");
-    d.ImprimeCampo(9000, "TEL1_PROV");
+    d.ImprimeCampo(5000, "CALL_NUM", QStringLiteral("Dirección (Calle y Número)"));
+    d.ImprimeCampo(9000, "TEL1_PROV", QStringLiteral("Teléfono 1"));
     d.Avanza(200);
-    d.ImprimeCampo(1500, "RFC_PROV");
-    d.Imprime(5000, [&] { return d.Campo("COL_PROV").Texto() + QStringLiteral("   ") + d.Campo("COP_PROV").Texto(); });
-    d.ImprimeCampo(9000, "TEL2_PROV");
+    d.ImprimeCampo(1500, "RFC_PROV", QStringLiteral("R.F.C."));
+    d.Imprime(5000, [&] { return d.Campo("COL_PROV").Texto() + QStringLiteral("   ") + d.Campo("COP_PROV").Texto(); },
+              [&] {
+                  d.MarcaTexto(QStringLiteral("Colonia"), "COL_PROV");
+                  d.MarcaTexto(QStringLiteral("Código Postal"), "COP_PROV");
+              });
+    d.ImprimeCampo(9000, "TEL2_PROV", QStringLiteral("Teléfono 2"));
     d.Avanza(240);
-    d.ImprimeCampo(1500, "MAIL_PROV");
-    d.Imprime(5000, [&] {
-        return d.Campo("DES_CID").Texto() + QStringLiteral(", ") + d.Campo("NOM_EST").Texto() + QStringLiteral(", ") +
-               d.Campo("COD_PAIS").Texto();
-    });
+    d.ImprimeCampo(1500, "MAIL_PROV", QStringLiteral("e-mail"));
+    d.Imprime(5000,
+              [&] {
+                  return d.Campo("DES_CID").Texto() + QStringLiteral(", ") + d.Campo("NOM_EST").Texto() + QStringLiteral(", ") +
+                         d.Campo("COD_PAIS").Texto();
+              },
+              [&] {
+                  d.MarcaTexto(QStringLiteral("Ciudad"), "DES_CID");
+                  d.MarcaTexto(QStringLiteral("Estado"), "NOM_EST");
+                  d.MarcaTexto(QStringLiteral("País"), "COD_PAIS");
+              });
     d.Avanza(240);
-    d.ImprimeCampo(500, "CONTACTO1");
-    d.ImprimeCampo(5000, "CONTACTO2");
+    d.ImprimeCampo(500, "CONTACTO1", QStringLiteral("Contacto 1"));
+    d.ImprimeCampo(5000, "CONTACTO2", QStringLiteral("Contacto 2"));
 }
 
 // "Parámetros": name, status, credit terms, discounts and, in detail, dates and balances.
 void LineasParametros(Detalle& d, bool detallado, frmConGastos& ventana) {
-    d.Imprime(950, [&] { return vb::Left(d.Texto("NOM_PROV"), 35); });
-    d.ImprimeCampo(3900, "DES_STS");
+    static const char* const descuentos[] = {"PORC_DES1", "PORC_DES2", "PORC_DES3", "PORC_DES4", "PORC_DES5", "PORC_DES6"};
+    const auto descuento = [&](int i, int x) {
+        d.ImprimeNumero(x, descuentos[i], QStringLiteral("Desc.") + QString::number(i + 1), QStringLiteral("%"));
+    };
+    d.ImprimeNombre(35);
+    d.ImprimeCampo(3900, "DES_STS", QStringLiteral("Estatus"));
     if (!detallado) {
         d.Alinea(report::AlineaDerecha);
-        d.Imprime(5650, [&] { return Moneda(d.Campo("LIM_CRE")); });
-        d.ImprimeCampo(6300, "PLA_CRE");
-        const char* const descuentos[] = {"PORC_DES1", "PORC_DES2", "PORC_DES3", "PORC_DES4", "PORC_DES5", "PORC_DES6"};
-        for (int i = 0; i < 6; ++i) d.Imprime(7000 + 700 * i, [&] { return d.Porcentaje(descuentos[i]); });
+        d.ImprimeImporte(5650, "LIM_CRE", QStringLiteral("Lím.Créd."));
+        d.ImprimeNumero(6300, "PLA_CRE", QStringLiteral("Plazo"));
+        for (int i = 0; i < 6; ++i) descuento(i, 7000 + 700 * i);
         d.Alinea(report::AlineaIzquierda);
         return;
     }
-    d.ImprimeCampo(6500, "FEC_UCOM");
-    d.ImprimeCampo(9300, "FEC_UPAG");
+    d.ImprimeFecha(6500, "FEC_UCOM", QStringLiteral("Fec.Ult.Compra"));
+    d.ImprimeFecha(9300, "FEC_UPAG", QStringLiteral("Fec.Ult.Pago"));
     d.Avanza(200);
-    d.Imprime(10, [&] { return Moneda(d.Campo("LIM_CRE")); });
+    d.ImprimeImporte(10, "LIM_CRE", QStringLiteral("Lím.Créd."));
     d.Alinea(report::AlineaDerecha);
-    d.ImprimeCampo(1300, "PLA_CRE");
-    static const std::pair<int, const char*> descuentos[] = {{2000, "PORC_DES1"}, {2800, "PORC_DES2"},
-                                                             {3600, "PORC_DES3"}, {4460, "PORC_DES4"},
-                                                             {5200, "PORC_DES5"}, {6000, "PORC_DES6"}};
-    for (const auto& [x, nombre] : descuentos) d.Imprime(x, [&] { return d.Porcentaje(nombre); });
-    d.Imprime(7050, [&] { return Moneda(d.Campo("SAL_PROV")); });
-    d.Imprime(8200, [&] { return Moneda(d.Campo("DISP")); });
-    d.Imprime(9225, [&] { return vb::FormatoMoneda(ventana.SaldoVencido(d.Texto("COD_PROV"), true)); });
-    d.Imprime(10300, [&] { return vb::FormatoMoneda(ventana.SaldoVencido(d.Texto("COD_PROV"), false)); });
+    d.ImprimeNumero(1300, "PLA_CRE", QStringLiteral("Plazo"));
+    static const int x[] = {2000, 2800, 3600, 4460, 5200, 6000};
+    for (int i = 0; i < 6; ++i) descuento(i, x[i]);
+    d.ImprimeImporte(7050, "SAL_PROV", QStringLiteral("Saldo Act."));
+    d.ImprimeImporte(8200, "DISP", QStringLiteral("Disponible"));
+    d.ImprimeCalculado(9225, QStringLiteral("Vencido"), [&] { return ventana.SaldoVencido(d.Texto("COD_PROV"), true); });
+    d.ImprimeCalculado(10300, QStringLiteral("Por Vencer"), [&] { return ventana.SaldoVencido(d.Texto("COD_PROV"), false); });
     d.Alinea(report::AlineaIzquierda);
 }
 
@@ -210,19 +259,27 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
     vb::Integer cuenta;
     const bool detallado = optTipo(0).Value();
     const auto agrupacion = [&rs] { return rs.Fields("COD_AGR").Value(); };
+    // The count the total line prints closes its agrupación when grouped, the whole list otherwise.
+    const auto total = [&] {
+        s.MarkLine(Agrupado ? report::ClaseRenglon::Subtotal : report::ClaseRenglon::Total, Agrupado ? 1 : 0);
+        s.MarkValue(QStringLiteral("Acreedores"), report::TipoDato::Numero, QString::number(static_cast<int32_t>(cuenta)));
+        ImprimeTotal(cuenta);
+    };
 
     while (!rs.EOF_()) {
         if (Agrupado && agrupacion().CLng() != agrupacionAnterior) {
             agrupacionAnterior = agrupacion().CInt();
             if (LineaActual > LimiteAntesDeGrupo) NuevaPagina();
             else LineaActual += 100;
+            MarcaAgrupacion();
             ImprimeEncabezadoAgrupacion();
             LineaActual += 240;
         }
         cuenta += 1;
 
         Detalle d(s, LineaActual, rs);
-        d.ImprimeCampo(0, "COD_PROV");
+        s.MarkLine(report::ClaseRenglon::Detalle);
+        d.ImprimeCampo(0, "COD_PROV", QStringLiteral("Código"));
         if (directorio) LineasDirectorio(d, detallado);
         else LineasParametros(d, detallado, *this);
 
@@ -230,20 +287,20 @@ void frmConGastos::ImprimeCatalogo(bool directorio) {
         LineaActual += 240;
         rs.MoveNext();
         if (Agrupado && !rs.EOF_() && agrupacion().CLng() != agrupacionAnterior) {
-            ImprimeTotal(cuenta);
+            total();
             LineaActual += 300;
             cuenta = 0;
         }
         if (LineaActual > LimiteTrasRenglon) NuevaPagina();
     }
     rs.Close();
-    ImprimeTotal(cuenta);
+    total();
     rsAcreedores = ado::Recordset();
     saldosVencidos_ = {};
 }
 
-void frmConGastos::MarcaAgrupacion() {
-    Superficie->MarkLine(report::ClaseRenglon::Grupo, 1, QStringLiteral("Agrupación"),
+void frmConGastos::MarcaAgrupacion(int16_t nivel) {
+    Superficie->MarkLine(report::ClaseRenglon::Grupo, nivel, QStringLiteral("Agrupación"),
                          rsAcreedores.Fields("COD_AGR").Value().Texto(), rsAcreedores.Fields("DES_AGR").Value().Texto());
 }
 

@@ -168,8 +168,9 @@ private:
     // "TOTAL :" with the count of creditors and, where the report sums them, their amount.
     void ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> importe = std::nullopt);
     void ImprimeEncabezadoAgrupacion();
-    // The same agrupación as the group the lines after it belong to, for reports that mark theirs.
-    void MarcaAgrupacion();
+    // The same agrupación as the group the lines after it belong to, for reports that mark theirs;
+    // `nivel` 2 where the agrupación sits inside its group.
+    void MarcaAgrupacion(int16_t nivel = 1);
     void ImprimeCatalogo(bool directorio);
     QHash<QString, vb::Variant> LeeSaldosVencidos(bool Vencido);  // SALDO per creditor code
     // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`
@@ -203,10 +204,15 @@ private:
         TotalesAuxiliar totales;
         vb::Integer grupoAnterior, agrupacionAnterior;
         bool impreso = false;
+        std::optional<QString> grupoMarcado;  // the group the exports hold the lines in
     };
     // Grouped: the group's total when the group changes after a printed creditor, and the
     // agrupación's heading when the agrupación changes.
     void ImprimeCortesAuxiliar(MarchaAuxiliar& m);
+    // For the exports: the group (level 1) when it changes, and the agrupación (level 2) when its
+    // heading is printed (`encabezado`) or a new group opens under the same one.
+    void MarcaGrupoAuxiliar(MarchaAuxiliar& m, bool encabezado);
+    int16_t NivelAcreedor() const;  // a creditor's group level in the ledger's marks
     // Opens on rsMovtos the range's movements of every creditor of the list, with their concept's
     // and folio class's descriptions, in the walk's order and each creditor's by date and number.
     void AbreMovimientosAuxiliar(const QString& rango);

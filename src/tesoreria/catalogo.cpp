@@ -60,27 +60,37 @@ void frmConTesoreria::ImprimeCatalogoCuentas() {
 
     const auto texto = [](const ado::Recordset& rs, const char* campo) { return rs.Fields(campo).Value().CStr(); };
     const auto imprime = [&](int x, auto valor) { OmiteError([&] { s.PrintText(x, LineaActual, valor()); }); };
+    // A value printed whole, and marked for the spreadsheet as the column it stands for.
+    const auto dato = [&](int x, const QString& columna, auto valor) {
+        OmiteError([&] {
+            const QString v = valor();
+            s.MarkValue(columna, report::TipoDato::Texto, v);
+            s.PrintText(x, LineaActual, v);
+        });
+    };
     Recorrido r;
     r.bancos = BancosConEjecutivo;
     r.cuentas = CuentasConRubro;
     r.alEmpezarBanco = [&] {
         s.BeginGroup();
         s.ForeColor(Azul);
+        MarcaBanco();
         imprime(700, [&] { return vb::Left(texto(rsBancos, "NOM_BANCO"), 33); });
-        imprime(5000, [&] { return texto(rsBancos, "EJE_CUENTA"); });
-        imprime(8800, [&] { return texto(rsBancos, "TEL_BANCO"); });
+        dato(5000, QStringLiteral("Ejecutivo"), [&] { return texto(rsBancos, "EJE_CUENTA"); });
+        dato(8800, QStringLiteral("Teléfono"), [&] { return texto(rsBancos, "TEL_BANCO"); });
         s.FontBold(false);
         s.EndGroup();
         LineaActual += 240;
     };
     r.porCuenta = [&] {
-        imprime(1500, [&] { return texto(rsCuentas, "NUM_CUENTA"); });
-        imprime(4100, [&] { return texto(rsCuentas, "DIA_CORTE"); });
-        imprime(5500, [&] {
+        s.MarkLine(report::ClaseRenglon::Detalle);
+        dato(1500, QStringLiteral("No. de Cuenta"), [&] { return texto(rsCuentas, "NUM_CUENTA"); });
+        dato(4100, QStringLiteral("Dia de Corte"), [&] { return texto(rsCuentas, "DIA_CORTE"); });
+        dato(5500, QStringLiteral("¿Chequera?"), [&] {
             const vb::Variant cheque = rsCuentas.Fields("GEN_CHEQUE").Value();
             return !cheque.IsNull() && cheque.CDbl() == 0 ? QStringLiteral("No") : QStringLiteral("Sí");
         });
-        imprime(8000, [&] { return texto(rsCuentas, "DES_RUBRO"); });
+        dato(8000, QStringLiteral("Rubro"), [&] { return texto(rsCuentas, "DES_RUBRO"); });
         LineaActual += 240;
         if (LineaActual > Limite) NuevaPagina();
     };

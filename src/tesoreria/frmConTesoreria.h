@@ -227,21 +227,33 @@ public:
         vb::Integer cuentasImpresas;  // account headers of the current bank
         vb::Integer bancosConTotal;   // banks whose total is not 0
         QString abrevia;              // the account's currency abbreviation
+        bool enMonedaDeCuenta = false;  // totals in the account's currency, not in pesos
     };
+    // The levels of a movements report's groups: the walk's bank and account, and the concept.
+    static constexpr int16_t NivelBanco = 1, NivelCuenta = 2, NivelConcepto = 3;
     // The walk of a movements report: bank totals reset at each bank and, with `totalBanco`,
     // printed after it.
     Recorrido RecorridoDeMovimientos(Totales& t, bool totalBanco);
+    // The account's line, which also heads its bank when it is the bank's first.
     void ImprimeEncabezadoCuenta(Totales& t);
-    // A bold total line in size 9: the title at x, the total ending at 10500; blue or black when
-    // `azul` says, else in the colour in force.
-    void ImprimeTotal(const QString& titulo, int x, const QString& total, std::optional<bool> azul);
-    void ImprimeTotalCuenta(const Totales& t, const QString& moneda);
+    // A bold total line in size 9, marked as closing the group of `nivel` (0: the report): the
+    // title at x, the total ending at 10500, in pesos or in the account's currency as `t` says;
+    // blue or black when `azul` says, else in the colour in force.
+    void ImprimeTotal(const QString& titulo, int x, int16_t nivel, vb::Currency total, const Totales& t,
+                      std::optional<bool> azul);
+    void ImprimeTotalCuenta(const Totales& t);
     void ImprimeTotalBanco(Totales& t);
     void ImprimeTotalGlobal(const Totales& t);
     // The two ends of a movement's line in the listings by date: its date and folio; then its status
     // on a shaded band, the account's currency, the amount, the exchange rate and the amount in pesos.
     void ImprimeFechaYFolio(int32_t y);
     void ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos);
+    // A movement's values for the spreadsheet, each marked before the text that prints it: a
+    // field's whole text (returned, for printing), a date of rsMovimientos, and its exchange rate
+    // as the amounts in pesos are figured with.
+    QString MarcaTexto(const QString& columna, const ado::Recordset& rs, const char* nombre);
+    void MarcaFecha(const QString& columna, const char* nombre);
+    void MarcaTipoDeCambio();
     // The concept groups of the two listings by date: `consulta` gives the movement query,
     // `detalle` draws a movement (when detailed) and gives its amount for the totals.
     void RecorreMovimientosPorConcepto(bool PorAplicacion, const std::function<QString(const Alcance&)>& consulta,

@@ -20,21 +20,42 @@ const QString frmConTesoreria::CuentasConMoneda = QStringLiteral(
 
 void frmConTesoreria::ImprimeFechaYFolio(int32_t y) {
     report::Superficie& s = *Superficie;
+    MarcaFecha(QStringLiteral("Fecha"), "FEC_MOV");
     s.PrintText(0, y, Campo(rsMovimientos, "FEC_MOV"));
-    s.PrintText(850, y, UltimosDiez(Campo(rsMovimientos, "FOL_MOV")));
+    s.PrintText(850, y, UltimosDiez(MarcaTexto(QStringLiteral("Folio"), rsMovimientos, "FOL_MOV")));
 }
 
 void frmConTesoreria::ImprimeEstatusEImportes(int32_t y, vb::Currency importe, vb::Currency enPesos) {
     report::Superficie& s = *Superficie;
     s.DrawRule(6000, y, 4500, 200);
-    s.PrintText(6100, y, Campo(rsMovimientos, "DES_ESTATUS"));
-    s.PrintText(8250, y, Campo(rsCuentas, "ABREVIA"));
+    s.PrintText(6100, y, MarcaTexto(QStringLiteral("Estatus"), rsMovimientos, "DES_ESTATUS"));
+    s.PrintText(8250, y, MarcaTexto(QStringLiteral("Moneda"), rsCuentas, "ABREVIA"));
     s.DrawRule(8810, y, 4500, 200);
     s.TextAlign(report::AlineaDerecha);
+    s.MarkValue(QStringLiteral("Importe"), importe);
     s.PrintText(8050, y, TextoDinero(importe));
+    MarcaTipoDeCambio();
     s.PrintText(9350, y, vb::Format(rsMovimientos.Fields("TIP_CAM").Value(), u"#,##0.00"));
+    s.MarkValue(QStringLiteral("Importe M.N."), enPesos);
     s.PrintText(10500, y, TextoDinero(enPesos));
     s.TextAlign(report::AlineaIzquierda);
+}
+
+QString frmConTesoreria::MarcaTexto(const QString& columna, const ado::Recordset& rs, const char* nombre) {
+    const QString valor = Campo(rs, nombre);
+    Superficie->MarkValue(columna, report::TipoDato::Texto, valor);
+    return valor;
+}
+
+void frmConTesoreria::MarcaFecha(const QString& columna, const char* nombre) {
+    const vb::Variant fecha = rsMovimientos.Fields(nombre).Value();
+    if (!fecha.IsNull()) Superficie->MarkValue(columna, fecha.CDate().dia);
+}
+
+void frmConTesoreria::MarcaTipoDeCambio() {
+    const vb::Variant tipo = rsMovimientos.Fields("TIP_CAM").Value();
+    if (!tipo.IsNull() && tipo.IsNumeric())
+        Superficie->MarkValue(QStringLiteral("T.C."), report::TipoDato::Numero, tipo.CCur().ATexto());
 }
 
 QString frmConTesoreria::Campo(const ado::Recordset& rs, const char* nombre) {
@@ -123,7 +144,13 @@ void frmConTesoreria::ImprimeEncabezadoCuenta(Totales& t) {
     s.BeginGroup();
     s.FontSize(9);
     s.ForeColor(Azul);
+    // The bank's first account's line also heads the bank: its name is the bank's heading, the
+    // rest the account's. A later account's line is the account's alone.
+    const bool primera = t.cuentasImpresas == 1;
+    if (primera) MarcaBanco();
+    else MarcaCuenta();
     s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    if (primera) MarcaCuenta();
     s.FontBold(false);
     s.PrintText(4000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
     s.PrintText(6500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
@@ -133,24 +160,33 @@ void frmConTesoreria::ImprimeEncabezadoCuenta(Totales& t) {
     t.encabezado = true;
 }
 
-void frmConTesoreria::ImprimeTotal(const QString& titulo, int x, const QString& total, std::optional<bool> azul) {
+void frmConTesoreria::ImprimeTotal(const QString& titulo, int x, int16_t nivel, vb::Currency total, const Totales& t,
+                                   std::optional<bool> azul) {
     report::Superficie& s = *Superficie;
     s.BeginGroup();
     s.FontSize(9);
     if (azul) s.ForeColor(*azul ? Azul : Negro);
     s.FontBold(true);
+    s.MarkLine(nivel > 0 ? report::ClaseRenglon::Subtotal : report::ClaseRenglon::Total, nivel);
     s.PrintText(x, LineaActual, titulo);
     s.TextAlign(report::AlineaDerecha);
-    s.PrintText(10500, LineaActual, total);
+    if (t.enMonedaDeCuenta) {
+        s.MarkValue(QStringLiteral("Importe"), total);
+        s.MarkValue(QStringLiteral("Moneda"), report::TipoDato::Texto, t.abrevia);
+        s.PrintText(10500, LineaActual, TextoDinero(total) + QStringLiteral("  ") + t.abrevia);
+    } else {
+        s.MarkValue(QStringLiteral("Importe M.N."), total);
+        s.PrintText(10500, LineaActual, TextoDinero(total));
+    }
     s.TextAlign(report::AlineaIzquierda);
     s.FontBold(false);
     s.EndGroup();
 }
 
-void frmConTesoreria::ImprimeTotalCuenta(const Totales& t, const QString& moneda) {
+void frmConTesoreria::ImprimeTotalCuenta(const Totales& t) {
     if (t.cuenta == vb::Currency()) return;
     LineaActual += 240;
-    ImprimeTotal(QStringLiteral("TOTAL CUENTA: "), 5600, TextoDinero(t.cuenta) + moneda, optTipo(1).Value());
+    ImprimeTotal(QStringLiteral("TOTAL CUENTA: "), 5600, NivelCuenta, t.cuenta, t, optTipo(1).Value());
     LineaActual += 480;
 }
 
@@ -158,14 +194,14 @@ void frmConTesoreria::ImprimeTotalBanco(Totales& t) {
     if (t.banco == vb::Currency()) return;
     t.bancosConTotal += 1;
     if (t.cuentasImpresas <= 1) return;
-    ImprimeTotal(QStringLiteral("TOTAL BANCO: "), 5600, TextoDinero(t.banco), optTipo(0).Value());
+    ImprimeTotal(QStringLiteral("TOTAL BANCO: "), 5600, NivelBanco, t.banco, t, optTipo(0).Value());
     LineaActual += 240;
 }
 
 void frmConTesoreria::ImprimeTotalGlobal(const Totales& t) {
     if (t.bancosConTotal < 2) return;
     LineaActual += 240;
-    ImprimeTotal(QStringLiteral("TOTAL GLOBAL: "), 5600, TextoDinero(t.global), std::nullopt);
+    ImprimeTotal(QStringLiteral("TOTAL GLOBAL: "), 5600, 0, t.global, t, std::nullopt);
     LineaActual += 240;
 }
 
@@ -176,9 +212,9 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
     const bool detallado = optTipo(0).Value();
     Totales t;
     // By application date the totals are in the account's own currency, and say which.
-    const auto moneda = [&] { return PorAplicacion ? QStringLiteral("  ") + t.abrevia : QString(); };
+    t.enMonedaDeCuenta = PorAplicacion;
     const auto totalConcepto = [&] {
-        ImprimeTotal(QStringLiteral("TOTAL CONCEPTO: "), 6100, TextoDinero(t.concepto) + moneda(), detallado);
+        ImprimeTotal(QStringLiteral("TOTAL CONCEPTO: "), 6100, NivelConcepto, t.concepto, t, detallado);
         LineaActual += 240;
         t.concepto = vb::Currency();
     };
@@ -202,6 +238,8 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
             if (concepto != t.conceptoAnterior) {
                 if (!t.conceptoAnterior.isEmpty()) totalConcepto();
                 s.ForeColor(detallado ? Azul : Negro);
+                s.MarkLine(report::ClaseRenglon::Grupo, NivelConcepto, QStringLiteral("Concepto"), concepto,
+                           Campo(rsMovimientos, "DES_CON"));
                 s.PrintText(0, LineaActual, QStringLiteral("CONCEPTO: ") + Campo(rsMovimientos, "DES_CON"));
                 s.ForeColor(Negro);
                 if (detallado) LineaActual += 240;
@@ -217,7 +255,7 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
             if (LineaActual > LimiteMovimientos) NuevaPagina();
         }
         if (!t.conceptoAnterior.isEmpty()) totalConcepto();
-        ImprimeTotalCuenta(t, moneda());
+        ImprimeTotalCuenta(t);
     };
     RecorreBancos(r);
     SueltaConjuntos();

@@ -26,13 +26,14 @@ void frmConTesoreria::ImprimeRelacionMovimientos() {
         const vb::Currency enPesos = vb::Producto(importe, rsMovimientos.Fields("TIP_CAM").Value().CCur());
         if (!optTipo(0).Value()) return enPesos;
         const int32_t y = LineaActual;
+        s.MarkLine(report::ClaseRenglon::Detalle);
         ImprimeFechaYFolio(y);
-        const QString cheque = Campo(rsMovimientos, "FOL_CHEQUE");
-        if (cheque.isEmpty()) {
-            s.PrintText(1900, y, Campo(rsMovimientos, "NOTAS"));
+        // Without a cheque, the notes take its place.
+        if (Campo(rsMovimientos, "FOL_CHEQUE").isEmpty()) {
+            s.PrintText(1900, y, MarcaTexto(QStringLiteral("Notas"), rsMovimientos, "NOTAS"));
         } else {
-            s.PrintText(1900, y, UltimosDiez(cheque));
-            s.PrintText(3100, y, Campo(rsMovimientos, "NOMBRE"));
+            s.PrintText(1900, y, UltimosDiez(MarcaTexto(QStringLiteral("No. Cheque"), rsMovimientos, "FOL_CHEQUE")));
+            s.PrintText(3100, y, MarcaTexto(QStringLiteral("Beneficiario"), rsMovimientos, "NOMBRE"));
         }
         ImprimeEstatusEImportes(y, importe, enPesos);
         LineaActual += 240;

@@ -78,6 +78,8 @@ void frmConTesoreria::ImprimeTraspasos() {
         for (const QString cuenta = Campo(rsCuentas, "NUM_CUENTA"); movimientos->En(cuenta); movimientos->Siguiente()) {
             if (!t.encabezado) ImprimeEncabezadoCuenta(t);
             LineaActual += 240;
+            // The movement's block, from its concept to its notes, is one row of data.
+            s.MarkLine(report::ClaseRenglon::Detalle);
             // Summary keeps the concept on the movement's own line.
             s.ForeColor(detallado ? Azul : Negro);
             s.PrintText(0, LineaActual, QStringLiteral("CONCEPTO: ") + Campo(rsMovimientos, "DES_CON"));
@@ -88,17 +90,20 @@ void frmConTesoreria::ImprimeTraspasos() {
             const vb::Currency enPesos = vb::Producto(importe, rsMovimientos.Fields("TIP_CAM").Value().CCur());
             const int32_t y = LineaActual;
             ImprimeFechaYFolio(y);
-            s.PrintText(3100, y, Campo(rsMovimientos, "NOMBRE"));
+            s.PrintText(3100, y,
+                        MarcaTexto(codigo == ATerceros ? QStringLiteral("Proveedor/Acreedor") : QStringLiteral("Beneficiario"),
+                                   rsMovimientos, "NOMBRE"));
             ImprimeEstatusEImportes(y, importe, enPesos);
             LineaActual += 240;
 
             if (codigo != ATerceros) {
-                s.PrintText(200, LineaActual, Campo(rsMovimientos, "NOTAS"));
+                s.PrintText(200, LineaActual, MarcaTexto(QStringLiteral("Notas"), rsMovimientos, "NOTAS"));
             } else {
-                s.PrintText(200, LineaActual, Campo(rsMovimientos, "ACRE_PROV"));
+                s.PrintText(200, LineaActual, MarcaTexto(QStringLiteral("Código"), rsMovimientos, "ACRE_PROV"));
                 s.PrintText(1000, LineaActual, Campo(rsMovimientos, "NOMBRE"));
                 LineaActual += 240;
                 const QStringList notas = LineasDeNotas(Campo(rsMovimientos, "NOTAS"));
+                if (!notas.isEmpty()) MarcaTexto(QStringLiteral("Notas"), rsMovimientos, "NOTAS");
                 for (qsizetype i = 0; i < notas.size(); ++i) {
                     if (i > 0) LineaActual += 240;
                     s.PrintText(200, LineaActual, notas[i]);
@@ -110,7 +115,7 @@ void frmConTesoreria::ImprimeTraspasos() {
             t.global += enPesos;
             if (LineaActual > LimiteTraspasos) NuevaPagina();
         }
-        ImprimeTotalCuenta(t, QString());
+        ImprimeTotalCuenta(t);
     };
     RecorreBancos(r);
     SueltaConjuntos();

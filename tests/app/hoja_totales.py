@@ -54,9 +54,8 @@ REPORTES = [
      catalogo(1, ["--fijar", "chkRegion=1", "--fijar", "cmbRegion(0)=Guadalajara"])),
     ("Saldos", "gastos", consulta(3)),
     ("Saldos agrupado con ceros", "gastos", consulta(3, AGRUPADO, ["--fijar", "chkSinSaldo=1"])),
-    ("Auxiliar detallado", "gastos", consulta(1, OCTUBRE, DETALLADO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
-    ("Auxiliar detallado agrupado", "gastos", consulta(1, OCTUBRE, DETALLADO, AGRUPADO),
-     {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
+    ("Auxiliar detallado", "gastos", consulta(1, OCTUBRE, DETALLADO)),
+    ("Auxiliar detallado agrupado", "gastos", consulta(1, OCTUBRE, DETALLADO, AGRUPADO)),
     ("Auxiliar resumido", "gastos", consulta(1, OCTUBRE, RESUMIDO)),
     ("Auxiliar resumido agrupado", "gastos", consulta(1, OCTUBRE, RESUMIDO, AGRUPADO)),
     ("Movimientos por acreedor", "gastos", consulta(2, AÑO, DETALLADO)),
@@ -70,8 +69,8 @@ REPORTES = [
     ("Caja por concepto resumido", "gastos", consulta(4, CAJA, POR_CONCEPTO, RESUMIDO),
      {"repetidos": (5, "the summary prints its last concept's totals once more, over the global total")}),
     ("Catálogo de Cuentas", "tesoreria", consulta("Catálogo de Cuentas")),
-    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO), {"redondeadas": {"Importe M.N."}}),
-    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO), {"redondeadas": {"Importe M.N."}}),
+    ("Movimientos por fecha", "tesoreria", consulta(1, AÑO)),
+    ("Movimientos por fecha resumido", "tesoreria", consulta(1, AÑO, RESUMIDO)),
     ("Auxiliar de bancos", "tesoreria", consulta(2, AÑO), {"no_sumables": {"Saldo": SALDO_CORRIDO}}),
     ("Auxiliar de bancos resumido", "tesoreria", consulta(2, AÑO, RESUMIDO),
      {"no_sumables": {"Ingresos": POR_CUENTA, "Egresos": POR_CUENTA, "Saldo": POR_CUENTA}}),
@@ -93,14 +92,21 @@ CUENTA = re.compile(r"TOTAL\b[^$\d]*?(?<![\d.,])(\d+)\s+\w+\((?:es|s)\)", re.IGN
 def impresos(listado):
     """The amount and date texts the pages print (the company heading prints neither on its own).
     A line a page prints exactly as the page before printed it at the same height is a heading
-    carried over, which the sheet holds once."""
+    carried over, which the sheet holds once. A text marked as a number that is not an amount (an
+    exchange rate) may print like one; the sheet holds it as a plain number."""
     paginas = {}
+    NUMERO = 4
     with open(listado, encoding="utf-8") as f:
         next(f)
+        numero = False
         for linea in f:
             r = json.loads(linea)
-            if r["op"] == "text":
-                paginas.setdefault(r["page"], {}).setdefault(r["y"], []).append((r["x"], r["text"].strip()))
+            if r["op"] == "value":
+                numero = r["type"] == NUMERO
+            elif r["op"] == "text":
+                texto = "" if numero else r["text"].strip()
+                paginas.setdefault(r["page"], {}).setdefault(r["y"], []).append((r["x"], texto))
+                numero = False
     importes = fechas = 0
     for n, lineas in paginas.items():
         anterior = paginas.get(n - 1, {})
@@ -112,6 +118,9 @@ def impresos(listado):
     return importes, fechas
 
 
+FORMATO_IMPORTE = "#,##0.00"
+
+
 def centavos(v):
     return Decimal(str(v)).quantize(Decimal("0.01"))
 
@@ -120,21 +129,43 @@ def exacto(v):
     return Decimal(str(v)).quantize(Decimal("0.0001"))
 
 
+def importe(celda):
+    """The exact amount a cell holds, or None for any other cell (a count, a percentage, a term)."""
+    if isinstance(celda.value, (int, float)) and celda.number_format == FORMATO_IMPORTE:
+        return exacto(celda.value)
+    return None
+
+
 def revisa_marcas(nombre, encabezado, cuerpo):
     """A sheet written from the marks the report put on its lines: in every amount column, a
     subtotal equals the exact sum of the detail rows of its group (the same keys down to its own
-    level) or of those since the previous subtotal (a group that added up to nothing hands its
-    rows to the next); a total the sum of every detail row, of the subtotals, or of the group
-    headings' amounts (each cheque of the petty cash). A summary form has no detail rows to sum."""
+    level), of those since the previous subtotal (a group that added up to nothing hands its
+    rows to the next), of its group headings' amounts or of the subtotals of one deeper level in
+    its group (a summary form's account over its concepts); a total the sum of every detail row,
+    of the subtotals of one level, or of the group headings' amounts (each cheque of the petty
+    cash). A balance
+    is not summed: it closes at what its group headings bring forward plus every other signed
+    amount of its rows (a ledger's charges and credits). A number no detail row holds counts the
+    detail rows the line closes. A summary form has no detail rows to sum."""
     fallas = []
     columnas = [c.value for c in encabezado]
     claves = [i for i, n in enumerate(columnas) if n and n.endswith(" (clave)")]
 
-    def suma(filas, i):
-        valores = [exacto(f[i].value) for f in filas if isinstance(f[i].value, (int, float))]
+    def suma(valores):
+        valores = [v for v in valores if v is not None]
         return sum(valores, Decimal(0)) if valores else None
 
-    detalles, tramo, subtotales, grupos = [], [], [], []
+    def saldo(encabezados, filas, i):
+        return suma([importe(c) for f in encabezados for c in f] +
+                    [importe(c) for f in filas for j, c in enumerate(f) if j != i])
+
+    def por_nivel(filas):
+        niveles = {}
+        for nivel, f in filas:
+            niveles.setdefault(nivel, []).append(f)
+        return niveles
+
+    detalles, tramo, subtotales, grupos = [], [], [], []  # subtotales: (level, row)
     for fila in cuerpo:
         renglon = fila[0].value or ""
         if not renglon:
@@ -145,19 +176,32 @@ def revisa_marcas(nombre, encabezado, cuerpo):
             hasta = columnas.index(renglon.removeprefix("Subtotal de ") + " (clave)")
             propias = [k for k in claves if k <= hasta]
             llave = [fila[k].value for k in propias]
-            conjuntos = [[d for d in detalles if [d[k].value for k in propias] == llave], tramo]
-            subtotales.append(fila)
+
+            def suyas(filas):
+                return [f for f in filas if [f[k].value for k in propias] == llave]
+
+            cubiertos, encabezados = suyas(detalles), suyas(grupos)
+            debajo = por_nivel((n, f) for n, f in subtotales if n > hasta)
+            conjuntos = [cubiertos, tramo, encabezados, *(suyas(filas) for filas in debajo.values())]
+            cuentas = {len(cubiertos), len(tramo)}
+            subtotales.append((hasta, fila))
             tramo = []
         elif renglon == "Total":
-            conjuntos = [detalles, subtotales, grupos]
+            cubiertos, encabezados = detalles, grupos
+            conjuntos, cuentas = [detalles, *por_nivel(subtotales).values(), grupos], {len(detalles)}
         else:
             grupos.append(fila)
             continue
         for i, c in enumerate(fila):
             if not isinstance(c.value, (int, float)):
                 continue
-            sumas = [s for s in (suma(filas, i) for filas in conjuntos) if s is not None]
-            if sumas and exacto(c.value) not in sumas:
+            if importe(c) is None:
+                if not any(isinstance(d[i].value, (int, float)) for d in detalles) and c.value not in cuentas:
+                    fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} cuenta {c.value} en "
+                                  f"«{columnas[i]}»; cierra {sorted(cuentas)} renglones")
+                continue
+            sumas = [s for s in (suma(importe(f[i]) for f in filas) for filas in conjuntos) if s is not None]
+            if sumas and importe(c) not in sumas + [saldo(encabezados, cubiertos, i)]:
                 fallas.append(f"{nombre}: {renglon} {[fila[k].value for k in claves]} imprime {c.value} en "
                               f"«{columnas[i]}»; sus renglones suman {sumas[0]}")
     return fallas
@@ -178,13 +222,15 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
     if marcada:
         fallas += revisa_marcas(nombre, encabezado, cuerpo)
 
+    # A marked sheet may hold numbers that are not amounts (a count, a percentage): they are not
+    # printed as amounts either, so an amount written without its format is one amount short.
     numeros = fechas = 0
     for fila in cuerpo:
         for c in fila:
-            if isinstance(c.value, (int, float)):
+            if importe(c) is not None:
                 numeros += 1
-                if c.number_format != "#,##0.00":
-                    fallas.append(f"{nombre}: {c.coordinate} tiene el formato {c.number_format}")
+            elif isinstance(c.value, (int, float)) and not marcada:
+                fallas.append(f"{nombre}: {c.coordinate} tiene el formato {c.number_format}")
             elif isinstance(c.value, datetime.datetime):
                 fechas += 1
             elif isinstance(c.value, str) and IMPORTE.match(c.value.strip()):
@@ -285,9 +331,12 @@ def revisa(nombre, xlsx, csv_, listado, redondeadas=frozenset(), no_sumables=fro
         fallas.append(f"{nombre}: {len(renglones)} renglones en el CSV, {len(filas)} en la hoja")
     for fila, renglon in zip(filas, renglones):
         for c, v in zip(fila, renglon):
-            if isinstance(c.value, (int, float)):
-                if not re.fullmatch(r"-?\d+\.\d{2,4}", v) or Decimal(v) != exacto(c.value):
+            if importe(c) is not None:
+                if not re.fullmatch(r"-?\d+\.\d{2,4}", v) or Decimal(v) != importe(c):
                     fallas.append(f"{nombre}: CSV {v!r} frente a {c.value} en {c.coordinate}")
+            elif isinstance(c.value, (int, float)):
+                if not re.fullmatch(r"-?\d+(\.\d+)?", v) or Decimal(v) != Decimal(str(c.value)):
+                    fallas.append(f"{nombre}: CSV {v!r} frente al número {c.value} en {c.coordinate}")
             elif isinstance(c.value, datetime.datetime):
                 if v != c.value.date().isoformat():
                     fallas.append(f"{nombre}: CSV {v!r} frente a la fecha {c.value} en {c.coordinate}")

@@ -19,6 +19,8 @@ REPORTES = [
     ("Movimientos agrupado", "gastos",
      ["--fijar", "cmbConsulta=2", "--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31",
       "--marcar", "tvwGral(0):G1"], 2, True),
+    ("Relación de Movimientos", "tesoreria",
+     ["--fijar", "cmbConsulta=1", "--fijar", "dtpFecha(0)=2025-01-01", "--fijar", "dtpFecha(1)=2025-12-31"], 3, False),
     ("Libro de Bancos", "tesoreria",
      ["--fijar", "cmbConsulta=3", "--fijar", "dtpFecha(0)=2025-12-01", "--fijar", "dtpFecha(1)=2025-12-31"], 1, False),
     ("Parámetros", "gastos", ["--fijar", "cmbTipCatalogo=1"], 0, False),

@@ -2,6 +2,10 @@
 
 namespace prueba {
 
+const report::Celda& Celda(const report::Tabla& hoja, const report::Fila& fila, const char* columna) {
+    return fila.celdas.at(static_cast<std::size_t>(hoja.columnas.indexOf(QString::fromUtf8(columna))));
+}
+
 std::string AcreedoresBase() {
     return R"SQL(
 INSERT INTO tblCatProveedor VALUES

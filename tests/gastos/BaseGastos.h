@@ -6,6 +6,7 @@
 #include "VentanaDePrueba.h"
 #include "gastos/frmConGastos.h"
 #include "report/Pagina.h"
+#include "report/Tabla.h"
 
 #include <ostream>
 #include <string>
@@ -28,6 +29,9 @@ std::string FoliosYSucursales();
 std::string Reposiciones();
 // n creditors "<prefijo>001".. in Guadalajara, all in one agrupación of one group.
 std::string Generados(const char* prefijo, int n, int agrupacion, int grupo);
+
+// A row's cell under the sheet's column named `columna`.
+const report::Celda& Celda(const report::Tabla& hoja, const report::Fila& fila, const char* columna);
 
 class VentanaGastos : public VentanaDePrueba<gastos::frmConGastos> {
 protected:

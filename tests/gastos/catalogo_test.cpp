@@ -1,5 +1,6 @@
 // The creditor catalog on odd agrupaciones: a creditor in two of them, and a code beyond 16 bits.
 #include "BaseGastos.h"
+#include "report/TablaDeMarcas.h"
 
 using prueba::VentanaGastos;
 
@@ -30,6 +31,27 @@ TEST_F(AgrupacionesRaras, CadaAgrupacionUnaVez) {
     }
     EXPECT_EQ(orden, (QStringList{"Nacionales:   Papelería", "A001", "A003", "A004", "3  Acreedor(es)",
                                   "Extranjeros:   Importados", "A003", "1  Acreedor(es)"}));
+}
+
+// The sheet keeps what the page cuts or dresses (the whole name, a discount as the number stored
+// without its "%") and counts each agrupación's creditors under its own key.
+TEST_F(AgrupacionesRaras, LaHojaGuardaLoEnteroYCuentaPorAgrupacion) {
+    Marca(0, QStringLiteral("A10"));
+    Marca(0, QStringLiteral("A20"));
+    ventana->cmbTipCatalogo.SetListIndex(1);
+    ventana->optTipo(1).UserClick();
+    const report::Tabla hoja = report::TablaDeMarcas(ConsultaLimpia());
+    const auto celda = [&hoja](const report::Fila& f, const char* columna) { return prueba::Celda(hoja, f, columna); };
+    QStringList cuentas;
+    for (const report::Fila& f : hoja.filas) {
+        if (celda(f, "Renglón").texto == u"Subtotal de Agrupación")
+            cuentas << celda(f, "Agrupación (clave)").texto + u'=' + celda(f, "Acreedores").texto;
+        if (celda(f, "Código").texto != u"A001") continue;
+        EXPECT_EQ(celda(f, "Nombre").texto, QStringLiteral("Papelería Ñandú y Asociados de Occidente, S.A. de C.V."));
+        EXPECT_EQ(celda(f, "Desc.1").tipo, report::Celda::Tipo::Numero);
+        EXPECT_EQ(celda(f, "Desc.1").texto, QStringLiteral("2.5"));
+    }
+    EXPECT_EQ(cuentas, (QStringList{"10=3", "20=1"}));
 }
 
 // The code beyond 16 bits overflows outside the detail, where nothing is ignored.
