@@ -7,6 +7,7 @@ without groups gets one bookmark per page. Each page's text still comes out in r
 and its structure reads as the report marks its lines (tables under their captions, headings).
 
 Usage: marcadores_pdf.py ZRCONSGT"""
+import re
 import sys
 
 import pypdf
@@ -115,11 +116,30 @@ def etiquetas(nombre, lector, profundidad, titulos):
     return fallas
 
 
+def celdas_con_titulo(nombre, pdf):
+    """Read back by poppler, every date a cell holds sits under the "Fecha" caption: a cell tied
+    to another column's caption reads aloud under the wrong heading."""
+    lineas = ejecuta(["pdfinfo", "-struct-text", pdf]).splitlines()
+    texto = lambda i: next((l.strip().strip('"') for l in lineas[i + 1:] if l.strip().startswith('"')), None)
+    titulos, celdas = {}, []
+    for i, linea in enumerate(lineas):
+        if m := re.match(r"\s*TH <(c\d+)>:", linea):
+            titulos[m[1]] = texto(i)
+        elif m := re.search(r"/Headers \[\((c\d+)\)\]", linea):
+            celdas.append((m[1], texto(i)))
+    fechas = [(titulos.get(i), t) for i, t in celdas if re.fullmatch(r"\d\d/\d\d/\d{4}", t or "")]
+    if not fechas or any(titulo != "Fecha" for titulo, _ in fechas):
+        return [f"{nombre}: fechas bajo otros títulos: {[f for f in fechas if f[0] != 'Fecha'][:3]}"]
+    return []
+
+
 def revisa(nombre, pdf, profundidad, titulos):
     fallas = []
     lector = pypdf.PdfReader(pdf)
     arbol = list(aplana(lector, lector.outline))
     fallas += etiquetas(nombre, lector, profundidad, titulos)
+    if titulos:
+        fallas += celdas_con_titulo(nombre, pdf)
     marcas = [(titulo, n) for titulo, n, _ in arbol]
     paginas = len(lector.pages)
     if max((nivel for *_, nivel in arbol), default=0) != max(profundidad, 1):
