@@ -58,13 +58,16 @@ Celda TextoCelda(const QString& texto) {
     return c;
 }
 
-// The document's marked lines, each with the groups open when it was drawn.
-std::vector<Renglon> Renglones(const Documento& documento) {
-    std::vector<Renglon> renglones;
+// The document's marked lines one at a time, each with the groups open when it was drawn and
+// the values marked on it.
+template <class Cada>
+void RecorreRenglones(const Documento& documento, Cada cada) {
     std::map<int16_t, Nivel> abiertos;
+    std::optional<Renglon> renglon;
     for (const Pagina& p : documento)
         for (const Registro& r : p) {
             if (const auto* m = std::get_if<Marca>(&r)) {
+                if (renglon) cada(*renglon);
                 if (m->clase == ClaseRenglon::Grupo && m->nivel > 0) {
                     abiertos.erase(abiertos.lower_bound(m->nivel), abiertos.end());  // a new group closes those inside
                     abiertos[m->nivel] = {m->Grupo(), m->Clave(), m->Nombre()};
@@ -73,12 +76,12 @@ std::vector<Renglon> Renglones(const Documento& documento) {
                 // A subtotal closes its own group: it reaches no deeper than it.
                 if (m->clase == ClaseRenglon::Subtotal) grupos.erase(grupos.upper_bound(m->nivel), grupos.end());
                 if (m->clase == ClaseRenglon::Total) grupos.clear();
-                renglones.push_back({m->clase, m->nivel, std::move(grupos), {}});
-            } else if (const auto* d = std::get_if<Dato>(&r); d && !renglones.empty()) {
-                renglones.back().datos.push_back(*d);
+                renglon = Renglon{m->clase, m->nivel, std::move(grupos), {}};
+            } else if (const auto* d = std::get_if<Dato>(&r); d && renglon) {
+                renglon->datos.push_back(*d);
             }
         }
-    return renglones;
+    if (renglon) cada(*renglon);
 }
 
 }  // namespace
@@ -89,36 +92,46 @@ bool TieneMarcas(const Documento& documento) {
     });
 }
 
-Tabla TablaDeMarcas(const Documento& documento) {
-    Tabla tabla;
-    tabla.titulo = TituloDocumento(documento);
-    tabla.grupos = GruposDeMarcas(documento);
-    const std::vector<Renglon> renglones = Renglones(documento);
-
+FilasDeDocumento::FilasDeDocumento(const Documento& documento) {
+    if (!TieneMarcas(documento)) {
+        *this = FilasDeDocumento(TablaDeDocumento(documento));
+        return;
+    }
+    documento_ = &documento;
+    titulo_ = TituloDocumento(documento);
     // Columns: what the row is, each group level's key and name, then the values in the order
     // they first appear.
     std::map<int16_t, QString> niveles;
-    std::map<int16_t, bool> conNombre;  // a level whose groups are known by their key alone has no name column
-    QStringList valores;
-    for (const Renglon& r : renglones) {
-        if (r.datos.empty()) continue;
+    RecorreRenglones(documento, [&](const Renglon& r) {
+        if (r.datos.empty()) return;
         for (const auto& [nivel, g] : r.grupos) {
             niveles.emplace(nivel, g.grupo);
-            conNombre[nivel] = conNombre[nivel] || !g.nombre.isEmpty();
+            // a level whose groups are known by their key alone has no name column
+            niveles_[nivel] = niveles_[nivel] || !g.nombre.isEmpty();
         }
         for (const Dato& d : r.datos)
-            if (!valores.contains(d.Columna())) valores << d.Columna();
-    }
-    tabla.columnas << QStringLiteral("Renglón");
+            if (const QString columna = d.Columna(); !valores_.contains(columna)) valores_ << columna;
+    });
+    columnas_ << QStringLiteral("Renglón");
     for (const auto& [nivel, grupo] : niveles) {
-        tabla.columnas << grupo + QStringLiteral(" (clave)");
-        if (conNombre[nivel]) tabla.columnas << grupo;
+        columnas_ << grupo + QStringLiteral(" (clave)");
+        if (niveles_[nivel]) columnas_ << grupo;
     }
-    tabla.columnas << valores;
+    columnas_ << valores_;
+}
 
-    for (const Renglon& r : renglones) {
-        if (r.datos.empty()) continue;
-        Fila f;
+FilasDeDocumento::FilasDeDocumento(Tabla tabla) : titulo_(tabla.titulo), columnas_(tabla.columnas) {
+    tabla_ = std::move(tabla);
+}
+
+void FilasDeDocumento::Recorre(const std::function<void(const Fila&)>& cada) const {
+    if (tabla_) {
+        for (const Fila& f : tabla_->filas) cada(f);
+        return;
+    }
+    Fila f;
+    RecorreRenglones(*documento_, [&](const Renglon& r) {
+        if (r.datos.empty()) return;
         f.clase = r.clase == ClaseRenglon::Detalle ? Fila::Clase::Detalle
                   : r.clase == ClaseRenglon::Grupo || r.clase == ClaseRenglon::Titulos ? Fila::Clase::Encabezado
                                                                                         : Fila::Clase::Total;
@@ -132,18 +145,28 @@ Tabla TablaDeMarcas(const Documento& documento) {
             const auto g = r.grupos.find(r.nivel);
             queEs = g != r.grupos.end() ? g->second.grupo : QStringLiteral("Grupo");
         }
+        f.celdas.clear();
         f.celdas.push_back(TextoCelda(queEs));
-        for (const auto& [nivel, grupo] : niveles) {
+        for (const auto& [nivel, conNombre] : niveles_) {
             const auto g = r.grupos.find(nivel);
             f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.clave : QString()));
-            if (conNombre[nivel]) f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
+            if (conNombre) f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
         }
-        f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
-        const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
+        const std::size_t primeraDeValores = f.celdas.size();
+        f.celdas.resize(primeraDeValores + static_cast<std::size_t>(valores_.size()));
         for (const Dato& d : r.datos)
-            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(d.Columna()))] = CeldaDe(d);
-        tabla.filas.push_back(std::move(f));
-    }
+            f.celdas[primeraDeValores + static_cast<std::size_t>(valores_.indexOf(d.Columna()))] = CeldaDe(d);
+        cada(f);
+    });
+}
+
+Tabla TablaDeMarcas(const Documento& documento) {
+    const FilasDeDocumento filas(documento);
+    Tabla tabla;
+    tabla.titulo = filas.Titulo();
+    tabla.columnas = filas.Columnas();
+    tabla.grupos = GruposDeMarcas(documento);
+    filas.Recorre([&tabla](const Fila& f) { tabla.filas.push_back(f); });
     return tabla;
 }
 
