@@ -4,7 +4,7 @@
 #include "report/Listado.h"
 #include "component/DatosEmpresa.h"
 #include "report/Superficie.h"
-#include "report/Tabla.h"
+#include "report/TablaDeMarcas.h"
 #include "report/SuperficieArchivos.h"
 #include "vb/ErrorEjecucion.h"
 
@@ -74,7 +74,7 @@ QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& doc
         escritos << salidas.pdfa;
     }
     if (!salidas.xlsx.isEmpty() || !salidas.csv.isEmpty()) {
-        const report::Tabla tabla = report::TablaDeDocumento(documento.Paginas());
+        const report::FilasDeDocumento tabla(documento.Paginas());
         if (!salidas.xlsx.isEmpty()) {
             CreaCarpetaDe(salidas.xlsx);
             render::ExportaXlsx(tabla, salidas.xlsx, modConGastos::NombreEmpresa);

@@ -1,11 +1,13 @@
 // zr_bench [--escala N] [--carpeta DIR] [--veces N] [--salida listado|pdf] [--conexion CADENA]
-//          [--retardos MS,...] [--formas TEXTO] [--programa ZRCONSGT]
+//          [--retardos MS,...] [--formas TEXTO] [--programa ZRCONSGT] [--referencia]
 // Builds (or reuses) the demo company at that scale (or runs on the server `--conexion` names, loaded
 // with the same company; the demo folder still gives the settings and page folder), runs every form
 // of both windows through `zrconsgt reporte`, and prints per form: the queries of the run and the
 // time spent in them, wall time, pages, CPU and peak memory of the run, the CPU time writing the PDF
 // instead of the listing adds, and, for each `--retardos` round trip, the run's wall time through a
 // relay that delays every packet by half of it each way. Medians over the runs; memory is the largest.
+// --referencia instead times the detailed "Parámetros" as `--pdf` and as drawn by the reportlab
+// script beside this file, run after run in one sitting, and prints their CPU ratio.
 #include "medida.h"
 #include "retardo.h"
 
@@ -35,6 +37,7 @@ struct Opciones {
     QString formas;           // only the forms whose name holds this text
     std::vector<int> retardos; // round trips in milliseconds, through the relay
     QString programa = QStringLiteral(ZR_ZRCONSGT);  // another build's, to compare in one sitting
+    bool referencia = false;  // the detailed "Parámetros" as PDF beside the reportlab script
 };
 
 struct Corrida {
@@ -60,6 +63,10 @@ Opciones LeeOpciones(const QStringList& args) {
     Opciones o;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (a == u"--referencia") {
+            o.referencia = true;
+            continue;
+        }
         if (i + 1 >= args.size()) Termina(QStringLiteral("falta el valor de %1").arg(a));
         const QString valor = args[++i];
         bool ok = true;
@@ -226,6 +233,37 @@ std::vector<Forma> Formas() {
     return formas;
 }
 
+// The detailed "Parámetros" written by `--pdf` and drawn by the reportlab script from the same
+// SQLite file, alternating so both see the same machine; their CPU medians and ratio.
+int Referencia(const Opciones& o, const QString& conexion) {
+    const Forma parametros{QStringLiteral("Parámetros detallado"), QStringLiteral("gastos"),
+                           {QStringLiteral("cmbTipCatalogo=1"), QStringLiteral("optTipo(0)=1")}};
+    QTemporaryDir salidas;
+    std::vector<double> nuestro, script;
+    int paginas = 0;
+    for (int vez = 0; vez < o.veces; ++vez) {
+        const Corrida r = CorreReporte(o, conexion, parametros, QStringLiteral("pdf"), salidas.filePath("r.pdf"));
+        nuestro.push_back(static_cast<double>(r.cpuMs) / 1000.0);
+        paginas = r.paginas;
+        int codigo = 0;
+        const QString salida =
+            Ejecuta(QCoreApplication::applicationFilePath(),
+                    {"--mide", "/usr/bin/python3", QStringLiteral(ZR_REFERENCIA), o.carpeta + "/demo.sqlite",
+                     salidas.filePath("p.pdf")},
+                    &codigo);
+        if (codigo != 0) Termina(QStringLiteral("el script de referencia terminó con el código %1").arg(codigo));
+        static const QRegularExpression cpu(QStringLiteral("cpu_ms=(\\d+)"));
+        script.push_back(cpu.match(salida).captured(1).toDouble() / 1000.0);
+    }
+    const double n = Mediana(nuestro), p = Mediana(script);
+    Escribe(QStringLiteral("Parámetros detallado, %1 páginas, mediana de %2 corridas alternadas, segundos de CPU")
+                .arg(paginas)
+                .arg(o.veces));
+    Escribe(QStringLiteral("zrconsgt --pdf %1   reportlab %2   zrconsgt/reportlab %3")
+                .arg(Num(n, 3), Num(p, 3), Num(p > 0 ? n / p : 0, 3)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -235,6 +273,7 @@ int main(int argc, char** argv) {
     const Opciones o = LeeOpciones(QCoreApplication::arguments());
     const QString demo = EmpresaDemo(o);
     const QString conexion = o.conexion.isEmpty() ? demo : o.conexion;
+    if (o.referencia) return Referencia(o, conexion);
     qputenv("ZR_MIDE_CONSULTAS", "1");  // each run reports its queries and the time spent in them
     QTemporaryDir salidas;
     std::vector<std::unique_ptr<bench::Retardo>> relevos;

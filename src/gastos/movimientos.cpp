@@ -29,6 +29,7 @@ void frmConGastos::EncabezadoMovimientos() {
     report::Superficie& s = *Superficie;
     const bool porAcreedor = optOrden(0).Value();
     EncabezadoPagina(QStringLiteral("Relación de Movimientos"));
+    s.MarkLine(report::ClaseRenglon::Titulos);
     s.BeginGroup();
     s.ForeColor(Azul);
     s.FontBold(true);

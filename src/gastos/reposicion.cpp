@@ -65,6 +65,7 @@ void frmConGastos::EncabezadoReposicion() {
     const bool porFolio = optOrden(0).Value();
     const bool detallado = optTipo(0).Value();
     EncabezadoPagina(QStringLiteral("Reposición de Caja"));
+    s.MarkLine(report::ClaseRenglon::Titulos);
     s.BeginGroup();
     const auto columnasImportes = [&] {
         s.TextAlign(report::AlineaDerecha);

@@ -14,9 +14,12 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QHash>
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
+#include <cstdio>
 #include <vector>
 
 namespace render {
@@ -96,117 +99,14 @@ void AgregaNumero(QByteArray& salida, int64_t n) {
     AgregaValor(salida, n);
 }
 
-// One element of the document's structure: a printed line as a paragraph, or a group's heading
-// as a heading of its level; its marked content on its page.
-struct Elemento {
-    const char* tipo;
-    int mcid;
-};
-
-// What a line is in the structure. In a report that marks its lines, what comes before a page's
-// first mark (the page heading, the captions carried over) is the page's furniture, not content.
-const char* TipoDeLinea(const report::Marca* marca, bool marcado) {
-    if (!marca) return marcado ? nullptr : "P";
-    if (marca->clase != report::ClaseRenglon::Grupo) return "P";
-    return marca->nivel <= 1 ? "H1" : marca->nivel == 2 ? "H2" : "H3";
-}
-
-// Page content in twips: one matrix maps the report's origin and its downward y onto the sheet;
-// text gets an upright matrix of its own. Bands and lines first, as the page's furniture, then the
-// texts top to bottom and left to right, a line at a time, each line one element of the structure,
-// so text extraction and a screen reader take the page in order.
-QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
-                           std::vector<Elemento>& elementos) {
-    const std::vector<report::Registro> registros = pagina.Registros();  // the texts below point into it
-    qsizetype largo = 0;
-    for (const report::Registro& r : registros)
-        largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
-    QByteArray c;
-    c.reserve(largo);
-    c += "0.05 0 0 -0.05 ";
-    c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
-    c += " cm\n/Artifact BMC\n";
-    struct Impreso {
-        const report::Texto* texto;
-        const report::Marca* marca;  // the mark in force where it was drawn
-    };
-    std::vector<Impreso> textos;
-    const report::Marca* vigente = nullptr;
-    uint32_t colorLinea = 0xFFFFFFFF;
-    bool grosor = false;
-    for (const report::Registro& r : registros) {
-        if (const auto* t = std::get_if<report::Texto>(&r)) {
-            if (!t->texto.isEmpty()) textos.push_back({t, vigente});
-        } else if (const auto* m = std::get_if<report::Marca>(&r)) {
-            vigente = m;
-        } else if (const auto* l = std::get_if<report::Linea>(&r)) {
-            if (!grosor) {
-                AgregaNumero(c, report::GrosorLinea);
-                c += "w\n";
-                grosor = true;
-            }
-            if (l->color != colorLinea) AgregaColor(c, colorLinea = l->color, "RG");
-            AgregaNumero(c, l->x1);
-            AgregaNumero(c, l->y1);
-            c += "m ";
-            AgregaNumero(c, l->x2);
-            AgregaNumero(c, l->y2);
-            c += "l S\n";
-        } else if (const auto* g = std::get_if<report::Regla>(&r)) {
-            AgregaColor(c, report::ColorRegla, "rg");
-            for (int32_t v : {g->x, g->y, g->ancho, g->alto}) AgregaNumero(c, v);
-            c += "re f\n";
-        }
-    }
-    c += "EMC\n";
-    std::stable_sort(textos.begin(), textos.end(), [](const Impreso& a, const Impreso& b) {
-        return std::tie(a.texto->y, a.texto->x) < std::tie(b.texto->y, b.texto->x);
-    });
-    if (textos.empty()) return c;
-    c += "BT\n";
-    int16_t tamano = -1;
-    bool enNegrita = false;
-    uint32_t color = 0xFFFFFFFF;
-    for (std::size_t i = 0; i < textos.size(); ++i) {
-        const report::Texto* t = textos[i].texto;
-        const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
-        const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
-        if (primeroDeLinea) {
-            const char* tipo = TipoDeLinea(textos[i].marca, marcado);
-            if (tipo) {
-                elementos.push_back({tipo, static_cast<int>(elementos.size())});
-                c += '/';
-                c += tipo;
-                c += " <</MCID ";
-                AgregaValor(c, elementos.back().mcid);
-                c += ">> BDC\n";
-            } else {
-                c += "/Artifact <</Type /Pagination>> BDC\n";
-            }
-        }
-        if (t->tamano != tamano || t->negrita != enNegrita || tamano < 0) {
-            tamano = t->tamano;
-            enNegrita = t->negrita;
-            c += enNegrita ? "/F2 " : "/F1 ";
-            AgregaNumero(c, int64_t{tamano} * 20);
-            c += "Tf\n";
-        }
-        if (t->color != color) AgregaColor(c, color = t->color, "rg");
-        int64_t x = t->x;
-        if (t->alineacion == report::AlineaDerecha) x -= report::AnchoTexto(t->texto, t->tamano, t->negrita);
-        c += "1 0 0 -1 ";
-        AgregaNumero(c, x);
-        AgregaNumero(c, t->y + (int64_t{t->tamano} * 20 * AscendentePorMil + 500) / 1000);
-        c += "Tm ";
-        AgregaCadena(c, t->texto, t->negrita ? negrita : normal);
-        c += " Tj\n";
-        if (ultimoDeLinea) c += "EMC\n";
-    }
-    c += "ET\n";
-    return c;
-}
-
 QByteArray Ref(int n) { return QByteArray::number(n) + " 0 R"; }
+
+// A reference appended through the stack buffer: the structure holds one per printed text.
+void AgregaRef(QByteArray& salida, int n) {
+    AgregaValor(salida, n);
+    salida += "0 R ";
+}
+
 
 // Text for XML: the five characters it reserves, escaped.
 QByteArray Xml(const QString& texto) { return texto.toHtmlEscaped().toUtf8(); }
@@ -228,10 +128,13 @@ QByteArray Xmp(const QString& titulo, const QString& autor, const QDateTime& fec
            "</rdf:Description></rdf:RDF></x:xmpmeta>\n<?xpacket end=\"w\"?>";
 }
 
-// Numbered objects written one after another, with the offsets the cross-reference table needs.
+// Numbered objects written one after another, with the offsets the cross-reference table needs,
+// handed to `escribe` a few megabytes at a time.
 class Objetos {
 public:
-    Objetos() { datos_ = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n"; }
+    explicit Objetos(const std::function<void(const QByteArray&)>& escribe) : escribe_(escribe) {
+        datos_ = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
+    }
 
     int Reserva() {
         ubicaciones_.emplace_back();
@@ -241,6 +144,7 @@ public:
     void Escribe(int numero, const QByteArray& cuerpo) {
         Aqui(numero);
         datos_ += QByteArray::number(numero) + " 0 obj\n" + cuerpo + "\nendobj\n";
+        Entrega();
     }
 
     // A small object that travels compressed with others in an object stream: the structure of a
@@ -271,13 +175,15 @@ public:
         Aqui(numero);
         datos_ += QByteArray::number(numero) + " 0 obj\n<< /Length " + QByteArray::number(comprimido.size()) +
                   " /Filter /FlateDecode" + extra + " >>\nstream\n" + comprimido + "\nendstream\nendobj\n";
+        Entrega();
     }
 
     // The cross-reference stream, which can point into object streams. The file's identifier is
     // a digest of everything before it, so the same document always makes the same file.
-    QByteArray Termina(int catalogo, int info) {
+    void Termina(int catalogo, int info) {
         CierraLote();
-        const QByteArray id = '<' + QCryptographicHash::hash(datos_, QCryptographicHash::Md5).toHex().toUpper() + '>';
+        resumen_.addData(datos_);
+        const QByteArray id = '<' + resumen_.result().toHex().toUpper() + '>';
         const int xref = Reserva();
         Aqui(xref);
         QByteArray filas;
@@ -293,13 +199,14 @@ public:
             else fila(1, static_cast<uint64_t>(u.desplazamiento), 0);
         }
         const QByteArray comprimido = qCompress(filas, CompresionRapida).mid(4);
-        const qsizetype inicio = datos_.size();
+        const qsizetype inicio = entregados_ + datos_.size();
         const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
         datos_ += QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " +
                   Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
                   QByteArray::number(comprimido.size()) + " /Filter /FlateDecode >>\nstream\n" + comprimido +
                   "\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n";
-        return std::move(datos_);
+        escribe_(datos_);
+        datos_.clear();
     }
 
 private:
@@ -310,7 +217,18 @@ private:
         int indice = 0;
     };
 
-    void Aqui(int numero) { ubicaciones_[static_cast<std::size_t>(numero - 1)] = {datos_.size(), 0, 0}; }
+    void Aqui(int numero) { ubicaciones_[static_cast<std::size_t>(numero - 1)] = {entregados_ + datos_.size(), 0, 0}; }
+
+    // What is written so far goes out once it is a few megabytes; the digest that names the file
+    // reads it on the way.
+    void Entrega() {
+        constexpr qsizetype Tramo = 4 << 20;
+        if (datos_.size() < Tramo) return;
+        resumen_.addData(datos_);
+        escribe_(datos_);
+        entregados_ += datos_.size();
+        datos_.clear();
+    }
 
     void CierraLote() {
         if (enLote_ == 0) return;
@@ -323,12 +241,305 @@ private:
         enLote_ = 0;
     }
 
-    QByteArray datos_;
+    const std::function<void(const QByteArray&)>& escribe_;
+    QByteArray datos_;  // not yet handed over
+    qsizetype entregados_ = 0;
+    QCryptographicHash resumen_{QCryptographicHash::Md5};
     std::vector<Ubicacion> ubicaciones_;
     QByteArray indice_, cuerpos_;  // the object stream in course: its objects' numbers and offsets, their bodies
     int enLote_ = 0;
     std::vector<int> lote_;  // their numbers
 };
+
+// The document's structure for a screen reader, built a printed line at a time in reading order.
+// A report that marks its lines reads as tables: its column captions a header row of TH cells, each
+// detail, subtotal or total a row with a cell per text, a value's cell tied to the caption of its
+// column; group headings are headings of their level, as rows of the table whose captions name them
+// or between tables. A report that does not mark its lines reads as one paragraph per line.
+class Estructura {
+public:
+    // How a line is written: one element for all of it, one cell per text, or page furniture.
+    enum class Forma { Artefacto, Linea, Celdas };
+    // What a stretch of content is tagged with, and its number on the page.
+    struct Contenido {
+        const char* tipo;
+        int mcid;
+    };
+
+    Estructura(Objetos& o, int documento) : o_(o), documento_(documento) {}
+
+    void Pagina(int referencia) {
+        pagina_ = referencia;
+        mcids_.clear();
+        contenidos_ = 0;
+    }
+
+    // The next line, under the mark in force where its first text was drawn.
+    Forma Renglon(const report::Marca* marca, bool marcado) {
+        if (!marca) {
+            if (marcado) return Forma::Artefacto;  // the page heading, before the page's first mark
+            linea_ = "P";
+            return Forma::Linea;
+        }
+        const bool titulos = marca->clase == report::ClaseRenglon::Titulos;
+        if (marca->clase == report::ClaseRenglon::Grupo) {
+            linea_ = marca->nivel <= 1 ? "H1" : marca->nivel == 2 ? "H2" : "H3";
+            if (!conTitulos_) CierraTabla();
+            if (tabla_) AbreFila();
+        } else {
+            if (titulos && !enTitulos_) CierraTabla();  // each block of captions heads a table of its own
+            if (!tabla_) AbreTabla(titulos);
+            AbreFila();
+        }
+        enTitulos_ = titulos;
+        return titulos || marca->clase != report::ClaseRenglon::Grupo ? Forma::Celdas : Forma::Linea;
+    }
+
+    // A line that is one element: a paragraph, or a heading (in a cell of its own inside a table).
+    Contenido Linea() {
+        const int numero = o_.Reserva();
+        int padre = documento_;
+        if (fila_) {
+            padre = o_.Reserva();
+            QByteArray& celda = Abre(padre, "TD", fila_);
+            celda += "/K ";
+            AgregaRef(celda, numero);
+            celda += ">>";
+            AgregaRef(hijosFila_, padre);
+        } else {
+            AgregaRef(hijosDocumento_, numero);
+        }
+        return Hoja(numero, linea_, padre, 0);
+    }
+
+    // One text of a row: a caption, or a cell whose value names the caption of its column.
+    Contenido Celda(const report::Texto& texto, const report::Dato* dato) {
+        const int numero = o_.Reserva();
+        AgregaRef(hijosFila_, numero);
+        if (enTitulos_) {
+            char id[16];
+            std::snprintf(id, sizeof id, "(c%07d)", ++ids_);  // fixed width: the ID tree is sorted by them
+            nombres_ += id;
+            AgregaRef(nombres_, numero);
+            // The cells of its column share one attribute object naming it.
+            const int atributo = o_.Reserva();
+            o_.Compacto(atributo, QByteArray("<</O/Table/Headers[") + id + "]>>");
+            titulos_.insert(texto.texto.trimmed(), atributo);
+            if (!columna_) columna_ = o_.Reserva();
+            return Hoja(numero, "TH", fila_, QByteArray("/ID ") + id + "/A " + Ref(columna_));
+        }
+        return Hoja(numero, "TD", fila_, dato ? Encabezado(*dato) : 0);
+    }
+
+    void FinRenglon() {
+        if (!fila_) return;
+        QByteArray& tr = o_.Compacto(fila_);
+        tr += "<</S/TR/P ";
+        AgregaRef(tr, tabla_);
+        tr += "/K[" + hijosFila_ + "]>>";
+        AgregaRef(hijosTabla_, fila_);
+        fila_ = 0;
+    }
+
+    // The page's entry in the parent tree: each marked content's element, by its number.
+    const QByteArray& Elementos() const { return mcids_; }
+
+    // The top element with every table and loose heading or paragraph, in reading order; returns
+    // the ID tree of the header cells, empty without any.
+    QByteArray Termina(int raiz) {
+        CierraTabla();
+        o_.Compacto(documento_, "<</S/Document/P " + Ref(raiz) + "/K[" + hijosDocumento_ + "]>>");
+        return nombres_.isEmpty() ? QByteArray() : "/IDTree<</Names[" + nombres_ + "]>>";
+    }
+
+private:
+    // The attribute object naming the caption of the value's column, 0 when none does. Equal marks
+    // share their fields' text, so the answer is kept by it.
+    int Encabezado(const report::Dato& dato) {
+        if (titulos_.isEmpty()) return 0;
+        const void* clave = dato.campos.constData();
+        if (const auto c = porCampos_.constFind(clave); c != porCampos_.cend()) return *c;
+        return porCampos_[clave] = titulos_.value(dato.Columna(), 0);
+    }
+
+    // An element's dictionary up to its parent, in the object stream; the caller ends it.
+    QByteArray& Abre(int numero, const char* tipo, int padre) {
+        QByteArray& c = o_.Compacto(numero);
+        c += "<</S/";
+        c += tipo;
+        c += "/P ";
+        AgregaRef(c, padre);
+        return c;
+    }
+
+    // An element that holds one stretch of marked content on this page.
+    Contenido Hoja(int numero, const char* tipo, int padre, int atributo) {
+        return HojaCon(numero, tipo, padre, [&](QByteArray& c) {
+            if (!atributo) return;
+            c += "/A ";
+            AgregaRef(c, atributo);
+        });
+    }
+    Contenido Hoja(int numero, const char* tipo, int padre, const QByteArray& atributos) {
+        return HojaCon(numero, tipo, padre, [&](QByteArray& c) { c += atributos; });
+    }
+    template <class Atributos>
+    Contenido HojaCon(int numero, const char* tipo, int padre, Atributos&& atributos) {
+        const int mcid = contenidos_++;
+        AgregaRef(mcids_, numero);
+        QByteArray& c = Abre(numero, tipo, padre);
+        c += "/Pg ";
+        AgregaRef(c, pagina_);
+        c += "/K ";
+        AgregaValor(c, mcid);
+        atributos(c);
+        c += ">>";
+        return {tipo, mcid};
+    }
+
+    void AbreTabla(bool titulos) {
+        tabla_ = o_.Reserva();
+        conTitulos_ = titulos;
+        titulos_.clear();
+        porCampos_.clear();
+        AgregaRef(hijosDocumento_, tabla_);
+    }
+
+    void AbreFila() {
+        fila_ = o_.Reserva();
+        hijosFila_.clear();
+    }
+
+    void CierraTabla() {
+        if (!tabla_) return;
+        o_.Compacto(tabla_, "<</S/Table/P " + Ref(documento_) + "/K[" + hijosTabla_ + "]>>");
+        if (columna_) o_.Compacto(columna_, "<</O/Table/Scope/Column>>");
+        columna_ = 0;
+        hijosTabla_.clear();
+        tabla_ = 0;
+        conTitulos_ = false;
+    }
+
+    Objetos& o_;
+    const int documento_;
+    int pagina_ = 0;
+    QByteArray mcids_;  // this page's marked contents' elements
+    int contenidos_ = 0;
+    QByteArray hijosDocumento_, hijosTabla_, hijosFila_;
+    int tabla_ = 0, fila_ = 0;  // the open table and row, 0 when none
+    bool conTitulos_ = false;   // the open table starts with captions
+    bool enTitulos_ = false;    // the line is one of the captions
+    const char* linea_ = "P";
+    QHash<QString, int> titulos_;  // the open table's captions and the attribute object naming each
+    QHash<const void*, int> porCampos_;  // the same by the marks' fields
+    int columna_ = 0;  // the attribute object of the open table's header cells
+    int ids_ = 0;
+    QByteArray nombres_;  // every header cell's ID and element, for the ID tree
+};
+
+// Page content in twips: one matrix maps the report's origin and its downward y onto the sheet;
+// text gets an upright matrix of its own. Bands and lines first, as the page's furniture, then the
+// texts top to bottom and left to right, a line at a time, so text extraction and a screen reader
+// take the page in order.
+QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
+                           Estructura* estructura) {
+    const std::vector<report::Registro> registros = pagina.Registros();  // the texts below point into it
+    qsizetype largo = 0;
+    for (const report::Registro& r : registros)
+        largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
+    QByteArray c;
+    c.reserve(largo);
+    c += "0.05 0 0 -0.05 ";
+    c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
+    c += " cm\n";
+    if (estructura) c += "/Artifact BMC\n";
+    struct Impreso {
+        const report::Texto* texto;
+        const report::Marca* marca;  // the mark in force where it was drawn
+        const report::Dato* dato;    // the value it stands for, marked just before it
+    };
+    std::vector<Impreso> textos;
+    const report::Marca* vigente = nullptr;
+    const report::Dato* dato = nullptr;
+    uint32_t colorLinea = 0xFFFFFFFF;
+    bool grosor = false;
+    for (const report::Registro& r : registros) {
+        if (const auto* t = std::get_if<report::Texto>(&r)) {
+            if (!t->texto.isEmpty()) textos.push_back({t, vigente, dato});
+            dato = nullptr;
+        } else if (const auto* m = std::get_if<report::Marca>(&r)) {
+            vigente = m;
+            dato = nullptr;
+        } else if (const auto* d = std::get_if<report::Dato>(&r)) {
+            dato = d;
+        } else if (const auto* l = std::get_if<report::Linea>(&r)) {
+            if (!grosor) {
+                AgregaNumero(c, report::GrosorLinea);
+                c += "w\n";
+                grosor = true;
+            }
+            if (l->color != colorLinea) AgregaColor(c, colorLinea = l->color, "RG");
+            AgregaNumero(c, l->x1);
+            AgregaNumero(c, l->y1);
+            c += "m ";
+            AgregaNumero(c, l->x2);
+            AgregaNumero(c, l->y2);
+            c += "l S\n";
+        } else if (const auto* g = std::get_if<report::Regla>(&r)) {
+            AgregaColor(c, report::ColorRegla, "rg");
+            for (int32_t v : {g->x, g->y, g->ancho, g->alto}) AgregaNumero(c, v);
+            c += "re f\n";
+        }
+    }
+    if (estructura) c += "EMC\n";
+    std::stable_sort(textos.begin(), textos.end(), [](const Impreso& a, const Impreso& b) {
+        return std::tie(a.texto->y, a.texto->x) < std::tie(b.texto->y, b.texto->x);
+    });
+    if (textos.empty()) return c;
+    const auto abre = [&c](const Estructura::Contenido& k) {
+        c += '/';
+        c += k.tipo;
+        c += " <</MCID ";
+        AgregaValor(c, k.mcid);
+        c += ">> BDC\n";
+    };
+    c += "BT\n";
+    int16_t tamano = -1;
+    bool enNegrita = false;
+    uint32_t color = 0xFFFFFFFF;
+    Estructura::Forma forma = Estructura::Forma::Artefacto;
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        const report::Texto* t = textos[i].texto;
+        const bool primeroDeLinea = i == 0 || textos[i - 1].texto->y != t->y;
+        const bool ultimoDeLinea = i + 1 == textos.size() || textos[i + 1].texto->y != t->y;
+        if (primeroDeLinea && estructura) {
+            forma = estructura->Renglon(textos[i].marca, marcado);
+            if (forma == Estructura::Forma::Linea) abre(estructura->Linea());
+            else if (forma == Estructura::Forma::Artefacto) c += "/Artifact <</Type /Pagination>> BDC\n";
+        }
+        if (forma == Estructura::Forma::Celdas) abre(estructura->Celda(*t, textos[i].dato));
+        if (t->tamano != tamano || t->negrita != enNegrita || tamano < 0) {
+            tamano = t->tamano;
+            enNegrita = t->negrita;
+            c += enNegrita ? "/F2 " : "/F1 ";
+            AgregaNumero(c, int64_t{tamano} * 20);
+            c += "Tf\n";
+        }
+        if (t->color != color) AgregaColor(c, color = t->color, "rg");
+        int64_t x = t->x;
+        if (t->alineacion == report::AlineaDerecha) x -= report::AnchoTexto(t->texto, t->tamano, t->negrita);
+        c += "1 0 0 -1 ";
+        AgregaNumero(c, x);
+        AgregaNumero(c, t->y + (int64_t{t->tamano} * 20 * AscendentePorMil + 500) / 1000);
+        c += "Tm ";
+        AgregaCadena(c, t->texto, t->negrita ? negrita : normal);
+        c += " Tj\n";
+        if (estructura && (forma == Estructura::Forma::Celdas || ultimoDeLinea)) c += "EMC\n";
+        if (estructura && ultimoDeLinea) estructura->FinRenglon();
+    }
+    c += "ET\n";
+    return c;
+}
 
 // An outline entry: its title, its page and how high on the sheet it points, in points.
 struct Marcador {
@@ -440,8 +651,15 @@ void EscribeFuente(Objetos& o, int numero, const FuenteUsada& f) {
 }  // namespace
 
 QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos) {
+    QByteArray pdf;
+    PdfDirecto(documento, datos, [&pdf](const QByteArray& parte) { pdf += parte; });
+    return pdf;
+}
+
+void PdfDirecto(const report::Documento& documento, const DatosPdf& datos,
+                const std::function<void(const QByteArray&)>& escribe) {
     FuenteUsada normal(FuenteDePagina(false)), negrita(FuenteDePagina(true));
-    Objetos o;
+    Objetos o(escribe);
     const int catalogo = o.Reserva(), paginas = o.Reserva(), info = o.Reserva(), marcadores = o.Reserva();
     const int raiz = o.Reserva(), documentoEstructura = o.Reserva(), metadatos = o.Reserva();
     const std::size_t n = std::max<std::size_t>(documento.size(), 1);
@@ -456,7 +674,8 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
 
     // Tagged, in Spanish of Mexico, its title shown as the window's: what a screen reader needs.
     o.Escribe(catalogo, "<< /Type /Catalog /Pages " + Ref(paginas) + " /Outlines " + Ref(marcadores) +
-                            " /PageMode /UseOutlines /MarkInfo << /Marked true >> /StructTreeRoot " + Ref(raiz) +
+                            " /PageMode /UseOutlines" +
+                            (datos.etiquetado ? " /MarkInfo << /Marked true >> /StructTreeRoot " + Ref(raiz) : QByteArray()) +
                             " /Lang (es-MX) /ViewerPreferences << /DisplayDocTitle true >> /Metadata " +
                             Ref(metadatos) + " >>");
     const QDateTime fecha = datos.fecha.isValid() ? datos.fecha : QDateTime::currentDateTime();
@@ -483,35 +702,32 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     };
     o.Escribe(marcadores, "<< /Type /Outlines" + extremos(lista.size()) + " >>");
     const bool marcado = report::TieneMarcas(documento);
-    QByteArray deDocumento, arbolDePaginas;
+    std::optional<Estructura> estructura;
+    if (datos.etiquetado) estructura.emplace(o, documentoEstructura);
+    QByteArray arbolDePaginas;
     for (std::size_t i = 0; i < n; ++i) {
-        std::vector<Elemento> elementos;
-        o.Escribe(pagina[i], "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]) +
-                                 " /StructParents " + QByteArray::number(static_cast<qulonglong>(i)) + " /Tabs /S >>");
-        o.Flujo(contenido[i],
-                i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita, elementos) : QByteArray());
-        // Each line's element, and the page's map from its marked content back to them.
-        AgregaValor(arbolDePaginas, i);
-        arbolDePaginas += '[';
-        const QByteArray padreYPagina = " /P " + Ref(documentoEstructura) + " /Pg " + Ref(pagina[i]) + " /K ";
-        for (const Elemento& e : elementos) {
-            const int numero = o.Reserva();
-            QByteArray& cuerpo = o.Compacto(numero);
-            cuerpo += "<< /Type /StructElem /S /";
-            cuerpo += e.tipo;
-            cuerpo += padreYPagina;
-            AgregaValor(cuerpo, e.mcid);
-            cuerpo += ">>";
-            for (QByteArray* lista : {&deDocumento, &arbolDePaginas}) {
-                AgregaValor(*lista, numero);
-                *lista += "0 R ";
-            }
+        QByteArray p = "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]);
+        if (estructura) {
+            p += " /StructParents " + QByteArray::number(static_cast<qulonglong>(i)) + " /Tabs /S";
+            estructura->Pagina(pagina[i]);
         }
-        arbolDePaginas += "] ";
+        o.Escribe(pagina[i], p + " >>");
+        o.Flujo(contenido[i], i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita,
+                                                                     estructura ? &*estructura : nullptr)
+                                                   : QByteArray());
+        if (!estructura) continue;
+        // Each page's entry an object of its own, so the tree is not held whole until the end.
+        const int entrada = o.Reserva();
+        o.Compacto(entrada, '[' + estructura->Elementos() + ']');
+        AgregaValor(arbolDePaginas, i);
+        AgregaRef(arbolDePaginas, entrada);
     }
-    o.Compacto(documentoEstructura, "<< /Type /StructElem /S /Document /P " + Ref(raiz) + " /K [" + deDocumento + "] >>");
-    o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
-                        arbolDePaginas + "] >> /ParentTreeNextKey " + QByteArray::number(static_cast<qulonglong>(n)) + " >>");
+    if (estructura) {
+        const QByteArray identificadores = estructura->Termina(raiz);
+        o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
+                            arbolDePaginas + "] >> /ParentTreeNextKey " +
+                            QByteArray::number(static_cast<qulonglong>(n)) + identificadores + " >>");
+    }
     o.Metadatos(metadatos, Xmp(datos.titulo, datos.autor, fecha));
     for (const std::vector<std::size_t>& hermanos : ramas)
         for (std::size_t k = 0; k < hermanos.size(); ++k) {
@@ -534,7 +750,7 @@ QByteArray PdfDirecto(const report::Documento& documento, const DatosPdf& datos)
     for (int p : pagina) hijos += Ref(p) + ' ';
     o.Escribe(paginas, "<< /Type /Pages /Count " + QByteArray::number(static_cast<qulonglong>(n)) + " /Kids [" +
                            hijos + "] /MediaBox [0 0 612 792] /Resources << /Font << " + fuentes + ">> >> >>");
-    return o.Termina(catalogo, info);
+    o.Termina(catalogo, info);
 }
 
 }  // namespace render

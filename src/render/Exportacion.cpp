@@ -37,6 +37,32 @@ void GrabaExportacion(const QString& archivo, const QByteArray& datos) {
     }
 }
 
+Exportado::Exportado(const QString& archivo) : archivo_(archivo) {
+    try {
+        salida_ = std::make_unique<report::ArchivoDeSalida>(archivo);
+    } catch (const vb::ErrorEjecucion& e) {
+        LanzaNoGrabado(e, archivo_);
+    }
+}
+
+Exportado::~Exportado() = default;
+
+void Exportado::Escribe(const QByteArray& datos) {
+    try {
+        salida_->Escribe(datos);
+    } catch (const vb::ErrorEjecucion& e) {
+        LanzaNoGrabado(e, archivo_);
+    }
+}
+
+void Exportado::Termina() {
+    try {
+        salida_->Termina();
+    } catch (const vb::ErrorEjecucion& e) {
+        LanzaNoGrabado(e, archivo_);
+    }
+}
+
 bool PintaDocumento(QPagedPaintDevice& dispositivo, const report::Documento& documento) {
     QPainter pintor;
     if (!pintor.begin(&dispositivo)) return false;
@@ -53,7 +79,9 @@ bool PintaDocumento(QPagedPaintDevice& dispositivo, const report::Documento& doc
 }
 
 void ExportaPdf(const report::Documento& documento, const QString& archivo, const DatosPdf& datos) {
-    GrabaExportacion(archivo, PdfDirecto(documento, datos));
+    Exportado salida(archivo);
+    PdfDirecto(documento, datos, [&salida](const QByteArray& parte) { salida.Escribe(parte); });
+    salida.Termina();
 }
 
 void ExportaPdfPintado(const report::Documento& documento, const QString& archivo, const DatosPdf& datos, bool pdfa) {

@@ -4,7 +4,7 @@
 #include "render/Exportacion.h"
 
 #include "report/SuperficieArchivos.h"
-#include "report/Tabla.h"
+#include "report/TablaDeMarcas.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QDir>
@@ -75,40 +75,58 @@ struct CierraLibro {
 
 }  // namespace
 
-void ExportaCsv(const report::Tabla& tabla, const QString& archivo) {
-    QString texto;
-    const auto linea = [&texto](const QStringList& campos) {
-        QStringList escapados;
-        for (const QString& c : campos) escapados << CampoCsv(c);
-        texto += escapados.join(u',') + QStringLiteral("\r\n");
-    };
-    if (!tabla.columnas.isEmpty()) linea(tabla.columnas);
-    for (const report::Fila& f : tabla.filas) {
-        QStringList campos;
-        for (const report::Celda& c : f.celdas) campos << TextoCsv(c);
-        linea(campos);
-    }
+void ExportaCsv(const report::FilasDeDocumento& filas, const QString& archivo) {
+    Exportado salida(archivo);
     // The byte order mark is what tells a spreadsheet program opening the file that it is UTF-8,
     // so accents show right; CSV readers take it as the file's encoding mark.
-    GrabaExportacion(archivo, QByteArrayLiteral("\xEF\xBB\xBF") + texto.toUtf8());
+    QByteArray tramo = QByteArrayLiteral("\xEF\xBB\xBF");
+    QString linea;
+    const auto termina = [&] {
+        linea += QStringLiteral("\r\n");
+        tramo += linea.toUtf8();
+        linea.clear();
+        if (tramo.size() >= 1 << 20) {
+            salida.Escribe(tramo);
+            tramo.clear();
+        }
+    };
+    const auto campo = [&linea](const QString& valor, bool primero) {
+        if (!primero) linea += u',';
+        linea += CampoCsv(valor);
+    };
+    if (!filas.Columnas().isEmpty()) {
+        for (qsizetype c = 0; c < filas.Columnas().size(); ++c) campo(filas.Columnas()[c], c == 0);
+        termina();
+    }
+    filas.Recorre([&](const report::Fila& f) {
+        for (std::size_t c = 0; c < f.celdas.size(); ++c) campo(TextoCsv(f.celdas[c]), c == 0);
+        termina();
+    });
+    salida.Escribe(tramo);
+    salida.Termina();
 }
 
-void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QString& autor) {
+void ExportaXlsx(const report::FilasDeDocumento& filas, const QString& archivo, const QString& autor) {
     // The library writes to a path; the file is then put in place whole, like every output.
     QTemporaryDir temporal;
     if (!temporal.isValid()) FallaHoja(archivo, "sin carpeta temporal");
     const QByteArray ruta = temporal.filePath(QStringLiteral("hoja.xlsx")).toLocal8Bit();
     {
-        lxw_workbook* libro = workbook_new(ruta.constData());
+        // Rows go to a file as they are written: the sheet never holds them all.
+        const QByteArray carpeta = temporal.path().toLocal8Bit();
+        lxw_workbook_options opciones{};
+        opciones.constant_memory = LXW_TRUE;
+        opciones.tmpdir = const_cast<char*>(carpeta.constData());
+        lxw_workbook* libro = workbook_new_opt(ruta.constData(), &opciones);
         if (!libro) FallaHoja(archivo, "sin memoria");
         std::unique_ptr<lxw_workbook, CierraLibro> cierre(libro);
-        const QByteArray titulo = tabla.titulo.toUtf8(), de = autor.toUtf8();
+        const QByteArray titulo = filas.Titulo().toUtf8(), de = autor.toUtf8();
         lxw_doc_properties propiedades{};
         propiedades.title = const_cast<char*>(titulo.constData());
         propiedades.author = const_cast<char*>(de.constData());
         workbook_set_properties(libro, &propiedades);
 
-        lxw_worksheet* hoja = workbook_add_worksheet(libro, NombreHoja(tabla.titulo).constData());
+        lxw_worksheet* hoja = workbook_add_worksheet(libro, NombreHoja(filas.Titulo()).constData());
         if (!hoja) FallaHoja(archivo, "no se pudo crear la hoja");
         const auto formato = [libro](bool negrita, const char* numero) {
             lxw_format* f = workbook_add_format(libro);
@@ -122,24 +140,31 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
         lxw_format* importe[2] = {formato(false, "#,##0.00"), formato(true, "#,##0.00")};
         lxw_format* fecha[2] = {formato(false, "dd/mm/yyyy"), formato(true, "dd/mm/yyyy")};
 
-        const std::size_t ncolumnas =
-            std::max<std::size_t>(static_cast<std::size_t>(tabla.columnas.size()),
-                                  tabla.filas.empty() ? 0 : tabla.filas.front().celdas.size());
-        std::vector<double> anchos(ncolumnas, 8.0);
-        const auto ancho = [&anchos](std::size_t c, qsizetype n) {
-            anchos[c] = std::min(60.0, std::max(anchos[c], static_cast<double>(n) + 3.0));
-        };
+        // A first walk over the rows says which columns hold amounts and which hold more than
+        // cents, which the header row shows; the second writes them.
+        const QStringList& columnas = filas.Columnas();
+        std::size_t ncolumnas = static_cast<std::size_t>(columnas.size());
         std::vector<bool> deImportes(ncolumnas), exactos(ncolumnas);
-        for (const report::Fila& f : tabla.filas)
+        filas.Recorre([&](const report::Fila& f) {
+            if (f.celdas.size() > ncolumnas) {
+                ncolumnas = f.celdas.size();
+                deImportes.resize(ncolumnas);
+                exactos.resize(ncolumnas);
+            }
             for (std::size_t c = 0; c < f.celdas.size(); ++c)
                 if (f.celdas[c].tipo == report::Celda::Tipo::Importe) {
                     if (!f.Resumen()) deImportes[c] = true;
                     if (MasQueCentavos(f.celdas[c].importe)) exactos[c] = true;
                 }
+        });
+        std::vector<double> anchos(ncolumnas, 8.0);
+        const auto ancho = [&anchos](std::size_t c, qsizetype n) {
+            anchos[c] = std::min(60.0, std::max(anchos[c], static_cast<double>(n) + 3.0));
+        };
         lxw_row_t r = 0;
-        if (!tabla.columnas.isEmpty()) {
-            for (std::size_t c = 0; c < ncolumnas && c < static_cast<std::size_t>(tabla.columnas.size()); ++c) {
-                const QString& nombre = tabla.columnas[static_cast<qsizetype>(c)];
+        if (!columnas.isEmpty()) {
+            for (std::size_t c = 0; c < ncolumnas && c < static_cast<std::size_t>(columnas.size()); ++c) {
+                const QString& nombre = columnas[static_cast<qsizetype>(c)];
                 worksheet_write_string(hoja, r, static_cast<lxw_col_t>(c), nombre.toUtf8().constData(),
                                        deImportes[c] ? tituloImporte : texto[1]);
                 // Not a silent cent: the sheet holds what the report added, the page its rounding.
@@ -152,7 +177,7 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
             worksheet_freeze_panes(hoja, 1, 0);
             ++r;
         }
-        for (const report::Fila& f : tabla.filas) {
+        filas.Recorre([&](const report::Fila& f) {
             const int b = f.Resumen() ? 1 : 0;
             for (std::size_t c = 0; c < f.celdas.size(); ++c) {
                 const report::Celda& celda = f.celdas[c];
@@ -183,7 +208,7 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
                 if (e != LXW_NO_ERROR) FallaHoja(archivo, lxw_strerror(e));
             }
             ++r;
-        }
+        });
         double total = 0;
         for (std::size_t c = 0; c < ncolumnas; ++c) {
             worksheet_set_column(hoja, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), anchos[c], nullptr);
@@ -194,7 +219,7 @@ void ExportaXlsx(const report::Tabla& tabla, const QString& archivo, const QStri
         worksheet_set_paper(hoja, PapelCarta);
         if (total > AnchoVertical) worksheet_set_landscape(hoja);
         worksheet_fit_to_pages(hoja, 1, 0);
-        if (!tabla.columnas.isEmpty() && ncolumnas > 0) {
+        if (!columnas.isEmpty() && ncolumnas > 0) {
             worksheet_repeat_rows(hoja, 0, 0);
             worksheet_autofilter(hoja, 0, 0, r > 0 ? r - 1 : 0, static_cast<lxw_col_t>(ncolumnas - 1));
         }
@@ -209,9 +234,9 @@ void ExportaDocumento(const report::Documento& documento, const QString& archivo
     if (extension == u"pdf") {
         ExportaPdf(documento, archivo, datos);
     } else if (extension == u"xlsx") {
-        ExportaXlsx(report::TablaDeDocumento(documento), archivo, datos.autor);
+        ExportaXlsx(report::FilasDeDocumento(documento), archivo, datos.autor);
     } else if (extension == u"csv") {
-        ExportaCsv(report::TablaDeDocumento(documento), archivo);
+        ExportaCsv(report::FilasDeDocumento(documento), archivo);
     } else {
         throw vb::ErrorEjecucion(vb::errores::LlamadaNoValida,
                                  QStringLiteral("No se puede exportar a %1: el archivo debe terminar en .pdf, .xlsx o .csv")

@@ -71,24 +71,27 @@ Celda TextoCelda(const QString& texto) {
     return c;
 }
 
-// The document's marked lines, each with the groups open when it was drawn.
-std::vector<Renglon> Renglones(const Documento& documento) {
+// The document's marked lines one at a time, each with the groups open when it was drawn and
+// the values marked on it.
+template <class Cada>
+void RecorreRenglones(const Documento& documento, Cada cada) {
     constexpr int32_t OtraLinea = 100;  // twips further down a record's text starts a line of its own
-    std::vector<Renglon> renglones;
     std::map<int16_t, Nivel> abiertos;
-    Valor* sinLugar = nullptr;  // the last value marked, until the text it stands for prints
+    std::optional<Renglon> renglon;
+    bool sinLugar = false;  // the last value marked waits for the text it stands for
     int linea = -1;  // the line of the current record its texts print on; -1 before the first
     int32_t yLinea = 0;
     for (const Pagina& p : documento)
         for (const Registro& r : p) {
             if (const auto* t = std::get_if<Texto>(&r)) {
                 if (linea < 0 || t->y > yLinea + OtraLinea) ++linea, yLinea = t->y;
-                if (sinLugar) sinLugar->lugar = Lugar{linea, t->x};
-                sinLugar = nullptr;
+                if (sinLugar) renglon->datos.back().lugar = Lugar{linea, t->x};
+                sinLugar = false;
                 continue;
             }
             if (const auto* m = std::get_if<Marca>(&r)) {
-                sinLugar = nullptr;
+                if (renglon) cada(*renglon);
+                sinLugar = false;
                 linea = -1;
                 if (m->clase == ClaseRenglon::Grupo && m->nivel > 0) {
                     abiertos.erase(abiertos.lower_bound(m->nivel), abiertos.end());  // a new group closes those inside
@@ -98,12 +101,13 @@ std::vector<Renglon> Renglones(const Documento& documento) {
                 // A subtotal closes its own group: it reaches no deeper than it.
                 if (m->clase == ClaseRenglon::Subtotal) grupos.erase(grupos.upper_bound(m->nivel), grupos.end());
                 if (m->clase == ClaseRenglon::Total) grupos.clear();
-                renglones.push_back({m->clase, m->nivel, std::move(grupos), {}});
-            } else if (const auto* d = std::get_if<Dato>(&r); d && !renglones.empty()) {
-                sinLugar = &renglones.back().datos.emplace_back(Valor{*d, std::nullopt});
+                renglon = Renglon{m->clase, m->nivel, std::move(grupos), {}};
+            } else if (const auto* d = std::get_if<Dato>(&r); d && renglon) {
+                renglon->datos.push_back({*d, std::nullopt});
+                sinLugar = true;
             }
         }
-    return renglones;
+    if (renglon) cada(*renglon);
 }
 
 }  // namespace
@@ -114,51 +118,57 @@ bool TieneMarcas(const Documento& documento) {
     });
 }
 
-Tabla TablaDeMarcas(const Documento& documento) {
-    Tabla tabla;
-    tabla.titulo = TituloDocumento(documento);
-    tabla.grupos = GruposDeMarcas(documento);
-    const std::vector<Renglon> renglones = Renglones(documento);
-
+FilasDeDocumento::FilasDeDocumento(const Documento& documento) {
+    documento_ = &documento;
+    titulo_ = TituloDocumento(documento);
     // Columns: what the row is, each group level's key and name, then the values as the page
     // prints them left to right: those of the detail lines first, then those only headings and
     // totals print (a brought-forward balance, a status).
     std::map<int16_t, QString> niveles;
-    std::map<int16_t, bool> conNombre;  // a level whose groups are known by their key alone has no name column
-    QStringList valores;
     std::map<QString, std::pair<bool, Lugar>> donde;  // printed on headings and totals only, and where
-    for (const Renglon& r : renglones) {
-        if (r.datos.empty()) continue;
+    RecorreRenglones(documento, [&](const Renglon& r) {
+        if (r.datos.empty()) return;
         for (const auto& [nivel, g] : r.grupos) {
             niveles.emplace(nivel, g.grupo);
-            conNombre[nivel] = conNombre[nivel] || !g.nombre.isEmpty();
+            // a level whose groups are known by their key alone has no name column
+            niveles_[nivel] = niveles_[nivel] || !g.nombre.isEmpty();
         }
         const bool detalle = r.clase == ClaseRenglon::Detalle;
         for (const Valor& v : r.datos) {
             const QString columna = v.dato.Columna();
-            if (!valores.contains(columna)) valores << columna;
+            if (!valores_.contains(columna)) valores_ << columna;
             if (!v.lugar) continue;
             const auto [d, nueva] = donde.try_emplace(columna, !detalle, *v.lugar);
             if (!nueva && detalle && d->second.first) d->second = {false, *v.lugar};
         }
-    }
+    });
     // A value never printed keeps its place after the printed ones, in the order it first appears.
-    std::stable_sort(valores.begin(), valores.end(), [&](const QString& a, const QString& b) {
+    std::stable_sort(valores_.begin(), valores_.end(), [&](const QString& a, const QString& b) {
         const auto da = donde.find(a), db = donde.find(b);
         if (da == donde.end() || db == donde.end()) return da != donde.end() && db == donde.end();
         return da->second < db->second;
     });
-    if (valores.isEmpty()) return tabla;  // nothing marked: not even a header row
-    tabla.columnas << QStringLiteral("Renglón");
+    if (valores_.isEmpty()) return;  // nothing marked: not even a header row
+    columnas_ << QStringLiteral("Renglón");
     for (const auto& [nivel, grupo] : niveles) {
-        tabla.columnas << grupo + QStringLiteral(" (clave)");
-        if (conNombre[nivel]) tabla.columnas << grupo;
+        columnas_ << grupo + QStringLiteral(" (clave)");
+        if (niveles_[nivel]) columnas_ << grupo;
     }
-    tabla.columnas << valores;
+    columnas_ << valores_;
+}
 
-    for (const Renglon& r : renglones) {
-        if (r.datos.empty()) continue;
-        Fila f;
+FilasDeDocumento::FilasDeDocumento(Tabla tabla) : titulo_(tabla.titulo), columnas_(tabla.columnas) {
+    tabla_ = std::move(tabla);
+}
+
+void FilasDeDocumento::Recorre(const std::function<void(const Fila&)>& cada) const {
+    if (tabla_) {
+        for (const Fila& f : tabla_->filas) cada(f);
+        return;
+    }
+    Fila f;
+    RecorreRenglones(*documento_, [&](const Renglon& r) {
+        if (r.datos.empty()) return;
         f.clase = r.clase == ClaseRenglon::Detalle ? Fila::Clase::Detalle
                   : r.clase == ClaseRenglon::Grupo || r.clase == ClaseRenglon::Titulos ? Fila::Clase::Encabezado
                                                                                         : Fila::Clase::Total;
@@ -172,18 +182,28 @@ Tabla TablaDeMarcas(const Documento& documento) {
             const auto g = r.grupos.find(r.nivel);
             queEs = g != r.grupos.end() ? g->second.grupo : QStringLiteral("Grupo");
         }
+        f.celdas.clear();
         f.celdas.push_back(TextoCelda(queEs));
-        for (const auto& [nivel, grupo] : niveles) {
+        for (const auto& [nivel, conNombre] : niveles_) {
             const auto g = r.grupos.find(nivel);
             f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.clave : QString()));
-            if (conNombre[nivel]) f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
+            if (conNombre) f.celdas.push_back(TextoCelda(g != r.grupos.end() ? g->second.nombre : QString()));
         }
-        f.celdas.resize(f.celdas.size() + static_cast<std::size_t>(valores.size()));
-        const std::size_t primeraDeValores = f.celdas.size() - static_cast<std::size_t>(valores.size());
+        const std::size_t primeraDeValores = f.celdas.size();
+        f.celdas.resize(primeraDeValores + static_cast<std::size_t>(valores_.size()));
         for (const Valor& v : r.datos)
-            f.celdas[primeraDeValores + static_cast<std::size_t>(valores.indexOf(v.dato.Columna()))] = CeldaDe(v.dato);
-        tabla.filas.push_back(std::move(f));
-    }
+            f.celdas[primeraDeValores + static_cast<std::size_t>(valores_.indexOf(v.dato.Columna()))] = CeldaDe(v.dato);
+        cada(f);
+    });
+}
+
+Tabla TablaDeMarcas(const Documento& documento) {
+    const FilasDeDocumento filas(documento);
+    Tabla tabla;
+    tabla.titulo = filas.Titulo();
+    tabla.columnas = filas.Columnas();
+    tabla.grupos = GruposDeMarcas(documento);
+    filas.Recorre([&tabla](const Fila& f) { tabla.filas.push_back(f); });
     return tabla;
 }
 

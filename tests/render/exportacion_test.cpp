@@ -1,6 +1,6 @@
 #include "render/Exportacion.h"
 
-#include "report/Tabla.h"
+#include "report/TablaDeMarcas.h"
 
 #include <QDir>
 #include <QFile>
