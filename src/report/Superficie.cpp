@@ -55,8 +55,6 @@ void Superficie::EndDoc() { abierto_ = false; }
 void Superficie::NewPage() {
     if (!abierto_) LanzaLlamadaNoValida();
     cierraPagina();
-    vb::Integer cuenta = PageCount();
-    cuenta += 1;  // a page count past 32767 overflows like any 16-bit counter
     paginas_.emplace_back();
     actual_ = paginas_.size() - 1;
 }
@@ -183,7 +181,7 @@ void Superficie::Action(int32_t accion) {
 }
 
 void Superficie::PreviewPage(vb::Integer pagina) {
-    const int32_t ultima = std::max<int32_t>(1, PageCount());
+    const int32_t ultima = std::max<int32_t>(1, static_cast<int32_t>(paginas_.size()));
     previewPage_ = std::clamp<int32_t>(pagina, 1, ultima);
 }
 
