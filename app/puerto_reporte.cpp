@@ -62,7 +62,7 @@ void PuertoReporte::AtiendeConsulta(controles::Form& ventana) {
 void PuertoReporte::AtiendePreview(report::frmPreview& preview) {
     // A failure to write travels out of Show into the page writer, which reports it and closes.
     EscribeSalidas(salidas_, preview.Preview);
-    paginas_ = preview.Preview.PageCount();
+    paginas_ = static_cast<int>(preview.Preview.Paginas().size());
     controles::Unload(preview);
 }
 

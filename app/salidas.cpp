@@ -56,7 +56,7 @@ QStringList EscribeSalidas(const Salidas& salidas, const report::Superficie& doc
     }
     if (!salidas.emf.isEmpty()) {
         CreaCarpeta(salidas.emf);
-        for (int n = 1; n <= documento.PageCount(); ++n) {
+        for (int n = 1; n <= static_cast<int>(documento.Paginas().size()); ++n) {
             const QString archivo = ArchivoPagina(salidas.emf, n, "emf");
             NombraArchivo("la página", archivo, [&] { documento.SavePage(archivo, n); });
             escritos << archivo;

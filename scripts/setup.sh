@@ -17,6 +17,7 @@ paquetes=(
   lintian man-db
   libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils qpdf
   xvfb xdotool
+  default-jre-headless libpdfbox2-java libactivation-java libjaxb-api-java  # the PDF/A validator
   python3-reportlab  # the benchmark's yardstick for the PDF (bench/parametros_reportlab.py)
 )
 

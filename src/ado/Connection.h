@@ -4,6 +4,7 @@
 #include "ado/Recordset.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace ado {
@@ -43,8 +44,23 @@ public:
 
 private:
     friend class Recordset;
+    friend class Adelanto;
     std::shared_ptr<detalle::Sesion> sesion_;
     QString cadena_;
+};
+
+// The queries a window is about to open, asked together: while it lives, an Open of one of these
+// texts takes the answer already read (in one round trip where the engine allows it); what nobody
+// took goes with it, so a later Open asks the server again.
+class Adelanto {
+public:
+    Adelanto(Connection& conexion, const QStringList& consultas);
+    ~Adelanto();
+    Adelanto(const Adelanto&) = delete;
+    Adelanto& operator=(const Adelanto&) = delete;
+
+private:
+    std::shared_ptr<detalle::Sesion> sesion_;
 };
 
 }  // namespace ado

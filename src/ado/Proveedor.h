@@ -2,6 +2,7 @@
 // What a database engine provides to Connection and Recordset: a read-only session that runs
 // one SELECT at a time and hands its rows over one by one.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -47,6 +48,12 @@ class Sesion : public std::enable_shared_from_this<Sesion> {
 public:
     virtual ~Sesion() = default;
     virtual std::unique_ptr<Cursor> Ejecuta(const QString& sql) = 0;
+    // Answers `consultas` ahead, all in one round trip where the engine allows it: until
+    // OlvidaAdelantos, an Ejecuta of one of these texts takes its answer instead of asking.
+    // Engines that cannot, or a batch that fails, hold nothing: each query is then asked on its
+    // own and fails where it would.
+    virtual void Adelanta(const QStringList& /*consultas*/) {}
+    virtual void OlvidaAdelantos() {}
     // One snapshot for every query between the two, read-only; a second start while one lasts
     // keeps it. Cursors still open at the end stay readable.
     void IniciaLectura();

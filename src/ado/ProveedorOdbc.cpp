@@ -110,6 +110,47 @@ private:
     int reinicios_ = 0;
 };
 
+// An answer read whole while the statement that brought it moved on to the next answer of its
+// batch: small lists only (a window's), held in memory.
+class CursorLeido final : public Cursor {
+public:
+    CursorLeido(std::shared_ptr<Sesion> s, SQLHSTMT st) : Cursor(std::move(s)) {
+        SQLSMALLINT n = 0;
+        Verifica(SQLNumResultCols(st, &n), SQL_HANDLE_STMT, st);
+        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) columnas_.push_back(DescribeColumna(st, i));
+        for (SQLRETURN rc; (rc = SQLFetch(st)) != SQL_NO_DATA;) {
+            Verifica(rc, SQL_HANDLE_STMT, st);
+            std::vector<vb::Variant>& fila = filas_.emplace_back();
+            for (size_t i = 0; i < columnas_.size(); ++i) fila.push_back(LeeValor(st, SQLUSMALLINT(i + 1), columnas_[i].lectura));
+        }
+    }
+    ~CursorLeido() override {
+        if (Vivo()) Libera();
+    }
+
+    int NumCampos() const override { return int(columnas_.size()); }
+    const QString& NombreCampo(int i) const override { return columnas_[i].nombre; }
+    int TipoCampo(int i) const override { return columnas_[i].tipoAdo; }
+    bool Avanza() override { return ++actual_ < filas_.size(); }
+    vb::Variant Valor(int i) override { return filas_[actual_][i]; }
+    void Reinicia() override { actual_ = size_t(-1); }
+
+protected:
+    void Libera() override {}
+
+private:
+    std::vector<Columna> columnas_;
+    std::vector<std::vector<vb::Variant>> filas_;
+    size_t actual_ = size_t(-1);
+};
+
+// The statement `sql` without the semicolons that close it, to be sent after or inside another.
+QString SinCierre(const QString& sql) {
+    QString consulta = sql.trimmed();
+    while (consulta.endsWith(u';')) consulta = consulta.chopped(1).trimmed();
+    return consulta;
+}
+
 class SesionOdbc final : public Sesion {
 public:
     ~SesionOdbc() override {
@@ -138,6 +179,12 @@ public:
     // when it describes the same columns, so both read alike.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
         if (const QString motivo = MotivoRechazo(sql, dialecto_); !motivo.isEmpty()) LanzaRechazo(motivo);
+        for (auto it = adelantadas_.begin(); it != adelantadas_.end(); ++it)
+            if (it->first == sql) {
+                std::unique_ptr<Cursor> leida = std::move(it->second);
+                adelantadas_.erase(it);
+                return leida;
+            }
         const QString texto = dialecto_ == Dialecto::MySql ? ConSumaDeDias(sql) : sql;
         if (dialecto_ == Dialecto::Estandar) return Abre(texto);
         FormaSql forma = SeparaValores(texto, dialecto_);
@@ -147,16 +194,46 @@ public:
     }
     void Devuelve(const QString& clave, std::unique_ptr<Preparada> p) { preparadas_.Devuelve(clave, std::move(p)); }
 
+    // PostgreSQL runs a batch of statements in order and the driver hands over their answers one
+    // after another, all in one round trip. Outside a read only: inside one, answers go by slices.
+    void Adelanta(const QStringList& consultas) override {
+        if (dialecto_ != Dialecto::Postgres || enInstantanea_ || consultas.size() < 2) return;
+        QStringList partes;
+        for (const QString& c : consultas) {
+            if (!MotivoRechazo(c, dialecto_).isEmpty()) return;
+            partes << SinCierre(c);
+        }
+        // The line break ends any comment a query closes with.
+        const QString texto = partes.join(QStringLiteral("\n;"));
+        SQLHSTMT st = Sentencia();
+        std::vector<std::pair<QString, std::unique_ptr<Cursor>>> leidas;
+        try {
+            SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(texto)), SQLINTEGER(texto.size()));
+            for (const QString& c : consultas) {
+                if (!SQL_SUCCEEDED(rc)) break;
+                leidas.emplace_back(c, std::make_unique<CursorLeido>(shared_from_this(), st));
+                rc = SQLMoreResults(st);
+            }
+        } catch (const vb::ErrorEjecucion&) {
+            leidas.clear();
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        if (leidas.size() == size_t(consultas.size())) adelantadas_ = std::move(leidas);
+    }
+    void OlvidaAdelantos() override { adelantadas_.clear(); }
+
     // One snapshot for every query up to CierraInstantanea. The statements that open it are
     // the provider's own: PostgreSQL's transaction starts with the first statement once
-    // autocommit is off; MySQL and MariaDB take an explicit read-only one. Other engines read
-    // each query on its own.
+    // autocommit is off, and its isolation rides in front of the read's first query, so a run
+    // pays no round trip of its own to start; MySQL and MariaDB take an explicit read-only one.
+    // Other engines read each query on its own.
     void AbreInstantanea() override {
         if (dialecto_ == Dialecto::Estandar) return;
         Verifica(SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
                  SQL_HANDLE_DBC, dbc_);
         try {
-            OrdenesDeLectura();
+            if (dialecto_ == Dialecto::Postgres) aislamientoPendiente_ = true;
+            else Orden(QStringLiteral("START TRANSACTION READ ONLY"), QStringLiteral("No se pudo abrir la lectura de solo consulta"));
         } catch (...) {
             CierraInstantanea();
             throw;
@@ -165,8 +242,10 @@ public:
     }
 
     // Nothing was written, so the transaction is rolled back; a failure here leaves nothing to undo.
+    // A read that sent no query has no transaction, and the driver sends nothing.
     void CierraInstantanea() override {
         enInstantanea_ = false;
+        aislamientoPendiente_ = false;
         if (dialecto_ == Dialecto::Estandar) return;
         SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
         SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
@@ -174,6 +253,7 @@ public:
 
 protected:
     void Desconecta() override {
+        adelantadas_.clear();
         preparadas_.Vacia();
         if (conectada_) SQLDisconnect(dbc_);
         conectada_ = false;
@@ -186,7 +266,7 @@ protected:
 private:
     std::unique_ptr<CursorOdbc> Abre(const QString& sql) {
         SQLHSTMT st = Sentencia();
-        const SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(sql)), SQLINTEGER(sql.size()));
+        const SQLRETURN rc = EjecutaEn(st, sql);
         if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
             const QString mensaje = Diagnostico(SQL_HANDLE_STMT, st);
             SQLFreeHandle(SQL_HANDLE_STMT, st);
@@ -204,13 +284,11 @@ private:
     // the same round trip, so a large answer never sits whole in the driver. The cursor goes
     // with the transaction.
     std::unique_ptr<CursorOdbc> AbrePorPorciones(const QString& sql) {
-        QString consulta = sql.trimmed();
-        while (consulta.endsWith(u';')) consulta = consulta.chopped(1).trimmed();
+        const QString consulta = SinCierre(sql);
         const QString cursor = QStringLiteral("zr_c%1").arg(++cursores_);
         const QString texto = DeclaraCursor(cursor, consulta, FilasPorPorcion);
         SQLHSTMT st = Sentencia();
-        SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(texto)), SQLINTEGER(texto.size()));
-        if (SQL_SUCCEEDED(rc)) rc = SQLMoreResults(st);
+        const SQLRETURN rc = EjecutaEn(st, texto, 1);
         if (!SQL_SUCCEEDED(rc)) {
             const QString mensaje = Diagnostico(SQL_HANDLE_STMT, st);
             SQLFreeHandle(SQL_HANDLE_STMT, st);
@@ -320,13 +398,17 @@ private:
         if (!OrdenPropia(orden, &mensaje)) LanzaProveedor(porque + QStringLiteral(": ") + mensaje);
     }
 
-    void OrdenesDeLectura() {
-        const QString motivo = QStringLiteral("No se pudo abrir la lectura de solo consulta");
-        if (dialecto_ == Dialecto::Postgres) {
-            Orden(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"), motivo);
-        } else {
-            Orden(QStringLiteral("START TRANSACTION READ ONLY"), motivo);  // the session's isolation
-        }
+    // Runs `texto` on `st`, with the transaction's isolation in front of it when it is the read's
+    // first statement, and leaves `st` on the answer of `texto`'s statement number `resultado`
+    // (from 0).
+    SQLRETURN EjecutaEn(SQLHSTMT st, const QString& texto, int resultado = 0) {
+        const bool conAislamiento = aislamientoPendiente_;
+        const QString completo =
+            conAislamiento ? QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY;") + texto : texto;
+        SQLRETURN rc = SQLExecDirectW(st, const_cast<SQLWCHAR*>(Ancho(completo)), SQLINTEGER(completo.size()));
+        for (int i = conAislamiento ? -1 : 0; i < resultado && SQL_SUCCEEDED(rc); ++i) rc = SQLMoreResults(st);
+        if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) aislamientoPendiente_ = false;
+        return rc;
     }
 
     // The engine decides how quoted values are read. Quote doubling, the only escaping values
@@ -360,10 +442,12 @@ private:
     bool conectada_ = false;
     Dialecto dialecto_ = Dialecto::Estandar;
     bool enInstantanea_ = false;
+    bool aislamientoPendiente_ = false;  // the read's isolation goes with its first statement
     uint64_t cursores_ = 0;  // server cursors opened, for their names
     static constexpr int FilasPorPorcion = 2000;
     std::optional<ColumnasFecha> fechas_;
     PreparadasOdbc preparadas_;
+    std::vector<std::pair<QString, std::unique_ptr<Cursor>>> adelantadas_;  // answers read ahead, by text
 };
 
 void CursorOdbc::Libera() {

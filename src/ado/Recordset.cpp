@@ -205,6 +205,14 @@ void Recordset::Open(const QString& fuente, Connection& conexion, int, int, int)
     if (hayFila) detalle::FilaLeida();
 }
 
+Adelanto::Adelanto(Connection& conexion, const QStringList& consultas) : sesion_(conexion.sesion_) {
+    if (sesion_) detalle::EnMotor([&] { sesion_->Adelanta(consultas); });
+}
+
+Adelanto::~Adelanto() {
+    if (sesion_) sesion_->OlvidaAdelantos();
+}
+
 void Recordset::Open() {
     if (d_->abierto) LanzaAbierto();
     if (d_->campos.empty()) LanzaCerrado();

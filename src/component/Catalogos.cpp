@@ -9,9 +9,8 @@
 #include "vb/ErrorEjecucion.h"
 
 namespace modConGastos {
-namespace {
 
-QString ConsultaDeNivel(int nivel) {
+QString ConsultaCatalogo(int nivel) {
     switch (nivel) {
     case 1: return QStringLiteral("SELECT COD_CID AS COD_TABLA,DES_CID AS DES_TABLA FROM tblCiudad ORDER BY COD_CID");
     case 2: return QStringLiteral("SELECT COD_EST AS COD_TABLA,DES_EST AS DES_TABLA FROM tblEstado ORDER BY COD_EST");
@@ -23,13 +22,15 @@ QString ConsultaDeNivel(int nivel) {
     }
 }
 
+namespace {
+
 bool Vacio(const ado::Recordset& rs) { return rs.BOF() && rs.EOF_(); }
 
 }  // namespace
 
 void CargaCatalogo(ado::Connection& conexion, int nivel, controles::ComboBox& combo, ado::Recordset& rsOpciones,
                    bool seleccionaPrimero) {
-    CargaCombo(conexion, combo, rsOpciones, ConsultaDeNivel(nivel), nivel == 4 ? 250 : 0, seleccionaPrimero);
+    CargaCombo(conexion, combo, rsOpciones, ConsultaCatalogo(nivel), nivel == 4 ? 250 : 0, seleccionaPrimero);
 }
 
 void CargaCombo(ado::Connection& conexion, controles::ComboBox& combo, ado::Recordset& rsOpciones,

@@ -11,6 +11,8 @@ namespace modConGastos {
 // Levels: 1 cities, 2 states, 3 countries, 4 transfer concepts (drop-down 250 pixels wide).
 void CargaCatalogo(ado::Connection& conexion, int nivel, controles::ComboBox& combo, ado::Recordset& rsOpciones,
                    bool seleccionaPrimero);
+// The query CargaCatalogo opens for that level.
+QString ConsultaCatalogo(int nivel);
 // The query must return COD_TABLA and DES_TABLA. Errors after the option list is set up are
 // shown through the message service; the combo keeps what was added before the error.
 void CargaCombo(ado::Connection& conexion, controles::ComboBox& combo, ado::Recordset& rsOpciones,

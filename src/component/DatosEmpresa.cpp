@@ -27,6 +27,12 @@ QString Registro(const ado::Recordset& rs, const char* descripcion, const char* 
 
 }  // namespace
 
+QStringList ConsultasDatosEmpresa(int16_t empresa) {
+    const int codigo = empresa == 0 ? 1 : empresa;
+    return {QStringLiteral("SELECT REP_NOMEMP,REP_NOMCOM FROM tblParametrosGenerales;"),
+            QStringLiteral("SELECT * FROM tblEmpresa WHERE COD_EMPRESA=%1;").arg(codigo)};
+}
+
 void LeeDatosEmpresa(ado::Connection& conexion, int16_t empresa) {
     NombreEmpresa.clear();
     NombreComercial.clear();
@@ -36,16 +42,16 @@ void LeeDatosEmpresa(ado::Connection& conexion, int16_t empresa) {
     RegistroEmpresa3.clear();
     TelefonosEmpresa.clear();
 
+    const QStringList consultas = ConsultasDatosEmpresa(empresa);
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT REP_NOMEMP,REP_NOMCOM FROM tblParametrosGenerales;"), conexion, 1);
+    rs.Open(consultas[0], conexion, 1);
     if (!rs.EOF_()) {
         ImprimeNombreEmpresa = Indicador(rs.Fields("REP_NOMEMP"));
         ImprimeNombreComercial = Indicador(rs.Fields("REP_NOMCOM"));
     }
     rs.Close();
 
-    const int codigo = empresa == 0 ? 1 : empresa;
-    rs.Open(QStringLiteral("SELECT * FROM tblEmpresa WHERE COD_EMPRESA=%1;").arg(codigo), conexion, 1);
+    rs.Open(consultas[1], conexion, 1);
     if (rs.EOF_()) {
         NombreEmpresa = QStringLiteral("NO ENCONTRADA");
     } else {

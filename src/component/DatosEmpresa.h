@@ -1,6 +1,7 @@
 #pragma once
 // The company data every page heading prints, read once per window load.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace ado { class Connection; }
@@ -19,5 +20,7 @@ extern QString TelefonosEmpresa;
 
 // Company code 0 means 1. Null fields read as empty text.
 void LeeDatosEmpresa(ado::Connection& conexion, int16_t empresa);
+// The queries LeeDatosEmpresa opens, in order, for a window to ask them with its lists.
+QStringList ConsultasDatosEmpresa(int16_t empresa);
 
 }  // namespace modConGastos

@@ -4,6 +4,7 @@
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
+#include "gastos/arbol.h"
 #include "gastos/frmConGastos.h"
 #include "vb/Texto.h"
 
@@ -25,6 +26,8 @@ bool EsGrupo(const Node& nodo) { return vb::Left(nodo.Key(), 1) == u"G"; }
 
 }  // namespace
 
+QString ConsultaArbol(int Index) { return Index == 0 ? ConsultaAgrupaciones : ConsultaConceptos; }
+
 void frmConGastos::CargaArbol(int Index) {
     TreeView& arbol = tvwGral(Index);
     arbol.SetVisible(false);
@@ -32,7 +35,7 @@ void frmConGastos::CargaArbol(int Index) {
     arbol.SetVisible(true);
 
     rsArbol = ado::Recordset();
-    rsArbol.Open(Index == 0 ? ConsultaAgrupaciones : ConsultaConceptos, modConGastos::ConexionModulo(), 1, 1, 1);
+    rsArbol.Open(ConsultaArbol(Index), modConGastos::ConexionModulo(), 1, 1, 1);
     QString grupoAnterior;
     Node* grupo = nullptr;
     while (!rsArbol.EOF_()) {

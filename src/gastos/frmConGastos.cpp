@@ -7,6 +7,7 @@
 #include "component/Servicios.h"
 #include "component/modConGastos.h"
 #include "controles/Constants.h"
+#include "gastos/arbol.h"
 #include "vb/Fechas.h"
 
 namespace gastos {
@@ -23,6 +24,13 @@ constexpr report::VentanaConsulta::Funcion Funciones[] = {
     {u"SALIR [ESC]", vbKeyEscape, 7, true},
     {u"AYUDA [F1]", vbKeyF1, 10, false},
 };
+
+// What the load reads from the database, for it to be asked in one go.
+QStringList ConsultasDeCarga() {
+    QStringList consultas;
+    for (int nivel = 1; nivel <= 3; ++nivel) consultas << modConGastos::ConsultaCatalogo(nivel);
+    return consultas << ConsultaArbol(0) << ConsultaArbol(1) << modConGastos::ConsultasDatosEmpresa(1);
+}
 
 }  // namespace
 
@@ -89,6 +97,7 @@ void frmConGastos::Form_Load() {
 
     LeeDirConsultas();
     AplicaEstilo();
+    const ado::Adelanto carga(modConGastos::ConexionModulo(), ConsultasDeCarga());
     CargaRegiones();
     CargaArbol(0);
     CargaArbol(1);

@@ -7,6 +7,7 @@
 #include "controles/Constants.h"
 #include "controles/Screen.h"
 #include "report/Colores.h"
+#include "report/DuracionCorrida.h"
 #include "report/SeguimientoCorrida.h"
 #include "report/Superficie.h"
 #include "report/frmPreview.h"
@@ -21,6 +22,8 @@ namespace report {
 namespace {
 
 constexpr int32_t ObjetoNoEstablecido = 91;
+
+std::chrono::nanoseconds duracionUltimaCorrida{0};
 
 // Every query of a run reads one snapshot of the module connection, so a balance and its detail
 // agree while the host writes. It ends before the preview shows, with whatever the run left half
@@ -91,8 +94,11 @@ void EscritorPaginas::ReservaSello() {
                                  .arg(base, QDir::toNativeSeparators(carpetaPaginas_)));
 }
 
+std::chrono::nanoseconds DuracionUltimaCorrida() { return duracionUltimaCorrida; }
+
 void EscritorPaginas::GeneraConsulta() {
     using controles::Screen;
+    const auto inicio = std::chrono::steady_clock::now();
     std::shared_ptr<frmPreview> preview;
     std::optional<LecturaDeCorrida> lectura;
     // Whatever ends the run early, no page file of it stays behind and the next run starts afresh.
@@ -141,6 +147,7 @@ void EscritorPaginas::GeneraConsulta() {
         lectura.reset();
         preview->lblPagina.SetCaption(QStringLiteral("1/") + QString::number(PaginaActual));
         Screen.SetMousePointer(controles::vbDefault);
+        duracionUltimaCorrida = std::chrono::steady_clock::now() - inicio;
         preview->Show(controles::vbModal);
     } catch (const vb::ErrorEjecucion& e) {
         abandona();

@@ -54,8 +54,8 @@ void Superficie::EndDoc() {
     abierto_ = false;
 }
 
-void Superficie::ReopenPage(vb::Integer pagina) {
-    if (pagina < 1 || pagina > PageCount()) LanzaLlamadaNoValida();
+void Superficie::ReopenPage(int32_t pagina) {
+    if (pagina < 1 || static_cast<std::size_t>(pagina) > paginas_.size()) LanzaLlamadaNoValida();
     if (abierto_) cierraPagina();
     actual_ = static_cast<std::size_t>(pagina - 1);
     abierto_ = true;
@@ -64,8 +64,6 @@ void Superficie::ReopenPage(vb::Integer pagina) {
 void Superficie::NewPage() {
     if (!abierto_) LanzaLlamadaNoValida();
     cierraPagina();
-    vb::Integer cuenta = PageCount();
-    cuenta += 1;  // a page count past 32767 overflows like any 16-bit counter
     paginas_.emplace_back(textos_);
     actual_ = paginas_.size() - 1;
 }
@@ -172,7 +170,7 @@ void Superficie::Action(int32_t accion) {
 }
 
 void Superficie::PreviewPage(vb::Integer pagina) {
-    const int32_t ultima = std::max<int32_t>(1, PageCount());
+    const int32_t ultima = std::max<int32_t>(1, static_cast<int32_t>(paginas_.size()));
     previewPage_ = std::clamp<int32_t>(pagina, 1, ultima);
 }
 

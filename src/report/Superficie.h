@@ -23,7 +23,7 @@ public:
     void StartDoc();   // empty document, page 1 current
     void EndDoc();     // finishes the document; its pages stay for saving and showing
     void NewPage();    // the next page of the same document becomes current
-    void ReopenPage(vb::Integer pagina);  // reopens a finished document to add to page n
+    void ReopenPage(int32_t pagina);  // reopens a finished document to add to page n, counted past 32767
 
     void PrintText(int32_t x, int32_t y, const QString& texto);
     void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);

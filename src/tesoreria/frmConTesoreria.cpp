@@ -27,6 +27,23 @@ constexpr report::VentanaConsulta::Funcion Funciones[] = {
 constexpr int AnchoListaConsultas = 470;  // pixels of cmbConsulta's drop-down part
 constexpr int AniosAtras = 25;
 
+const QString ListaBancos = QStringLiteral("SELECT COD_BANCO,NOM_BANCO FROM tblBancos ORDER BY COD_BANCO;");
+const QString ListaConceptos =
+    QStringLiteral("SELECT COD_CON,DES_CON FROM tblConceptosGyT WHERE COD_FOL='INGR' OR COD_FOL='EGRE';");
+const QString ListaConciliaciones = QStringLiteral("SELECT FOL_CONCI FROM tblConciliaEnc;");
+
+QString ListaCuentas(int32_t banco) {
+    return QStringLiteral("SELECT NUM_CUENTA FROM tblCatCtasBancos WHERE COD_BANCO=") + QString::number(banco) +
+           QStringLiteral(" ORDER BY NUM_CUENTA;");
+}
+
+// What the load reads from the database, for it to be asked in one go. The bank list starts on
+// "TODOS", whose item data 0 names the accounts the load lists first.
+QStringList ConsultasDeCarga() {
+    return modConGastos::ConsultasDatosEmpresa(1) << ListaBancos << ListaCuentas(0) << ListaConceptos
+                                                  << ListaConciliaciones << modConGastos::ConsultaCatalogo(4);
+}
+
 // Keyset cursor, read-only, command text: how the window opens the queries of its lists.
 void AbreLista(ado::Recordset& rs, const QString& consulta) {
     rs.Open(consulta, modConGastos::ConexionModulo(), 1, 1, 1);
@@ -99,6 +116,7 @@ void frmConTesoreria::Form_Load() {
     const QDate hoy = vb::Hoy();
     dtpFecha(0).SetValue(hoy);
     dtpFecha(1).SetValue(hoy);
+    const ado::Adelanto carga(modConGastos::ConexionModulo(), ConsultasDeCarga());
     modConGastos::LeeDatosEmpresa(modConGastos::ConexionModulo(), 1);
     CargaBancos();
     CargaConceptos();
@@ -131,7 +149,7 @@ void frmConTesoreria::CargaBancos() {
     cmbBancos.AddItem(QStringLiteral("TODOS"));
     cmbBancos.SetItemData(cmbBancos.NewIndex(), 0);
     ado::Recordset rs;
-    AbreLista(rs, QStringLiteral("SELECT COD_BANCO,NOM_BANCO FROM tblBancos ORDER BY COD_BANCO;"));
+    AbreLista(rs, ListaBancos);
     for (; !rs.EOF_(); rs.MoveNext()) {
         cmbBancos.AddItem(rs.Fields("NOM_BANCO").Value().CStr());
         cmbBancos.SetItemData(cmbBancos.NewIndex(), rs.Fields("COD_BANCO").Value().CLng());
@@ -144,7 +162,7 @@ void frmConTesoreria::CargaConceptos() {
     cmbConceptos(0).AddItem(QStringLiteral("TODOS"));
     cmbConceptos(1).AddItem(QStringLiteral("TODOS"));
     ado::Recordset rs;
-    AbreLista(rs, QStringLiteral("SELECT COD_CON,DES_CON FROM tblConceptosGyT WHERE COD_FOL='INGR' OR COD_FOL='EGRE';"));
+    AbreLista(rs, ListaConceptos);
     for (; !rs.EOF_(); rs.MoveNext()) {
         cmbConceptos(0).AddItem(rs.Fields("DES_CON").Value().CStr());
         cmbConceptos(1).AddItem(rs.Fields("COD_CON").Value().CStr());
@@ -157,7 +175,7 @@ void frmConTesoreria::CargaConciliaciones() {
     cmbConciliaciones.AddItem(QStringLiteral("TODAS"));
     cmbConciliaciones.SetItemData(cmbConciliaciones.NewIndex(), 0);
     ado::Recordset rs;
-    AbreLista(rs, QStringLiteral("SELECT FOL_CONCI FROM tblConciliaEnc;"));
+    AbreLista(rs, ListaConciliaciones);
     for (; !rs.EOF_(); rs.MoveNext()) {
         cmbConciliaciones.AddItem(rs.Fields("FOL_CONCI").Value().CStr());
         cmbConciliaciones.SetItemData(cmbConciliaciones.NewIndex(), 1);
@@ -172,8 +190,7 @@ void frmConTesoreria::cmbBancos_Click() {
     cmbCuentas.SetItemData(cmbCuentas.NewIndex(), 0);
     const int32_t banco = cmbBancos.ItemData(cmbBancos.ListIndex());
     ado::Recordset rs;
-    AbreLista(rs, QStringLiteral("SELECT NUM_CUENTA FROM tblCatCtasBancos WHERE COD_BANCO=") + QString::number(banco) +
-                      QStringLiteral(" ORDER BY NUM_CUENTA;"));
+    AbreLista(rs, ListaCuentas(banco));
     for (; !rs.EOF_(); rs.MoveNext()) cmbCuentas.AddItem(rs.Fields("NUM_CUENTA").Value().CStr());
     rs.Close();
     cmbCuentas.SetListIndex(0);

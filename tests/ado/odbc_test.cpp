@@ -141,6 +141,41 @@ TEST_F(Odbc, UnaLecturaVeUnaSolaFotoDeLosDatos) {
     }
 }
 
+// A window's lists asked together are read at once: rows the host adds before an Open do not show
+// in its answer, each Open takes its own list (a comment closing a query included); once the
+// window has them, the same text asks the server afresh; a batch with a failing query leaves
+// each query to succeed or fail on its own.
+TEST_F(Odbc, LasListasAdelantadasSeLeenDeUnaVez) {
+    if (!Listo()) return;
+    const QString tabla = QStringLiteral("zr_listas_%1").arg(QCoreApplication::applicationPid());
+    EscritorOdbc escritor(qEnvironmentVariable("ZR_PG_CONEXION"));
+    ASSERT_EQ(escritor.Ejecuta("DROP TABLE IF EXISTS " + tabla), "");
+    ASSERT_EQ(escritor.Ejecuta("CREATE TABLE " + tabla + " (n INTEGER)"), "");
+    ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (1), (2)"), "");
+    const QString cuenta = "SELECT COUNT(*) AS N FROM " + tabla + ";";
+    const QString numeros = "SELECT n FROM " + tabla + " ORDER BY n -- comentario";
+    const auto filas = [&](const QString& sql) {
+        QStringList todas;
+        for (auto rs = pg.Execute(sql); !rs.EOF_(); rs.MoveNext()) todas << rs.Fields(0).Value().Texto();
+        return todas;
+    };
+    {
+        const ado::Adelanto adelanto(pg, {numeros, cuenta});
+        ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (3)"), "");
+        EXPECT_EQ(filas(cuenta), QStringList{"2"});
+        EXPECT_EQ(filas(numeros), (QStringList{"1", "2"}));
+        EXPECT_EQ(filas(cuenta), QStringList{"3"});  // taken once
+    }
+    EXPECT_EQ(filas(numeros), (QStringList{"1", "2", "3"}));
+    {
+        const ado::Adelanto adelanto(pg, {cuenta, "SELECT n FROM tabla_que_no_existe", numeros});
+        EXPECT_EQ(filas(cuenta), QStringList{"3"});
+        EXPECT_NE(NumeroDeError([&] { pg.Execute("SELECT n FROM tabla_que_no_existe"); }), 0);
+        EXPECT_EQ(filas(numeros), (QStringList{"1", "2", "3"}));
+    }
+    EXPECT_EQ(escritor.Ejecuta("DROP TABLE " + tabla), "");
+}
+
 // A query asked again with other values reuses the statement prepared for its shape; each answer is that of its own values, also while a twin of it is still being read, and
 // a number where a text was is another query.
 TEST_F(Odbc, UnaConsultaRepetidaReusaSuSentenciaConOtrosValores) {

@@ -59,6 +59,21 @@ TEST(Documento, DibujarSinDocumentoAbiertoEsError5) {
     EXPECT_EQ(s.PageCount(), 1);  // the finished document is still there to save and show
 }
 
+// A long report (the bank book of a large company) draws more pages than a 16-bit count can say:
+// the document holds them all and shows its first; only reading the count overflows.
+TEST(Documento, MasPaginasQueLasDeUnEnteroDe16Bits) {
+    Superficie s;
+    s.StartDoc();
+    for (int n = 1; n <= 32768; ++n) s.NewPage();
+    s.EndDoc();
+    s.PreviewPage(1);
+    EXPECT_EQ(s.PreviewPage(), 1);
+    EXPECT_EQ(s.Paginas().size(), 32769u);
+    EXPECT_EQ(NumeroDeError([&] { (void)s.PageCount(); }), vb::errores::Desbordamiento);
+    s.ReopenPage(32769);  // the numbering pass stamps the last page too
+    s.PrintText(7000, 720, QStringLiteral("Página  : 32769 / 32769"));
+}
+
 TEST(Documento, ReglaCuyaEsquinaNoCabeEn32BitsDesborda) {
     Superficie s;
     s.StartDoc();
