@@ -61,14 +61,10 @@ void frmConTesoreria::ImprimeEncabezadoAuxiliar(vb::Currency saldo) {
     s.BeginGroup();
     s.FontSize(9);
     s.ForeColor(Azul);
-    const bool cuentaAparte = MarcaInicioCuenta();
-    s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    const bool cuentaAparte = ImprimeBancoDeCuenta();
     s.FontBold(false);
     s.DrawRule(1900, LineaActual, 4500, 200);
-    if (cuentaAparte) MarcaCuenta();
-    s.PrintText(2000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
-    MarcaMoneda();
-    s.PrintText(4500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+    ImprimeCuentaYMoneda(2000, 4500, cuentaAparte);
     s.TextAlign(report::AlineaDerecha);
     s.PrintText(9000, LineaActual, QStringLiteral("Saldo Anterior:"));
     // The balance the account's closing line starts from.

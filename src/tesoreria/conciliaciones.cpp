@@ -41,17 +41,25 @@ frmConTesoreria::Recorrido frmConTesoreria::RecorridoMarcado(const QString& cuen
     return r;
 }
 
-bool frmConTesoreria::MarcaInicioCuenta() {
-    if (std::exchange(porMarcar.banco, false)) {
+bool frmConTesoreria::ImprimeBancoDeCuenta(bool marcar) {
+    bool cuentaAparte = false;
+    if (marcar && std::exchange(porMarcar.banco, false)) {
         MarcaBanco();
-        return true;
+        cuentaAparte = true;
+    } else if (marcar) {
+        MarcaCuenta();
     }
-    MarcaCuenta();
-    return false;
+    Superficie->PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+    return cuentaAparte;
 }
 
-void frmConTesoreria::MarcaMoneda() {
-    Superficie->MarkValue(QStringLiteral("Moneda"), report::TipoDato::Texto, Campo(rsCuentas, "DES_MON"));
+void frmConTesoreria::ImprimeCuentaYMoneda(int xCuenta, int xMoneda, bool cuentaAparte, bool marcar) {
+    report::Superficie& s = *Superficie;
+    if (cuentaAparte) MarcaCuenta();
+    s.PrintText(xCuenta, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
+    const QString moneda = Campo(rsCuentas, "DES_MON");
+    if (marcar) s.MarkValue(QStringLiteral("Moneda"), report::TipoDato::Texto, moneda);
+    s.PrintText(xMoneda, LineaActual, QStringLiteral("Moneda: ") + moneda);
 }
 
 void frmConTesoreria::ImprimeTexto(int32_t x, int32_t y, const QString& columna, const QString& valor,
@@ -107,13 +115,9 @@ void frmConTesoreria::ImprimeConciliaciones() {
                 s.BeginGroup();
                 s.FontSize(9);
                 s.ForeColor(Azul);
-                const bool cuentaAparte = MarcaInicioCuenta();
-                s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
+                const bool cuentaAparte = ImprimeBancoDeCuenta();
                 s.FontBold(false);
-                if (cuentaAparte) MarcaCuenta();
-                s.PrintText(4000, LineaActual, QStringLiteral("Cuenta: ") + cuenta);
-                MarcaMoneda();
-                s.PrintText(6500, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+                ImprimeCuentaYMoneda(4000, 6500, cuentaAparte);
                 LineaActual += 480;
                 s.EndGroup();
                 s.FontSize(7);

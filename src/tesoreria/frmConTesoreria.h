@@ -265,11 +265,13 @@ public:
     } porMarcar;
     // A walk over the accounts of `cuentas` (up to "WHERE COD_BANCO=") with each bank still to mark.
     Recorrido RecorridoMarcado(const QString& cuentas);
-    // Before an account heading's first text, its bank's name: the bank, if still to mark, and
-    // true, the account being left for its own text ("Cuenta: "); or else the account, which then
-    // heads the whole line. Then the account's currency, as a value of its heading.
-    bool MarcaInicioCuenta();
-    void MarcaMoneda();
+    // An account heading's line, in the font and colour in force: the bank's name (cut to 22) at
+    // x 0, marked as the bank if still to mark (true: the account is left for its own text) or
+    // else as the account, which then heads the whole line; nothing marked unless `marcar`.
+    bool ImprimeBancoDeCuenta(bool marcar = true);
+    // Then "Cuenta: " and "Moneda: " at their x, the account marked when `cuentaAparte` and the
+    // currency, when `marcar`, as a value of the heading.
+    void ImprimeCuentaYMoneda(int xCuenta, int xMoneda, bool cuentaAparte, bool marcar = true);
     // Texts that stand for a value, marked under `columna` and printed at (x, y): a whole text
     // printed as `impreso` (cut, say); an amount field in "#,##0.00", exact unless `marcado` is
     // false; a date field as its text; the movement's exchange rate in "#,##0.00", marked as stored,

@@ -67,12 +67,7 @@ void frmConTesoreria::EncabezadoLibroBancos() {
     s.FontSize(9);
     s.ForeColor(Negro);
     s.FontBold(true);
-    const bool cuentaAparte = cuenta && MarcaInicioCuenta();
-    s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
-    if (cuentaAparte) MarcaCuenta();
-    s.PrintText(2000, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
-    if (cuenta) MarcaMoneda();
-    s.PrintText(4000, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+    ImprimeCuentaYMoneda(2000, 4000, ImprimeBancoDeCuenta(cuenta), cuenta);
     s.TextAlign(report::AlineaDerecha);
     s.PrintText(10500, LineaActual,
                 EstaCerrada(rsMovimientos.Fields("CERRADA").Value()) ? QStringLiteral("Conciliación CERRADA")

@@ -106,12 +106,7 @@ void frmConTesoreria::ImprimeEncabezadoPromedio(int xCuenta, int xMoneda, const 
     s.FontSize(9);
     s.FontBold(true);
     s.ForeColor(Azul);
-    const bool cuentaAparte = MarcaInicioCuenta();
-    s.PrintText(0, LineaActual, vb::Left(Campo(rsBancos, "NOM_BANCO"), 22));
-    if (cuentaAparte) MarcaCuenta();
-    s.PrintText(xCuenta, LineaActual, QStringLiteral("Cuenta: ") + Campo(rsCuentas, "NUM_CUENTA"));
-    MarcaMoneda();
-    s.PrintText(xMoneda, LineaActual, QStringLiteral("Moneda: ") + Campo(rsCuentas, "DES_MON"));
+    ImprimeCuentaYMoneda(xCuenta, xMoneda, ImprimeBancoDeCuenta());
     if (!mes.isEmpty()) s.PrintText(8600, LineaActual, QStringLiteral("Mes: ") + mes);
     s.FontBold(false);
     LineaActual += 240;
