@@ -28,7 +28,7 @@ void frmConTesoreria::EncabezadoAuxiliarBancos() {
 QString frmConTesoreria::ConsultaSaldoAnterior(const Alcance& cuentas) const {
     return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL,IMP_MOV FROM tblIngreEgre") +
            cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE (") +
-           cuentas.Condicion(QStringLiteral("NUM_CTA")) + QStringLiteral(" AND FEC_MOV<") + FechaInicial +
+           cuentas.Condicion() + QStringLiteral(" AND FEC_MOV<") + FechaInicial +
            QStringLiteral(" AND (COD_ESTATUS<>2))") + cuentas.OrdenadaPor({}) + u';';
 }
 
@@ -46,7 +46,7 @@ vb::Currency frmConTesoreria::SaldoAnterior(report::CortePorClave& antes, const 
 
 const QString frmConTesoreria::CuentasConSaldo = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,SAL_INICIAL,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER "
-    "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
+    "JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA");
 
 QString frmConTesoreria::ConsultaAuxiliar(const Alcance& cuentas) const {
     return ConsultaMovimientos(

@@ -27,7 +27,7 @@ const QString frmConTesoreria::BancosConEjecutivo =
     QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO,EJE_CUENTA,TEL_BANCO FROM tblBancos");
 const QString frmConTesoreria::CuentasConRubro = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,DIA_CORTE,GEN_CHEQUE,tblCatRubros.COD_RUBRO,DES_RUBRO FROM tblCatCtasBancos "
-    "INNER JOIN tblCatRubros ON tblCatRubros.COD_RUBRO=tblCatCtasBancos.COD_RUBRO WHERE COD_BANCO=");
+    "INNER JOIN tblCatRubros ON tblCatRubros.COD_RUBRO=tblCatCtasBancos.COD_RUBRO");
 
 void frmConTesoreria::EncabezadoCatalogoCuentas() {
     report::Superficie& s = *Superficie;

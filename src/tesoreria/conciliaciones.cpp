@@ -17,14 +17,14 @@ constexpr int LimiteConciliaciones = 13500;
 
 const QString frmConTesoreria::CuentasConNombreMoneda = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON FROM tblCatCtasBancos INNER JOIN tblMonedas "
-    "ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
+    "ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA");
 
 QString frmConTesoreria::EncabezadosConciliacion(const Alcance& cuentas) {
     return QStringLiteral("SELECT ") + cuentas.Columna() +
            QStringLiteral("FOL_CONCI,FEC_INI,FEC_FIN,SAL_INI,IMP_ING,IMP_EGRE,IMP_TRAN,SAL_EDO,CERRADA "
                           "FROM tblConciliaEnc") +
            cuentas.Une(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" WHERE ") +
-           cuentas.Condicion(QStringLiteral("NUM_CUENTA"));
+           cuentas.Condicion();
 }
 
 QString frmConTesoreria::ConsultaConciliaciones(const Alcance& cuentas) const {

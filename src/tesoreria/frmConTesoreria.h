@@ -111,38 +111,36 @@ public:
     void HabilitaConciliacion(bool b);
     void HabilitaSinMovimientos(bool b);
 
-    // Which accounts a movement or reconciliation query reads: one account, by its number, or at once
-    // every account the walk visits in one bank. Either way its rows lead with the account number as
-    // ClaveCuenta; the bank's accounts are joined (with their currency, as the walk's account query
-    // joins it) on the query's own account column, and their number leads its order, as the walk
-    // orders them, so a report takes each account's rows with a report::CortePorClave.
+    // Which accounts a movement or reconciliation query reads: those the walk visits, in the bank
+    // chosen or in every listed bank, the chosen one or all. Its rows lead with the account number as
+    // ClaveCuenta; the accounts are joined (with their currency, as the walk's account query joins
+    // it) on the query's own account column, and their bank code and number lead its order, as the
+    // walk orders them, so a report takes each account's rows with a report::CortePorClave.
     struct Alcance {
-        explicit Alcance(const QString& numero) : cuenta(numero) {}
-        static Alcance DelBanco(const QString& codigo, const QString& cuentaElegida);
-        QString Columna() const;                          // the key column and a comma
-        QString Une(const QString& columna) const;        // the join, after the FROM's tables
-        QString Condicion(const QString& columna) const;  // the accounts' part of the WHERE
-        QString OrdenadaPor(const QString& orden) const;  // " ORDER BY" with the key first, if any
-        QString cuenta;  // the account, or the one chosen in the bank; "" for all of them
-        QString banco;   // the bank's code; "" for one account
+        static QString Columna();                         // the key column and a comma
+        static QString Une(const QString& columna);       // the join, after the FROM's tables
+        QString Condicion() const;                        // the accounts' part of the WHERE
+        static QString OrdenadaPor(const QString& orden);  // " ORDER BY" with bank and account first
+        QString banco;   // the bank's code; "" for every bank
+        QString cuenta;  // the account's number; "" for every account
     };
     static constexpr const char* ClaveCuenta = "CLAVE_CUENTA";
     // Runs `consulta` into `rs`, its rows taken key by key of the field `clave`.
     report::CortePorClave PorClave(ado::Recordset& rs, const QString& consulta, const char* clave = ClaveCuenta);
 
     // The bank → account walk every bank report runs. The bank query, `bancos` followed by
-    // `filtroBanco` (a bank code, "" for every bank, ordered), opens into rsBancos; for each bank
-    // the account query, `cuentas` followed by the bank's code and `filtroCuenta` (an account number,
-    // "" for every account, ordered), runs into rsCuentas, and `porCuenta` sees each account row.
-    // After a bank's accounts, `trasBanco` runs and then `saltoTrasBanco` (by default a blank line
-    // of 240).
+    // `filtroBanco` (a bank code, "" for every bank, ordered), opens into rsBancos; the account
+    // query, `cuentas` with the same bank and `filtroCuenta` (an account number, "" for every
+    // account), runs once into rsCuentas ordered by bank code and number, and `porCuenta` sees
+    // each account row under its bank. After a bank's accounts, `trasBanco` runs and then
+    // `saltoTrasBanco` (by default a blank line of 240).
     struct Recorrido {
         QString bancos = QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO FROM tblBancos");
-        QString cuentas;  // the account query up to and including "WHERE COD_BANCO="
-        std::function<void()> alEmpezarBanco;
-        // Then, with the accounts the walk visits in the bank, opens what the report reads for all of
-        // them at once.
+        QString cuentas;  // the account query up to its WHERE
+        // Before the first bank, with the accounts the walk visits, opens what the report reads for
+        // all of them at once.
         std::function<void(const Alcance&)> abreConjuntos;
+        std::function<void()> alEmpezarBanco;
         std::function<void()> porCuenta;
         std::function<void()> trasBanco;
         std::function<void()> saltoTrasBanco;
@@ -163,7 +161,7 @@ public:
     // Account catalog.
     void EncabezadoCatalogoCuentas();
     void ImprimeCatalogoCuentas();
-    // Its bank query (with executive and telephone) and account query up to "WHERE COD_BANCO=".
+    // Its bank query (with executive and telephone) and account query up to its WHERE.
     static const QString BancosConEjecutivo;
     static const QString CuentasConRubro;
 
@@ -184,7 +182,7 @@ public:
     // Its movements of the range, and the movements of every class before it (see Alcance).
     QString ConsultaAuxiliar(const Alcance& cuentas) const;
     QString ConsultaSaldoAnterior(const Alcance& cuentas) const;
-    // Its account query, with the opening balance, up to "WHERE COD_BANCO=".
+    // Its account query, with the opening balance, up to its WHERE.
     static const QString CuentasConSaldo;
     // SAL_INICIAL plus the deposits less the withdrawals dated before the range, cancelled ones apart,
     // of `cuenta` in `antes`, rows of ConsultaSaldoAnterior.
@@ -216,7 +214,7 @@ public:
     QString FiltroEstatus() const;
     // A field's text; "" for a Null.
     static QString Campo(const ado::Recordset& rs, const char* nombre);
-    // The account query, with currency name and abbreviation, up to "WHERE COD_BANCO=".
+    // The account query, with currency name and abbreviation, up to its WHERE.
     static const QString CuentasConMoneda;
 
     // Working values of one run of a movements report.
@@ -263,7 +261,7 @@ public:
     struct PorMarcar {
         bool banco = false, cuenta = false, conciliacion = false;
     } porMarcar;
-    // A walk over the accounts of `cuentas` (up to "WHERE COD_BANCO=") with each bank still to mark.
+    // A walk over the accounts of `cuentas` (up to its WHERE) with each bank still to mark.
     Recorrido RecorridoMarcado(const QString& cuentas);
     // An account heading's line, in the font and colour in force: the bank's name (cut to 22) at
     // x 0, marked as the bank if still to mark (true: the account is left for its own text) or
@@ -293,7 +291,7 @@ public:
     void EncabezadoPromedios(bool Diario);
     void ImprimePromedioDiario();
     void ImprimePromedioMensual();
-    // The account query with the currency name only, up to "WHERE COD_BANCO=".
+    // The account query with the currency name only, up to its WHERE.
     static const QString CuentasConNombreMoneda;
     // The queries of these reports, for one account or a bank's (see Alcance): the reconciliations
     // ending in the range (the list), or by `folio` or range (the book); the movements the book lists

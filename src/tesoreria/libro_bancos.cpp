@@ -53,7 +53,7 @@ QString frmConTesoreria::ConsultaMovimientosLibro(const Alcance& cuentas, const 
            QStringLiteral(" INNER JOIN tblConciliaEnc ON ") +
            MovimientosDe(QStringLiteral("tblConciliaEnc.FOL_CONCI"), QStringLiteral("tblConciliaEnc.FEC_FIN")) +
            cuentas.Une(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" WHERE ") +
-           cuentas.Condicion(QStringLiteral("tblConciliaEnc.NUM_CUENTA")) + QStringLiteral(" AND ") +
+           cuentas.Condicion() + QStringLiteral(" AND ") +
            Conciliaciones(folio, FechaInicial, FechaFinal) +
            cuentas.OrdenadaPor(QStringLiteral("tblConciliaEnc.FOL_CONCI, ") + OrdenMovimientos);
 }

@@ -16,7 +16,7 @@ constexpr int LimiteMovimientos = 13500;
 
 const QString frmConTesoreria::CuentasConMoneda = QStringLiteral(
     "SELECT COD_BANCO,NUM_CUENTA,COD_MONCTA,tblMonedas.COD_MON,DES_MON,ABREVIA FROM tblCatCtasBancos INNER JOIN "
-    "tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA WHERE COD_BANCO=");
+    "tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA");
 
 void frmConTesoreria::ImprimeFechaYFolio(int32_t y) {
     ImprimeFecha(0, y, QStringLiteral("Fecha"), rsMovimientos.Fields("FEC_MOV").Value());
@@ -89,7 +89,7 @@ QString frmConTesoreria::ConsultaMovimientos(const Alcance& cuentas, const QStri
                           "tblConceptosGyT.COD_CON=tblIngreEgre.COD_CON) INNER JOIN tblEstatusGyT ON "
                           "tblIngreEgre.COD_ESTATUS=tblEstatusGyT.COD_ESTATUS") +
            cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
-           cuentas.Condicion(QStringLiteral("NUM_CTA")) + condiciones + cuentas.OrdenadaPor(orden) + u';';
+           cuentas.Condicion() + condiciones + cuentas.OrdenadaPor(orden) + u';';
 }
 
 QString frmConTesoreria::EntreFechas(const QString& campo) const {

@@ -55,7 +55,7 @@ void frmConTesoreria::Sumas::Agrega(const ado::Recordset& rs) {
 QString frmConTesoreria::ConsultaSaldoAntesDe(const Alcance& cuentas, QDate dia) {
     return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL, IMP_MOV FROM tblIngreEgre") +
            cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
-           cuentas.Condicion(QStringLiteral("NUM_CTA")) +
+           cuentas.Condicion() +
            QStringLiteral(" AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND FEC_MOV<") +
            modConGastos::FechaSQL(vb::Variant(dia)) + cuentas.OrdenadaPor({}) + QStringLiteral(" ;");
 }
@@ -70,7 +70,7 @@ QString frmConTesoreria::ConsultaImportes(const Alcance& cuentas, QDate desde, Q
     QString sql = QStringLiteral("SELECT ") + cuentas.Columna() +
                   QStringLiteral("IMP_MOV, CON_GRL, FEC_MOV FROM tblIngreEgre") +
                   cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
-                  cuentas.Condicion(QStringLiteral("NUM_CTA")) +
+                  cuentas.Condicion() +
                   QStringLiteral(" AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND (FEC_MOV ");
     if (desde == hasta) sql += QStringLiteral("= ") + modConGastos::FechaSQL(vb::Variant(desde)) + u')';
     else

@@ -1,5 +1,5 @@
 // The bank → account walk every bank report runs: the chosen banks in code order and, in each, the
-// chosen accounts in number order.
+// chosen accounts in number order, each list asked once for the whole run.
 #include "ado/Comillas.h"
 #include "ado/Connection.h"
 #include "component/modConGastos.h"
@@ -8,34 +8,27 @@
 
 namespace tesoreria {
 
-frmConTesoreria::Alcance frmConTesoreria::Alcance::DelBanco(const QString& codigo, const QString& cuentaElegida) {
-    Alcance a(cuentaElegida);
-    a.banco = codigo;
-    return a;
-}
-
-QString frmConTesoreria::Alcance::Columna() const {
-    if (banco.isEmpty()) return u'\'' + ado::Comillas(cuenta) + QStringLiteral("' AS ") + ClaveCuenta + u',';
+QString frmConTesoreria::Alcance::Columna() {
     return QStringLiteral("tblCatCtasBancos.NUM_CUENTA AS ") + ClaveCuenta + u',';
 }
 
-QString frmConTesoreria::Alcance::Une(const QString& columna) const {
-    if (banco.isEmpty()) return {};
+QString frmConTesoreria::Alcance::Une(const QString& columna) {
     return QStringLiteral(" INNER JOIN tblCatCtasBancos ON tblCatCtasBancos.NUM_CUENTA=") + columna +
            QStringLiteral(" INNER JOIN tblMonedas ON tblMonedas.COD_MON=tblCatCtasBancos.COD_MONCTA");
 }
 
-QString frmConTesoreria::Alcance::Condicion(const QString& columna) const {
-    if (banco.isEmpty()) return columna + QStringLiteral("='") + ado::Comillas(cuenta) + u'\'';
-    QString condicion = QStringLiteral("tblCatCtasBancos.COD_BANCO=") + banco;
+QString frmConTesoreria::Alcance::Condicion() const {
+    // Every bank the walk visits: an account of a bank that is not in the list is never reached.
+    QString condicion = banco.isEmpty() ? QStringLiteral("tblCatCtasBancos.COD_BANCO IN (SELECT COD_BANCO FROM tblBancos)")
+                                        : QStringLiteral("tblCatCtasBancos.COD_BANCO=") + banco;
     if (!cuenta.isEmpty())
         condicion += QStringLiteral(" AND tblCatCtasBancos.NUM_CUENTA='") + ado::Comillas(cuenta) + u'\'';
     return condicion;
 }
 
-QString frmConTesoreria::Alcance::OrdenadaPor(const QString& orden) const {
-    if (banco.isEmpty()) return orden.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + orden;
-    return QStringLiteral(" ORDER BY tblCatCtasBancos.NUM_CUENTA") + (orden.isEmpty() ? QString() : u',' + orden);
+QString frmConTesoreria::Alcance::OrdenadaPor(const QString& orden) {
+    return QStringLiteral(" ORDER BY tblCatCtasBancos.COD_BANCO,tblCatCtasBancos.NUM_CUENTA") +
+           (orden.isEmpty() ? QString() : u',' + orden);
 }
 
 QString frmConTesoreria::BancoElegido() const {
@@ -57,24 +50,33 @@ void frmConTesoreria::RecorreBancos(const Recorrido& r, const QString& filtroBan
     rsBancos = ado::Recordset();
     rsBancos.Open(CadenaSQL, conexion, 1, -1, -1);
     if (!(rsBancos.BOF() && rsBancos.EOF_())) rsBancos.MoveFirst();
+    if (r.abreConjuntos) r.abreConjuntos(Alcance{filtroBanco, filtroCuenta});
+
+    QStringList condiciones;
+    if (!filtroBanco.isEmpty()) condiciones << QStringLiteral("COD_BANCO=") + filtroBanco;
+    if (!filtroCuenta.isEmpty()) condiciones << QStringLiteral("NUM_CUENTA='") + ado::Comillas(filtroCuenta) + u'\'';
+    CadenaSQL = r.cuentas;
+    if (!condiciones.isEmpty()) CadenaSQL += QStringLiteral(" WHERE ") + condiciones.join(QStringLiteral(" AND "));
+    rsCuentas = conexion.Execute(CadenaSQL + QStringLiteral(" ORDER BY COD_BANCO,NUM_CUENTA"));
 
     while (!rsBancos.EOF_()) {
         if (r.alEmpezarBanco) r.alEmpezarBanco();
-        const QString banco = rsBancos.Fields("COD_BANCO").Value().CStr();
-        if (r.abreConjuntos) r.abreConjuntos(Alcance::DelBanco(banco, filtroCuenta));
-        CadenaSQL = r.cuentas + banco;
-        if (!filtroCuenta.isEmpty()) CadenaSQL += QStringLiteral(" AND NUM_CUENTA='") + ado::Comillas(filtroCuenta) + u'\'';
-        else CadenaSQL += QStringLiteral(" ORDER BY NUM_CUENTA");
-        rsCuentas = conexion.Execute(CadenaSQL);
-        for (; !rsCuentas.EOF_(); rsCuentas.MoveNext())
+        // Bank codes are integers, so the accounts' order is theirs: those of a code the bank list
+        // does not hold (or of none) are passed over.
+        const int32_t banco = rsBancos.Fields("COD_BANCO").Value().CLng();
+        for (; !rsCuentas.EOF_(); rsCuentas.MoveNext()) {
+            const vb::Variant suyo = rsCuentas.Fields("COD_BANCO").Value();
+            if (suyo.IsNull() || suyo.CLng() < banco) continue;
+            if (suyo.CLng() > banco) break;
             if (r.porCuenta) r.porCuenta();
-        rsCuentas.Close();
-        rsCuentas = ado::Recordset();
+        }
         if (r.trasBanco) r.trasBanco();
         if (r.saltoTrasBanco) r.saltoTrasBanco();
         else LineaActual += 240;
         rsBancos.MoveNext();
     }
+    rsCuentas.Close();
+    rsCuentas = ado::Recordset();
     rsBancos.Close();
     rsBancos = ado::Recordset();
 }

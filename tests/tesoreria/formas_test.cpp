@@ -47,6 +47,21 @@ INSERT INTO tblIngreEgre(MOVIMIENTO,NUM_CTA,CON_GRL,COD_CON,FEC_MOV,FEC_APLI,FOL
  (24,'0102','GTOS','DEP','2023-12-15','2023-12-15','G-024','','Otro','','',999,1,1);
 )SQL";
 
+// Bank 2's account 0050 numbers before bank 1's; 0150 belongs to no listed bank (code 0), 0160 to
+// none, 0170 to bank 9, which is not listed either. Each moves in June; 0050 and 0160 reconcile.
+const char* const CuentasSueltas = R"SQL(
+INSERT INTO tblCatCtasBancos VALUES('0050',2,1,1,5,1,70),('0150',0,1,1,5,1,0),('0160',NULL,1,1,5,1,0),('0170',9,1,1,5,1,0);
+INSERT INTO tblIngreEgre(MOVIMIENTO,NUM_CTA,CON_GRL,COD_CON,FEC_MOV,FEC_APLI,FOL_MOV,FOL_CHEQUE,NOMBRE,ACRE_PROV,
+  NOTAS,IMP_MOV,TIP_CAM,COD_ESTATUS) VALUES
+ (30,'0050','INGR','DEP','2024-06-02','2024-06-02','D-050','','Cliente','','',7,1,1),
+ (31,'0150','INGR','DEP','2024-06-02','2024-06-02','D-150','','Cliente','','',8,1,1),
+ (32,'0160','INGR','DEP','2024-06-02','2024-06-02','D-160','','Cliente','','',9,1,1),
+ (33,'0170','INGR','DEP','2024-06-02','2024-06-02','D-170','','Cliente','','',6,1,1),
+ (34,'0050','INGR','DEP','2024-05-02','2024-05-02','D-049','','Cliente','','',3,1,1);
+INSERT INTO tblConciliaEnc VALUES('C-0050-06','0050','2024-06-01','2024-06-30',0,0,0,0,0,0),
+ ('C-0160-06','0160','2024-06-01','2024-06-30',0,0,0,0,0,0);
+)SQL";
+
 // A report over a period, with the rest of the window as it loads.
 std::function<void(frmConTesoreria&)> Periodo(int consulta, QDate desde = QDate(2024, 6, 1), QDate hasta = QDate(2024, 6, 30),
                                                std::function<void(frmConTesoreria&)> ademas = {}) {
@@ -76,7 +91,7 @@ void EligeFolio(frmConTesoreria& v, const char* folio) {
         if (v.cmbConciliaciones.List(i) == QLatin1String(folio)) v.cmbConciliaciones.SetListIndex(i);
 }
 
-const std::string B = prueba::BancosBase(), BL = B + Conciliados, BC = B + DeJunio, BP = B + FinDeAnio;
+const std::string B = prueba::BancosBase(), BS = B + CuentasSueltas, BL = B + Conciliados, BC = B + DeJunio, BP = B + FinDeAnio;
 const QDate Mayo(2024, 5, 1), Junio(2024, 6, 1), Fin(2024, 6, 30);
 
 const Caso Casos[] = {
@@ -97,6 +112,18 @@ const Caso Casos[] = {
     {"catalogo_largo", B + prueba::CuentasGeneradas("X", 60, 3), Periodo(Catalogo),
      {{2, 1200, {"No. de Cuenta", "Dia de Corte", "¿Chequera?", "Rubro"}}},
      {{"X043", "p1 1500,13450 a0 s8 n0 c0"}, {"X044", "p2 1500,1450 a0 s8 n0 c0"}}, {{"Banco Sin Cuentas", 1}}, 2},
+
+    // Each bank lists its own accounts in number order, whatever the numbers of other banks'; an
+    // account of a bank the list lacks, or of none, prints nowhere.
+    {"catalogo_cuentas_sueltas", BS, Periodo(Catalogo), {{1, 2650, {"0050", "5", "Sí", "Operación"}}},
+     {}, {{"0050", 1}, {"0150", 0}, {"0160", 0}, {"0170", 0}}},
+    {"relacion_cuentas_sueltas", BS, Periodo(Relacion),
+     {{1, 6590, {"TOTAL BANCO: ", "$ 3,035.75"}}, {1, 7070, {"Banco Internacional de", "Cuenta: 0050", "Moneda: Pesos"}}},
+     {}, {{"D-001", 1}, {"D-050", 1}, {"T-001", 1}, {"D-150", 0}, {"D-160", 0}, {"D-170", 0}, {"TOTAL BANCO: ", 2}}},
+    {"auxiliar_cuentas_sueltas", BS, Periodo(Auxiliar), {}, {},
+     {{"$ 73.00", 1}, {"$ 80.00", 2}, {"Saldo Anterior:", 4}, {"D-150", 0}, {"D-160", 0}, {"D-170", 0}}},
+    {"conciliaciones_cuentas_sueltas", BS, Periodo(Conciliaciones), {}, {},
+     {{"C-0101-06", 1}, {"C-0050-06", 1}, {"C-0160-06", 0}}},
 
     // Bank movements: a cheque prints its number and the beneficiary; the dollar account its
     // amount, the rate and pesos, its folio cut to the last 10 characters; two accounts printed
