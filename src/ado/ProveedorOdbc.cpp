@@ -25,6 +25,9 @@ QString DeclaraCursor(const QString& nombre, const QString& consulta, int porcio
     return QStringLiteral("DECLARE %1 NO SCROLL CURSOR FOR %2\n;FETCH %3 FROM %1").arg(nombre, consulta).arg(porcion);
 }
 
+// The largest slice of a server cursor the driver holds at once.
+constexpr int MaximoPorPorcion = 8000;
+
 class CursorOdbc final : public Cursor {
 public:
     // A query run as written (`sql`), or a prepared statement of shape `clave` that goes back to
@@ -32,10 +35,13 @@ public:
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql) : Cursor(std::move(s)), st_(st), sql_(std::move(sql)) {
         Describe();
     }
-    // A query read through a server cursor `porcion` rows at a time (PostgreSQL, inside a read):
-    // the driver holds one slice, not the whole answer. `st` already holds the first slice.
+    // A query read through a server cursor (PostgreSQL, inside a read), `porcion` rows first and
+    // each later slice twice the one before, up to MaximoPorPorcion: the driver holds one slice,
+    // not the whole answer, and a large answer costs few round trips. `st` already holds the
+    // first slice.
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql, QString cursor, int porcion)
-        : Cursor(std::move(s)), st_(st), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion) {
+        : Cursor(std::move(s)), st_(st), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion),
+          pedidas_(porcion) {
         Describe();
     }
     CursorOdbc(std::shared_ptr<Sesion> s, std::unique_ptr<Preparada> p, QString clave)
@@ -53,10 +59,11 @@ public:
 
     bool Avanza() override {
         SQLRETURN rc = SQLFetch(st_);
-        if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == porcion_) {
+        if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == pedidas_) {
             // A full slice may have more behind it.
             SQLFreeStmt(st_, SQL_CLOSE);
-            const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(porcion_).arg(cursor_);
+            pedidas_ = std::min(pedidas_ * 2, MaximoPorPorcion);
+            const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(pedidas_).arg(cursor_);
             Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(siguiente)), SQLINTEGER(siguiente.size())),
                      SQL_HANDLE_STMT, st_);
             enPorcion_ = 0;
@@ -83,6 +90,7 @@ public:
         if (porcion_ > 0) {
             Verifica(SQLMoreResults(st_), SQL_HANDLE_STMT, st_);
             enPorcion_ = 0;
+            pedidas_ = porcion_;
         }
     }
 
@@ -105,7 +113,8 @@ private:
     std::vector<Columna> columnas_;
     std::vector<vb::Variant> valores_;
     QString cursor_;      // the server cursor read in slices, if any
-    int porcion_ = 0;     // rows a slice asks for; 0 when the driver holds the whole answer
+    int porcion_ = 0;     // rows the first slice asks for; 0 when the driver holds the whole answer
+    int pedidas_ = 0;     // rows the slice in course asked for
     int enPorcion_ = 0;   // rows read of the slice in course
     int reinicios_ = 0;
 };
