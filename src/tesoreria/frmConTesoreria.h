@@ -111,11 +111,12 @@ public:
     void HabilitaConciliacion(bool b);
     void HabilitaSinMovimientos(bool b);
 
-    // Which accounts a movement or reconciliation query reads: those the walk visits, in the bank
-    // chosen or in every listed bank, the chosen one or all. Its rows lead with the account number as
-    // ClaveCuenta; the accounts are joined (with their currency, as the walk's account query joins
-    // it) on the query's own account column, and their bank code and number lead its order, as the
-    // walk orders them, so a report takes each account's rows with a report::CortePorClave.
+    // Which accounts a movement or reconciliation query reads: those the walk visits, of the chosen
+    // bank or of every bank in the bank list, and only the chosen account if there is one. Its rows
+    // lead with the account number as ClaveCuenta; the accounts are joined (with their currency, as
+    // the walk's account query joins it) on the query's own account column, and their bank code and
+    // number lead its order, as the walk orders them, so a report takes each account's rows with a
+    // report::CortePorClave.
     struct Alcance {
         static QString Columna();                         // the key column and a comma
         static QString Une(const QString& columna);       // the join, after the FROM's tables
@@ -293,7 +294,7 @@ public:
     void ImprimePromedioMensual();
     // The account query with the currency name only, up to its WHERE.
     static const QString CuentasConNombreMoneda;
-    // The queries of these reports, for one account or a bank's (see Alcance): the reconciliations
+    // The queries of these reports, for the accounts of the walk (see Alcance): the reconciliations
     // ending in the range (the list), or by `folio` or range (the book); the movements the book lists
     // for each of those reconciliations; the amounts (IMP_MOV, CON_GRL) before `dia`, and those
     // (with FEC_MOV, by date) of one day or from `desde` to `hasta`.
