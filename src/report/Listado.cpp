@@ -16,14 +16,14 @@ namespace {
 // A JSON string literal as QtCore writes it, added to `salida`. Nearly every text has nothing to
 // escape and goes out as its UTF-8, encoded here as it is copied; the rest go through the JSON
 // writer.
-void AgregaCadena(std::string& salida, const QString& texto) {
+void AgregaCadena(std::string& salida, QStringView texto) {
     const std::size_t inicio = salida.size();
     salida += '"';
     for (QChar c : texto) {
         const char16_t u = c.unicode();
         if (u < 0x20 || u == u'"' || u == u'\\' || c.isSurrogate()) {
             salida.resize(inicio);
-            const QByteArray arreglo = QJsonDocument(QJsonArray{texto}).toJson(QJsonDocument::Compact);
+            const QByteArray arreglo = QJsonDocument(QJsonArray{texto.toString()}).toJson(QJsonDocument::Compact);
             salida.append(arreglo.constData() + 1, static_cast<std::size_t>(arreglo.size() - 2));  // without the brackets
             return;
         }
@@ -58,7 +58,7 @@ public:
         numero(valor);
         return *this;
     }
-    LineaJson& cadena(const char* nombre, const QString& valor) {
+    LineaJson& cadena(const char* nombre, QStringView valor) {
         nombre_(nombre);
         AgregaCadena(salida_, valor);
         return *this;
@@ -77,6 +77,13 @@ private:
     }
     std::string& salida_;
 };
+
+// A mark's or value's first field, and the fields after it.
+std::pair<QStringView, QStringView> Campo(QStringView campos) {
+    const qsizetype separador = campos.indexOf(QChar(SeparadorCampos));
+    if (separador < 0) return {campos, {}};
+    return {campos.left(separador), campos.mid(separador + 1)};
+}
 
 struct Escribe {
     std::string& salida;
@@ -113,21 +120,24 @@ struct Escribe {
             .termina();
     }
     void operator()(const Marca& r) const {
+        const auto [grupo, resto] = Campo(r.campos);
+        const auto [clave, nombre] = Campo(resto);
         LineaJson(salida, pagina)
             .campo("op", "\"mark\"")
             .campo("class", static_cast<int>(r.clase))
             .campo("level", r.nivel)
-            .cadena("group", r.Grupo())
-            .cadena("key", r.Clave())
-            .cadena("name", r.Nombre())
+            .cadena("group", grupo)
+            .cadena("key", clave)
+            .cadena("name", nombre)
             .termina();
     }
     void operator()(const Dato& d) const {
+        const auto [columna, valor] = Campo(d.campos);
         LineaJson(salida, pagina)
             .campo("op", "\"value\"")
             .campo("type", static_cast<int>(d.tipo))
-            .cadena("column", d.Columna())
-            .cadena("value", d.Valor())
+            .cadena("column", columna)
+            .cadena("value", valor)
             .termina();
     }
 };

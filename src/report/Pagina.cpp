@@ -193,11 +193,9 @@ Registro Pagina::Lee(std::size_t ranura, bool dato) const {
         const Atributos& a = atributos_[largo ? static_cast<std::size_t>(v[3]) : Bits(r, 4, 8)];
         QString texto = textos_->Texto(numero);
         if (dato) {
-            QString campos = textos_->Texto(a.columna);
-            campos += QChar(SeparadorCampos);
             char16_t leido[LargoLeido];
-            if (a.lectura == Igual) campos += texto;
-            else campos += QStringView(leido, LeeValor(texto, a.lectura, leido));
+            const QStringView valor = a.lectura == Igual ? QStringView(texto) : QStringView(leido, LeeValor(texto, a.lectura, leido));
+            QString campos = textos_->Une(a.columna, QChar(SeparadorCampos), valor);
             return Dato{static_cast<TipoDato>(a.dato), std::move(campos)};
         }
         return Texto{largo ? v[0] : static_cast<int32_t>(Bits(r, 12, 14)), largo ? v[1] : static_cast<int32_t>(Bits(r, 26, 14)),

@@ -86,6 +86,17 @@ QString TablaTextos::Une(uint32_t a, QChar separador, uint32_t b) const {
     return texto;
 }
 
+QString TablaTextos::Une(uint32_t a, QChar separador, QStringView b) const {
+    if (a >= cuenta_) return separador + b.toString();
+    uint64_t cabezaA = 0;
+    const unsigned char* pa = LeeCabeza(Inicio(a), cabezaA);
+    QString texto(static_cast<qsizetype>(cabezaA >> 1) + 1 + b.size(), Qt::Uninitialized);
+    QChar* destino = Copia(pa, cabezaA, texto.data());
+    *destino++ = separador;
+    std::copy(b.begin(), b.end(), destino);
+    return texto;
+}
+
 bool TablaTextos::Igual(uint32_t numero, QStringView texto) const {
     uint64_t cabeza = 0;
     const unsigned char* p = LeeCabeza(Inicio(numero), cabeza);

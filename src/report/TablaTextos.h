@@ -27,6 +27,7 @@ public:
     QString Texto(uint32_t numero) const;
     // Texts `a`, `separador` and `b` as one, made at once: a value's column and value.
     QString Une(uint32_t a, QChar separador, uint32_t b) const;
+    QString Une(uint32_t a, QChar separador, QStringView b) const;
     uint32_t Cuenta() const { return cuenta_; }
 
 private:
