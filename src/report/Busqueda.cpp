@@ -52,9 +52,10 @@ IndiceTextos::IndiceTextos(const Documento& documento) {
     qsizetype n = 0;
     for (std::size_t p = 0; p < documento.size(); ++p) {
         const Pagina& pagina = documento[p];
-        for (std::size_t i = 0; i < pagina.size(); ++i) {
-            const Registro r = pagina[i];
-            const auto* t = std::get_if<Texto>(&r);
+        std::size_t i = 0;
+        for (auto r = pagina.begin(); r != pagina.end(); ++r, ++i) {
+            const Registro registro = *r;
+            const auto* t = std::get_if<Texto>(&registro);
             if (!t || t->texto.isEmpty()) continue;
             entradas_.push_back({static_cast<int>(p) + 1, i, n});
             const char16_t* origen = reinterpret_cast<const char16_t*>(t->texto.constData());

@@ -129,8 +129,9 @@ public:
                                                  izquierda + ancho + OrigenX, int64_t{t.y} + alto + OrigenY);
 
         uint32_t sinAvances = 0;  // libUEMF wants an advance array even for an empty text
-        std::u16string unidades(reinterpret_cast<const char16_t*>(t.texto.utf16()), static_cast<std::size_t>(t.texto.size()));
-        char* texto = emrtext_set(U_POINTL{t.x, t.y}, static_cast<U_NUM_STR>(unidades.size()), 2, unidades.data(),
+        // libUEMF copies the units into the record and never writes through the pointer.
+        void* unidades = const_cast<char16_t*>(reinterpret_cast<const char16_t*>(t.texto.utf16()));
+        char* texto = emrtext_set(U_POINTL{t.x, t.y}, static_cast<U_NUM_STR>(t.texto.size()), 2, unidades,
                                   U_ETO_NONE, caja, avances.empty() ? &sinAvances : avances.data());
         if (!texto) LanzaSinMemoria();
         char* registro = U_EMREXTTEXTOUTW_set(enDispositivo, U_GM_COMPATIBLE, CentesimasDeMmPorTwip,

@@ -104,8 +104,10 @@ class TablaTextos;
 // A page's records, packed: eight bytes a record over the document's text table (texts, a mark's
 // fields, a value's column and value are numbers into it; a text's colour, bold, size and
 // alignment one number of the page's attribute list). A record whose positions or numbers do not
-// fit those eight bytes keeps them in a side list. Read back, each record is the Texto, Linea,
-// Regla, Marca or Dato it was drawn as; reading it is all a reader does with a page.
+// fit those eight bytes keeps them in a side list. A value followed by the text that prints it,
+// whole or as its amount or date, shares that text's record: its column and how it reads from
+// the text go with the text's attributes. Read back, each record is the Texto, Linea, Regla,
+// Marca or Dato it was drawn as; reading it is all a reader does with a page.
 class Pagina {
 public:
     Pagina() = default;
@@ -114,10 +116,13 @@ public:
     Pagina(std::initializer_list<Registro> registros);
 
     void Agrega(const Registro& registro);
+    // A value as its column and value apart, as Agrega(Dato{tipo, UneCampos({columna, valor})}).
+    void AgregaDato(TipoDato tipo, QStringView columna, QStringView valor);
     void Ajusta();  // drops the spare room of a finished page
 
-    std::size_t size() const { return ranuras_.size(); }
+    std::size_t size() const { return ranuras_.size() + compartidas_; }
     bool empty() const { return ranuras_.empty(); }
+    // Record i; a reader going through a page takes its iterator, which never counts from the start.
     Registro operator[](std::size_t i) const;
     Registro back() const { return (*this)[size() - 1]; }
     // Every record at once, for a reader that points into a page while it reads it.
@@ -130,17 +135,22 @@ public:
         using difference_type = std::ptrdiff_t;
         using pointer = void;
         using reference = Registro;
-        const_iterator(const Pagina* pagina, std::size_t i) : pagina_(pagina), i_(i) {}
-        Registro operator*() const { return (*pagina_)[i_]; }
-        const_iterator& operator++() { return ++i_, *this; }
-        bool operator==(const const_iterator& o) const { return i_ == o.i_; }
+        const_iterator(const Pagina* pagina, std::size_t ranura) : pagina_(pagina), ranura_(ranura) {}
+        Registro operator*() const { return pagina_->Lee(ranura_, !segunda_ && pagina_->Compartida(ranura_)); }
+        const_iterator& operator++() {
+            if (!segunda_ && pagina_->Compartida(ranura_)) segunda_ = true;
+            else ++ranura_, segunda_ = false;
+            return *this;
+        }
+        bool operator==(const const_iterator& o) const { return ranura_ == o.ranura_ && segunda_ == o.segunda_; }
 
     private:
         const Pagina* pagina_;
-        std::size_t i_;
+        std::size_t ranura_;
+        bool segunda_ = false;  // past the value of a shared record, at its text
     };
     const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
+    const_iterator end() const { return {this, ranuras_.size()}; }
 
     bool operator==(const Pagina& otra) const;
 
@@ -150,16 +160,25 @@ private:
         bool negrita = false;
         int16_t tamano = 8;
         int32_t alineacion = AlineaIzquierda;
+        // Of a text that also stands for a value: the value's kind, how it reads from the text
+        // and its column's number in the text table.
+        uint8_t dato = 0;  // a TipoDato; 0 for a text that stands for none
+        uint8_t lectura = 0;
+        uint32_t columna = 0;
         bool operator==(const Atributos&) const = default;
     };
     TablaTextos& Textos();
-    uint32_t Atributo(const Texto& t);
+    uint32_t Atributo(const Atributos& a);
     void AgregaLargo(uint64_t tipo, std::initializer_list<int32_t> valores);
+    void AgregaTexto(const Texto& t);
+    bool Compartida(std::size_t ranura) const;
+    Registro Lee(std::size_t ranura, bool dato) const;
 
     std::shared_ptr<TablaTextos> textos_;
     std::vector<uint64_t> ranuras_;
     std::vector<int32_t> largos_;       // what did not fit a record's eight bytes
     std::vector<Atributos> atributos_;  // of the page's texts, each once
+    std::size_t compartidas_ = 0;       // records holding a value and its text
 };
 
 using Documento = std::vector<Pagina>;

@@ -104,7 +104,7 @@ void Superficie::MarkLine(ClaseRenglon clase, int16_t nivel, const QString& grup
 }
 
 void Superficie::MarkValue(const QString& columna, TipoDato tipo, const QString& valor) {
-    paginaActual().Agrega(Dato{tipo, UneCampos({columna, valor})});
+    paginaActual().AgregaDato(tipo, columna, valor);
 }
 
 void Superficie::MarkValue(const QString& columna, const vb::Currency& importe) {

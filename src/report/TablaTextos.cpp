@@ -86,6 +86,17 @@ QString TablaTextos::Une(uint32_t a, QChar separador, uint32_t b) const {
     return texto;
 }
 
+QString TablaTextos::Une(uint32_t a, QChar separador, QStringView b) const {
+    if (a >= cuenta_) return separador + b.toString();
+    uint64_t cabezaA = 0;
+    const unsigned char* pa = LeeCabeza(Inicio(a), cabezaA);
+    QString texto(static_cast<qsizetype>(cabezaA >> 1) + 1 + b.size(), Qt::Uninitialized);
+    QChar* destino = Copia(pa, cabezaA, texto.data());
+    *destino++ = separador;
+    std::copy(b.begin(), b.end(), destino);
+    return texto;
+}
+
 bool TablaTextos::Igual(uint32_t numero, QStringView texto) const {
     uint64_t cabeza = 0;
     const unsigned char* p = LeeCabeza(Inicio(numero), cabeza);
@@ -108,6 +119,7 @@ void TablaTextos::CreceRanuras() {
 }
 
 uint32_t TablaTextos::Guarda(QStringView texto) {
+    ultimo_.nuevo = false;
     if (cuenta_ >= ranuras_.size() / 2 && ranuras_.size() < RanurasMaximas) CreceRanuras();
     const auto hash = static_cast<uint32_t>(qHash(texto)) & 0x7FFFFFFFu;
     uint64_t* par = &ranuras_[hash & (ranuras_.size() - 2)];
@@ -130,7 +142,9 @@ uint32_t TablaTextos::Guarda(QStringView texto) {
     const auto unidades = static_cast<uint64_t>(texto.size());
     const uint64_t cabeza = unidades << 1 | (ancho ? 1 : 0);
     const std::size_t bytes = LargoCabeza(cabeza) + unidades * (ancho ? 2 : 1);
-    if (usadoUltimo_ + bytes > tamanoUltimo_) {
+    const Ultimo antes{true, usadoUltimo_ + bytes > tamanoUltimo_, usadoUltimo_, tamanoUltimo_,
+                       ranura ? static_cast<std::size_t>(ranura - ranuras_.data()) : SIZE_MAX};
+    if (antes.bloqueNuevo) {
         if (bloques_.size() >= (std::size_t{1} << (32 - BitsBloque)) || cuenta_ == UINT32_MAX) vb::LanzaDesbordamiento();
         const uint32_t tamano = std::min(BytesBloque, bloques_.empty() ? 1024u : tamanoUltimo_ * 2);
         bloques_.push_back(std::make_unique_for_overwrite<unsigned char[]>(std::max<std::size_t>(bytes, tamano)));
@@ -143,13 +157,25 @@ uint32_t TablaTextos::Guarda(QStringView texto) {
         std::memcpy(p, texto.data(), unidades * 2);
     else
         for (QChar c : texto) *p++ = static_cast<unsigned char>(c.unicode());
-    if (cuenta_ % EntradasIndice == 0) indice_.push_back(std::make_unique_for_overwrite<uint32_t[]>(EntradasIndice));
+    if (cuenta_ / EntradasIndice == indice_.size()) indice_.push_back(std::make_unique_for_overwrite<uint32_t[]>(EntradasIndice));
     indice_.back()[cuenta_ % EntradasIndice] = bloque << BitsBloque | usadoUltimo_;
     // A text longer than a block has one of its own, which nothing shares.
     usadoUltimo_ = bytes > tamanoUltimo_ ? tamanoUltimo_ : static_cast<uint32_t>(usadoUltimo_ + bytes);
     ++cuenta_;
     if (ranura) *ranura = uint64_t{hash} << 33 | cuenta_;
+    ultimo_ = antes;
     return cuenta_ - 1;
+}
+
+bool TablaTextos::Retira(uint32_t numero) {
+    if (!ultimo_.nuevo || numero + 1 != cuenta_) return false;
+    if (ultimo_.bloqueNuevo) bloques_.pop_back();
+    usadoUltimo_ = ultimo_.usadoAntes;
+    tamanoUltimo_ = ultimo_.tamanoAntes;
+    if (ultimo_.ranura != SIZE_MAX) ranuras_[ultimo_.ranura] = 0;
+    --cuenta_;
+    ultimo_.nuevo = false;
+    return true;
 }
 
 }  // namespace report

@@ -20,9 +20,14 @@ public:
     // texts seen again before those seen once, so a heading found on every page stays found; a
     // text seen once long ago may be kept a second time, which costs room, not correctness.
     uint32_t Guarda(QStringView texto);
+    // Takes back the text the last Guarda kept, when that call kept it new and it is `numero`: a
+    // value the page records no longer needs costs nothing. False, and nothing changes, otherwise.
+    bool Retira(uint32_t numero);
+    bool Es(uint32_t numero, QStringView texto) const { return numero < cuenta_ && Igual(numero, texto); }
     QString Texto(uint32_t numero) const;
     // Texts `a`, `separador` and `b` as one, made at once: a value's column and value.
     QString Une(uint32_t a, QChar separador, uint32_t b) const;
+    QString Une(uint32_t a, QChar separador, QStringView b) const;
     uint32_t Cuenta() const { return cuenta_; }
 
 private:
@@ -46,6 +51,14 @@ private:
     // Places in pairs, each a text's hash in the high 31 bits, bit 32 set once it was found again,
     // its number + 1 in the low 32; 0 a free place.
     std::vector<uint64_t> ranuras_;
+    // What Retira undoes of the last Guarda, while it kept a new text.
+    struct Ultimo {
+        bool nuevo = false;
+        bool bloqueNuevo = false;
+        uint32_t usadoAntes = 0;
+        uint32_t tamanoAntes = 0;
+        std::size_t ranura = SIZE_MAX;  // its place in the look-up, if it took one
+    } ultimo_;
 };
 
 }  // namespace report

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,26 @@ TEST(Listado, RenglonesJsonConLasClavesEnOrdenYPaginasNumeradas) {
         "{\"page\":1,\"op\":\"line\",\"x1\":0,\"y1\":960,\"x2\":10500,\"y2\":960,\"color\":16711680}\n"
         "{\"page\":2,\"op\":\"rule\",\"x\":6900,\"y\":240,\"w\":2500,\"h\":-200}\n";
     EXPECT_EQ(Listado(d), esperado);
+}
+
+// Each text goes out as the JSON writer would write it, in one, two, three or four UTF-8 bytes a
+// character or escaped; a mark's and a value's fields split at their first separators only.
+TEST(Listado, TextosComoLosEscribeJsonYCamposPartidosEnSusSeparadores) {
+    const QStringList textos = {QStringLiteral("a"), QStringLiteral("Peña ñ"), QStringLiteral("€ ✓ \uFFFD"),
+                                QStringLiteral("clave 𝄞"), QStringLiteral("línea\nnueva \x01"), QString()};
+    Pagina p;
+    for (const QString& t : textos) p.Agrega(Texto{0, 0, t});
+    p.Agrega(Marca{ClaseRenglon::Grupo, 1, UneCampos({"Acreedor", "", "Nombre\x1F con separador"})});
+    p.Agrega(Dato{TipoDato::Texto, UneCampos({"Nota", "a\x1F b"})});
+    const QList<QByteArray> renglones = Listado(Documento{p}).split('\n');
+    for (qsizetype i = 0; i < textos.size(); ++i) {
+        QByteArray esperado = QJsonDocument(QJsonArray{textos[i]}).toJson(QJsonDocument::Compact);
+        esperado = "\"text\":" + esperado.mid(1, esperado.size() - 2) + ",";
+        EXPECT_TRUE(renglones[i + 1].contains(esperado)) << renglones[i + 1].constData();
+    }
+    EXPECT_TRUE(renglones[7].endsWith("\"group\":\"Acreedor\",\"key\":\"\",\"name\":\"Nombre\\u001f con separador\"}"))
+        << renglones[7].constData();
+    EXPECT_TRUE(renglones[8].endsWith("\"column\":\"Nota\",\"value\":\"a\\u001f b\"}")) << renglones[8].constData();
 }
 
 TEST(Listado, UnDocumentoVacioSoloDiceCuantasPaginas) {

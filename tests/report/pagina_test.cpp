@@ -1,4 +1,5 @@
 #include "report/Pagina.h"
+#include "report/Busqueda.h"
 #include "report/TablaTextos.h"
 
 #include <gtest/gtest.h>
@@ -62,4 +63,52 @@ TEST(PaginaCompacta, LasPaginasDeUnDocumentoGuardanCadaTextoUnaVez) {
     EXPECT_EQ(t.Texto(ancho), QStringLiteral("Peña ✓"));
     EXPECT_EQ(t.Guarda(u"Peña"), latin);
     EXPECT_TRUE(t.Texto(t.Cuenta()).isNull());
+}
+
+// A value followed by the text that prints it shares that text's record and keeps no text of its
+// own; every other value stays a record of its own. Either way each reads back as drawn, through
+// the iterator, the index and the find, and a value whose text went back leaves the table whole.
+TEST(PaginaCompacta, UnValorImpresoCompartePuestoConSuTexto) {
+    auto textos = std::make_shared<TablaTextos>();
+    const auto valor = [](TipoDato tipo, const char* columna, const char* v) {
+        return Dato{tipo, UneCampos({columna, v})};
+    };
+    const auto texto = [](const char* t) { return Texto{100, 200, QString::fromUtf8(t), 0, true, 7, AlineaDerecha}; };
+    const std::vector<Registro> dibujados = {
+        valor(TipoDato::Texto, "Estatus", "APLICADO"), texto("APLICADO"),
+        valor(TipoDato::Importe, "Importe", "67961.53"), texto("67,961.53"),
+        valor(TipoDato::Importe, "Total", "-67961.5"), texto("67,961.50"),
+        valor(TipoDato::Importe, "Total", "1234567"), texto("-1,234,567.00"),
+        valor(TipoDato::Importe, "Impuesto", "0"), texto("0.00"),
+        valor(TipoDato::Importe, "Total", "0"), texto("-0.00"),
+        valor(TipoDato::Fecha, "Fecha", "2025-11-04"), texto("04/11/2025"),
+        // Values the text does not print whole: each keeps its own record.
+        valor(TipoDato::Texto, "Concepto", "(PAGTR) PAGO POR TRANSFERENCIA BANCARIA"), texto("(PAGTR) PAGO POR TRANSF"),
+        valor(TipoDato::Importe, "Importe", "12.3456"), texto("12.35"),
+        valor(TipoDato::Fecha, "Fecha", "2025-11-04"), texto("04/nov/2025"),
+        valor(TipoDato::Texto, "Referencia", "TR-1"), Regla{0, 0, 1, 1}, texto("TR-1"),
+        valor(TipoDato::Importe, "Importe", "5"), valor(TipoDato::Importe, "Importe", "5"), texto("5.00"),
+        valor(TipoDato::Fecha, "Fecha", "2025-12-31"),
+    };
+    Pagina p(textos);
+    for (const Registro& r : dibujados) p.Agrega(r);
+    ASSERT_EQ(p.size(), dibujados.size());
+    EXPECT_EQ(p.Registros(), dibujados);
+    for (std::size_t i = 0; i < dibujados.size(); ++i) EXPECT_EQ(p[i], dibujados[i]) << i;
+
+    const std::vector<Coincidencia> c = IndiceTextos(Documento{p}).Busca(QStringLiteral("TR-1"));
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(p[c[0].registro], dibujados[22]);
+
+    // The amounts' values went back to the table: only what the page prints stays.
+    TablaTextos sola;
+    Pagina q(std::shared_ptr<TablaTextos>(&sola, [](TablaTextos*) {}));
+    q.Agrega(valor(TipoDato::Importe, "Importe", "67961.53"));
+    q.Agrega(texto("67,961.53"));
+    q.Agrega(valor(TipoDato::Importe, "Importe", "80"));
+    q.Agrega(texto("80.00"));
+    EXPECT_EQ(sola.Cuenta(), 3u);  // the column and the two printed amounts
+    EXPECT_EQ(std::get<Dato>(q[2]).Valor(), QStringLiteral("80"));
+    EXPECT_EQ(sola.Texto(sola.Guarda(u"siguiente")), QStringLiteral("siguiente"));
+    EXPECT_EQ(std::get<Texto>(q[3]).texto, QStringLiteral("80.00"));
 }
