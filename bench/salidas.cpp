@@ -65,6 +65,10 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir destino;
     const render::DatosPdf datos{report::TituloDocumento(documento), QStringLiteral("Empresa"), {}};
+    if (args.contains(u"--solo-pdf")) {  // for a profiler: the direct PDF alone
+        std::printf("pdf directo %.3f\n", Mide(veces, [&] { render::ExportaPdf(documento, destino.filePath("d.pdf"), datos); }));
+        return 0;
+    }
     const double emf = Mide(veces, [&] {
         for (std::size_t i = 0; i < documento.size(); ++i)
             report::GrabaArchivo(destino.filePath(QStringLiteral("p%1.emf").arg(i)), report::EscribeEmf(documento[i]));

@@ -15,6 +15,7 @@ paquetes=(
   googletest libgtest-dev libgmock-dev
   dpkg-dev file
   lintian man-db
+  libdeflate-dev  # the PDF's streams
   libxlsxwriter-dev python3-openpyxl python3-pypdf poppler-utils qpdf
   xvfb xdotool
   default-jre-headless libpdfbox2-java libactivation-java libjaxb-api-java  # the PDF/A validator

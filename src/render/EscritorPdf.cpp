@@ -16,8 +16,12 @@
 #include <QDateTime>
 #include <QHash>
 
+#include <libdeflate.h>
+
 #include <algorithm>
 #include <charconv>
+#include <memory>
+#include <string>
 #include <optional>
 #include <cstdio>
 #include <vector>
@@ -27,6 +31,27 @@ namespace render {
 namespace {
 
 constexpr int CompresionRapida = 1;  // content streams are text; the fastest level keeps most of the gain
+
+// Streams deflated whole, in zlib form, each after the last in one buffer that is kept: a long
+// report is thousands of them, and deflating is most of what its file costs.
+class Compresor {
+public:
+    Compresor() : c_(libdeflate_alloc_compressor(CompresionRapida), libdeflate_free_compressor) {
+        if (!c_) throw std::bad_alloc();
+    }
+
+    // Appends `datos` deflated to `salida`; returns how many bytes it took.
+    void Agrega(std::string& salida, const char* datos, std::size_t largo) {
+        const std::size_t cota = libdeflate_zlib_compress_bound(c_.get(), largo);
+        const std::size_t inicio = salida.size();
+        salida.resize(inicio + cota);
+        const std::size_t escritos = libdeflate_zlib_compress(c_.get(), datos, largo, salida.data() + inicio, cota);
+        salida.resize(inicio + escritos);  // never 0: the bound always fits
+    }
+
+private:
+    std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor*)> c_;
+};
 constexpr int32_t AscendentePorMil = 905;  // the font's ascent, thousandths of an em
 
 // A font as this document uses it: the glyphs its texts need and the character each one stands
@@ -40,12 +65,18 @@ struct FuenteUsada {
     bool usada = false;
 };
 
+// What the file is built in: a standard string appends without the checks a shared byte array
+// makes, and a long report appends tens of millions of pieces.
+using Bufer = std::string;
+
+void Agrega(Bufer& salida, const QByteArray& b) { salida.append(b.constData(), static_cast<std::size_t>(b.size())); }
+
 // The text as two-byte glyph ids (Identity-H) in a literal string; control characters take no
 // room on the page and are left out.
-void AgregaCadena(QByteArray& salida, const QString& texto, FuenteUsada& f) {
+void AgregaCadena(Bufer& salida, const QString& texto, FuenteUsada& f) {
     f.usada = true;
-    const qsizetype inicio = salida.size();
-    salida.resize(inicio + 2 + 4 * texto.size());  // every byte of every glyph escaped at worst
+    const std::size_t inicio = salida.size();
+    salida.resize(inicio + 2 + 4 * static_cast<std::size_t>(texto.size()));  // every byte of every glyph escaped at worst
     char* q = salida.data() + inicio;
     *q++ = '(';
     const char16_t* p = reinterpret_cast<const char16_t*>(texto.utf16());
@@ -69,7 +100,7 @@ void AgregaCadena(QByteArray& salida, const QString& texto, FuenteUsada& f) {
         }
     }
     *q++ = ')';
-    salida.truncate(q - salida.constData());
+    salida.resize(static_cast<std::size_t>(q - salida.data()));
 }
 
 // A text string outside content streams (titles, bookmarks): UTF-16BE with its mark.
@@ -81,7 +112,7 @@ QByteArray CadenaUnicode(const QString& texto) {
 
 // Numbers go through a buffer on the stack: a page holds thousands of them.
 template <typename T, typename... Formato>
-void AgregaValor(QByteArray& salida, T valor, Formato... formato) {
+void AgregaValor(Bufer& salida, T valor, Formato... formato) {
     char buffer[32];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer - 1, valor, formato...);
     if (r.ec != std::errc()) return;  // never: 31 characters hold any of them
@@ -89,20 +120,20 @@ void AgregaValor(QByteArray& salida, T valor, Formato... formato) {
     salida.append(buffer, r.ptr + 1 - buffer);
 }
 
-void AgregaColor(QByteArray& salida, uint32_t color, const char* operador) {
+void AgregaColor(Bufer& salida, uint32_t color, const char* operador) {
     for (int desplazamiento : {0, 8, 16}) AgregaValor(salida, ((color >> desplazamiento) & 0xFF) / 255.0, std::chars_format::general, 4);
     salida += operador;
     salida += '\n';
 }
 
-void AgregaNumero(QByteArray& salida, int64_t n) {
+void AgregaNumero(Bufer& salida, int64_t n) {
     AgregaValor(salida, n);
 }
 
 QByteArray Ref(int n) { return QByteArray::number(n) + " 0 R"; }
 
 // A reference appended through the stack buffer: the structure holds one per printed text.
-void AgregaRef(QByteArray& salida, int n) {
+void AgregaRef(Bufer& salida, int n) {
     AgregaValor(salida, n);
     salida += "0 R ";
 }
@@ -143,15 +174,18 @@ public:
 
     void Escribe(int numero, const QByteArray& cuerpo) {
         Aqui(numero);
-        datos_ += QByteArray::number(numero) + " 0 obj\n" + cuerpo + "\nendobj\n";
+        AgregaValor(datos_, numero);
+        datos_ += "0 obj\n";
+        Agrega(datos_, cuerpo);
+        datos_ += "\nendobj\n";
         Entrega();
     }
 
     // A small object that travels compressed with others in an object stream: the structure of a
     // long document is tens of thousands of them.
-    void Compacto(int numero, const QByteArray& cuerpo) { Compacto(numero) += cuerpo; }
+    void Compacto(int numero, const QByteArray& cuerpo) { Agrega(Compacto(numero), cuerpo); }
     // The same, the object's body appended by the caller to what this returns.
-    QByteArray& Compacto(int numero) {
+    Bufer& Compacto(int numero) {
         constexpr int PorLote = 200;
         if (enLote_ >= PorLote) CierraLote();
         if (enLote_ > 0) cuerpos_ += '\n';
@@ -165,16 +199,27 @@ public:
     // XML metadata, left uncompressed so tools that do not inflate streams can read it.
     void Metadatos(int numero, const QByteArray& xml) {
         Aqui(numero);
-        datos_ += QByteArray::number(numero) + " 0 obj\n<< /Type /Metadata /Subtype /XML /Length " +
-                  QByteArray::number(xml.size()) + " >>\nstream\n" + xml + "\nendstream\nendobj\n";
+        Agrega(datos_, QByteArray::number(numero) + " 0 obj\n<< /Type /Metadata /Subtype /XML /Length " +
+                           QByteArray::number(xml.size()) + " >>\nstream\n" + xml + "\nendstream\nendobj\n");
     }
 
     // `extra`: more entries of the stream's dictionary.
     void Flujo(int numero, const QByteArray& contenido, const QByteArray& extra = {}) {
-        const QByteArray comprimido = qCompress(contenido, CompresionRapida).mid(4);  // drop Qt's length prefix
+        Flujo(numero, contenido.constData(), static_cast<std::size_t>(contenido.size()), extra);
+    }
+    void Flujo(int numero, const Bufer& contenido) { Flujo(numero, contenido.data(), contenido.size(), {}); }
+    void Flujo(int numero, const char* contenido, std::size_t largo, const QByteArray& extra) {
+        comprimido_.clear();
+        compresor_.Agrega(comprimido_, contenido, largo);
         Aqui(numero);
-        datos_ += QByteArray::number(numero) + " 0 obj\n<< /Length " + QByteArray::number(comprimido.size()) +
-                  " /Filter /FlateDecode" + extra + " >>\nstream\n" + comprimido + "\nendstream\nendobj\n";
+        AgregaValor(datos_, numero);
+        datos_ += "0 obj\n<< /Length ";
+        AgregaValor(datos_, comprimido_.size());
+        datos_ += "/Filter /FlateDecode";
+        Agrega(datos_, extra);
+        datos_ += " >>\nstream\n";
+        datos_ += comprimido_;
+        datos_ += "\nendstream\nendobj\n";
         Entrega();
     }
 
@@ -182,11 +227,11 @@ public:
     // a digest of everything before it, so the same document always makes the same file.
     void Termina(int catalogo, int info) {
         CierraLote();
-        resumen_.addData(datos_);
+        resumen_.addData(Vista(datos_));
         const QByteArray id = '<' + resumen_.result().toHex().toUpper() + '>';
         const int xref = Reserva();
         Aqui(xref);
-        QByteArray filas;
+        Bufer filas;
         const auto fila = [&filas](uint8_t tipo, uint64_t campo, uint16_t otro) {
             filas += static_cast<char>(tipo);
             for (int b = 24; b >= 0; b -= 8) filas += static_cast<char>((campo >> b) & 0xFF);
@@ -198,14 +243,17 @@ public:
             if (u.lote > 0) fila(2, static_cast<uint64_t>(u.lote), static_cast<uint16_t>(u.indice));
             else fila(1, static_cast<uint64_t>(u.desplazamiento), 0);
         }
-        const QByteArray comprimido = qCompress(filas, CompresionRapida).mid(4);
-        const qsizetype inicio = entregados_ + datos_.size();
+        Bufer comprimido;
+        compresor_.Agrega(comprimido, filas.data(), filas.size());
+        const qsizetype inicio = entregados_ + static_cast<qsizetype>(datos_.size());
         const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
-        datos_ += QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " +
-                  Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
-                  QByteArray::number(comprimido.size()) + " /Filter /FlateDecode >>\nstream\n" + comprimido +
-                  "\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n";
-        escribe_(datos_);
+        Agrega(datos_, QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " +
+                           Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
+                           QByteArray::number(static_cast<qulonglong>(comprimido.size())) +
+                           " /Filter /FlateDecode >>\nstream\n");
+        datos_ += comprimido;
+        Agrega(datos_, "\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n");
+        escribe_(Vista(datos_));
         datos_.clear();
     }
 
@@ -217,16 +265,22 @@ private:
         int indice = 0;
     };
 
-    void Aqui(int numero) { ubicaciones_[static_cast<std::size_t>(numero - 1)] = {entregados_ + datos_.size(), 0, 0}; }
+    void Aqui(int numero) {
+        ubicaciones_[static_cast<std::size_t>(numero - 1)] = {entregados_ + static_cast<qsizetype>(datos_.size()), 0, 0};
+    }
+
+    // The bytes as the caller's byte array, without copying them.
+    static QByteArray Vista(const Bufer& b) { return QByteArray::fromRawData(b.data(), static_cast<qsizetype>(b.size())); }
 
     // What is written so far goes out once it is a few megabytes; the digest that names the file
     // reads it on the way.
     void Entrega() {
-        constexpr qsizetype Tramo = 4 << 20;
+        constexpr std::size_t Tramo = 4 << 20;
         if (datos_.size() < Tramo) return;
-        resumen_.addData(datos_);
-        escribe_(datos_);
-        entregados_ += datos_.size();
+        const QByteArray tramo = Vista(datos_);
+        resumen_.addData(tramo);
+        escribe_(tramo);
+        entregados_ += tramo.size();
         datos_.clear();
     }
 
@@ -234,19 +288,23 @@ private:
         if (enLote_ == 0) return;
         const int numero = Reserva();
         for (int n : lote_) ubicaciones_[static_cast<std::size_t>(n - 1)].lote = numero;
-        Flujo(numero, indice_ + cuerpos_,
-              " /Type /ObjStm /N " + QByteArray::number(enLote_) + " /First " + QByteArray::number(indice_.size()));
+        const QByteArray extra = " /Type /ObjStm /N " + QByteArray::number(enLote_) + " /First " +
+                                 QByteArray::number(static_cast<qulonglong>(indice_.size()));
+        indice_ += cuerpos_;
+        Flujo(numero, indice_.data(), indice_.size(), extra);
         indice_.clear();
         cuerpos_.clear();
         enLote_ = 0;
     }
 
     const std::function<void(const QByteArray&)>& escribe_;
-    QByteArray datos_;  // not yet handed over
+    Compresor compresor_;
+    Bufer comprimido_;  // the stream in course, deflated
+    Bufer datos_;  // not yet handed over
     qsizetype entregados_ = 0;
     QCryptographicHash resumen_{QCryptographicHash::Md5};
     std::vector<Ubicacion> ubicaciones_;
-    QByteArray indice_, cuerpos_;  // the object stream in course: its objects' numbers and offsets, their bodies
+    Bufer indice_, cuerpos_;  // the object stream in course: its objects' numbers and offsets, their bodies
     int enLote_ = 0;
     std::vector<int> lote_;  // their numbers
 };
@@ -301,7 +359,7 @@ public:
         int padre = documento_;
         if (fila_) {
             padre = o_.Reserva();
-            QByteArray& celda = Abre(padre, "TD", fila_);
+            Bufer& celda = Abre(padre, "TD", fila_);
             celda += "/K ";
             AgregaRef(celda, numero);
             celda += ">>";
@@ -333,23 +391,30 @@ public:
 
     void FinRenglon() {
         if (!fila_) return;
-        QByteArray& tr = o_.Compacto(fila_);
+        Bufer& tr = o_.Compacto(fila_);
         tr += "<</S/TR/P ";
         AgregaRef(tr, tabla_);
-        tr += "/K[" + hijosFila_ + "]>>";
+        tr += "/K[";
+        tr += hijosFila_;
+        tr += "]>>";
         AgregaRef(hijosTabla_, fila_);
         fila_ = 0;
     }
 
     // The page's entry in the parent tree: each marked content's element, by its number.
-    const QByteArray& Elementos() const { return mcids_; }
+    const Bufer& Elementos() const { return mcids_; }
 
     // The top element with every table and loose heading or paragraph, in reading order; returns
     // the ID tree of the header cells, empty without any.
     QByteArray Termina(int raiz) {
         CierraTabla();
-        o_.Compacto(documento_, "<</S/Document/P " + Ref(raiz) + "/K[" + hijosDocumento_ + "]>>");
-        return nombres_.isEmpty() ? QByteArray() : "/IDTree<</Names[" + nombres_ + "]>>";
+        Bufer& d = o_.Compacto(documento_);
+        d += "<</S/Document/P ";
+        AgregaRef(d, raiz);
+        d += "/K[";
+        d += hijosDocumento_;
+        d += "]>>";
+        return nombres_.empty() ? QByteArray() : "/IDTree<</Names[" + QByteArray::fromStdString(nombres_) + "]>>";
     }
 
 private:
@@ -363,8 +428,8 @@ private:
     }
 
     // An element's dictionary up to its parent, in the object stream; the caller ends it.
-    QByteArray& Abre(int numero, const char* tipo, int padre) {
-        QByteArray& c = o_.Compacto(numero);
+    Bufer& Abre(int numero, const char* tipo, int padre) {
+        Bufer& c = o_.Compacto(numero);
         c += "<</S/";
         c += tipo;
         c += "/P ";
@@ -374,20 +439,20 @@ private:
 
     // An element that holds one stretch of marked content on this page.
     Contenido Hoja(int numero, const char* tipo, int padre, int atributo) {
-        return HojaCon(numero, tipo, padre, [&](QByteArray& c) {
+        return HojaCon(numero, tipo, padre, [&](Bufer& c) {
             if (!atributo) return;
             c += "/A ";
             AgregaRef(c, atributo);
         });
     }
     Contenido Hoja(int numero, const char* tipo, int padre, const QByteArray& atributos) {
-        return HojaCon(numero, tipo, padre, [&](QByteArray& c) { c += atributos; });
+        return HojaCon(numero, tipo, padre, [&](Bufer& c) { Agrega(c, atributos); });
     }
     template <class Atributos>
     Contenido HojaCon(int numero, const char* tipo, int padre, Atributos&& atributos) {
         const int mcid = contenidos_++;
         AgregaRef(mcids_, numero);
-        QByteArray& c = Abre(numero, tipo, padre);
+        Bufer& c = Abre(numero, tipo, padre);
         c += "/Pg ";
         AgregaRef(c, pagina_);
         c += "/K ";
@@ -412,7 +477,12 @@ private:
 
     void CierraTabla() {
         if (!tabla_) return;
-        o_.Compacto(tabla_, "<</S/Table/P " + Ref(documento_) + "/K[" + hijosTabla_ + "]>>");
+        Bufer& t = o_.Compacto(tabla_);
+        t += "<</S/Table/P ";
+        AgregaRef(t, documento_);
+        t += "/K[";
+        t += hijosTabla_;
+        t += "]>>";
         if (columna_) o_.Compacto(columna_, "<</O/Table/Scope/Column>>");
         columna_ = 0;
         hijosTabla_.clear();
@@ -423,9 +493,9 @@ private:
     Objetos& o_;
     const int documento_;
     int pagina_ = 0;
-    QByteArray mcids_;  // this page's marked contents' elements
+    Bufer mcids_;  // this page's marked contents' elements
     int contenidos_ = 0;
-    QByteArray hijosDocumento_, hijosTabla_, hijosFila_;
+    Bufer hijosDocumento_, hijosTabla_, hijosFila_;
     int tabla_ = 0, fila_ = 0;  // the open table and row, 0 when none
     bool conTitulos_ = false;   // the open table starts with captions
     bool enTitulos_ = false;    // the line is one of the captions
@@ -434,23 +504,24 @@ private:
     QHash<const void*, int> porCampos_;  // the same by the marks' fields
     int columna_ = 0;  // the attribute object of the open table's header cells
     int ids_ = 0;
-    QByteArray nombres_;  // every header cell's ID and element, for the ID tree
+    Bufer nombres_;  // every header cell's ID and element, for the ID tree
 };
 
 // Page content in twips: one matrix maps the report's origin and its downward y onto the sheet;
 // text gets an upright matrix of its own. Bands and lines first, as the page's furniture, then the
 // texts top to bottom and left to right, a line at a time, so text extraction and a screen reader
 // take the page in order.
-QByteArray ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
+Bufer ContenidoPagina(const report::Pagina& pagina, bool marcado, FuenteUsada& normal, FuenteUsada& negrita,
                            Estructura* estructura) {
     const std::vector<report::Registro> registros = pagina.Registros();  // the texts below point into it
-    qsizetype largo = 0;
+    std::size_t largo = 0;
     for (const report::Registro& r : registros)
-        largo += 48 + (std::holds_alternative<report::Texto>(r) ? std::get<report::Texto>(r).texto.size() * 2 : 0);
-    QByteArray c;
+        if (const auto* t = std::get_if<report::Texto>(&r)) largo += 80 + 2 * static_cast<std::size_t>(t->texto.size());
+        else largo += 48;
+    Bufer c;
     c.reserve(largo);
     c += "0.05 0 0 -0.05 ";
-    c += QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0);
+    Agrega(c, QByteArray::number(report::OrigenX / 20.0) + ' ' + QByteArray::number(report::AltoHoja / 20.0 - report::OrigenY / 20.0));
     c += " cm\n";
     if (estructura) c += "/Artifact BMC\n";
     struct Impreso {
@@ -704,7 +775,7 @@ void PdfDirecto(const report::Documento& documento, const DatosPdf& datos,
     const bool marcado = report::TieneMarcas(documento);
     std::optional<Estructura> estructura;
     if (datos.etiquetado) estructura.emplace(o, documentoEstructura);
-    QByteArray arbolDePaginas;
+    Bufer arbolDePaginas;
     for (std::size_t i = 0; i < n; ++i) {
         QByteArray p = "<< /Type /Page /Parent " + Ref(paginas) + " /Contents " + Ref(contenido[i]);
         if (estructura) {
@@ -714,18 +785,21 @@ void PdfDirecto(const report::Documento& documento, const DatosPdf& datos,
         o.Escribe(pagina[i], p + " >>");
         o.Flujo(contenido[i], i < documento.size() ? ContenidoPagina(documento[i], marcado, normal, negrita,
                                                                      estructura ? &*estructura : nullptr)
-                                                   : QByteArray());
+                                                   : Bufer());
         if (!estructura) continue;
         // Each page's entry an object of its own, so the tree is not held whole until the end.
         const int entrada = o.Reserva();
-        o.Compacto(entrada, '[' + estructura->Elementos() + ']');
+        Bufer& e = o.Compacto(entrada);
+        e += '[';
+        e += estructura->Elementos();
+        e += ']';
         AgregaValor(arbolDePaginas, i);
         AgregaRef(arbolDePaginas, entrada);
     }
     if (estructura) {
         const QByteArray identificadores = estructura->Termina(raiz);
         o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
-                            arbolDePaginas + "] >> /ParentTreeNextKey " +
+                            QByteArray::fromStdString(arbolDePaginas) + "] >> /ParentTreeNextKey " +
                             QByteArray::number(static_cast<qulonglong>(n)) + identificadores + " >>");
     }
     o.Metadatos(metadatos, Xmp(datos.titulo, datos.autor, fecha));
