@@ -1,4 +1,4 @@
-// zr_bench_salidas CARPETA_EMF [--veces N]
+// zr_bench_salidas CARPETA_EMF [--veces N] [--solo-pdf]
 // Times the outputs of one finished document: its page files (the EMF pages `zrconsgt reporte
 // --emf` wrote) are read back, then written again as EMF, as PDF written directly, as PDF painted
 // through Qt's writer (the earlier path), and as spreadsheet rows. Prints the CPU seconds of each
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);  // the painted PDF needs fonts
     const QStringList args = app.arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "uso: zr_bench_salidas CARPETA_EMF [--veces N]\n");
+        std::fprintf(stderr, "uso: zr_bench_salidas CARPETA_EMF [--veces N] [--solo-pdf]\n");
         return 1;
     }
     const int veces = args.size() >= 4 && args[2] == u"--veces" ? std::max(1, args[3].toInt()) : 3;
