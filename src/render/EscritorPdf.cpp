@@ -391,12 +391,7 @@ public:
 
     void FinRenglon() {
         if (!fila_) return;
-        Bufer& tr = o_.Compacto(fila_);
-        tr += "<</S/TR/P ";
-        AgregaRef(tr, tabla_);
-        tr += "/K[";
-        tr += hijosFila_;
-        tr += "]>>";
+        Agrupa(fila_, "TR", tabla_, hijosFila_);
         AgregaRef(hijosTabla_, fila_);
         fila_ = 0;
     }
@@ -408,12 +403,7 @@ public:
     // the ID tree of the header cells, empty without any.
     QByteArray Termina(int raiz) {
         CierraTabla();
-        Bufer& d = o_.Compacto(documento_);
-        d += "<</S/Document/P ";
-        AgregaRef(d, raiz);
-        d += "/K[";
-        d += hijosDocumento_;
-        d += "]>>";
+        Agrupa(documento_, "Document", raiz, hijosDocumento_);
         return nombres_.empty() ? QByteArray() : "/IDTree<</Names[" + QByteArray::fromStdString(nombres_) + "]>>";
     }
 
@@ -435,6 +425,14 @@ private:
         c += "/P ";
         AgregaRef(c, padre);
         return c;
+    }
+
+    // An element whose children are other elements, in reading order.
+    void Agrupa(int numero, const char* tipo, int padre, const Bufer& hijos) {
+        Bufer& c = Abre(numero, tipo, padre);
+        c += "/K[";
+        c += hijos;
+        c += "]>>";
     }
 
     // An element that holds one stretch of marked content on this page.
@@ -477,12 +475,7 @@ private:
 
     void CierraTabla() {
         if (!tabla_) return;
-        Bufer& t = o_.Compacto(tabla_);
-        t += "<</S/Table/P ";
-        AgregaRef(t, documento_);
-        t += "/K[";
-        t += hijosTabla_;
-        t += "]>>";
+        Agrupa(tabla_, "Table", documento_, hijosTabla_);
         if (columna_) o_.Compacto(columna_, "<</O/Table/Scope/Column>>");
         columna_ = 0;
         hijosTabla_.clear();
