@@ -172,6 +172,7 @@ void Pagina::Ajusta() {
 }
 
 bool Pagina::Compartida(std::size_t ranura) const { return (ranuras_[ranura] & 7) == EsTextoConDato; }
+bool Pagina::LlevaMarca(std::size_t ranura) const { return (ranuras_[ranura] & 7) == EsMarca; }
 
 Registro Pagina::operator[](std::size_t i) const {
     if (compartidas_ == 0) return Lee(i, false);

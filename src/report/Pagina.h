@@ -137,6 +137,8 @@ public:
         using reference = Registro;
         const_iterator(const Pagina* pagina, std::size_t ranura) : pagina_(pagina), ranura_(ranura) {}
         Registro operator*() const { return pagina_->Lee(ranura_, !segunda_ && pagina_->Compartida(ranura_)); }
+        // Whether the record here is a Marca, told without reading it.
+        bool EsMarca() const { return pagina_->LlevaMarca(ranura_); }
         const_iterator& operator++() {
             if (!segunda_ && pagina_->Compartida(ranura_)) segunda_ = true;
             else ++ranura_, segunda_ = false;
@@ -172,6 +174,7 @@ private:
     void AgregaLargo(uint64_t tipo, std::initializer_list<int32_t> valores);
     void AgregaTexto(const Texto& t);
     bool Compartida(std::size_t ranura) const;
+    bool LlevaMarca(std::size_t ranura) const;
     Registro Lee(std::size_t ranura, bool dato) const;
 
     std::shared_ptr<TablaTextos> textos_;

@@ -210,18 +210,24 @@ Tabla TablaDeMarcas(const Documento& documento) {
 std::vector<Grupo> GruposDeMarcas(const Documento& documento) {
     std::vector<Grupo> grupos;
     for (std::size_t p = 0; p < documento.size(); ++p) {
-        const std::vector<Registro> registros = documento[p].Registros();
-        for (std::size_t i = 0; i < registros.size(); ++i) {
-            const auto* m = std::get_if<Marca>(&registros[i]);
+        const Pagina& pagina = documento[p];
+        // Only the marks and the texts right after a heading's are read: a long document is
+        // hundreds of thousands of texts.
+        for (auto i = pagina.begin(); i != pagina.end(); ++i) {
+            if (!i.EsMarca()) continue;
+            const Registro registro = *i;
+            const auto* m = std::get_if<Marca>(&registro);
             if (!m || m->clase != ClaseRenglon::Grupo) continue;
             // Titled by what it is, its key and its whole name, whatever the page cuts or adds;
             // placed where its line prints.
             int32_t y = 0;
-            for (std::size_t j = i + 1; j < registros.size() && !std::holds_alternative<Marca>(registros[j]); ++j)
-                if (const auto* t = std::get_if<Texto>(&registros[j]); t && !t->texto.trimmed().isEmpty()) {
+            for (auto j = std::next(i); j != pagina.end() && !j.EsMarca(); ++j) {
+                const Registro r = *j;
+                if (const auto* t = std::get_if<Texto>(&r); t && !t->texto.trimmed().isEmpty()) {
                     y = t->y;
                     break;
                 }
+            }
             const QString titulo =
                 (m->Nombre() == m->Clave() ? m->Clave() : QStringList{m->Clave(), m->Nombre()}.join(u' ')).trimmed();
             grupos.push_back({titulo.isEmpty() ? m->Grupo() : m->Grupo() + QStringLiteral(": ") + titulo, p, y, m->nivel});
