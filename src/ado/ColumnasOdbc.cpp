@@ -77,6 +77,20 @@ SQLLEN TipoConciso(SQLHSTMT st, SQLUSMALLINT i, const QString& tipoServidor) {
 
 }  // namespace
 
+std::vector<Columna> DescribeColumnas(SQLHSTMT st) {
+    SQLSMALLINT n = 0;
+    Verifica(SQLNumResultCols(st, &n), SQL_HANDLE_STMT, st);
+    std::vector<Columna> columnas;
+    columnas.reserve(static_cast<std::size_t>(std::max<SQLSMALLINT>(n, 0)));
+    for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) columnas.push_back(DescribeColumna(st, i));
+    return columnas;
+}
+
+void LeeFila(SQLHSTMT st, const std::vector<Columna>& columnas, std::vector<vb::Variant>& valores) {
+    valores.resize(columnas.size());
+    for (std::size_t i = 0; i < columnas.size(); ++i) valores[i] = LeeValor(st, SQLUSMALLINT(i + 1), columnas[i].lectura);
+}
+
 Columna DescribeColumna(SQLHSTMT st, SQLUSMALLINT i) {
     SQLWCHAR nombre[256];
     SQLSMALLINT largo = 0;

@@ -72,9 +72,7 @@ public:
         if (rc == SQL_NO_DATA) return false;
         Verifica(rc, SQL_HANDLE_STMT, st_);
         ++enPorcion_;
-        // Drivers need columns read in order, so the whole row is read at once.
-        for (size_t i = 0; i < columnas_.size(); ++i)
-            valores_[i] = LeeValor(st_, SQLUSMALLINT(i + 1), columnas_[i].lectura);
+        LeeFila(st_, columnas_, valores_);
         return true;
     }
 
@@ -99,11 +97,8 @@ protected:
 
 private:
     void Describe() {
-        SQLSMALLINT n = 0;
-        Verifica(SQLNumResultCols(st_, &n), SQL_HANDLE_STMT, st_);
-        columnas_.reserve(n);
-        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) columnas_.push_back(DescribeColumna(st_, i));
-        valores_.resize(n);
+        columnas_ = DescribeColumnas(st_);
+        valores_.resize(columnas_.size());
     }
 
     SQLHSTMT st_;
@@ -123,14 +118,10 @@ private:
 // batch: small lists only (a window's), held in memory.
 class CursorLeido final : public Cursor {
 public:
-    CursorLeido(std::shared_ptr<Sesion> s, SQLHSTMT st) : Cursor(std::move(s)) {
-        SQLSMALLINT n = 0;
-        Verifica(SQLNumResultCols(st, &n), SQL_HANDLE_STMT, st);
-        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(n); ++i) columnas_.push_back(DescribeColumna(st, i));
+    CursorLeido(std::shared_ptr<Sesion> s, SQLHSTMT st) : Cursor(std::move(s)), columnas_(DescribeColumnas(st)) {
         for (SQLRETURN rc; (rc = SQLFetch(st)) != SQL_NO_DATA;) {
             Verifica(rc, SQL_HANDLE_STMT, st);
-            std::vector<vb::Variant>& fila = filas_.emplace_back();
-            for (size_t i = 0; i < columnas_.size(); ++i) fila.push_back(LeeValor(st, SQLUSMALLINT(i + 1), columnas_[i].lectura));
+            LeeFila(st, columnas_, filas_.emplace_back());
         }
     }
     ~CursorLeido() override {

@@ -8,7 +8,6 @@
 
 #include "render/FuenteIncrustada.h"
 #include "report/EmfMetricas.h"
-#include "report/Tabla.h"
 #include "report/TablaDeMarcas.h"
 
 #include <QByteArray>
@@ -618,7 +617,7 @@ struct Marcador {
 std::vector<Marcador> Marcadores(const report::Documento& documento, std::size_t paginas) {
     constexpr int32_t Holgura = 240;  // twips shown above the heading
     std::vector<Marcador> lista;
-    for (const report::Grupo& g : report::GruposDeDocumento(documento)) {
+    for (const report::Grupo& g : report::GruposDeMarcas(documento)) {
         const int32_t y = std::max(0, report::OrigenY + g.y - Holgura);
         lista.push_back({g.titulo, g.pagina, (report::AltoHoja - y) / 20, g.nivel});
     }

@@ -225,18 +225,17 @@ private:
     std::optional<uint32_t> brochaRegla_;
 };
 
-}  // namespace
-
-QByteArray EscribeEmf(const Pagina& pagina) {
-    Escritor escritor;
-    for (const Registro& registro : pagina) std::visit(escritor, registro);
-    return escritor.termina();
-}
-
-QByteArray EscribeEmf(const std::vector<Registro>& registros) {
+template <class Registros>
+QByteArray Escribe(const Registros& registros) {
     Escritor escritor;
     for (const Registro& registro : registros) std::visit(escritor, registro);
     return escritor.termina();
 }
+
+}  // namespace
+
+QByteArray EscribeEmf(const Pagina& pagina) { return Escribe(pagina); }
+
+QByteArray EscribeEmf(const std::vector<Registro>& registros) { return Escribe(registros); }
 
 }  // namespace report

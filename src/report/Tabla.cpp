@@ -1,14 +1,8 @@
 #include "report/Tabla.h"
 
-#include "report/TablaDeMarcas.h"
-
 #include <QRegularExpression>
 
 namespace report {
-
-Tabla TablaDeDocumento(const Documento& documento) { return TablaDeMarcas(documento); }
-
-std::vector<Grupo> GruposDeDocumento(const Documento& documento) { return GruposDeMarcas(documento); }
 
 QString TituloDocumento(const Documento& documento) {
     static const QRegularExpression reporte(QStringLiteral("^Reporte\\s*:(.*)$"));

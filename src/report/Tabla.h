@@ -45,11 +45,6 @@ struct Tabla {
     std::vector<Grupo> grupos;  // empty when the report marks no group heading
 };
 
-Tabla TablaDeDocumento(const Documento& documento);
-
-// The group headings alone: what a document's outline shows.
-std::vector<Grupo> GruposDeDocumento(const Documento& documento);
-
 // The report's name as the first page heading prints it after "Reporte :"; empty without one.
 QString TituloDocumento(const Documento& documento);
 

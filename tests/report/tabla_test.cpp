@@ -1,6 +1,6 @@
 // The sheet and the outline read from a document's marks.
 #include "report/Superficie.h"
-#include "report/Tabla.h"
+#include "report/TablaDeMarcas.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +21,10 @@ TEST(Tabla, SinMarcasNoHayRenglones) {
     s.StartDoc();
     s.PrintText(100, 100, QStringLiteral("Página 1"));
     s.EndDoc();
-    const Tabla t = TablaDeDocumento(s.Paginas());
+    const Tabla t = TablaDeMarcas(s.Paginas());
     EXPECT_TRUE(t.columnas.isEmpty());
     EXPECT_TRUE(t.filas.empty());
-    EXPECT_TRUE(GruposDeDocumento(s.Paginas()).empty());
+    EXPECT_TRUE(GruposDeMarcas(s.Paginas()).empty());
 }
 
 // Columns come in the order the page prints them, whatever the first line holds: a withdrawal
@@ -51,12 +51,12 @@ TEST(Tabla, ColumnasEnElOrdenDeLaPaginaYGruposComoSeMarcaron) {
     Valor(s, 6500, 1300, QStringLiteral("Ingresos"), "7.00");
     s.EndDoc();
 
-    const Tabla t = TablaDeDocumento(s.Paginas());
+    const Tabla t = TablaDeMarcas(s.Paginas());
     EXPECT_EQ(t.columnas, (QStringList{"Renglón", "Banco (clave)", "Banco", "Cuenta (clave)", "Cuenta", "Folio",
                                        "Ingresos", "Egresos", "Notas", "Saldo Anterior", "Oculto"}));
     ASSERT_EQ(t.filas.size(), 3u);
     EXPECT_EQ(t.filas[1].celdas.at(7).importe.ATexto(), QStringLiteral("5"));
-    const std::vector<Grupo> grupos = GruposDeDocumento(s.Paginas());
+    const std::vector<Grupo> grupos = GruposDeMarcas(s.Paginas());
     ASSERT_EQ(grupos.size(), 2u);
     EXPECT_EQ(grupos[0].titulo, QStringLiteral("Banco: 012 Banco Internacional de Fomento Regional"));
     EXPECT_EQ(grupos[0].y, 500);
