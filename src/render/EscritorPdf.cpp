@@ -5,6 +5,7 @@
 // characters behind them, so every character the database holds prints and extracts.
 // No painting, no shaping: every width comes from the font's advance table.
 #include "render/Exportacion.h"
+#include "render/Bufer.h"
 
 #include "render/FuenteIncrustada.h"
 #include "report/EmfMetricas.h"
@@ -13,7 +14,6 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QHash>
 
 #include <libdeflate.h>
 
@@ -40,7 +40,7 @@ public:
     }
 
     // Appends `datos` deflated to `salida`; returns how many bytes it took.
-    void Agrega(std::string& salida, const char* datos, std::size_t largo) {
+    void Agrega(Bufer& salida, const char* datos, std::size_t largo) {
         const std::size_t cota = libdeflate_zlib_compress_bound(c_.get(), largo);
         const std::size_t inicio = salida.size();
         salida.resize(inicio + cota);
@@ -64,9 +64,8 @@ struct FuenteUsada {
     bool usada = false;
 };
 
-// What the file is built in: a standard string appends without the checks a shared byte array
-// makes, and a long report appends tens of millions of pieces.
-using Bufer = std::string;
+// The bytes as a byte array, without copying them.
+QByteArray Vista(const Bufer& b) { return QByteArray::fromRawData(b.data(), static_cast<qsizetype>(b.size())); }
 
 void Agrega(Bufer& salida, const QByteArray& b) { salida.append(b.constData(), static_cast<std::size_t>(b.size())); }
 
@@ -163,7 +162,7 @@ QByteArray Xmp(const QString& titulo, const QString& autor, const QDateTime& fec
 class Objetos {
 public:
     explicit Objetos(const std::function<void(const QByteArray&)>& escribe) : escribe_(escribe) {
-        datos_ = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
+        datos_ += "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
     }
 
     int Reserva() {
@@ -267,9 +266,6 @@ private:
     void Aqui(int numero) {
         ubicaciones_[static_cast<std::size_t>(numero - 1)] = {entregados_ + static_cast<qsizetype>(datos_.size()), 0, 0};
     }
-
-    // The bytes as the caller's byte array, without copying them.
-    static QByteArray Vista(const Bufer& b) { return QByteArray::fromRawData(b.data(), static_cast<qsizetype>(b.size())); }
 
     // What is written so far goes out once it is a few megabytes; the digest that names the file
     // reads it on the way.
@@ -381,7 +377,10 @@ public:
             // The cells of its column share one attribute object naming it.
             const int atributo = o_.Reserva();
             o_.Compacto(atributo, QByteArray("<</O/Table/Headers[") + id + "]>>");
-            titulos_.insert(texto.texto.trimmed(), atributo);
+            const QString titulo = texto.texto.trimmed();
+            const auto igual = std::find_if(titulos_.begin(), titulos_.end(), [&](const auto& t) { return t.first == titulo; });
+            if (igual != titulos_.end()) igual->second = atributo;  // a caption repeated names its last column
+            else titulos_.emplace_back(titulo, atributo);
             if (!columna_) columna_ = o_.Reserva();
             return Hoja(numero, "TH", fila_, QByteArray("/ID ") + id + "/A " + Ref(columna_));
         }
@@ -403,17 +402,17 @@ public:
     QByteArray Termina(int raiz) {
         CierraTabla();
         Agrupa(documento_, "Document", raiz, hijosDocumento_);
-        return nombres_.empty() ? QByteArray() : "/IDTree<</Names[" + QByteArray::fromStdString(nombres_) + "]>>";
+        return nombres_.empty() ? QByteArray() : "/IDTree<</Names[" + Vista(nombres_) + "]>>";
     }
 
 private:
-    // The attribute object naming the caption of the value's column, 0 when none does. Equal marks
-    // share their fields' text, so the answer is kept by it.
-    int Encabezado(const report::Dato& dato) {
-        if (titulos_.isEmpty()) return 0;
-        const void* clave = dato.campos.constData();
-        if (const auto c = porCampos_.constFind(clave); c != porCampos_.cend()) return *c;
-        return porCampos_[clave] = titulos_.value(dato.Columna(), 0);
+    // The attribute object naming the caption of the value's column, 0 when none does. A table has
+    // a handful of captions, so they are compared in place rather than hashed.
+    int Encabezado(const report::Dato& dato) const {
+        const QStringView columna = report::Campo(QStringView(dato.campos)).first;
+        for (const auto& [titulo, atributo] : titulos_)
+            if (titulo == columna) return atributo;
+        return 0;
     }
 
     // An element's dictionary up to its parent, in the object stream; the caller ends it.
@@ -463,7 +462,6 @@ private:
         tabla_ = o_.Reserva();
         conTitulos_ = titulos;
         titulos_.clear();
-        porCampos_.clear();
         AgregaRef(hijosDocumento_, tabla_);
     }
 
@@ -492,8 +490,7 @@ private:
     bool conTitulos_ = false;   // the open table starts with captions
     bool enTitulos_ = false;    // the line is one of the captions
     const char* linea_ = "P";
-    QHash<QString, int> titulos_;  // the open table's captions and the attribute object naming each
-    QHash<const void*, int> porCampos_;  // the same by the marks' fields
+    std::vector<std::pair<QString, int>> titulos_;  // the open table's captions and the attribute object naming each
     int columna_ = 0;  // the attribute object of the open table's header cells
     int ids_ = 0;
     Bufer nombres_;  // every header cell's ID and element, for the ID tree
@@ -791,7 +788,7 @@ void PdfDirecto(const report::Documento& documento, const DatosPdf& datos,
     if (estructura) {
         const QByteArray identificadores = estructura->Termina(raiz);
         o.Compacto(raiz, "<< /Type /StructTreeRoot /K " + Ref(documentoEstructura) + " /ParentTree << /Nums [" +
-                            QByteArray::fromStdString(arbolDePaginas) + "] >> /ParentTreeNextKey " +
+                            Vista(arbolDePaginas) + "] >> /ParentTreeNextKey " +
                             QByteArray::number(static_cast<qulonglong>(n)) + identificadores + " >>");
     }
     o.Metadatos(metadatos, Xmp(datos.titulo, datos.autor, fecha));

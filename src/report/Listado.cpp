@@ -78,13 +78,6 @@ private:
     std::string& salida_;
 };
 
-// A mark's or value's first field, and the fields after it.
-std::pair<QStringView, QStringView> Campo(QStringView campos) {
-    const qsizetype separador = campos.indexOf(QChar(SeparadorCampos));
-    if (separador < 0) return {campos, {}};
-    return {campos.left(separador), campos.mid(separador + 1)};
-}
-
 struct Escribe {
     std::string& salida;
     int pagina;

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <memory>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -72,6 +73,13 @@ inline QString UneCampos(const QStringList& campos) { return campos.join(QChar(S
 // Field i, or from field i to the end when `resto`: the last field may hold the separator itself.
 inline QString Campo(const QString& campos, qsizetype i, bool resto = false) {
     return campos.section(QChar(SeparadorCampos), i, resto ? -1 : i);
+}
+
+// The first field and the fields after it, read in place: for readers that only compare them.
+inline std::pair<QStringView, QStringView> Campo(QStringView campos) {
+    const qsizetype separador = campos.indexOf(QChar(SeparadorCampos));
+    if (separador < 0) return {campos, {}};
+    return {campos.left(separador), campos.mid(separador + 1)};
 }
 
 struct Marca {
