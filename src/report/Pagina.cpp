@@ -131,7 +131,7 @@ void Pagina::AgregaDato(TipoDato tipo, QStringView columna, QStringView valor) {
         return Agrega(Dato{tipo, columna.toString() + QChar(SeparadorCampos) + valor.toString()});
     const uint64_t clase = EsDato | uint64_t{static_cast<uint8_t>(tipo) & 0x7Fu} << 4;
     // The column apart from the value: nine column names stand for half a million values.
-    const uint32_t numeroColumna = Textos().Guarda(columna);
+    const uint32_t numeroColumna = Textos().GuardaColumna(columna);
     const uint32_t numeroValor = Textos().Guarda(valor);  // last: a text printing it may take it back
     if (Cabe(numeroColumna, 20))
         ranuras_.push_back(clase | uint64_t{numeroColumna} << 12 | uint64_t{numeroValor} << 32);

@@ -167,6 +167,14 @@ uint32_t TablaTextos::Guarda(QStringView texto) {
     return cuenta_ - 1;
 }
 
+uint32_t TablaTextos::GuardaColumna(QStringView nombre) {
+    for (uint32_t n : columnas_)
+        if (Igual(n, nombre)) return n;
+    const uint32_t n = Guarda(nombre);
+    if (columnas_.size() < ColumnasMaximas) columnas_.push_back(n);
+    return n;
+}
+
 bool TablaTextos::Retira(uint32_t numero) {
     if (!ultimo_.nuevo || numero + 1 != cuenta_) return false;
     if (ultimo_.bloqueNuevo) bloques_.pop_back();

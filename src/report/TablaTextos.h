@@ -20,6 +20,10 @@ public:
     // texts seen again before those seen once, so a heading found on every page stays found; a
     // text seen once long ago may be kept a second time, which costs room, not correctness.
     uint32_t Guarda(QStringView texto);
+    // The number of a value's column name. Columns are few and named on every row, so each keeps
+    // the number it first got: a look-up that let it go would give it a new, larger one that no
+    // longer fits a page's record.
+    uint32_t GuardaColumna(QStringView nombre);
     // Takes back the text the last Guarda kept, when that call kept it new and it is `numero`: a
     // value the page records no longer needs costs nothing. False, and nothing changes, otherwise.
     bool Retira(uint32_t numero);
@@ -51,6 +55,8 @@ private:
     // Places in pairs, each a text's hash in the high 31 bits, bit 32 set once it was found again,
     // its number + 1 in the low 32; 0 a free place.
     std::vector<uint64_t> ranuras_;
+    std::vector<uint32_t> columnas_;  // the column names' numbers, in the order they came
+    static constexpr std::size_t ColumnasMaximas = 64;  // past these, names go through Guarda
     // What Retira undoes of the last Guarda, while it kept a new text.
     struct Ultimo {
         bool nuevo = false;

@@ -63,6 +63,12 @@ TEST(PaginaCompacta, LasPaginasDeUnDocumentoGuardanCadaTextoUnaVez) {
     EXPECT_EQ(t.Texto(ancho), QStringLiteral("Peña ✓"));
     EXPECT_EQ(t.Guarda(u"Peña"), latin);
     EXPECT_TRUE(t.Texto(t.Cuenta()).isNull());
+
+    // A column name keeps its first number however many texts come after it, where a text seen
+    // once would have been let go by the look-up and kept again under a larger number.
+    const uint32_t importe = t.GuardaColumna(u"Importe");
+    for (int n = 0; n < 300000; ++n) t.Guarda(QString::number(n));
+    EXPECT_EQ(t.GuardaColumna(u"Importe"), importe);
 }
 
 // A value followed by the text that prints it shares that text's record and keeps no text of its
