@@ -25,9 +25,6 @@ QString DeclaraCursor(const QString& nombre, const QString& consulta, int porcio
     return QStringLiteral("DECLARE %1 NO SCROLL CURSOR FOR %2\n;FETCH %3 FROM %1").arg(nombre, consulta).arg(porcion);
 }
 
-// The largest slice of a server cursor the driver holds at once.
-constexpr int MaximoPorPorcion = 8000;
-
 class CursorOdbc final : public Cursor {
 public:
     // A query run as written (`sql`), or a prepared statement of shape `clave` that goes back to
@@ -35,13 +32,10 @@ public:
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql) : Cursor(std::move(s)), st_(st), sql_(std::move(sql)) {
         Describe();
     }
-    // A query read through a server cursor (PostgreSQL, inside a read), `porcion` rows first and
-    // each later slice twice the one before, up to MaximoPorPorcion: the driver holds one slice,
-    // not the whole answer, and a large answer costs few round trips. `st` already holds the
-    // first slice.
+    // A query read through a server cursor (PostgreSQL, inside a read), `porcion` rows a slice:
+    // the driver holds one slice, not the whole answer. `st` already holds the first slice.
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql, QString cursor, int porcion)
-        : Cursor(std::move(s)), st_(st), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion),
-          pedidas_(porcion) {
+        : Cursor(std::move(s)), st_(st), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion) {
         Describe();
     }
     CursorOdbc(std::shared_ptr<Sesion> s, std::unique_ptr<Preparada> p, QString clave)
@@ -59,11 +53,10 @@ public:
 
     bool Avanza() override {
         SQLRETURN rc = SQLFetch(st_);
-        if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == pedidas_) {
+        if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == porcion_) {
             // A full slice may have more behind it.
             SQLFreeStmt(st_, SQL_CLOSE);
-            pedidas_ = std::min(pedidas_ * 2, MaximoPorPorcion);
-            const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(pedidas_).arg(cursor_);
+            const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(porcion_).arg(cursor_);
             Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(siguiente)), SQLINTEGER(siguiente.size())),
                      SQL_HANDLE_STMT, st_);
             enPorcion_ = 0;
@@ -88,7 +81,6 @@ public:
         if (porcion_ > 0) {
             Verifica(SQLMoreResults(st_), SQL_HANDLE_STMT, st_);
             enPorcion_ = 0;
-            pedidas_ = porcion_;
         }
     }
 
@@ -108,8 +100,7 @@ private:
     std::vector<Columna> columnas_;
     std::vector<vb::Variant> valores_;
     QString cursor_;      // the server cursor read in slices, if any
-    int porcion_ = 0;     // rows the first slice asks for; 0 when the driver holds the whole answer
-    int pedidas_ = 0;     // rows the slice in course asked for
+    int porcion_ = 0;     // rows a slice asks for; 0 when the driver holds the whole answer
     int enPorcion_ = 0;   // rows read of the slice in course
     int reinicios_ = 0;
 };
@@ -444,7 +435,9 @@ private:
     bool enInstantanea_ = false;
     bool aislamientoPendiente_ = false;  // the read's isolation goes with its first statement
     uint64_t cursores_ = 0;  // server cursors opened, for their names
-    static constexpr int FilasPorPorcion = 2000;
+    // Rows a slice of a server cursor: the driver holds one slice at a time, and a set of up to
+    // this many comes with its query, in one round trip.
+    static constexpr int FilasPorPorcion = 8000;
     std::optional<ColumnasFecha> fechas_;
     PreparadasOdbc preparadas_;
     std::vector<std::pair<QString, std::unique_ptr<Cursor>>> adelantadas_;  // answers read ahead, by text

@@ -69,17 +69,17 @@ TEST_F(Odbc, NingunaInstruccionPuedeEscribir) {
 // A run reads one snapshot on each server: what the host commits meanwhile shows only after it
 // ends, a failed query neither stops the queries after it nor loses the snapshot, and afterwards
 // the session reads as before.
-// Inside a run PostgreSQL hands a large answer over a slice at a time, each slice larger than the
-// one before: every row arrives once and in order across the slices (one answer ends a row into
-// its fourth slice, the other with its second full one), two answers read side by side keep their
-// places, and reading one again from the start gives it whole.
+// Inside a run PostgreSQL hands a large answer over a slice of 8,000 rows at a time: every row
+// arrives once and in order across the slices (one answer ends a row into its third slice, the
+// other with its first full one), two answers read side by side keep their places, and reading one
+// again from the start gives it whole.
 TEST_F(Odbc, UnaRespuestaGrandeLlegaEnteraPorPorciones) {
     if (!Listo()) return;
     const auto serie = [&](int n) {
         return pg.Execute(QStringLiteral("SELECT g AS N FROM generate_series(1, %1) AS g ORDER BY g;").arg(n));
     };
     pg.BeginTrans();
-    auto grande = serie(14001), otra = serie(6000);
+    auto grande = serie(16001), otra = serie(8000);
     int leidas = 0;
     for (; !grande.EOF_(); grande.MoveNext()) {
         ASSERT_EQ(grande.Fields("N").Value().CLng(), ++leidas);
@@ -88,12 +88,12 @@ TEST_F(Odbc, UnaRespuestaGrandeLlegaEnteraPorPorciones) {
             otra.MoveNext();
         }
     }
-    EXPECT_EQ(leidas, 14001);
+    EXPECT_EQ(leidas, 16001);
     EXPECT_TRUE(otra.EOF_());
     otra.MoveFirst();
     int deNuevo = 0;
     for (; !otra.EOF_(); otra.MoveNext()) ++deNuevo;
-    EXPECT_EQ(deNuevo, 6000);
+    EXPECT_EQ(deNuevo, 8000);
     pg.CommitTrans();
 }
 
