@@ -140,13 +140,18 @@ def encabezado_catalogo(r, e):
     r.y += 300
 
 
-def saldos_vencidos(bd, vencido, hoy):
-    operador = "<=" if vencido else ">"
-    sql = ("SELECT tblCatProveedor.COD_PROV,SUM(SAL_MOV) AS SALDO FROM " + TABLAS +
+def saldos_vencidos(bd, hoy):
+    """Both balances in one query, as the report asks them: due by today, and due later."""
+    vence = f"(date(FEC_MOV, PLA_PAG || ' days'))"
+    cuando = f"CASE WHEN ({vence}<='{hoy.isoformat()}') THEN 0 WHEN ({vence}>'{hoy.isoformat()}') THEN 1 END"
+    sql = (f"SELECT tblCatProveedor.COD_PROV,{cuando} AS VENCE,SUM(SAL_MOV) AS SALDO FROM " + TABLAS +
            " INNER JOIN tblGastosEnc ON tblGastosEnc.COD_ACRE=tblCatProveedor.COD_PROV " + CONDICION +
-           f" AND (SAL_MOV>0) AND ((date(FEC_MOV, PLA_PAG || ' days')){operador}'{hoy.isoformat()}') AND (COD_ESTATUS=1) AND "
-           "(CON_GRL='GTOS') GROUP BY tblCatProveedor.COD_PROV;")
-    return {c: s for c, s in bd.execute(sql)}
+           f" AND (SAL_MOV>0) AND (COD_ESTATUS=1) AND (CON_GRL='GTOS') GROUP BY tblCatProveedor.COD_PROV,{cuando};")
+    saldos = ({}, {})
+    for c, vence, s in bd.execute(sql):
+        if vence is not None:
+            saldos[vence][c] = s
+    return saldos
 
 
 def parametros(bd, hoy):
@@ -158,7 +163,7 @@ def parametros(bd, hoy):
     r.y += 250 + 100  # the region filter's place, empty, and the space under it
     for (cod, nom, sts, d1, d2, d3, d4, d5, d6, fucom, fupag, plazo, limite, saldo, disp) in filas:
         if vencidos is None:  # read when the first creditor's detail asks for it
-            vencidos = (saldos_vencidos(bd, True, hoy), saldos_vencidos(bd, False, hoy))
+            vencidos = saldos_vencidos(bd, hoy)
         y = r.y
         r.derecha = False
         r.texto(0, y, cod)

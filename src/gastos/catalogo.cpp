@@ -329,26 +329,31 @@ void frmConGastos::ImprimeTotal(vb::Integer cuenta, std::optional<vb::Currency> 
 }
 
 vb::Currency frmConGastos::SaldoVencido(const QString& Codigo, bool Vencido) {
-    std::optional<QHash<QString, vb::Variant>>& saldos = saldosVencidos_[Vencido ? 0 : 1];
-    if (!saldos) saldos = LeeSaldosVencidos(Vencido);
-    const vb::Variant saldo = saldos->value(Codigo);
+    if (!saldosVencidos_) saldosVencidos_ = LeeSaldosVencidos();
+    const vb::Variant saldo = (*saldosVencidos_)[Vencido ? 0 : 1].value(Codigo);
     return saldo.IsNull() || saldo.IsEmpty() ? vb::Currency() : saldo.CCur();
 }
 
-QHash<QString, vb::Variant> frmConGastos::LeeSaldosVencidos(bool Vencido) {
-    const QString operador = Vencido ? QStringLiteral("<=") : QStringLiteral(">");
+// Both balances in one reading, each movement in the one its due date says: due by today (0) or
+// later (1). A movement whose due date is unknown falls in neither, as in neither comparison.
+std::array<QHash<QString, vb::Variant>, 2> frmConGastos::LeeSaldosVencidos() {
     const QString hoy = modConGastos::FechaSQL(vb::Variant(vb::Hoy()));
+    const QString vence = QStringLiteral("((FEC_MOV + PLA_PAG)");
+    const QString cuando = QStringLiteral("CASE WHEN ") + vence + QStringLiteral("<=") + hoy + QStringLiteral(") THEN 0 WHEN ") +
+                           vence + u'>' + hoy + QStringLiteral(") THEN 1 END");
     const QString clave = ClaveLista();
     rsSaldos = ado::Recordset();
-    rsSaldos.Open(QStringLiteral("SELECT ") + clave + QStringLiteral(",SUM(SAL_MOV) AS SALDO") +
-                      MovimientosDeLaLista({}, QStringLiteral("(SAL_MOV>0) AND ((FEC_MOV + PLA_PAG)") + operador + hoy +
-                                                   QStringLiteral(") AND (COD_ESTATUS=1) AND (CON_GRL='GTOS')")) +
-                      QStringLiteral(" GROUP BY ") + clave + u';',
+    rsSaldos.Open(QStringLiteral("SELECT ") + clave + u',' + cuando + QStringLiteral(" AS VENCE,SUM(SAL_MOV) AS SALDO") +
+                      MovimientosDeLaLista({}, QStringLiteral("(SAL_MOV>0) AND (COD_ESTATUS=1) AND (CON_GRL='GTOS')")) +
+                      QStringLiteral(" GROUP BY ") + clave + u',' + cuando + u';',
                   modConGastos::ConexionModulo(), 1, -1, -1);
-    // A creditor in several agrupaciones has the same sum in each.
-    QHash<QString, vb::Variant> saldos;
-    for (; !rsSaldos.EOF_(); rsSaldos.MoveNext())
-        saldos.insert(rsSaldos.Fields("COD_PROV").Value().CStr(), rsSaldos.Fields("SALDO").Value());
+    // A creditor in several agrupaciones has the same sums in each.
+    std::array<QHash<QString, vb::Variant>, 2> saldos;
+    for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
+        const vb::Variant vence = rsSaldos.Fields("VENCE").Value();
+        if (vence.IsNull()) continue;
+        saldos[vence.CLng() == 0 ? 0 : 1].insert(rsSaldos.Fields("COD_PROV").Value().CStr(), rsSaldos.Fields("SALDO").Value());
+    }
     rsSaldos.Close();
     rsSaldos = ado::Recordset();
     return saldos;

@@ -172,7 +172,7 @@ private:
     // `nivel` 2 where the agrupación sits inside its group.
     void MarcaAgrupacion(int16_t nivel = 1);
     void ImprimeCatalogo(bool directorio);
-    QHash<QString, vb::Variant> LeeSaldosVencidos(bool Vencido);  // SALDO per creditor code
+    std::array<QHash<QString, vb::Variant>, 2> LeeSaldosVencidos();  // due and not yet due, per creditor code
     // Under the first page's headings: the typed code (in blue, size 9, bold) unless `conCodigo`
     // is false, the region line, then black regular text 100 twips lower.
     void ImprimeFiltroAcreedor(bool conCodigo = true);
@@ -253,7 +253,7 @@ private:
 
     const Reporte* reporteEnCurso_ = nullptr;  // the row the run in course prints
     // The run's balances due by today and after it, per creditor code, once read.
-    std::array<std::optional<QHash<QString, vb::Variant>>, 2> saldosVencidos_;
+    std::optional<std::array<QHash<QString, vb::Variant>, 2>> saldosVencidos_;
     // The creditor list the run walks, in parts: the tables after FROM, the conditions from WHERE on
     // and its ORDER BY. A set read beside the walk joins the same tables under the same conditions
     // and orders by the same columns first, so it holds the walk's keys only, in the walk's order.
