@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace report;
 
 namespace {
@@ -247,6 +250,23 @@ TEST_F(Escritor, FallosAlGrabarOAlNumerarNoDejanArchivos) {
     EXPECT_EQ(guion.errores.size(), 2);
     EXPECT_TRUE(guion.errores[1].startsWith(QStringLiteral("76 "))) << guion.errores[1].toStdString();
     EXPECT_EQ(QDir(raiz.path()).entryList(QDir::Files), QStringList{"QUIROX.INI"});
+    EXPECT_EQ(puerto.veces, 0);
+
+    // A full disk under the thread that writes the files while the run draws on: the run stops
+    // with error 61 at its next page and removes every file it created.
+    FijaDirConsultas(raiz.path() + QStringLiteral("\\PAGINAS"));
+    ReporteDe(5);
+    rlimit anterior{};
+    getrlimit(RLIMIT_FSIZE, &anterior);
+    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limite{256, anterior.rlim_max};  // a write past it comes up short, as on a full disk
+    setrlimit(RLIMIT_FSIZE, &limite);
+    ventana.GeneraConsulta();
+    setrlimit(RLIMIT_FSIZE, &anterior);
+    std::signal(SIGXFSZ, senal);
+    ASSERT_EQ(guion.errores.size(), 3);
+    EXPECT_TRUE(guion.errores[2].startsWith(QStringLiteral("61 "))) << guion.errores[2].toStdString();
+    EXPECT_TRUE(EnPaginas().isEmpty());
     EXPECT_EQ(puerto.veces, 0);
 }
 
