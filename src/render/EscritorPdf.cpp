@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <deque>
 #include <memory>
 #include <string>
 #include <optional>
@@ -166,7 +167,7 @@ public:
     }
 
     int Reserva() {
-        ubicaciones_.emplace_back();
+        ubicaciones_.push_back(SinUbicar);
         return static_cast<int>(ubicaciones_.size());
     }
 
@@ -189,8 +190,7 @@ public:
         if (enLote_ > 0) cuerpos_ += '\n';
         AgregaValor(indice_, numero);
         AgregaValor(indice_, cuerpos_.size());
-        ubicaciones_[static_cast<std::size_t>(numero - 1)] = {-1, 0, enLote_++};
-        enLote_ == 1 ? void(lote_ = {numero}) : lote_.push_back(numero);
+        ubicaciones_[static_cast<std::size_t>(numero - 1)] = static_cast<uint32_t>(lotes_.size()) << 8 | static_cast<uint32_t>(enLote_++);
         return cuerpos_;
     }
 
@@ -230,6 +230,7 @@ public:
         const int xref = Reserva();
         Aqui(xref);
         Bufer filas;
+        filas.reserve(7 * (ubicaciones_.size() + 1));  // seven bytes a row, held once
         const auto fila = [&filas](uint8_t tipo, uint64_t campo, uint16_t otro) {
             filas += static_cast<char>(tipo);
             for (int b = 24; b >= 0; b -= 8) filas += static_cast<char>((campo >> b) & 0xFF);
@@ -237,9 +238,18 @@ public:
             filas += static_cast<char>(otro & 0xFF);
         };
         fila(0, 0, 0xFFFF);
-        for (const Ubicacion& u : ubicaciones_) {
-            if (u.lote > 0) fila(2, static_cast<uint64_t>(u.lote), static_cast<uint16_t>(u.indice));
-            else fila(1, static_cast<uint64_t>(u.desplazamiento), 0);
+        std::sort(directos_.begin(), directos_.end());
+        auto directo = directos_.cbegin();
+        for (std::size_t i = 0; i < ubicaciones_.size(); ++i) {
+            const uint32_t u = ubicaciones_[i];
+            if (u == Directo) {
+                while (directo->first < static_cast<int>(i + 1)) ++directo;
+                fila(1, static_cast<uint64_t>(directo->second), 0);
+            } else if (u == SinUbicar) {
+                fila(0, 0, 0);  // never written: a free entry
+            } else {
+                fila(2, static_cast<uint64_t>(lotes_[u >> 8]), static_cast<uint16_t>(u & 0xFF));
+            }
         }
         Bufer comprimido;
         compresor_.Agrega(comprimido, filas.data(), filas.size());
@@ -256,15 +266,14 @@ public:
     }
 
 private:
-    // Where an object is: at an offset of the file, or the n-th of an object stream.
-    struct Ubicacion {
-        qsizetype desplazamiento = -1;
-        int lote = 0;
-        int indice = 0;
-    };
+    // Where each object is, four bytes apiece, for a long document's millions of structure
+    // elements: the n-th of the k-th object stream as k << 8 | n (a stream holds at most 200), or
+    // written whole at an offset kept apart (pages, streams and fonts, a few per page).
+    static constexpr uint32_t Directo = UINT32_MAX, SinUbicar = UINT32_MAX - 1;
 
     void Aqui(int numero) {
-        ubicaciones_[static_cast<std::size_t>(numero - 1)] = {entregados_ + static_cast<qsizetype>(datos_.size()), 0, 0};
+        ubicaciones_[static_cast<std::size_t>(numero - 1)] = Directo;
+        directos_.emplace_back(numero, entregados_ + static_cast<qsizetype>(datos_.size()));
     }
 
     // What is written so far goes out once it is a few megabytes; the digest that names the file
@@ -282,7 +291,7 @@ private:
     void CierraLote() {
         if (enLote_ == 0) return;
         const int numero = Reserva();
-        for (int n : lote_) ubicaciones_[static_cast<std::size_t>(n - 1)].lote = numero;
+        lotes_.push_back(numero);
         const QByteArray extra = " /Type /ObjStm /N " + QByteArray::number(enLote_) + " /First " +
                                  QByteArray::number(static_cast<qulonglong>(indice_.size()));
         indice_ += cuerpos_;
@@ -298,10 +307,11 @@ private:
     Bufer datos_;  // not yet handed over
     qsizetype entregados_ = 0;
     QCryptographicHash resumen_{QCryptographicHash::Md5};
-    std::vector<Ubicacion> ubicaciones_;
+    std::deque<uint32_t> ubicaciones_;  // grows a block at a time, never copied whole
+    std::vector<std::pair<int, qsizetype>> directos_;  // objects written whole, and their offsets
+    std::vector<int> lotes_;  // the object streams' numbers, in order
     Bufer indice_, cuerpos_;  // the object stream in course: its objects' numbers and offsets, their bodies
     int enLote_ = 0;
-    std::vector<int> lote_;  // their numbers
 };
 
 // The document's structure for a screen reader, built a printed line at a time in reading order.
