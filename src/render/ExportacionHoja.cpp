@@ -3,11 +3,11 @@
 // captions and totals in bold).
 #include "render/Exportacion.h"
 
-#include "report/SuperficieArchivos.h"
 #include "report/TablaDeMarcas.h"
 #include "vb/ErrorEjecucion.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -226,7 +226,14 @@ void ExportaXlsx(const report::FilasDeDocumento& filas, const QString& archivo, 
         const lxw_error e = workbook_close(cierre.release());
         if (e != LXW_NO_ERROR) FallaHoja(archivo, lxw_strerror(e));
     }
-    GrabaExportacion(archivo, report::LeeArchivo(QString::fromLocal8Bit(ruta)));
+    // Put in place a few megabytes at a time: a long document's workbook is tens of them.
+    QFile libro(QString::fromLocal8Bit(ruta));
+    if (!libro.open(QIODevice::ReadOnly)) FallaHoja(archivo, "no se pudo leer el libro escrito");
+    Exportado salida(archivo);
+    constexpr qint64 Tramo = 4 << 20;
+    for (QByteArray tramo = libro.read(Tramo); !tramo.isEmpty(); tramo = libro.read(Tramo)) salida.Escribe(tramo);
+    if (libro.error() != QFileDevice::NoError) FallaHoja(archivo, "no se pudo leer el libro escrito");
+    salida.Termina();
 }
 
 void ExportaDocumento(const report::Documento& documento, const QString& archivo, const DatosPdf& datos) {
