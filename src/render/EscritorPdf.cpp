@@ -251,18 +251,20 @@ public:
                 fila(2, static_cast<uint64_t>(lotes_[u >> 8]), static_cast<uint16_t>(u & 0xFF));
             }
         }
+        // What is pending goes out first and the places go, so a long document's rows and their
+        // deflated copy are all it holds at the end; the copy goes out as it is.
+        const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
+        std::deque<uint32_t>().swap(ubicaciones_);
+        escribe_(Vista(datos_));
+        const qsizetype inicio = entregados_ + static_cast<qsizetype>(datos_.size());
+        datos_.clear();
         Bufer comprimido;
         compresor_.Agrega(comprimido, filas.data(), filas.size());
-        const qsizetype inicio = entregados_ + static_cast<qsizetype>(datos_.size());
-        const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
-        Agrega(datos_, QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " +
-                           Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
-                           QByteArray::number(static_cast<qulonglong>(comprimido.size())) +
-                           " /Filter /FlateDecode >>\nstream\n");
-        datos_ += comprimido;
-        Agrega(datos_, "\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n");
-        escribe_(Vista(datos_));
-        datos_.clear();
+        escribe_(QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " + Ref(catalogo) +
+                 " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
+                 QByteArray::number(static_cast<qulonglong>(comprimido.size())) + " /Filter /FlateDecode >>\nstream\n");
+        escribe_(Vista(comprimido));
+        escribe_("\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n");
     }
 
 private:
