@@ -222,49 +222,71 @@ public:
     }
 
     // The cross-reference stream, which can point into object streams. The file's identifier is
-    // a digest of everything before it, so the same document always makes the same file.
+    // a digest of everything before it, so the same document always makes the same file. A long
+    // document's goes in sections of FilasPorSeccion objects, each pointing to the one before and
+    // the last to its own and theirs: the rows of one section are all it holds at a time.
     void Termina(int catalogo, int info) {
         CierraLote();
-        resumen_.addData(Vista(datos_));
+        Entrega(true);
         const QByteArray id = '<' + resumen_.result().toHex().toUpper() + '>';
-        const int xref = Reserva();
-        Aqui(xref);
-        Bufer filas;
-        filas.reserve(7 * (ubicaciones_.size() + 1));  // seven bytes a row, held once
+        const std::size_t objetos = ubicaciones_.size();  // numbered from 1; 0 heads the free list
+        const std::size_t secciones = std::max<std::size_t>(1, (objetos + FilasPorSeccion) / FilasPorSeccion);
+        const QByteArray total = QByteArray::number(static_cast<qulonglong>(objetos + secciones + 1));
+        const QByteArray comun = " /W [1 4 2] /Root " + Ref(catalogo) + " /Info " + Ref(info) + " /ID [" + id + ' ' + id + ']';
+        std::sort(directos_.begin(), directos_.end());
+        auto directo = directos_.cbegin();
+        std::vector<qsizetype> posiciones;  // of the sections written
+        Bufer filas, comprimido;
         const auto fila = [&filas](uint8_t tipo, uint64_t campo, uint16_t otro) {
             filas += static_cast<char>(tipo);
             for (int b = 24; b >= 0; b -= 8) filas += static_cast<char>((campo >> b) & 0xFF);
             filas += static_cast<char>(otro >> 8);
             filas += static_cast<char>(otro & 0xFF);
         };
-        fila(0, 0, 0xFFFF);
-        std::sort(directos_.begin(), directos_.end());
-        auto directo = directos_.cbegin();
-        for (std::size_t i = 0; i < ubicaciones_.size(); ++i) {
-            const uint32_t u = ubicaciones_[i];
-            if (u == Directo) {
-                while (directo->first < static_cast<int>(i + 1)) ++directo;
-                fila(1, static_cast<uint64_t>(directo->second), 0);
-            } else if (u == SinUbicar) {
-                fila(0, 0, 0);  // never written: a free entry
-            } else {
-                fila(2, static_cast<uint64_t>(lotes_[u >> 8]), static_cast<uint16_t>(u & 0xFF));
+        for (std::size_t k = 0, numero = 0; k < secciones; ++k) {
+            const bool ultima = k + 1 == secciones;
+            const std::size_t desde = numero;
+            filas.clear();
+            for (; numero <= objetos && (ultima || numero < desde + FilasPorSeccion); ++numero) {
+                if (numero == 0) {
+                    fila(0, 0, 0xFFFF);
+                    continue;
+                }
+                const uint32_t u = ubicaciones_.front();
+                ubicaciones_.pop_front();
+                if (u == Directo) {
+                    while (directo->first < static_cast<int>(numero)) ++directo;
+                    fila(1, static_cast<uint64_t>(directo->second), 0);
+                } else if (u == SinUbicar) {
+                    fila(0, 0, 0);  // never written: a free entry
+                } else {
+                    fila(2, static_cast<uint64_t>(lotes_[u >> 8]), static_cast<uint16_t>(u & 0xFF));
+                }
             }
+            const qsizetype aqui = entregados_;
+            if (ultima) {  // the sections themselves, this one last
+                for (qsizetype p : posiciones) fila(1, static_cast<uint64_t>(p), 0);
+                fila(1, static_cast<uint64_t>(aqui), 0);
+                numero += secciones;
+            }
+            comprimido.clear();
+            compresor_.Agrega(comprimido, filas.data(), filas.size());
+            QByteArray cabeza = QByteArray::number(static_cast<qulonglong>(objetos + 1 + k)) + " 0 obj\n<< /Type /XRef /Size " + total;
+            if (secciones > 1)
+                cabeza += " /Index [" + QByteArray::number(static_cast<qulonglong>(desde)) + ' ' +
+                          QByteArray::number(static_cast<qulonglong>(numero - desde)) + ']';
+            if (!posiciones.empty()) cabeza += " /Prev " + QByteArray::number(static_cast<qlonglong>(posiciones.back()));
+            cabeza += comun + " /Length " + QByteArray::number(static_cast<qulonglong>(comprimido.size())) +
+                      " /Filter /FlateDecode >>\nstream\n";
+            datos_ += std::string_view(cabeza.constData(), static_cast<std::size_t>(cabeza.size()));
+            datos_ += comprimido;
+            datos_ += "\nendstream\nendobj\n";
+            if (ultima) Agrega(datos_, "startxref\n" + QByteArray::number(static_cast<qlonglong>(aqui)) + "\n%%EOF\n");
+            escribe_(Vista(datos_));  // after the digest that names the file
+            entregados_ += static_cast<qsizetype>(datos_.size());
+            datos_.clear();
+            posiciones.push_back(aqui);
         }
-        // What is pending goes out first and the places go, so a long document's rows and their
-        // deflated copy are all it holds at the end; the copy goes out as it is.
-        const QByteArray total = QByteArray::number(static_cast<qulonglong>(ubicaciones_.size() + 1));
-        std::deque<uint32_t>().swap(ubicaciones_);
-        escribe_(Vista(datos_));
-        const qsizetype inicio = entregados_ + static_cast<qsizetype>(datos_.size());
-        datos_.clear();
-        Bufer comprimido;
-        compresor_.Agrega(comprimido, filas.data(), filas.size());
-        escribe_(QByteArray::number(xref) + " 0 obj\n<< /Type /XRef /Size " + total + " /W [1 4 2] /Root " + Ref(catalogo) +
-                 " /Info " + Ref(info) + " /ID [" + id + ' ' + id + "] /Length " +
-                 QByteArray::number(static_cast<qulonglong>(comprimido.size())) + " /Filter /FlateDecode >>\nstream\n");
-        escribe_(Vista(comprimido));
-        escribe_("\nendstream\nendobj\nstartxref\n" + QByteArray::number(static_cast<qlonglong>(inicio)) + "\n%%EOF\n");
     }
 
 private:
@@ -272,6 +294,7 @@ private:
     // elements: the n-th of the k-th object stream as k << 8 | n (a stream holds at most 200), or
     // written whole at an offset kept apart (pages, streams and fonts, a few per page).
     static constexpr uint32_t Directo = UINT32_MAX, SinUbicar = UINT32_MAX - 1;
+    static constexpr std::size_t FilasPorSeccion = std::size_t{1} << 20;
 
     void Aqui(int numero) {
         ubicaciones_[static_cast<std::size_t>(numero - 1)] = Directo;
@@ -280,9 +303,9 @@ private:
 
     // What is written so far goes out once it is a few megabytes; the digest that names the file
     // reads it on the way.
-    void Entrega() {
+    void Entrega(bool todo = false) {
         constexpr std::size_t Tramo = 4 << 20;
-        if (datos_.size() < Tramo) return;
+        if (datos_.size() < Tramo && !(todo && !datos_.empty())) return;
         const QByteArray tramo = Vista(datos_);
         resumen_.addData(tramo);
         escribe_(tramo);

@@ -1,6 +1,7 @@
 #include "render/Exportacion.h"
 
 #include "report/TablaDeMarcas.h"
+#include "report/TablaTextos.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,6 +124,31 @@ TEST(Pdf, FuentesIncrustadasGuardanCadaCaracter) {
     const QByteArray bytes = f.readAll();
     EXPECT_EQ(bytes, g.readAll());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("/ID \\[<([0-9A-F]{32})> <\\1>\\]")).match(QString::fromLatin1(bytes)).hasMatch());
+}
+
+// A document of more than a million objects (a paragraph a line, 460 lines a page) has its
+// cross-reference in sections, the last pointing to those before: a strict reader finds every
+// object through them, and the last page reads whole.
+TEST(Pdf, UnDocumentoDeMasDeUnMillonDeObjetosSeLeeEntero) {
+    constexpr int Paginas = 2300, Renglones = 460;
+    Documento d;
+    auto textos = std::make_shared<TablaTextos>();
+    for (int n = 1; n <= Paginas; ++n) {
+        Pagina& p = d.emplace_back(textos);
+        for (int r = 0; r < Renglones; ++r) p.Agrega(Texto{0, 200 + 30 * r, QStringLiteral("r%1").arg(r), 0, false, 1, 0});
+        p.Agrega(Texto{0, 14000, QStringLiteral("Fin de la página %1").arg(n), 0, false, 8, 0});
+    }
+    QTemporaryDir dir;
+    const QString archivo = dir.filePath(QStringLiteral("largo.pdf"));
+    render::ExportaPdf(d, archivo, {QStringLiteral("Largo"), {}, {}});
+
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_GE(f.readAll().count("/Type /XRef"), 2);
+    // qpdf stops, or warns and fails, when the chain of sections does not lead to the catalog.
+    EXPECT_EQ(Poppler("qpdf", {"--show-npages", archivo}).trimmed(), QString::number(Paginas));
+    const QString ultima = Poppler("pdftotext", {"-f", QString::number(Paginas), "-l", QString::number(Paginas), archivo, "-"});
+    EXPECT_TRUE(ultima.contains(QStringLiteral("Fin de la página %1").arg(Paginas))) << ultima.left(200).toStdString();
 }
 
 TEST(Pdf, PdfAParaArchivo) {
