@@ -278,7 +278,7 @@ public:
             if (!posiciones.empty()) cabeza += " /Prev " + QByteArray::number(static_cast<qlonglong>(posiciones.back()));
             cabeza += comun + " /Length " + QByteArray::number(static_cast<qulonglong>(comprimido.size())) +
                       " /Filter /FlateDecode >>\nstream\n";
-            datos_ += std::string_view(cabeza.constData(), static_cast<std::size_t>(cabeza.size()));
+            Agrega(datos_, cabeza);
             datos_ += comprimido;
             datos_ += "\nendstream\nendobj\n";
             if (ultima) Agrega(datos_, "startxref\n" + QByteArray::number(static_cast<qlonglong>(aqui)) + "\n%%EOF\n");
