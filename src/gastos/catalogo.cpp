@@ -350,9 +350,9 @@ std::array<QHash<QString, vb::Variant>, 2> frmConGastos::LeeSaldosVencidos() {
     // A creditor in several agrupaciones has the same sums in each.
     std::array<QHash<QString, vb::Variant>, 2> saldos;
     for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
-        const vb::Variant vence = rsSaldos.Fields("VENCE").Value();
-        if (vence.IsNull()) continue;
-        saldos[vence.CLng() == 0 ? 0 : 1].insert(rsSaldos.Fields("COD_PROV").Value().CStr(), rsSaldos.Fields("SALDO").Value());
+        const vb::Variant plazo = rsSaldos.Fields("VENCE").Value();
+        if (plazo.IsNull()) continue;
+        saldos[plazo.CLng() == 0 ? 0 : 1].insert(rsSaldos.Fields("COD_PROV").Value().CStr(), rsSaldos.Fields("SALDO").Value());
     }
     rsSaldos.Close();
     rsSaldos = ado::Recordset();

@@ -40,7 +40,7 @@ public:
         if (!c_) throw std::bad_alloc();
     }
 
-    // Appends `datos` deflated to `salida`; returns how many bytes it took.
+    // Appends `datos` deflated to `salida`.
     void Agrega(Bufer& salida, const char* datos, std::size_t largo) {
         const std::size_t cota = libdeflate_zlib_compress_bound(c_.get(), largo);
         const std::size_t inicio = salida.size();
@@ -247,11 +247,8 @@ public:
             const bool ultima = k + 1 == secciones;
             const std::size_t desde = numero;
             filas.clear();
+            if (numero == 0) fila(0, 0, 0xFFFF), ++numero;  // the head of the free list
             for (; numero <= objetos && (ultima || numero < desde + FilasPorSeccion); ++numero) {
-                if (numero == 0) {
-                    fila(0, 0, 0xFFFF);
-                    continue;
-                }
                 const uint32_t u = ubicaciones_.front();
                 ubicaciones_.pop_front();
                 if (u == Directo) {
@@ -305,7 +302,7 @@ private:
     // reads it on the way.
     void Entrega(bool todo = false) {
         constexpr std::size_t Tramo = 4 << 20;
-        if (datos_.size() < Tramo && !(todo && !datos_.empty())) return;
+        if (datos_.empty() || (!todo && datos_.size() < Tramo)) return;
         const QByteArray tramo = Vista(datos_);
         resumen_.addData(tramo);
         escribe_(tramo);
