@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace ado::detalle {
@@ -232,11 +233,60 @@ void CompruebaNumero(sqlite3_context* ctx, int, sqlite3_value** args) {
     }
 }
 
+// sum(valor): what the engine's SUM gives, but a real is added as the amount it reads as (to the
+// ten-thousandth), so thousands of amounts stored as binary reals add up to the cent as the server
+// engines' decimals do. Whole numbers alone still sum to a whole number; a total beyond an
+// amount's range falls back to the engine's own binary sum.
+struct SumaExacta {
+    __int128 diezmilesimos = 0;
+    long double real = 0;
+    bool hayValor = false;
+    bool hayReal = false;
+    bool fueraDeRango = false;
+};
+
+void AgregaASuma(sqlite3_context* ctx, int, sqlite3_value** args) {
+    auto* s = static_cast<SumaExacta*>(sqlite3_aggregate_context(ctx, sizeof(SumaExacta)));
+    if (!s) return sqlite3_result_error_nomem(ctx);
+    sqlite3_value* v = args[0];
+    const int tipo = sqlite3_value_numeric_type(v);
+    if (tipo == SQLITE_NULL) return;
+    s->hayValor = true;
+    if (tipo == SQLITE_INTEGER) {
+        const int64_t n = sqlite3_value_int64(v);
+        s->diezmilesimos += __int128(n) * 10000;
+        s->real += static_cast<long double>(n);
+        return;
+    }
+    const double d = sqlite3_value_double(v);  // text or a blob that is no number counts 0, as in SUM
+    s->hayReal = true;
+    s->real += d;
+    if (const auto c = MonedaDeReal(d)) s->diezmilesimos += c->diezmilesimos();
+    else s->fueraDeRango = true;
+}
+
+void TerminaSuma(sqlite3_context* ctx) {
+    auto* s = static_cast<SumaExacta*>(sqlite3_aggregate_context(ctx, 0));
+    if (!s || !s->hayValor) return sqlite3_result_null(ctx);
+    constexpr __int128 Maximo = std::numeric_limits<int64_t>::max();
+    if (!s->hayReal) {
+        const __int128 enteros = s->diezmilesimos / 10000;
+        if (enteros > Maximo || enteros < -Maximo - 1) return sqlite3_result_error(ctx, "integer overflow", -1);
+        return sqlite3_result_int64(ctx, static_cast<int64_t>(enteros));
+    }
+    if (s->fueraDeRango || s->diezmilesimos > Maximo || s->diezmilesimos < -Maximo)
+        return sqlite3_result_double(ctx, static_cast<double>(s->real));
+    // The nearest real to a whole number of ten-thousandths reads back as exactly that amount.
+    sqlite3_result_double(ctx, static_cast<double>(static_cast<int64_t>(s->diezmilesimos)) / 10000.0);
+}
+
 }  // namespace
 
 void RegistraCompruebaNumero(sqlite3* db, std::optional<vb::ErrorEjecucion>* pendiente) {
     sqlite3_create_function_v2(db, "compruebanumero", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, pendiente,
                                CompruebaNumero, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "sum", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nullptr, AgregaASuma,
+                               TerminaSuma, nullptr);
 }
 
 }  // namespace ado::detalle

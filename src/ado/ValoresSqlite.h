@@ -32,6 +32,7 @@ QString MuestraValor(int tipo, const unsigned char* texto, int bytes);
 // The SQL function compruebanumero(valor, 'COLUMNA') the rewritten sums call on each value: the
 // value itself when it is a finite number, else the statement stops and `pendiente` holds the
 // error to raise.
+// Also replaces SUM with one that adds reals as the amounts they read as, to the ten-thousandth.
 void RegistraCompruebaNumero(sqlite3* db, std::optional<vb::ErrorEjecucion>* pendiente);
 
 }  // namespace ado::detalle

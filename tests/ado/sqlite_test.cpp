@@ -157,6 +157,22 @@ INSERT INTO tblGastosEnc VALUES
     EXPECT_EQ(rs.Fields("PLA_PAG").Value(), vb::Variant(1.5));
 }
 
+// Amounts stored as binary reals add up to the cent however many there are (the engine's own sum
+// of these is 6.73 short); whole numbers still sum to a whole number, and nothing to a Null.
+TEST_F(Sqlite, UnaSumaDeImportesEsExacta) {
+    const QString filas =
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<100000) ");
+    auto rs = con.Execute(filas + "SELECT SUM(98765432.17) AS S, SUM(-0.01) AS C, SUM(3) AS E, SUM(NULL) AS V FROM n");
+    EXPECT_EQ(rs.Fields("S").Value().CCur(), vb::Currency::DesdeDiezmilesimos(98765432170000000));
+    EXPECT_EQ(rs.Fields("C").Value().CCur(), vb::Currency::DesdeEntero(-1000));
+    EXPECT_EQ(rs.Fields("E").Value().CCur(), vb::Currency::DesdeEntero(300000));
+    EXPECT_TRUE(rs.Fields("V").Value().IsNull());
+    rs = con.Execute(filas + "SELECT typeof(SUM(i)) AS T, SUM(DISTINCT i % 3) AS D FROM n");
+    EXPECT_EQ(rs.Fields("T").Value().CStr(), "integer");
+    EXPECT_EQ(rs.Fields("D").Value().CLng(), 3);
+    EXPECT_NE(NumeroDeError([&] { con.Execute("SELECT SUM(9223372036854775807) AS S FROM (SELECT 1 UNION ALL SELECT 2)"); }), 0);
+}
+
 TEST(ReescribeSumas, SoloLasSumasDeUnaColumna) {
     using ado::detalle::ReescribeSumas;
     EXPECT_EQ(ReescribeSumas("SELECT sum( g.IMP_MOV ) AS A, TOTAL(X) FROM T g"),
