@@ -49,9 +49,10 @@ private:
     QString cadena_;
 };
 
-// The queries a window is about to open, asked together: while it lives, an Open of one of these
-// texts takes the answer already read (in one round trip where the engine allows it); what nobody
-// took goes with it, so a later Open asks the server again.
+// The queries a window or a run is about to open, asked together: while it lives, an Open of one
+// of these texts takes the answer already asked (in one round trip where the engine allows it);
+// what nobody took goes with it, so a later Open asks the server again. Inside a read only the
+// first rows of each come with the others, and a batch the server refuses raises its error.
 class Adelanto {
 public:
     Adelanto(Connection& conexion, const QStringList& consultas);

@@ -50,8 +50,8 @@ public:
     virtual std::unique_ptr<Cursor> Ejecuta(const QString& sql) = 0;
     // Answers `consultas` ahead, all in one round trip where the engine allows it: until
     // OlvidaAdelantos, an Ejecuta of one of these texts takes its answer instead of asking.
-    // Engines that cannot, or a batch that fails, hold nothing: each query is then asked on its
-    // own and fails where it would.
+    // Engines that cannot, or a batch that fails outside a read, hold nothing: each query is then
+    // asked on its own and fails where it would. Inside a read a failed batch raises its error.
     virtual void Adelanta(const QStringList& /*consultas*/) {}
     virtual void OlvidaAdelantos() {}
     // One snapshot for every query between the two, read-only; a second start while one lasts

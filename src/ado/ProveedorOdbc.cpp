@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 // Sessions are read-only three ways: the driver's access mode, the server's own read-only
 // session where the engine has one, and only single SELECT statements are sent at all.
@@ -25,6 +27,9 @@ QString DeclaraCursor(const QString& nombre, const QString& consulta, int porcio
     return QStringLiteral("DECLARE %1 NO SCROLL CURSOR FOR %2\n;FETCH %3 FROM %1").arg(nombre, consulta).arg(porcion);
 }
 
+// Tag of a cursor declared in a batch with others, its first slice read from the batch's answer.
+struct DeUnLote {};
+
 class CursorOdbc final : public Cursor {
 public:
     // A query run as written (`sql`), or a prepared statement of shape `clave` that goes back to
@@ -37,6 +42,17 @@ public:
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT st, QString sql, QString cursor, int porcion)
         : Cursor(std::move(s)), st_(st), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion) {
         Describe();
+    }
+    // The same declared in a batch: its first slice is read whole from the batch's statement `lote`
+    // here, and the slices after it come through a statement of its own.
+    CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT lote, QString sql, QString cursor, int porcion, DeUnLote)
+        : Cursor(std::move(s)), st_(nullptr), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion),
+          columnas_(DescribeColumnas(lote)), enLeidas_(true) {
+        valores_.resize(columnas_.size());
+        for (SQLRETURN rc; (rc = SQLFetch(lote)) != SQL_NO_DATA;) {
+            Verifica(rc, SQL_HANDLE_STMT, lote);
+            LeeFila(lote, columnas_, leidas_.emplace_back());
+        }
     }
     CursorOdbc(std::shared_ptr<Sesion> s, std::unique_ptr<Preparada> p, QString clave)
         : Cursor(std::move(s)), st_(p->Sentencia()), preparada_(std::move(p)), clave_(std::move(clave)) {
@@ -52,6 +68,14 @@ public:
     const std::vector<Columna>& Columnas() const { return columnas_; }
 
     bool Avanza() override {
+        EsperaSesion();
+        if (enLeidas_) {
+            if (siguienteLeida_ < leidas_.size()) {
+                valores_ = std::move(leidas_[siguienteLeida_++]);
+                return true;
+            }
+            if (!PideSegundaPorcion()) return false;
+        }
         SQLRETURN rc = SQLFetch(st_);
         if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == porcion_) {
             // A full slice may have more behind it.
@@ -72,7 +96,11 @@ public:
     vb::Variant Valor(int i) override { return valores_[i]; }
 
     void Reinicia() override {
+        EsperaSesion();
         if (preparada_) return preparada_->Reejecuta();
+        if (!st_) st_ = SentenciaPropia();
+        enLeidas_ = false;
+        leidas_ = {};
         SQLFreeStmt(st_, SQL_CLOSE);
         // A cursor read in slices only goes forward: the query gets a new one of the same snapshot.
         if (porcion_ > 0) cursor_ = cursor_.section(u'_', 0, 1) + u'_' + QString::number(++reinicios_);
@@ -92,17 +120,38 @@ private:
         columnas_ = DescribeColumnas(st_);
         valores_.resize(columnas_.size());
     }
+    // The session's end of a read may still be on its way: nothing else goes to the driver meanwhile.
+    void EsperaSesion();
+    SQLHSTMT SentenciaPropia();
+    // Past the first slice read with the batch: false when it was the last, else the next slice is
+    // asked on a statement of the cursor's own.
+    bool PideSegundaPorcion() {
+        const bool llena = leidas_.size() == std::size_t(porcion_);
+        leidas_ = {};
+        siguienteLeida_ = 0;
+        if (!llena) return false;
+        st_ = SentenciaPropia();
+        const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(porcion_).arg(cursor_);
+        Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(siguiente)), SQLINTEGER(siguiente.size())),
+                 SQL_HANDLE_STMT, st_);
+        enLeidas_ = false;
+        enPorcion_ = 0;
+        return true;
+    }
 
     SQLHSTMT st_;
     QString sql_;
     std::unique_ptr<Preparada> preparada_;
     QString clave_;
-    std::vector<Columna> columnas_;
-    std::vector<vb::Variant> valores_;
     QString cursor_;      // the server cursor read in slices, if any
     int porcion_ = 0;     // rows a slice asks for; 0 when the driver holds the whole answer
+    std::vector<Columna> columnas_;
+    std::vector<vb::Variant> valores_;
     int enPorcion_ = 0;   // rows read of the slice in course
     int reinicios_ = 0;
+    bool enLeidas_ = false;  // on the first slice, read with the batch
+    std::vector<std::vector<vb::Variant>> leidas_;
+    std::size_t siguienteLeida_ = 0;
 };
 
 // An answer read whole while the statement that brought it moved on to the next answer of its
@@ -145,6 +194,7 @@ QString SinCierre(const QString& sql) {
 class SesionOdbc final : public Sesion {
 public:
     ~SesionOdbc() override {
+        EsperaCierre();
         if (env_) Desconecta();
     }
 
@@ -169,6 +219,7 @@ public:
     // a shape asked once costs one round trip. The second is prepared beside its run, and kept only
     // when it describes the same columns, so both read alike.
     std::unique_ptr<Cursor> Ejecuta(const QString& sql) override {
+        EsperaCierre();
         if (const QString motivo = MotivoRechazo(sql, dialecto_); !motivo.isEmpty()) LanzaRechazo(motivo);
         for (auto it = adelantadas_.begin(); it != adelantadas_.end(); ++it)
             if (it->first == sql) {
@@ -186,14 +237,17 @@ public:
     void Devuelve(const QString& clave, std::unique_ptr<Preparada> p) { preparadas_.Devuelve(clave, std::move(p)); }
 
     // PostgreSQL runs a batch of statements in order and the driver hands over their answers one
-    // after another, all in one round trip. Outside a read only: inside one, answers go by slices.
+    // after another, all in one round trip. Outside a read the answers are read whole; inside one
+    // each query gets its server cursor and only its first slice comes with the batch.
     void Adelanta(const QStringList& consultas) override {
-        if (dialecto_ != Dialecto::Postgres || enInstantanea_ || consultas.size() < 2) return;
+        EsperaCierre();
+        if (dialecto_ != Dialecto::Postgres || consultas.size() < 2) return;
         QStringList partes;
         for (const QString& c : consultas) {
             if (!MotivoRechazo(c, dialecto_).isEmpty()) return;
             partes << SinCierre(c);
         }
+        if (enInstantanea_) return AdelantaCursores(consultas, partes);
         // The line break ends any comment a query closes with.
         const QString texto = partes.join(QStringLiteral("\n;"));
         SQLHSTMT st = Sentencia();
@@ -211,7 +265,10 @@ public:
         SQLFreeHandle(SQL_HANDLE_STMT, st);
         if (leidas.size() == size_t(consultas.size())) adelantadas_ = std::move(leidas);
     }
-    void OlvidaAdelantos() override { adelantadas_.clear(); }
+    void OlvidaAdelantos() override {
+        EsperaCierre();
+        adelantadas_.clear();
+    }
 
     // One snapshot for every query up to CierraInstantanea. The statements that open it are
     // the provider's own: PostgreSQL's transaction starts with the first statement once
@@ -219,6 +276,7 @@ public:
     // pays no round trip of its own to start; MySQL and MariaDB take an explicit read-only one.
     // Other engines read each query on its own.
     void AbreInstantanea() override {
+        EsperaCierre();
         if (dialecto_ == Dialecto::Estandar) return;
         Verifica(SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
                  SQL_HANDLE_DBC, dbc_);
@@ -233,17 +291,37 @@ public:
     }
 
     // Nothing was written, so the transaction is rolled back; a failure here leaves nothing to undo.
-    // A read that sent no query has no transaction, and the driver sends nothing.
+    // A read that sent no query has no transaction, and the driver sends nothing. The run goes on
+    // while the server answers: whatever next reaches the driver through this session waits for it.
     void CierraInstantanea() override {
+        EsperaCierre();
         enInstantanea_ = false;
         aislamientoPendiente_ = false;
         if (dialecto_ == Dialecto::Estandar) return;
-        SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
-        SQLSetConnectAttrW(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        const auto cierra = [dbc = dbc_] {
+            SQLEndTran(SQL_HANDLE_DBC, dbc, SQL_ROLLBACK);
+            SQLSetConnectAttrW(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        };
+        try {
+            cierre_ = std::thread(cierra);
+        } catch (const std::system_error&) {
+            cierra();
+        }
+    }
+
+    void EsperaCierre() {
+        if (cierre_.joinable()) cierre_.join();
+    }
+
+    SQLHSTMT Sentencia() {
+        SQLHSTMT st = nullptr;
+        Verifica(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st), SQL_HANDLE_DBC, dbc_);
+        return st;
     }
 
 protected:
     void Desconecta() override {
+        EsperaCierre();
         adelantadas_.clear();
         preparadas_.Vacia();
         if (conectada_) SQLDisconnect(dbc_);
@@ -291,6 +369,35 @@ private:
             SQLFreeHandle(SQL_HANDLE_STMT, st);
             throw;
         }
+    }
+
+    // The batch inside a read: every query behind a cursor of the transaction with its first slice,
+    // all in one round trip. The queries are the run's own, so a batch the server refuses ends the
+    // run as its failing query would have; the transaction may not outlive the failure.
+    void AdelantaCursores(const QStringList& textos, const QStringList& consultas) {
+        QStringList partes, nombres;
+        for (const QString& c : consultas) {
+            nombres << QStringLiteral("zr_c%1").arg(++cursores_);
+            partes << DeclaraCursor(nombres.back(), c, FilasPorPorcion);
+        }
+        const QString texto = partes.join(QStringLiteral("\n;"));
+        SQLHSTMT st = Sentencia();
+        std::vector<std::pair<QString, std::unique_ptr<Cursor>>> leidas;
+        try {
+            SQLRETURN rc = EjecutaEn(st, texto, 1);
+            for (qsizetype i = 0; i < consultas.size(); ++i) {
+                if (i > 0 && SQL_SUCCEEDED(rc)) rc = SQLMoreResults(st);  // past the next DECLARE
+                if (i > 0 && SQL_SUCCEEDED(rc)) rc = SQLMoreResults(st);
+                if (!SQL_SUCCEEDED(rc)) LanzaProveedor(Diagnostico(SQL_HANDLE_STMT, st));
+                leidas.emplace_back(textos[i], std::make_unique<CursorOdbc>(shared_from_this(), st, consultas[i],
+                                                                             nombres[i], FilasPorPorcion, DeUnLote{}));
+            }
+        } catch (...) {
+            SQLFreeHandle(SQL_HANDLE_STMT, st);
+            throw;
+        }
+        SQLFreeHandle(SQL_HANDLE_STMT, st);
+        adelantadas_ = std::move(leidas);
     }
 
     // MySQL and MariaDB take a date plus a number as the number YYYYMMDD plus it; which columns
@@ -368,12 +475,6 @@ private:
         return true;
     }
 
-    SQLHSTMT Sentencia() {
-        SQLHSTMT st = nullptr;
-        Verifica(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st), SQL_HANDLE_DBC, dbc_);
-        return st;
-    }
-
     // Runs one statement of the provider's own on the session; false when the server refused it.
     bool OrdenPropia(const QString& orden, QString* mensaje = nullptr) {
         SQLHSTMT st = Sentencia();
@@ -441,11 +542,17 @@ private:
     std::optional<ColumnasFecha> fechas_;
     PreparadasOdbc preparadas_;
     std::vector<std::pair<QString, std::unique_ptr<Cursor>>> adelantadas_;  // answers read ahead, by text
+    std::thread cierre_;  // the end of the last read, until the server has answered it
 };
 
+void CursorOdbc::EsperaSesion() { static_cast<SesionOdbc&>(sesion()).EsperaCierre(); }
+
+SQLHSTMT CursorOdbc::SentenciaPropia() { return static_cast<SesionOdbc&>(sesion()).Sentencia(); }
+
 void CursorOdbc::Libera() {
+    EsperaSesion();
     if (preparada_) static_cast<SesionOdbc&>(sesion()).Devuelve(clave_, std::move(preparada_));
-    else SQLFreeHandle(SQL_HANDLE_STMT, st_);
+    else if (st_) SQLFreeHandle(SQL_HANDLE_STMT, st_);
     st_ = nullptr;
 }
 

@@ -26,8 +26,8 @@ constexpr int32_t ObjetoNoEstablecido = 91;
 std::chrono::nanoseconds duracionUltimaCorrida{0};
 
 // Every query of a run reads one snapshot of the module connection, so a balance and its detail
-// agree while the host writes. It ends before the preview shows, with whatever the run left half
-// read: a user looking at the pages, or at an error, must not hold the host's writers back.
+// agree while the host writes. It ends as soon as the report routine returns, with whatever the run
+// left half read: a user looking at the pages, or at an error, must not hold the host's writers back.
 class LecturaDeCorrida {
 public:
     LecturaDeCorrida() {
@@ -137,6 +137,8 @@ void EscritorPaginas::GeneraConsulta() {
         grabador_ = std::make_unique<GrabadorDePaginas>();
 
         ImprimeConsulta();
+        // The routine has read all it prints: the snapshot ends while the pages are finished.
+        lectura.reset();
 
         Superficie->EndDoc();
         GrabaPaginaActual();
@@ -144,7 +146,6 @@ void EscritorPaginas::GeneraConsulta() {
         grabador_.reset();
         NumeraPaginas();
         seguimiento_.reset();
-        lectura.reset();
         preview->lblPagina.SetCaption(QStringLiteral("1/") + QString::number(PaginaActual));
         Screen.SetMousePointer(controles::vbDefault);
         duracionUltimaCorrida = std::chrono::steady_clock::now() - inicio;

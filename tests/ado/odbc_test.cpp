@@ -177,6 +177,48 @@ TEST_F(Odbc, LasListasAdelantadasSeLeenDeUnaVez) {
     EXPECT_EQ(escritor.Ejecuta("DROP TABLE " + tabla), "");
 }
 
+// Inside a run the sets asked together are declared at once, each behind a server cursor with its
+// first slice: the snapshot starts with the batch, a set longer than a slice comes whole and in
+// order and reads again from its start, and a batch the server refuses ends the run with the
+// server's message while the session reads on.
+TEST_F(Odbc, LosConjuntosDeUnaCorridaSePidenJuntos) {
+    if (!Listo()) return;
+    const QString tabla = QStringLiteral("zr_lote_%1").arg(QCoreApplication::applicationPid());
+    EscritorOdbc escritor(qEnvironmentVariable("ZR_PG_CONEXION"));
+    ASSERT_EQ(escritor.Ejecuta("DROP TABLE IF EXISTS " + tabla), "");
+    ASSERT_EQ(escritor.Ejecuta("CREATE TABLE " + tabla + " (n INTEGER)"), "");
+    ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (1), (2)"), "");
+    const QString cuenta = "SELECT COUNT(*) AS N FROM " + tabla;
+    const QString serie = "SELECT g AS N FROM generate_series(1, 16001) AS g ORDER BY g;";
+    const auto filas = [&] { return pg.Execute(cuenta).Fields("N").Value().CLng(); };
+    const auto enOrden = [](ado::Recordset& rs) {
+        int leidas = 0;
+        for (; !rs.EOF_(); rs.MoveNext())
+            if (rs.Fields("N").Value().CLng() != ++leidas) return -leidas;
+        return leidas;
+    };
+
+    pg.BeginTrans();
+    {
+        const ado::Adelanto juntas(pg, {serie, cuenta});
+        ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (3)"), "");
+        auto grande = pg.Execute(serie);
+        EXPECT_EQ(pg.Execute(cuenta).Fields("N").Value().CLng(), 2);
+        EXPECT_EQ(enOrden(grande), 16001);
+        grande.MoveFirst();
+        EXPECT_EQ(enOrden(grande), 16001);
+    }
+    EXPECT_EQ(filas(), 2);
+    pg.CommitTrans();
+    EXPECT_EQ(filas(), 3);
+
+    pg.BeginTrans();
+    EXPECT_NE(NumeroDeError([&] { ado::Adelanto(pg, {cuenta, "SELECT n FROM tabla_que_no_existe"}); }), 0);
+    pg.RollbackTrans();
+    EXPECT_EQ(filas(), 3);
+    EXPECT_EQ(escritor.Ejecuta("DROP TABLE " + tabla), "");
+}
+
 // A query asked again with other values reuses the statement prepared for its shape; each answer is that of its own values, also while a twin of it is still being read, and
 // a number where a text was is another query.
 TEST_F(Odbc, UnaConsultaRepetidaReusaSuSentenciaConOtrosValores) {
