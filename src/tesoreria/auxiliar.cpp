@@ -26,10 +26,11 @@ void frmConTesoreria::EncabezadoAuxiliarBancos() {
 }
 
 QString frmConTesoreria::ConsultaSaldoAnterior(const Alcance& cuentas) const {
-    return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL,IMP_MOV FROM tblIngreEgre") +
+    return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL,SUM(IMP_MOV) AS IMP_MOV FROM tblIngreEgre") +
            cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE (") +
            cuentas.Condicion() + QStringLiteral(" AND FEC_MOV<") + FechaInicial +
-           QStringLiteral(" AND (COD_ESTATUS<>2))") + cuentas.OrdenadaPor({}) + u';';
+           QStringLiteral(" AND (COD_ESTATUS<>2))") + Alcance::SumadaPor(QStringLiteral("CON_GRL")) +
+           cuentas.OrdenadaPor({}) + u';';
 }
 
 vb::Currency frmConTesoreria::SaldoAnterior(report::CortePorClave& antes, const QString& cuenta, vb::Currency inicial) {
@@ -106,9 +107,9 @@ void frmConTesoreria::ImprimeAuxiliarBancos() {
 
     std::optional<report::CortePorClave> movimientos, antes;
     Recorrido r = RecorridoMarcado(CuentasConSaldo);
-    r.abreConjuntos = [&](const Alcance& cuentas) {
-        movimientos.emplace(PorClave(rsMovimientos, ConsultaAuxiliar(cuentas)));
-        antes.emplace(PorClave(rsSaldos, ConsultaSaldoAnterior(cuentas)));
+    r.conjuntos = [&](const Alcance& cuentas) {
+        return std::vector<Conjunto>{{&movimientos, &rsMovimientos, ConsultaAuxiliar(cuentas)},
+                                     {&antes, &rsSaldos, ConsultaSaldoAnterior(cuentas)}};
     };
     r.porCuenta = [&] {
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");

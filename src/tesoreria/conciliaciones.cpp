@@ -104,8 +104,8 @@ void frmConTesoreria::ImprimeConciliaciones() {
     const auto campo = [this](const char* nombre) { return rsMovimientos.Fields(nombre).Value(); };
     std::optional<report::CortePorClave> conciliaciones;
     Recorrido r = RecorridoMarcado(CuentasConNombreMoneda);
-    r.abreConjuntos = [&](const Alcance& cuentas) {
-        conciliaciones.emplace(PorClave(rsMovimientos, ConsultaConciliaciones(cuentas)));
+    r.conjuntos = [&](const Alcance& cuentas) {
+        return std::vector<Conjunto>{{&conciliaciones, &rsMovimientos, ConsultaConciliaciones(cuentas)}};
     };
     r.porCuenta = [&] {
         const QString cuenta = Campo(rsCuentas, "NUM_CUENTA");

@@ -122,6 +122,7 @@ public:
         static QString Une(const QString& columna);       // the join, after the FROM's tables
         QString Condicion() const;                        // the accounts' part of the WHERE
         static QString OrdenadaPor(const QString& orden);  // " ORDER BY" with bank and account first
+        static QString SumadaPor(const QString& columnas);  // " GROUP BY" the account and `columnas`
         QString banco;   // the bank's code; "" for every bank
         QString cuenta;  // the account's number; "" for every account
     };
@@ -135,12 +136,20 @@ public:
     // account), runs once into rsCuentas ordered by bank code and number, and `porCuenta` sees
     // each account row under its bank. After a bank's accounts, `trasBanco` runs and then
     // `saltoTrasBanco` (by default a blank line of 240).
+    // A set read for every account of the walk: `consulta` opens into `filas`, taken key by key of
+    // `clave` through `corte`.
+    struct Conjunto {
+        std::optional<report::CortePorClave>* corte;
+        ado::Recordset* filas;
+        QString consulta;
+        const char* clave = ClaveCuenta;
+    };
     struct Recorrido {
         QString bancos = QStringLiteral("SELECT tblBancos.COD_BANCO,NOM_BANCO FROM tblBancos");
         QString cuentas;  // the account query up to its WHERE
-        // Before the first bank, with the accounts the walk visits, opens what the report reads for
-        // all of them at once.
-        std::function<void(const Alcance&)> abreConjuntos;
+        // What the report reads for all the accounts the walk visits at once, opened before the
+        // first bank; the bank list, these sets and the account list are asked together.
+        std::function<std::vector<Conjunto>(const Alcance&)> conjuntos;
         std::function<void()> alEmpezarBanco;
         std::function<void()> porCuenta;
         std::function<void()> trasBanco;
@@ -180,7 +189,8 @@ public:
     // Account ledger.
     void EncabezadoAuxiliarBancos();
     void ImprimeAuxiliarBancos();
-    // Its movements of the range, and the movements of every class before it (see Alcance).
+    // Its movements of the range, and the sums of every class of movement before it by account
+    // (see Alcance).
     QString ConsultaAuxiliar(const Alcance& cuentas) const;
     QString ConsultaSaldoAnterior(const Alcance& cuentas) const;
     // Its account query, with the opening balance, up to its WHERE.
@@ -303,6 +313,7 @@ public:
     static QString EncabezadosConciliacion(const Alcance& cuentas);
     QString ConsultaLibro(const Alcance& cuentas, const QString& folio) const;
     QString ConsultaMovimientosLibro(const Alcance& cuentas, const QString& folio) const;
+    // The deposits' and withdrawals' sums before `dia` by account, and the movements of a range.
     static QString ConsultaSaldoAntesDe(const Alcance& cuentas, QDate dia);
     static QString ConsultaImportes(const Alcance& cuentas, QDate desde, QDate hasta);
     // Deposits and withdrawals. Agrega counts the current row (IMP_MOV, CON_GRL) of `rs`; a Null or

@@ -190,9 +190,9 @@ void frmConTesoreria::ImprimeLibroBancos() {
     bool otraConciliacion = false;
     std::optional<report::CortePorClave> conciliaciones, movimientos;
     Recorrido r = RecorridoMarcado(CuentasConNombreMoneda);
-    r.abreConjuntos = [&](const Alcance& cuentas) {
-        conciliaciones.emplace(PorClave(rsMovimientos, ConsultaLibro(cuentas, folio)));
-        movimientos.emplace(PorClave(rsSaldos, ConsultaMovimientosLibro(cuentas, folio), ClaveConciliacion));
+    r.conjuntos = [&](const Alcance& cuentas) {
+        return std::vector<Conjunto>{{&conciliaciones, &rsMovimientos, ConsultaLibro(cuentas, folio)},
+                                     {&movimientos, &rsSaldos, ConsultaMovimientosLibro(cuentas, folio), ClaveConciliacion}};
     };
     r.porCuenta = [&] {
         porMarcar.cuenta = true;

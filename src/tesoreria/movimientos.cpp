@@ -206,7 +206,9 @@ void frmConTesoreria::RecorreMovimientosPorConcepto(bool PorAplicacion,
     s.FontBold(false);
     std::optional<report::CortePorClave> movimientos;
     Recorrido r = RecorridoDeMovimientos(t, !PorAplicacion);
-    r.abreConjuntos = [&](const Alcance& cuentas) { movimientos.emplace(PorClave(rsMovimientos, consulta(cuentas))); };
+    r.conjuntos = [&](const Alcance& cuentas) {
+        return std::vector<Conjunto>{{&movimientos, &rsMovimientos, consulta(cuentas)}};
+    };
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
         t.conceptoAnterior.clear();

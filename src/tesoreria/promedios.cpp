@@ -53,11 +53,12 @@ void frmConTesoreria::Sumas::Agrega(const ado::Recordset& rs) {
 }
 
 QString frmConTesoreria::ConsultaSaldoAntesDe(const Alcance& cuentas, QDate dia) {
-    return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL, IMP_MOV FROM tblIngreEgre") +
+    return QStringLiteral("SELECT ") + cuentas.Columna() + QStringLiteral("CON_GRL, SUM(IMP_MOV) AS IMP_MOV FROM tblIngreEgre") +
            cuentas.Une(QStringLiteral("tblIngreEgre.NUM_CTA")) + QStringLiteral(" WHERE ") +
            cuentas.Condicion() +
            QStringLiteral(" AND (CON_GRL='INGR' OR CON_GRL='EGRE') AND COD_ESTATUS<>2 AND FEC_MOV<") +
-           modConGastos::FechaSQL(vb::Variant(dia)) + cuentas.OrdenadaPor({}) + QStringLiteral(" ;");
+           modConGastos::FechaSQL(vb::Variant(dia)) + Alcance::SumadaPor(QStringLiteral("CON_GRL")) +
+           cuentas.OrdenadaPor({}) + QStringLiteral(" ;");
 }
 
 vb::Currency frmConTesoreria::SaldoAntesDe(report::CortePorClave& antes, const QString& cuenta) {
@@ -93,9 +94,9 @@ frmConTesoreria::Sumas frmConTesoreria::SumaEntre(report::CortePorClave& importe
 
 frmConTesoreria::Recorrido frmConTesoreria::RecorridoDePromedios(QDate desde, QDate hasta, Importes& importes) {
     Recorrido r = RecorridoMarcado(CuentasConNombreMoneda);
-    r.abreConjuntos = [this, desde, hasta, &importes](const Alcance& cuentas) {
-        importes.antes.emplace(PorClave(rsSaldos, ConsultaSaldoAntesDe(cuentas, desde)));
-        importes.periodo.emplace(PorClave(rsMovimientos, ConsultaImportes(cuentas, desde, hasta)));
+    r.conjuntos = [this, desde, hasta, &importes](const Alcance& cuentas) {
+        return std::vector<Conjunto>{{&importes.antes, &rsSaldos, ConsultaSaldoAntesDe(cuentas, desde)},
+                                     {&importes.periodo, &rsMovimientos, ConsultaImportes(cuentas, desde, hasta)}};
     };
     return r;
 }

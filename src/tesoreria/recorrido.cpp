@@ -31,6 +31,10 @@ QString frmConTesoreria::Alcance::OrdenadaPor(const QString& orden) {
            (orden.isEmpty() ? QString() : u',' + orden);
 }
 
+QString frmConTesoreria::Alcance::SumadaPor(const QString& columnas) {
+    return QStringLiteral(" GROUP BY tblCatCtasBancos.COD_BANCO,tblCatCtasBancos.NUM_CUENTA,") + columnas;
+}
+
 QString frmConTesoreria::BancoElegido() const {
     if (cmbBancos.ListIndex() == 0) return {};
     return QString::number(cmbBancos.ItemData(cmbBancos.ListIndex()));
@@ -44,20 +48,31 @@ void frmConTesoreria::RecorreBancos(const Recorrido& recorrido) {
 
 void frmConTesoreria::RecorreBancos(const Recorrido& r, const QString& filtroBanco, const QString& filtroCuenta) {
     ado::Connection& conexion = modConGastos::ConexionModulo();
-    CadenaSQL = r.bancos;
-    if (!filtroBanco.isEmpty()) CadenaSQL += QStringLiteral(" WHERE COD_BANCO=") + filtroBanco;
-    else CadenaSQL += QStringLiteral(" ORDER BY COD_BANCO;");
-    rsBancos = ado::Recordset();
-    rsBancos.Open(CadenaSQL, conexion, 1, -1, -1);
-    if (!(rsBancos.BOF() && rsBancos.EOF_())) rsBancos.MoveFirst();
-    if (r.abreConjuntos) r.abreConjuntos(Alcance{filtroBanco, filtroCuenta});
-
+    QString bancos = r.bancos;
+    if (!filtroBanco.isEmpty()) bancos += QStringLiteral(" WHERE COD_BANCO=") + filtroBanco;
+    else bancos += QStringLiteral(" ORDER BY COD_BANCO;");
+    const std::vector<Conjunto> conjuntos = r.conjuntos ? r.conjuntos(Alcance{filtroBanco, filtroCuenta})
+                                                        : std::vector<Conjunto>{};
     QStringList condiciones;
     if (!filtroBanco.isEmpty()) condiciones << QStringLiteral("COD_BANCO=") + filtroBanco;
     if (!filtroCuenta.isEmpty()) condiciones << QStringLiteral("NUM_CUENTA='") + ado::Comillas(filtroCuenta) + u'\'';
-    CadenaSQL = r.cuentas;
-    if (!condiciones.isEmpty()) CadenaSQL += QStringLiteral(" WHERE ") + condiciones.join(QStringLiteral(" AND "));
-    rsCuentas = conexion.Execute(CadenaSQL + QStringLiteral(" ORDER BY COD_BANCO,NUM_CUENTA"));
+    QString cuentas = r.cuentas;
+    if (!condiciones.isEmpty()) cuentas += QStringLiteral(" WHERE ") + condiciones.join(QStringLiteral(" AND "));
+    cuentas += QStringLiteral(" ORDER BY COD_BANCO,NUM_CUENTA");
+
+    {
+        QStringList lote{bancos};
+        for (const Conjunto& c : conjuntos) lote << c.consulta;
+        lote << cuentas;
+        const ado::Adelanto juntas(conexion, lote);
+        CadenaSQL = bancos;
+        rsBancos = ado::Recordset();
+        rsBancos.Open(CadenaSQL, conexion, 1, -1, -1);
+        if (!(rsBancos.BOF() && rsBancos.EOF_())) rsBancos.MoveFirst();
+        for (const Conjunto& c : conjuntos) c.corte->emplace(PorClave(*c.filas, c.consulta, c.clave));
+        CadenaSQL = cuentas;
+        rsCuentas = conexion.Execute(CadenaSQL);
+    }
 
     while (!rsBancos.EOF_()) {
         if (r.alEmpezarBanco) r.alEmpezarBanco();

@@ -69,8 +69,8 @@ void frmConTesoreria::ImprimeTraspasos() {
     Totales t;
     std::optional<report::CortePorClave> movimientos;
     Recorrido r = RecorridoDeMovimientos(t, true);
-    r.abreConjuntos = [&](const Alcance& cuentas) {
-        movimientos.emplace(PorClave(rsMovimientos, ConsultaTraspasos(cuentas, codigo)));
+    r.conjuntos = [&](const Alcance& cuentas) {
+        return std::vector<Conjunto>{{&movimientos, &rsMovimientos, ConsultaTraspasos(cuentas, codigo)}};
     };
     r.porCuenta = [&] {
         t.cuenta = t.concepto = vb::Currency();
