@@ -41,6 +41,12 @@ std::optional<int64_t> DiezmilesimosExactos(std::string_view t) {
 // past the fourth decimal it rounds half to even.
 std::optional<vb::Currency> MonedaDeReal(double d) {
     if (!std::isfinite(d)) return std::nullopt;
+    // An amount of at most four decimals is a whole number of ten-thousandths within the product's
+    // own rounding, far from any half: that number is what its text reads as, found without it.
+    const double r = d * 10000.0;
+    const double k = std::nearbyint(r);
+    if (std::fabs(k) < 0x1p49 && std::fabs(r - k) <= std::fabs(r) * 0x1p-50)
+        return vb::Currency::DesdeDiezmilesimos(static_cast<int64_t>(k));
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, d);
     const std::string_view texto(buf, res.ptr - buf);
