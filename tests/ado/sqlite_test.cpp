@@ -78,6 +78,11 @@ TEST_F(Sqlite, ExpresionesDeDineroSonCurrencyExacto) {
     EXPECT_EQ(rs.Fields("B").Value(), vb::Variant(vb::Currency()));
     EXPECT_EQ(rs.Fields("C").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(2)));
     EXPECT_EQ(rs.Fields("D").Value().Tipo(), TipoVariant::Double);  // beyond any amount
+    // A large amount reads to its last decimal, and a real one step off a cent reads as the cent.
+    rs = con.Execute("SELECT -98765432109.1234 AS E, 0.30000000000000004 AS F, 2.675 AS G");
+    EXPECT_EQ(rs.Fields("E").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(-987654321091234)));
+    EXPECT_EQ(rs.Fields("F").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(3000)));
+    EXPECT_EQ(rs.Fields("G").Value(), vb::Variant(vb::Currency::DesdeDiezmilesimos(26750)));
     rs = con.Execute("SELECT SUM(SAL_MOV) AS SALDO FROM tblGastosEnc WHERE COD_ACRE='nadie'");
     EXPECT_TRUE(rs.Fields("SALDO").Value().IsNull());
 }
