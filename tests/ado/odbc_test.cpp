@@ -20,6 +20,14 @@ protected:
         auto rs = pg.Execute("SELECT COUNT(*) AS N, SUM(SAL_MOV) AS S FROM tblGastosEnc");
         return {rs.Fields("N").Value().CLng(), rs.Fields("S").Value()};
     }
+    // A table of the test's own holding 1 and 2, made through a login that may write.
+    static QString TablaConDosFilas(EscritorOdbc& escritor, const char* prefijo) {
+        const QString tabla = QStringLiteral("%1_%2").arg(QLatin1String(prefijo)).arg(QCoreApplication::applicationPid());
+        EXPECT_EQ(escritor.Ejecuta("DROP TABLE IF EXISTS " + tabla), "");
+        EXPECT_EQ(escritor.Ejecuta("CREATE TABLE " + tabla + " (n INTEGER)"), "");
+        EXPECT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (1), (2)"), "");
+        return tabla;
+    }
 };
 
 TEST_F(Odbc, ValoresLleganConSuSubtipo) {
@@ -148,11 +156,8 @@ TEST_F(Odbc, UnaLecturaVeUnaSolaFotoDeLosDatos) {
 // each query to succeed or fail on its own.
 TEST_F(Odbc, LasListasAdelantadasSeLeenDeUnaVez) {
     if (!Listo()) return;
-    const QString tabla = QStringLiteral("zr_listas_%1").arg(QCoreApplication::applicationPid());
     EscritorOdbc escritor(qEnvironmentVariable("ZR_PG_CONEXION"));
-    ASSERT_EQ(escritor.Ejecuta("DROP TABLE IF EXISTS " + tabla), "");
-    ASSERT_EQ(escritor.Ejecuta("CREATE TABLE " + tabla + " (n INTEGER)"), "");
-    ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (1), (2)"), "");
+    const QString tabla = TablaConDosFilas(escritor, "zr_listas");
     const QString cuenta = "SELECT COUNT(*) AS N FROM " + tabla + ";";
     const QString numeros = "SELECT n FROM " + tabla + " ORDER BY n -- comentario";
     const auto filas = [&](const QString& sql) {
@@ -183,11 +188,8 @@ TEST_F(Odbc, LasListasAdelantadasSeLeenDeUnaVez) {
 // server's message while the session reads on.
 TEST_F(Odbc, LosConjuntosDeUnaCorridaSePidenJuntos) {
     if (!Listo()) return;
-    const QString tabla = QStringLiteral("zr_lote_%1").arg(QCoreApplication::applicationPid());
     EscritorOdbc escritor(qEnvironmentVariable("ZR_PG_CONEXION"));
-    ASSERT_EQ(escritor.Ejecuta("DROP TABLE IF EXISTS " + tabla), "");
-    ASSERT_EQ(escritor.Ejecuta("CREATE TABLE " + tabla + " (n INTEGER)"), "");
-    ASSERT_EQ(escritor.Ejecuta("INSERT INTO " + tabla + " VALUES (1), (2)"), "");
+    const QString tabla = TablaConDosFilas(escritor, "zr_lote");
     const QString cuenta = "SELECT COUNT(*) AS N FROM " + tabla;
     const QString serie = "SELECT g AS N FROM generate_series(1, 16001) AS g ORDER BY g;";
     const auto filas = [&] { return pg.Execute(cuenta).Fields("N").Value().CLng(); };
