@@ -311,8 +311,12 @@ int main(int argc, char** argv) {
     for (const Forma& f : Formas()) {
         if (!f.nombre.contains(o.formas, Qt::CaseInsensitive)) continue;
         std::vector<double> reporte, corrida, sql, cpu;
+        // Each relay's runs, the whole process and the report run alone.
+        std::vector<std::pair<std::vector<double>, std::vector<double>>> lejos(relevos.size());
+        QString viajes;
         Corrida ultima;
         long memoria = 0;
+        // A round of every condition at a time, so a slow stretch of the machine weighs on all alike.
         for (int vez = 0; vez < o.veces; ++vez) {
             ultima = CorreReporte(o, conexion, f, o.salida, destino);
             reporte.push_back(ultima.segundos);
@@ -320,6 +324,13 @@ int main(int argc, char** argv) {
             sql.push_back(ultima.sqlSegundos);
             cpu.push_back(static_cast<double>(ultima.cpuMs) / 1000.0);
             memoria = std::max(memoria, ultima.memoriaKib);
+            for (std::size_t i = 0; i < relevos.size(); ++i) {
+                const long antes = relevos[i]->Envios();
+                const Corrida c = CorreReporte(o, bench::ConPuerto(o.conexion, relevos[i]->Puerto()), f, o.salida, destino);
+                if (vez == 0 && i == 0) viajes = QString::number(relevos[i]->Envios() - antes);
+                lejos[i].first.push_back(c.segundos);
+                lejos[i].second.push_back(c.corridaSegundos);
+            }
         }
         const double r = Mediana(reporte), rc = Mediana(corrida), s = Mediana(sql), c = Mediana(cpu);
         // What the PDF adds to a run: one more run writing it instead of the listing, in CPU time.
@@ -339,17 +350,10 @@ int main(int argc, char** argv) {
                               Num(ultima.paginas > 0 ? 1000.0 * c / ultima.paginas : 0, 2),
                               Num(static_cast<double>(memoria) / 1024.0, 1),
                               o.salida == u"pdf" ? QStringLiteral("-") : Num(pdf, 3)};
+        if (!relevos.empty()) celdas << viajes;
         // Through each relay as many times as direct, medians too: one run moves by a tenth or two.
-        for (const auto& relevo : relevos) {
-            std::vector<double> lejos, lejosCorrida;
-            for (int vez = 0; vez < o.veces; ++vez) {
-                const long antes = relevo->Envios();
-                const Corrida c = CorreReporte(o, bench::ConPuerto(o.conexion, relevo->Puerto()), f, o.salida, destino);
-                if (vez == 0 && &relevo == &relevos.front()) celdas << QString::number(relevo->Envios() - antes);
-                lejos.push_back(c.segundos);
-                lejosCorrida.push_back(c.corridaSegundos);
-            }
-            const double l = Mediana(lejos), lc = Mediana(lejosCorrida);
+        for (const auto& [proceso, soloCorrida] : lejos) {
+            const double l = Mediana(proceso), lc = Mediana(soloCorrida);
             celdas << Num(l, 3) << Num(r > 0 ? l / r : 0, 2) << Num(lc, 3) << Num(rc > 0 ? lc / rc : 0, 2);
         }
         fila(celdas);
