@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string_view>
 
 namespace ado::detalle {
@@ -241,13 +240,16 @@ void CompruebaNumero(sqlite3_context* ctx, int, sqlite3_value** args) {
 
 // sum(valor): what the engine's SUM gives, but a real is added as the amount it reads as (to the
 // ten-thousandth), so thousands of amounts stored as binary reals add up to the cent as the server
-// engines' decimals do. Whole numbers alone still sum to a whole number; a total beyond an
-// amount's range falls back to the engine's own binary sum.
-struct SumaExacta {
-    __int128 diezmilesimos = 0;
-    long double real = 0;
+// engines' decimals do (exactly up to about 900,000 million, where a real still holds every
+// ten-thousandth). Whole numbers alone still sum to a whole number; a total beyond an amount's
+// range falls back to a binary sum, as the engine's own.
+struct SumaExacta {  // in SQLite's aggregate memory, aligned to 8 bytes only
+    int64_t enteros = 0;
+    int64_t diezmilesimos = 0;
+    double real = 0;
     bool hayValor = false;
     bool hayReal = false;
+    bool enterosDesbordados = false;
     bool fueraDeRango = false;
 };
 
@@ -258,32 +260,32 @@ void AgregaASuma(sqlite3_context* ctx, int, sqlite3_value** args) {
     const int tipo = sqlite3_value_numeric_type(v);
     if (tipo == SQLITE_NULL) return;
     s->hayValor = true;
+    int64_t sumando = 0;
     if (tipo == SQLITE_INTEGER) {
         const int64_t n = sqlite3_value_int64(v);
-        s->diezmilesimos += __int128(n) * 10000;
-        s->real += static_cast<long double>(n);
-        return;
+        s->enterosDesbordados |= __builtin_add_overflow(s->enteros, n, &s->enteros);
+        s->real += static_cast<double>(n);
+        s->fueraDeRango |= __builtin_mul_overflow(n, int64_t{10000}, &sumando);
+    } else {
+        const double d = sqlite3_value_double(v);  // text or a blob that is no number counts 0, as in SUM
+        s->hayReal = true;
+        s->real += d;
+        if (const auto c = MonedaDeReal(d)) sumando = c->diezmilesimos();
+        else s->fueraDeRango = true;
     }
-    const double d = sqlite3_value_double(v);  // text or a blob that is no number counts 0, as in SUM
-    s->hayReal = true;
-    s->real += d;
-    if (const auto c = MonedaDeReal(d)) s->diezmilesimos += c->diezmilesimos();
-    else s->fueraDeRango = true;
+    s->fueraDeRango |= __builtin_add_overflow(s->diezmilesimos, sumando, &s->diezmilesimos);
 }
 
 void TerminaSuma(sqlite3_context* ctx) {
     auto* s = static_cast<SumaExacta*>(sqlite3_aggregate_context(ctx, 0));
     if (!s || !s->hayValor) return sqlite3_result_null(ctx);
-    constexpr __int128 Maximo = std::numeric_limits<int64_t>::max();
     if (!s->hayReal) {
-        const __int128 enteros = s->diezmilesimos / 10000;
-        if (enteros > Maximo || enteros < -Maximo - 1) return sqlite3_result_error(ctx, "integer overflow", -1);
-        return sqlite3_result_int64(ctx, static_cast<int64_t>(enteros));
+        if (s->enterosDesbordados) return sqlite3_result_error(ctx, "integer overflow", -1);
+        return sqlite3_result_int64(ctx, s->enteros);
     }
-    if (s->fueraDeRango || s->diezmilesimos > Maximo || s->diezmilesimos < -Maximo)
-        return sqlite3_result_double(ctx, static_cast<double>(s->real));
+    if (s->fueraDeRango) return sqlite3_result_double(ctx, s->real);
     // The nearest real to a whole number of ten-thousandths reads back as exactly that amount.
-    sqlite3_result_double(ctx, static_cast<double>(static_cast<int64_t>(s->diezmilesimos)) / 10000.0);
+    sqlite3_result_double(ctx, static_cast<double>(s->diezmilesimos) / 10000.0);
 }
 
 }  // namespace
