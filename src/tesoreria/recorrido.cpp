@@ -60,7 +60,7 @@ void frmConTesoreria::RecorreBancos(const Recorrido& r, const QString& filtroBan
     if (!condiciones.isEmpty()) cuentas += QStringLiteral(" WHERE ") + condiciones.join(QStringLiteral(" AND "));
     cuentas += QStringLiteral(" ORDER BY COD_BANCO,NUM_CUENTA");
 
-    {
+    {  // asked together, in one round trip where the engine allows it
         QStringList lote{bancos};
         for (const Conjunto& c : conjuntos) lote << c.consulta;
         lote << cuentas;
