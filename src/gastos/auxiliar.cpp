@@ -62,11 +62,18 @@ void frmConGastos::ImprimeAuxiliar() {
     const bool sinMovimientos = chkSinMovtos.Value() != controles::vbUnchecked;
     const bool sinSaldo = chkSinSaldo.Value() != controles::vbUnchecked;
     const QString rango = QStringLiteral("FEC_MOV BETWEEN ") + FechaInicial + QStringLiteral(" AND ") + FechaFinal;
+    const QString antes = QStringLiteral("FEC_MOV<") + FechaInicial;
+    const bool conRango = !m.detallado || !sinSaldo;
+    // What the walk reads besides the creditor list, asked together.
+    QStringList juntas{ConsultaSumasPorAcreedor(antes)};
+    if (conRango) juntas << ConsultaSumasPorAcreedor(rango);
+    if (m.detallado) juntas << ConsultaMovimientosAuxiliar(rango);
+    const ado::Adelanto adelanto(modConGastos::ConexionModulo(), juntas);
     // Brought forward counts charges and credits only; the range's net counts any other class as a
     // credit.
-    const QHash<QString, SumasAcreedor> anteriores = SumasPorAcreedor(QStringLiteral("FEC_MOV<") + FechaInicial);
+    const QHash<QString, SumasAcreedor> anteriores = SumasPorAcreedor(antes);
     QHash<QString, SumasAcreedor> delRango;
-    if (!m.detallado || !sinSaldo) delRango = SumasPorAcreedor(rango);
+    if (conRango) delRango = SumasPorAcreedor(rango);
     if (m.detallado) AbreMovimientosAuxiliar(rango);
 
     for (ado::Recordset& rs = rsAcreedores; !rs.EOF_(); rs.MoveNext()) {
@@ -128,15 +135,18 @@ void frmConGastos::MarcaGrupoAuxiliar(MarchaAuxiliar& m, bool encabezado) {
     if (encabezado || otroGrupo) MarcaAgrupacion(2);
 }
 
+QString frmConGastos::ConsultaMovimientosAuxiliar(const QString& rango) const {
+    return QStringLiteral("SELECT ") + ClaveLista() + QStringLiteral(",FOL_MOV,CON_GRL,FEC_MOV,IMP_MOV,DES_CON,DES_FOL") +
+           MovimientosDeLaLista({QStringLiteral("LEFT JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblGastosEnc.COD_CON"),
+                                 QStringLiteral("LEFT JOIN tblFolioGralesGyT ON "
+                                                "tblFolioGralesGyT.COD_FOL=tblGastosEnc.COD_CON")},
+                                QStringLiteral("(") + rango + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
+           listaAcreedores_.orden + QStringLiteral(",FEC_MOV,NUM_MOV;");
+}
+
 void frmConGastos::AbreMovimientosAuxiliar(const QString& rango) {
     rsMovtos = ado::Recordset();
-    rsMovtos.Open(QStringLiteral("SELECT ") + ClaveLista() + QStringLiteral(",FOL_MOV,CON_GRL,FEC_MOV,IMP_MOV,DES_CON,DES_FOL") +
-                      MovimientosDeLaLista({QStringLiteral("LEFT JOIN tblConceptosGyT ON tblConceptosGyT.COD_CON=tblGastosEnc.COD_CON"),
-                                            QStringLiteral("LEFT JOIN tblFolioGralesGyT ON "
-                                                           "tblFolioGralesGyT.COD_FOL=tblGastosEnc.COD_CON")},
-                                           QStringLiteral("(") + rango + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
-                      listaAcreedores_.orden + QStringLiteral(",FEC_MOV,NUM_MOV;"),
-                  modConGastos::ConexionModulo(), 1, 1, 1);
+    rsMovtos.Open(ConsultaMovimientosAuxiliar(rango), modConGastos::ConexionModulo(), 1, 1, 1);
 }
 
 int16_t frmConGastos::NivelAcreedor() const { return Agrupado ? 3 : 1; }

@@ -189,6 +189,7 @@ private:
     // 1 or 5 that meet `condicion`, in one grouped query for the run (read through rsSaldos); no
     // entry for a creditor without any.
     QHash<QString, SumasAcreedor> SumasPorAcreedor(const QString& condicion);
+    QString ConsultaSumasPorAcreedor(const QString& condicion) const;  // its query
     void ImprimeSaldoAcreedor(const QString& codigo, vb::Currency saldo, vb::Currency& total, vb::Integer& cuenta);
     void MarcaTotal(bool deAgrupacion, vb::Currency total);  // what a total line closes, for the exports
     void ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total);  // "TOTALES :" of an ungrouped list
@@ -216,6 +217,7 @@ private:
     // Opens on rsMovtos the range's movements of every creditor of the list, with their concept's
     // and folio class's descriptions, in the walk's order and each creditor's by date and number.
     void AbreMovimientosAuxiliar(const QString& rango);
+    QString ConsultaMovimientosAuxiliar(const QString& rango) const;  // its query
     // Whether rsMovtos stands on a movement of the creditor row rsAcreedores stands on.
     bool MovimientoDelAcreedor() const;
     void ImprimeSaldoTotalAuxiliar(int x, const QString& titulo, const TotalesAuxiliar& t, bool detallado);

@@ -149,13 +149,16 @@ void frmConGastos::ImprimeTotalesSaldos(vb::Integer cuenta, vb::Currency total) 
     s.EndGroup();
 }
 
-QHash<QString, frmConGastos::SumasAcreedor> frmConGastos::SumasPorAcreedor(const QString& condicion) {
+QString frmConGastos::ConsultaSumasPorAcreedor(const QString& condicion) const {
     const QString clave = ClaveLista();
+    return QStringLiteral("SELECT ") + clave + QStringLiteral(",CON_GRL,SUM(IMP_MOV) AS SALDO") +
+           MovimientosDeLaLista({}, QStringLiteral("(") + condicion + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
+           QStringLiteral(" GROUP BY ") + clave + QStringLiteral(",CON_GRL;");
+}
+
+QHash<QString, frmConGastos::SumasAcreedor> frmConGastos::SumasPorAcreedor(const QString& condicion) {
     QHash<QString, SumasAcreedor> sumas;
-    rsSaldos = modConGastos::ConexionModulo().Execute(
-        QStringLiteral("SELECT ") + clave + QStringLiteral(",CON_GRL,SUM(IMP_MOV) AS SALDO") +
-        MovimientosDeLaLista({}, QStringLiteral("(") + condicion + QStringLiteral(") AND (COD_ESTATUS IN(1,5))")) +
-        QStringLiteral(" GROUP BY ") + clave + QStringLiteral(",CON_GRL;"));
+    rsSaldos = modConGastos::ConexionModulo().Execute(ConsultaSumasPorAcreedor(condicion));
     for (; !rsSaldos.EOF_(); rsSaldos.MoveNext()) {
         SumasAcreedor& suma = sumas[ClaveDe(rsSaldos)];
         const vb::Variant importe = rsSaldos.Fields("SALDO").Value();
