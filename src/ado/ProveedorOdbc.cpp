@@ -27,6 +27,16 @@ QString DeclaraCursor(const QString& nombre, const QString& consulta, int porcio
     return QStringLiteral("DECLARE %1 NO SCROLL CURSOR FOR %2\n;FETCH %3 FROM %1").arg(nombre, consulta).arg(porcion);
 }
 
+// Every row of the statement's answer in course, read into memory.
+std::vector<std::vector<vb::Variant>> LeeRespuesta(SQLHSTMT st, const std::vector<Columna>& columnas) {
+    std::vector<std::vector<vb::Variant>> filas;
+    for (SQLRETURN rc; (rc = SQLFetch(st)) != SQL_NO_DATA;) {
+        Verifica(rc, SQL_HANDLE_STMT, st);
+        LeeFila(st, columnas, filas.emplace_back());
+    }
+    return filas;
+}
+
 // Tag of a cursor declared in a batch with others, its first slice read from the batch's answer.
 struct DeUnLote {};
 
@@ -47,12 +57,8 @@ public:
     // here, and the slices after it come through a statement of its own.
     CursorOdbc(std::shared_ptr<Sesion> s, SQLHSTMT lote, QString sql, QString cursor, int porcion, DeUnLote)
         : Cursor(std::move(s)), st_(nullptr), sql_(std::move(sql)), cursor_(std::move(cursor)), porcion_(porcion),
-          columnas_(DescribeColumnas(lote)), enLeidas_(true) {
+          columnas_(DescribeColumnas(lote)), enLeidas_(true), leidas_(LeeRespuesta(lote, columnas_)) {
         valores_.resize(columnas_.size());
-        for (SQLRETURN rc; (rc = SQLFetch(lote)) != SQL_NO_DATA;) {
-            Verifica(rc, SQL_HANDLE_STMT, lote);
-            LeeFila(lote, columnas_, leidas_.emplace_back());
-        }
     }
     CursorOdbc(std::shared_ptr<Sesion> s, std::unique_ptr<Preparada> p, QString clave)
         : Cursor(std::move(s)), st_(p->Sentencia()), preparada_(std::move(p)), clave_(std::move(clave)) {
@@ -80,10 +86,7 @@ public:
         if (rc == SQL_NO_DATA && porcion_ > 0 && enPorcion_ == porcion_) {
             // A full slice may have more behind it.
             SQLFreeStmt(st_, SQL_CLOSE);
-            const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(porcion_).arg(cursor_);
-            Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(siguiente)), SQLINTEGER(siguiente.size())),
-                     SQL_HANDLE_STMT, st_);
-            enPorcion_ = 0;
+            PideOtraPorcion();
             rc = SQLFetch(st_);
         }
         if (rc == SQL_NO_DATA) return false;
@@ -131,12 +134,16 @@ private:
         siguienteLeida_ = 0;
         if (!llena) return false;
         st_ = SentenciaPropia();
+        enLeidas_ = false;
+        PideOtraPorcion();
+        return true;
+    }
+    // The server cursor's next slice, on st_.
+    void PideOtraPorcion() {
         const QString siguiente = QStringLiteral("FETCH %1 FROM %2").arg(porcion_).arg(cursor_);
         Verifica(SQLExecDirectW(st_, const_cast<SQLWCHAR*>(Ancho(siguiente)), SQLINTEGER(siguiente.size())),
                  SQL_HANDLE_STMT, st_);
-        enLeidas_ = false;
         enPorcion_ = 0;
-        return true;
     }
 
     SQLHSTMT st_;
@@ -158,12 +165,8 @@ private:
 // batch: small lists only (a window's), held in memory.
 class CursorLeido final : public Cursor {
 public:
-    CursorLeido(std::shared_ptr<Sesion> s, SQLHSTMT st) : Cursor(std::move(s)), columnas_(DescribeColumnas(st)) {
-        for (SQLRETURN rc; (rc = SQLFetch(st)) != SQL_NO_DATA;) {
-            Verifica(rc, SQL_HANDLE_STMT, st);
-            LeeFila(st, columnas_, filas_.emplace_back());
-        }
-    }
+    CursorLeido(std::shared_ptr<Sesion> s, SQLHSTMT st)
+        : Cursor(std::move(s)), columnas_(DescribeColumnas(st)), filas_(LeeRespuesta(st, columnas_)) {}
     ~CursorLeido() override {
         if (Vivo()) Libera();
     }
